@@ -1,0 +1,121 @@
+#include "audio_engine.h"
+#include "event_pump.h"
+#include "main_view.h"
+#include "prompter.h"
+#include "qlmod.h"
+#include "text_file.h"
+
+#include <QFile>
+
+namespace ql {
+
+QString installed_sound_path(const Qlmod& m, const QString& s, const QString& language) {
+    return m.languages_folder + language + u'/' + s.left(2) + u'/' + s + QStringLiteral(".mp3");
+}
+
+QString new_sound_path(const Qlmod& m, const QString& s, const QString& language) {
+    return m.languages_folder + language + QStringLiteral("/new_str/") + s.left(2) + u'/' + s + QStringLiteral(".str");
+}
+
+void play_word_sound(Qlmod& m, const QString& s, const QString& language) {
+    if (s.isEmpty()) return;
+    QString path = installed_sound_path(m, s, language);
+    bool installed = true;
+    if (m.include_new_recordings) {
+        const QString fresh = new_sound_path(m, s, language);
+        if (file_exists(fresh)) {
+            path = fresh;
+            installed = false;
+        }
+    }
+    if (file_exists(path))
+        m.missing_sound_count = 0;
+    else
+        ++m.missing_sound_count;
+    if (m.main_view) m.main_view->set_label6(QStringLiteral("File # ") + s);
+
+    if (installed && m.mp3_words_pending > 0) {
+        // A compilation is pending: the sound is written into it instead of being played.
+        const QString out = m.working_folder + QStringLiteral("out_file.mp3");
+        append_file_bytes(path, out);
+        for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.working_folder + QStringLiteral("silence.mp3"), out);
+        return;
+    }
+    play_sound_file(m, path);
+}
+
+void play_sound_file(Qlmod& m, const QString& path) {
+    QString played = path;
+    auto finish = [&] {
+        if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
+    };
+    if (m.suppress_sound == u"yes") return finish();
+    if (!file_exists(path)) {
+        wait_seconds(m, 1.0f);
+        wait_seconds(m, m.pause_seconds);
+        return finish();
+    }
+    if (path.endsWith(QStringLiteral("str"))) {
+        if (!m.include_new_recordings || !m.decipher_to_wav) return finish();
+        played = m.decipher_to_wav(m, path);
+        if (played.isEmpty()) return;
+    }
+
+    int channel = 0;
+    if (m.audio) {
+        const int sample = m.audio->sample_load(played);
+        if (sample == 0) {
+            if (m.prompter)
+                m.prompter->message(QStringLiteral("An error occured opening the sound file.\r\n") +
+                                    fmod_error_text(m.audio->get_error()));
+        } else {
+            channel = m.audio->play_sound(sample);
+            if (channel == 0) {
+                if (m.prompter)
+                    m.prompter->message(QStringLiteral("An error occured playing the sample!\r\n") +
+                                        fmod_error_text(m.audio->get_error()));
+            } else {
+                m.last_channel = channel;
+            }
+        }
+    }
+
+    if (m.pause_seconds >= 1.5f) {
+        while (channel != 0 && m.audio->is_playing(channel)) {
+            wait_seconds(m, 0.01f);
+            if (m.stop_playing == u"yes") return finish();
+        }
+        wait_seconds(m, m.pause_seconds);
+    } else {
+        wait_seconds(m, 0.8f);
+        wait_seconds(m, m.pause_seconds);
+    }
+    finish();
+}
+
+bool append_file_bytes(const QString& source, const QString& destination) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = in.readAll() + QByteArray("\r\n", 2);
+    QFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    return out.write(bytes) == bytes.size();
+}
+
+void wait_seconds(Qlmod& m, float t) {
+    if (!m.pump) return;
+    const double start = m.pump->now();
+    const double deadline = start + double(t);
+    for (;;) {
+        if (m.stop_playing == u"yes" || m.skip_word == u"yes") return;
+        if (m.pump->now() - start >= double(t)) return;
+        m.pump->wait_for_events(deadline);
+    }
+}
+
+int random_between(Qlmod& m, int low, int high) {
+    std::uniform_real_distribution<double> r(0.0, 1.0);
+    return int(r(m.rng) * (double(high) - double(low) + 1.0)) + low;
+}
+
+}  // namespace ql

@@ -1,0 +1,123 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace ql {
+
+class Prompter;
+class EventPump;
+class AudioEngine;
+class MainView;
+
+// The program's module-wide values: one instance owned by the app for the whole run and handed by
+// reference to every window. Names follow the design documents so that a reader can follow them.
+// Flags are strings compared exactly with "yes", "no", "quit" ("" is neither).
+struct Qlmod {
+    // ---- services (owned by the app or a test) ----
+    Prompter* prompter = nullptr;
+    EventPump* pump = nullptr;
+    AudioEngine* audio = nullptr;
+    MainView* main_view = nullptr;  // null until the main window exists
+
+    // Working folder at start-up, ending in '/'. Every other path is built from it.
+    QString working_folder;
+
+    // ---- student, paths, current language and list ----
+    QString student_name;
+    QString languages_folder;  // working_folder + "languages/"
+    QString user_folder;       // working_folder + "users/" + student_name + "/"
+    QString current_language;
+    QString current_list;
+    QString list_file, unknown_file, known_file;
+    QString shown_file;  // the student file whose entries are shown; empty when none
+    QString master_file, trans_file, target_language, trans_index_file;
+
+    // The loaded entries in file order. Each has one element more than there are entries: the
+    // element at index shown_count() is always empty.
+    QStringList shown_words, shown_translations, shown_sound_numbers;
+    // Row r of the word columns shows entry shown_rows[r]: entries with an empty sound number are
+    // loaded but not shown, and rows must still act on the entry they show.
+    std::vector<int> shown_rows;
+    // True while the columns show search results, which belong to no student file.
+    bool shown_are_search_results = false;
+    // For each sound number (0-99999) of the current language, the sound number of its translation.
+    std::vector<QString> target_sound_numbers = std::vector<QString>(100000);
+
+    QString column_sync;
+    QString suppress_sound;
+    QString record_word_index, record_single_word;
+    QString results_text;
+
+    // ---- playback ----
+    QString stop_playing, skip_word;
+    float pause_seconds = 0.0f;
+    bool include_new_recordings = false;
+    int missing_sound_count = 0;
+    int last_channel = 0;
+    int mp3_words_pending = 0;
+    int silence_count = 0;
+    // Turns a new recording (.str) into a playable WAV and returns its path, or "" when it cannot.
+    // Set by the recording code; while unset new recordings are not played.
+    std::function<QString(Qlmod&, const QString& str_path)> decipher_to_wav;
+
+    // ---- drill settings, shared by both flash-card windows for the whole run ----
+    int repeat_count = 0;
+    QString bottom_mode;
+    int interlace_every = 0;
+    int top_text_delay = 0, bottom_text_delay = 0;
+    int current_index = 0, previous_index = 0;
+    long words_added = 0;
+
+    // ---- recording and the record-and-edit window ----
+    float record_seconds = 0.0f;
+    QString single_take, chosen_list, current_sound_number, fast_pause;
+    QString new_sound_number, delete_mode, changes_file;
+
+    // One generator seeded once: drawing from a re-seeded clock repeats values within a tick.
+    std::mt19937 rng{std::random_device{}()};
+
+    // Number of loaded entries (the upper bound of the shown arrays).
+    int shown_count() const { return shown_words.isEmpty() ? 0 : int(shown_words.size()) - 1; }
+};
+
+// ---- the shown entries (create_array_of_words, display_words' row mapping) ----
+inline constexpr int kMaxListEntries = 30001;
+
+// Loads a list-format file into the shown arrays. Returns false when the file had more entries than
+// the table holds (the first kMaxListEntries are loaded).
+bool create_array_of_words(Qlmod& m, const QString& path);
+// Rebuilds shown_rows: the indexes of entries with a sound number, in file order.
+void compute_shown_rows(Qlmod& m);
+// The entry index shown at a window row, or -1.
+int entry_at_row(const Qlmod& m, int row);
+// The window row showing an entry index, or -1.
+int row_of_entry(const Qlmod& m, int index);
+
+// ---- playback services ----
+void play_word_sound(Qlmod& m, const QString& s, const QString& language);
+void play_sound_file(Qlmod& m, const QString& path);
+bool append_file_bytes(const QString& source, const QString& destination);
+void wait_seconds(Qlmod& m, float t);
+int random_between(Qlmod& m, int low, int high);
+QString installed_sound_path(const Qlmod& m, const QString& s, const QString& language);
+QString new_sound_path(const Qlmod& m, const QString& s, const QString& language);
+
+// ---- known and unknown words ----
+void generate_unknowns_file(Qlmod& m);
+// Names of the student's known lists for the current language (deleting known files under 2 bytes).
+QStringList known_list_names(Qlmod& m);
+// Move entry `index` of the shown arrays (an entry index, not a window row). Return false and
+// report through the prompter when a file could not be written.
+bool mark_word_known(Qlmod& m, int index);
+bool mark_word_unknown(Qlmod& m, int index);
+bool move_word(Qlmod& m, const QString& destination, const QString& source, int index);
+
+// ---- language choice ----
+// The file work of a language click: folders, list names (deleting lists under 2 bytes), the target
+// language and its translation index. Returns the list names to show.
+QStringList choose_language(Qlmod& m, const QString& language);
+
+}  // namespace ql

@@ -1,0 +1,89 @@
+#include "fake_audio.h"
+
+#include "fake_pump.h"
+
+#include <algorithm>
+
+namespace ql::testing {
+
+int FakeAudio::sample_load(const QString& path) {
+    if (fail_load) {
+        error = FMOD_ERR_FILE_NOTFOUND;
+        return 0;
+    }
+    loaded_[next_sample_] = path;
+    return next_sample_++;
+}
+
+int FakeAudio::play_sound(int sample) {
+    auto it = loaded_.find(sample);
+    if (fail_play || it == loaded_.end()) {
+        error = FMOD_ERR_PLAY;
+        return 0;
+    }
+    played << it->second;
+    const double now = pump_ ? pump_->now() : 0.0;
+    const int channel = next_channel_++;
+    ends_[channel] = now + duration_of(it->second);
+    loaded_.erase(it);  // released when the channel stops; nothing here holds memory
+    return channel;
+}
+
+bool FakeAudio::is_playing(int channel) {
+    auto it = ends_.find(channel);
+    if (it == ends_.end()) return false;
+    const double now = pump_ ? pump_->now() : 0.0;
+    if (now >= it->second) {
+        ends_.erase(it);
+        return false;
+    }
+    return true;
+}
+
+int FakeAudio::sample_alloc(int length_samples) {
+    if (length_samples <= 0) {
+        error = FMOD_ERR_INVALID_PARAM;
+        return 0;
+    }
+    recordings_[next_sample_] = std::vector<short>(size_t(length_samples), 0);
+    return next_sample_++;
+}
+
+bool FakeAudio::record_start_sample(int sample) {
+    if (!recordings_.count(sample)) {
+        error = FMOD_ERR_RECORD;
+        return false;
+    }
+    recording_ = sample;
+    record_started_ = pump_ ? pump_->now() : 0.0;
+    auto& buf = recordings_[sample];
+    std::copy_n(microphone.begin(), std::min(microphone.size(), buf.size()), buf.begin());
+    return true;
+}
+
+int FakeAudio::record_get_position() {
+    if (!recording_) return 0;
+    const double now = pump_ ? pump_->now() : record_started_;
+    const long pos = long((now - record_started_) * 22050.0);
+    return int(std::min<long>(pos, long(recordings_[recording_].size())));
+}
+
+bool FakeAudio::record_stop() {
+    recording_ = 0;
+    return true;
+}
+
+bool FakeAudio::sample_lock(int sample, int offset, int length_bytes, void** p1, unsigned* l1, void** p2,
+                            unsigned* l2) {
+    auto it = recordings_.find(sample);
+    if (it == recordings_.end()) return false;
+    auto* bytes = reinterpret_cast<char*>(it->second.data());
+    const int total = int(it->second.size() * 2);
+    *p1 = bytes + offset;
+    *l1 = unsigned(std::min(length_bytes, total - offset));
+    if (p2) *p2 = nullptr;
+    if (l2) *l2 = 0;
+    return true;
+}
+
+}  // namespace ql::testing

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the sample recordings need, only when missing.
+set -euo pipefail
+packages=(cmake g++ make pkg-config ccache
+  qt6-base-dev libgl-dev libsdl2-dev libsdl2-mixer-dev libzip-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libssl-dev openssl
+  espeak-ng lame sox zip unzip fonts-dejavu-core xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
