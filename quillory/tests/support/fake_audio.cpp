@@ -41,6 +41,11 @@ bool FakeAudio::is_playing(int channel) {
 }
 
 int FakeAudio::sample_alloc(int length_samples) {
+    allocated_samples = length_samples;
+    if (fail_alloc) {
+        error = FMOD_ERR_MEMORY;
+        return 0;
+    }
     if (length_samples <= 0) {
         error = FMOD_ERR_INVALID_PARAM;
         return 0;
@@ -50,33 +55,50 @@ int FakeAudio::sample_alloc(int length_samples) {
 }
 
 bool FakeAudio::record_start_sample(int sample) {
-    if (!recordings_.count(sample)) {
+    if (fail_record_start || !recordings_.count(sample)) {
         error = FMOD_ERR_RECORD;
         return false;
     }
     recording_ = sample;
     record_started_ = pump_ ? pump_->now() : 0.0;
+    stopped_position_ = 0;
     auto& buf = recordings_[sample];
     std::copy_n(microphone.begin(), std::min(microphone.size(), buf.size()), buf.begin());
     return true;
 }
 
 int FakeAudio::record_get_position() {
-    if (!recording_) return 0;
+    if (!recording_) return stopped_position_;
     const double now = pump_ ? pump_->now() : record_started_;
     const long pos = long((now - record_started_) * 22050.0);
     return int(std::min<long>(pos, long(recordings_[recording_].size())));
 }
 
 bool FakeAudio::record_stop() {
+    if (fail_record_stop) {
+        error = FMOD_ERR_RECORD;
+        return false;
+    }
+    stopped_position_ = record_get_position();
     recording_ = 0;
+    return true;
+}
+
+bool FakeAudio::sample_unlock(int, void*, void*, unsigned, unsigned) {
+    if (fail_unlock) {
+        error = FMOD_ERR_INVALID_PARAM;
+        return false;
+    }
     return true;
 }
 
 bool FakeAudio::sample_lock(int sample, int offset, int length_bytes, void** p1, unsigned* l1, void** p2,
                             unsigned* l2) {
     auto it = recordings_.find(sample);
-    if (it == recordings_.end()) return false;
+    if (fail_lock || it == recordings_.end()) {
+        error = FMOD_ERR_INVALID_PARAM;
+        return false;
+    }
     auto* bytes = reinterpret_cast<char*>(it->second.data());
     const int total = int(it->second.size() * 2);
     *p1 = bytes + offset;

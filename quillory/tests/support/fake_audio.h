@@ -30,8 +30,10 @@ public:
     bool record_stop() override;
     bool sample_lock(int sample, int offset, int length_bytes, void** p1, unsigned* l1, void** p2,
                      unsigned* l2) override;
-    bool sample_unlock(int, void*, void*, unsigned, unsigned) override { return true; }
-    void sample_free(int sample) override { recordings_.erase(sample); }
+    bool sample_unlock(int, void*, void*, unsigned, unsigned) override;
+    void sample_free(int sample) override {
+        if (recordings_.erase(sample)) ++samples_freed;
+    }
 
     // Paths played, in order (the file name only when `names_only`).
     QStringList played;
@@ -43,6 +45,11 @@ public:
     int error = 0;
     // What a recording "captures": samples returned for the next take.
     std::vector<short> microphone;
+    // Recording steps that fail (get_error() then gives FMOD_ERR_RECORD or FMOD_ERR_MEMORY).
+    bool fail_alloc = false, fail_record_start = false, fail_record_stop = false, fail_lock = false,
+         fail_unlock = false;
+    int allocated_samples = 0;  // length asked for by the last sample_alloc
+    int samples_freed = 0;
 
 private:
     FakePump* pump_;
@@ -53,6 +60,7 @@ private:
     std::map<int, std::vector<short>> recordings_;
     int recording_ = 0;
     double record_started_ = 0;
+    int stopped_position_ = 0;  // the position still reads where the recording stopped
 };
 
 }  // namespace ql::testing

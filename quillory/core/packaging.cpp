@@ -1,0 +1,173 @@
+#include "packaging.h"
+
+#include "prompter.h"
+#include "qlmod.h"
+#include "text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <zip.h>
+
+namespace ql {
+
+namespace {
+
+QString zip_error_text(int code) {
+    zip_error_t e;
+    zip_error_init_with_code(&e, code);
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(&e));
+    zip_error_fini(&e);
+    return text;
+}
+
+// Checks that a written archive opens cleanly and holds what was packed.
+bool archive_opens(const QString& archive, qsizetype expected, QString* error) {
+    int code = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    if (!z) {
+        *error = QStringLiteral("The archive %1 cannot be opened: %2").arg(archive, zip_error_text(code));
+        return false;
+    }
+    const zip_int64_t entries = zip_get_num_entries(z, 0);
+    zip_discard(z);
+    if (entries != expected) {
+        *error = QStringLiteral("The archive %1 is incomplete.").arg(archive);
+        return false;
+    }
+    return true;
+}
+
+// Copies over an earlier copy only once the new one is whole.
+bool copy_archive(const QString& from, const QString& to, QString* error) {
+    const QString part = to + QStringLiteral(".part");
+    QFile::remove(part);
+    std::error_code ec;
+    if (!QFile::copy(from, part)) {
+        *error = QStringLiteral("Could not copy %1 to %2.").arg(from, to);
+        return false;
+    }
+    std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(to).toStdString(), ec);
+    if (ec) {
+        QFile::remove(part);
+        *error = QStringLiteral("Could not copy %1 to %2: %3").arg(from, to, QString::fromStdString(ec.message()));
+        return false;
+    }
+    return true;
+}
+
+QString folder_of(const QString& path) { return path.endsWith(u'/') ? path : path + u'/'; }
+
+}  // namespace
+
+bool make_archive(const QString& folder, const QString& archive, const QString& suffix, QStringList* packed,
+                  QString* error) {
+    const QString dir = folder_of(folder);
+    const QString archive_abs = QFileInfo(archive).absoluteFilePath();
+    QStringList names;
+    for (const QString& name : folder_entries(dir)) {
+        const QFileInfo fi(dir + name);
+        if (!fi.isFile() || fi.absoluteFilePath() == archive_abs) continue;
+        if (!suffix.isEmpty() && !name.endsWith(suffix, Qt::CaseInsensitive)) continue;
+        names << name;
+    }
+    if (packed) *packed = names;
+    if (names.isEmpty()) return true;
+
+    int code = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!z) {
+        *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, zip_error_text(code));
+        return false;
+    }
+    for (const QString& name : names) {
+        zip_source_t* src = zip_source_file(z, QFile::encodeName(dir + name).constData(), 0, -1);
+        if (!src || zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+            if (src) zip_source_free(src);
+            *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
+            zip_discard(z);
+            return false;
+        }
+    }
+    // The archive takes its name only once it is whole: libzip writes to a temporary file first.
+    if (zip_close(z) != 0) {
+        *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
+        zip_discard(z);
+        return false;
+    }
+    return archive_opens(archive, names.size(), error);
+}
+
+bool zip_new_recordings(Qlmod& m, const QString& kind) {
+    const QString& language = m.current_language;
+    const QString base = m.languages_folder + language + QStringLiteral("/new_") + kind + u'/';
+    const QString out = m.working_folder + QStringLiteral("recordings/") + kind + u'/';
+    for (const QString& nn : folder_entries(base)) {
+        // Only the two-digit sub-folders hold recordings; anything else left here is not packed.
+        if (!QFileInfo(base + nn).isDir()) continue;
+        const QString archive = base + nn + u'/' + nn + QStringLiteral(".zip");
+        QStringList packed;
+        QString error;
+        if (!make_archive(base + nn, archive, u'.' + kind, &packed, &error)) {
+            if (m.prompter) m.prompter->message(error);
+            return false;
+        }
+        if (packed.isEmpty()) continue;
+        const QString name = language + u'_' + kind + u'_' + nn + QStringLiteral(".zip");
+        if (m.prompter)
+            m.prompter->message(QStringLiteral("Currently the program is working on ") + name +
+                                QStringLiteral(".  Please wait about 5 seconds before clicking 'OK' below."));
+        if (!copy_archive(archive, out + name, &error)) {
+            if (m.prompter) m.prompter->message(error);
+            return false;
+        }
+    }
+    return true;
+}
+
+void pack_contribution(Qlmod& m) {
+    Prompter& p = *m.prompter;
+    const QString& language = m.current_language;
+    const QString recordings = m.working_folder + QStringLiteral("recordings");
+    const QString address = QLatin1String(kSubmissionAddress);
+    const bool go = p.ok_cancel(
+        QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the ") +
+        language + QStringLiteral(" language.  Clicking 'OK' below will place the recordings in ") +
+        QStringLiteral("the folder called ") + recordings + QStringLiteral(".  Please email all the 'str' zip files to me at ") +
+        address + QStringLiteral(". Do not email ") + QStringLiteral("zip files to ") + QLatin1String(kPersonalAddress) +
+        QStringLiteral(" because my spam filter may block them.  It is best to email the files one at a time in a ") +
+        QStringLiteral("seperate email because they are big files.  ") + QStringLiteral("\r\r") +
+        QStringLiteral("Click 'OK' to run this function or 'Cancel' to go back."));
+    if (!go) {
+        p.message(QStringLiteral("The action has been cancelled."));
+        return;
+    }
+    QDir().mkpath(recordings + QStringLiteral("/str"));
+
+    zip_new_recordings(m, QStringLiteral("str"));
+
+    const QString folder = m.languages_folder + language + u'/';
+    const QString archive = folder + language + QStringLiteral(".zip");
+    QStringList packed;
+    QString error;
+    if (!make_archive(folder, archive, QString(), &packed, &error)) {
+        p.message(error);
+        return;
+    }
+    if (packed.isEmpty()) {
+        p.message(QStringLiteral("The folder %1 holds no files to pack.").arg(folder));
+        return;
+    }
+    p.message(QStringLiteral("The program is busy.  Please wait 3 seconds before clicking 'OK' below.  "
+                             "This message will appear about 10 times before it is finished."));
+    if (!copy_archive(archive, recordings + QStringLiteral("/text_") + language + QStringLiteral(".zip"), &error)) {
+        p.message(error);
+        return;
+    }
+    p.message(QStringLiteral("This action is finished.") + QStringLiteral("\r") +
+              QStringLiteral("Please email the files located in the ") + recordings +
+              QStringLiteral(" folder to me at ") + address + QStringLiteral("."));
+}
+
+}  // namespace ql

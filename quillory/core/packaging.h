@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace ql {
+
+struct Qlmod;
+
+// Where contributors send their archives, and the maintainer's own address, which is not for them.
+inline constexpr const char* kSubmissionAddress = "recordings@quillory.org";
+inline constexpr const char* kPersonalAddress = "maintainer@quillory.org";
+
+// Writes `archive` holding the files (not folders) directly in `folder` whose names end in
+// `suffix` (case-insensitively; every file when `suffix` is empty), the archive itself excepted,
+// and opens it again to check it. `packed` receives the names packed; no archive is written when
+// there are none. On failure `error` says what went wrong.
+bool make_archive(const QString& folder, const QString& archive, const QString& suffix, QStringList* packed,
+                  QString* error);
+
+// Packs every sub-folder of the current language's new recordings of `kind` ("str") into
+// recordings/<kind>/<language>_<kind>_<NN>.zip under the working folder. Returns false when an
+// archive could not be made (reported); archives made before it stay.
+bool zip_new_recordings(Qlmod& m, const QString& kind);
+
+// The whole "Email Files" action: confirmation, the recording archives, the archive of the
+// language folder's files as recordings/text_<language>.zip, and the closing note.
+void pack_contribution(Qlmod& m);
+
+}  // namespace ql
