@@ -44,9 +44,10 @@ inline void store_be32(uint8_t* b, uint32_t v) {
 }
 
 // S points at the four S-boxes laid out one after the other.
-#define KX_F(S, x)                                                                     \
-    ((((S)[(x) >> 24] + (S)[256 + (((x) >> 16) & 0xFF)]) ^ (S)[512 + (((x) >> 8) & 0xFF)]) + \
-     (S)[768 + ((x) & 0xFF)])
+#define KX_F(S, x)                                                        \
+    ((((S)[(x) >> 24] + ((S) + 256)[((x) >> 16) & 0xFF]) ^                \
+      ((S) + 512)[((x) >> 8) & 0xFF]) +                                   \
+     ((S) + 768)[(x) & 0xFF])
 
 // Sixteen rounds with the P-words supplied by K(i); round i's key word is
 // folded into the XOR with the previous round's F so every round is one

@@ -21,8 +21,31 @@ namespace {
 #define KX_PE(i) P[i]
 #define KX_PD(i) P[17 - (i)]
 
-// Four independent blocks at a time: the rounds of one block are a chain of
-// dependent table look-ups, so interleaving hides their latency.
+// Four independent blocks advance round by round together: one block's
+// rounds are a chain of dependent table look-ups, so interleaving them lets
+// the look-ups of the other blocks fill the wait.
+template <bool kEncipher>
+inline void rounds4(const uint32_t* S, const uint32_t* P, uint32_t* l, uint32_t* r) {
+    auto key = [P](int i) { return kEncipher ? P[i] : P[17 - i]; };
+#pragma GCC unroll 4
+    for (int k = 0; k < 4; ++k) l[k] ^= key(0);
+#pragma GCC unroll 8
+    for (int i = 1; i < 17; i += 2) {
+        const uint32_t ka = key(i), kb = key(i + 1);
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) r[k] ^= KX_F(S, l[k]) ^ ka;
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) l[k] ^= KX_F(S, r[k]) ^ kb;
+    }
+    const uint32_t klast = key(17);
+#pragma GCC unroll 4
+    for (int k = 0; k < 4; ++k) {
+        const uint32_t t = l[k];
+        l[k] = r[k] ^ klast;
+        r[k] = t;
+    }
+}
+
 template <bool kEncipher>
 void ecb_blocks(const BlowfishState* st, uint8_t* out, const uint8_t* in, size_t nblocks) {
     const uint32_t* S = &st->S[0][0];
@@ -30,26 +53,19 @@ void ecb_blocks(const BlowfishState* st, uint8_t* out, const uint8_t* in, size_t
     size_t b = 0;
     for (; b + 4 <= nblocks; b += 4) {
         const uint8_t* src = in + b * 8;
-        uint32_t l0 = load_be32(src), r0 = load_be32(src + 4);
-        uint32_t l1 = load_be32(src + 8), r1 = load_be32(src + 12);
-        uint32_t l2 = load_be32(src + 16), r2 = load_be32(src + 20);
-        uint32_t l3 = load_be32(src + 24), r3 = load_be32(src + 28);
-        if constexpr (kEncipher) {
-            KX_ROUNDS(S, KX_PE, l0, r0);
-            KX_ROUNDS(S, KX_PE, l1, r1);
-            KX_ROUNDS(S, KX_PE, l2, r2);
-            KX_ROUNDS(S, KX_PE, l3, r3);
-        } else {
-            KX_ROUNDS(S, KX_PD, l0, r0);
-            KX_ROUNDS(S, KX_PD, l1, r1);
-            KX_ROUNDS(S, KX_PD, l2, r2);
-            KX_ROUNDS(S, KX_PD, l3, r3);
+        uint32_t l[4], r[4];
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) {
+            l[k] = load_be32(src + 8 * k);
+            r[k] = load_be32(src + 8 * k + 4);
         }
+        rounds4<kEncipher>(S, P, l, r);
         uint8_t* dst = out + b * 8;
-        store_be32(dst, l0); store_be32(dst + 4, r0);
-        store_be32(dst + 8, l1); store_be32(dst + 12, r1);
-        store_be32(dst + 16, l2); store_be32(dst + 20, r2);
-        store_be32(dst + 24, l3); store_be32(dst + 28, r3);
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) {
+            store_be32(dst + 8 * k, l[k]);
+            store_be32(dst + 8 * k + 4, r[k]);
+        }
     }
     for (; b < nblocks; ++b) {
         uint32_t l = load_be32(in + b * 8), r = load_be32(in + b * 8 + 4);
@@ -82,22 +98,25 @@ void cbc_decipher(BlowfishState* st, uint8_t* out, const uint8_t* in, size_t nbl
     size_t b = 0;
     for (; b + 4 <= nblocks; b += 4) {
         const uint8_t* src = in + b * 8;
-        const uint32_t c0l = load_be32(src), c0r = load_be32(src + 4);
-        const uint32_t c1l = load_be32(src + 8), c1r = load_be32(src + 12);
-        const uint32_t c2l = load_be32(src + 16), c2r = load_be32(src + 20);
-        const uint32_t c3l = load_be32(src + 24), c3r = load_be32(src + 28);
-        uint32_t l0 = c0l, r0 = c0r, l1 = c1l, r1 = c1r, l2 = c2l, r2 = c2r, l3 = c3l, r3 = c3r;
-        KX_ROUNDS(S, KX_PD, l0, r0);
-        KX_ROUNDS(S, KX_PD, l1, r1);
-        KX_ROUNDS(S, KX_PD, l2, r2);
-        KX_ROUNDS(S, KX_PD, l3, r3);
+        uint32_t cl[4], cr[4], l[4], r[4];
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) {
+            l[k] = cl[k] = load_be32(src + 8 * k);
+            r[k] = cr[k] = load_be32(src + 8 * k + 4);
+        }
+        rounds4<false>(S, P, l, r);
+        // Every input block is in registers before anything is stored, so
+        // deciphering in place is safe.
         uint8_t* dst = out + b * 8;
-        store_be32(dst, l0 ^ pl); store_be32(dst + 4, r0 ^ pr);
-        store_be32(dst + 8, l1 ^ c0l); store_be32(dst + 12, r1 ^ c0r);
-        store_be32(dst + 16, l2 ^ c1l); store_be32(dst + 20, r2 ^ c1r);
-        store_be32(dst + 24, l3 ^ c2l); store_be32(dst + 28, r3 ^ c2r);
-        pl = c3l;
-        pr = c3r;
+        store_be32(dst, l[0] ^ pl);
+        store_be32(dst + 4, r[0] ^ pr);
+#pragma GCC unroll 3
+        for (int k = 1; k < 4; ++k) {
+            store_be32(dst + 8 * k, l[k] ^ cl[k - 1]);
+            store_be32(dst + 8 * k + 4, r[k] ^ cr[k - 1]);
+        }
+        pl = cl[3];
+        pr = cr[3];
     }
     for (; b < nblocks; ++b) {
         const uint32_t cl = load_be32(in + b * 8), cr = load_be32(in + b * 8 + 4);
