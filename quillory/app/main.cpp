@@ -1,1 +1,27 @@
-int main() { return 0; }
+#include "core/event_pump.h"
+#include "core/qlmod.h"
+#include "windows/qlmain.h"
+#include "windows/qt_prompter.h"
+#include "windows/window_openers.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ql::kProgramTitle);
+
+    // Every path of the data tree hangs off the folder the program was started in.
+    ql::Qlmod m;
+    m.working_folder = QDir::currentPath() + u'/';
+    ql::QtPrompter prompter;
+    m.prompter = &prompter;
+    m.pump = &ql::qt_event_pump();
+
+    ql::WindowOpeners openers;
+
+    ql::QlMain main_window(m, openers);
+    main_window.show();
+    main_window.start_up();
+    return app.exec();
+}

@@ -1,0 +1,132 @@
+#pragma once
+#include "core/main_view.h"
+#include "core/qlmod.h"
+#include "windows/window_openers.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QAction;
+
+namespace ql {
+
+// The main window: languages, word lists and known lists on the left, the shown entries as two
+// columns (foreign word, translation) in the middle, and the buttons that open the other windows.
+//
+// The window's behaviour is split over three files so that separate topics can change apart:
+//   qlmain.cpp        start-up, the list and column clicks, known-word moves, the opener buttons;
+//   qlmain_texts.cpp  search boxes, the text views (print_list, show_test_results) and the menus'
+//                     instruction and help texts;
+//   qlmain_admin.cpp  adding a language and adding a list.
+// Code in the last two files may use the protected members below: the shared state m_, the
+// openers, every control, and the helpers list_languages() / select_row() / hide_for().
+//
+// Rows versus entries: the word columns do not show entries whose sound number is empty, so a
+// window row is NOT an index into the shown arrays. Map rows with entry_at_row()/row_of_entry().
+// record_word_index is handed over as the ENTRY index of the selected word for that reason.
+class QlMain : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    QlMain(Qlmod& m, WindowOpeners& openers, QWidget* parent = nullptr);
+    ~QlMain() override;
+
+    // Audio start, the student's name, the folders, the languages; chooses the first language.
+    // The app calls it once the window is shown.
+    void start_up();
+
+    // ---- MainView ----
+    void display_words() override;
+    void refresh_known_list() override;
+    void set_label6(const QString& text) override;
+    void set_label8(const QString& text) override;
+    void show_main() override;
+    void choose_language(const QString& language) override;
+
+    // ---- handlers, one per control and event; rows are window rows ----
+    void on_lang_list_click(int row);
+    void on_lists_list_click(int row);
+    void on_known_lists_click(int row);
+    void on_known_lists_double_click(int row);
+    void on_words_list_click(int row);
+    void on_words_liste_click(int row);
+    void on_words_list_double_click(int row);
+    void on_flash_cards();
+    void on_small_flash();
+    void on_record_word_word();
+    void on_record_word_list();
+    void on_test_me();
+    void on_toggle_font();
+    void exit_program();
+
+    // Defined in qlmain_texts.cpp.
+    void on_txt_word_search_changed(const QString& text);
+    void on_txt_word_search2_changed(const QString& text);
+    void on_print_list();
+    void on_show_test_results();
+    void on_instructions();
+    void on_help();
+    void on_troubleshooting();
+    void on_about();
+
+    // Defined in qlmain_admin.cpp.
+    void on_new_language();
+    void on_add_list();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // Asks the first name until it is one that can name a folder; Cancel gives the empty name.
+    void ask_student_name();
+    // Refills lang_list from languages_folder (no selection made).
+    void list_languages();
+    // Selects a row from code; as with a click, the list's click handler runs when the selection
+    // changes. Rows outside the list are ignored.
+    static void select_row(QListWidget* list, int row);
+    // Hides the main window and calls `open`; when the window it opens does not exist in this
+    // build, says so and stays visible.
+    void hide_for(const std::function<void()>& open, const QString& what);
+    // One list click for lists_list or known_lists (`known` chooses which file is shown).
+    void show_student_list(const QString& list, bool known);
+
+    Qlmod& m_;
+    WindowOpeners& openers_;
+
+    QListWidget* lang_list_ = nullptr;
+    QListWidget* lists_list_ = nullptr;
+    QListWidget* known_lists_ = nullptr;
+    QListWidget* words_list_ = nullptr;
+    QListWidget* words_liste_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QLabel* label8_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QLineEdit* txt_word_search_ = nullptr;
+    QLineEdit* txt_word_search2_ = nullptr;
+    QPushButton* flash_cards_ = nullptr;
+    QPushButton* small_flash_ = nullptr;
+    QPushButton* record_word_word_ = nullptr;
+    QPushButton* record_word_list_ = nullptr;
+    QPushButton* test_me_ = nullptr;
+    QPushButton* show_test_results_ = nullptr;
+    QPushButton* print_list_ = nullptr;
+    QPushButton* new_language_ = nullptr;
+    QPushButton* add_list_ = nullptr;
+    QPushButton* toggle_font_ = nullptr;
+    QPushButton* exit_program_ = nullptr;
+
+private:
+    void build_controls();
+    void build_menus();
+    void set_column_colour(const QColor& text);
+
+    bool audio_closed_ = false;
+};
+
+}  // namespace ql
