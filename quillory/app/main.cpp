@@ -1,3 +1,4 @@
+#include "audio/qlfmod.h"
 #include "core/event_pump.h"
 #include "core/qlmod.h"
 #include "windows/qlmain.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     ql::QtPrompter prompter;
     m.prompter = &prompter;
     m.pump = &ql::qt_event_pump();
+    ql::Qlfmod audio;
+    m.audio = &audio;
 
     ql::WindowOpeners openers;
 
