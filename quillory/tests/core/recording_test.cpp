@@ -1,0 +1,220 @@
+#include "core/audio_engine.h"
+#include "core/new_recordings.h"
+#include "core/qlmod.h"
+#include "core/recording.h"
+#include "core/silence_trim.h"
+#include "core/wav_header.h"
+#include "support/data_tree.h"
+#include "support/fake_audio.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+#include "support/recording_oracle.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+// Half a second of a vowel-like tone between stretches of faint hiss, long enough for any take.
+std::vector<short> voice(double seconds = 31.0) {
+    std::vector<short> s(size_t(seconds * 22050));
+    for (size_t k = 0; k < s.size(); ++k) {
+        const double t = double(k) / 22050.0;
+        const double hiss = double(int(k * 7919 % 5)) - 2.0;
+        const double tone = (t > 0.25 && t < 0.75) ? 9000.0 * std::sin(2 * M_PI * 220 * t) : 0.0;
+        s[k] = short(std::lround(tone + hiss));
+    }
+    return s;
+}
+
+struct Rig {
+    DataTree tree;
+    Qlmod m;
+    FakePump pump;
+    FakeAudio audio{&pump};
+    FakePrompter prompter;
+    Rig() {
+        tree.attach(m);
+        m.current_language = QStringLiteral("spanish");
+        m.pump = &pump;
+        m.audio = &audio;
+        m.prompter = &prompter;
+        audio.microphone = voice();
+    }
+    QString folder() const { return tree.path("languages/spanish/new_str/70/"); }
+    QStringList files() const { return QDir(folder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+};
+
+// Samples recorded up to the stop, found from an untrimmed take of the same length.
+int recorded_samples(const QByteArray& plain) { return int(plain.size() / 2); }
+
+}  // namespace
+
+TEST(Take, LengthComesFromTheSinglePrecisionSeconds) {
+    EXPECT_EQ(take_length_samples(22050, 1.4f), 30869);
+    EXPECT_EQ(take_length_samples(22050, 1.8f), 39689);
+    EXPECT_EQ(take_length_samples(22050, 0.8f), 17640);
+    EXPECT_EQ(take_length_samples(22050, 1.2f), 26460);
+    EXPECT_EQ(take_length_samples(22050, 2.0f), 44100);
+    EXPECT_EQ(take_length_samples(22050, 30.0f), 661500);
+}
+
+TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
+    Rig r;
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70012"));
+    EXPECT_EQ(path, r.tree.path("languages/spanish/new_str/70/70012.str"));
+
+    // Whole take: polling stops at the first position of at least 30869 - 1300.
+    ASSERT_EQ(record_sound(r.m, path, 22050, 1.4f, 1, 2, true), TakeResult::Stored);
+    EXPECT_EQ(r.audio.allocated_samples, 30869);
+    const QByteArray stored_whole = read_file(path);
+    const QByteArray whole = openssl_decipher_recording(stored_whole);
+    const int p = recorded_samples(whole);
+    EXPECT_GE(p, 29569);
+    EXPECT_LT(p, 29569 + 221);  // one 0.01 s poll later at most
+    EXPECT_EQ(whole, pcm_bytes(r.audio.microphone, size_t(p)));
+
+    // Recording the word again replaces it, trimmed this time.
+    ASSERT_EQ(record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70012")), 22050, 1.4f, 1, 2, false),
+              TakeResult::Stored);
+    const QByteArray stored = read_file(path);
+    const QByteArray plain = openssl_decipher_recording(stored);
+    EXPECT_EQ(plain, trim_silence(pcm_bytes(r.audio.microphone, size_t(p))));
+    EXPECT_LT(plain.size(), whole.size() / 2);  // the tone is half a second of 1.34
+    EXPECT_GE(stored.size() - plain.size(), 1);
+    EXPECT_LE(stored.size() - plain.size(), 8);
+    // The program's own decipher agrees with OpenSSL.
+    ASSERT_TRUE(decipher_sound_file(path, r.tree.path("plain.bin")).ok());
+    EXPECT_EQ(read_file(r.tree.path("plain.bin")), plain);
+
+    EXPECT_EQ(r.files(), QStringList{QStringLiteral("70012.str")});  // no .tmp stays
+    EXPECT_TRUE(r.prompter.shown().empty());
+    EXPECT_EQ(r.audio.samples_freed, 2);
+}
+
+TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
+    Rig r;
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70001"));
+    ASSERT_EQ(record_sound(r.m, path, 22050, 2.0f, 1, 2, true), TakeResult::Stored);
+    EXPECT_EQ(r.audio.allocated_samples, 44100);
+    int p = recorded_samples(openssl_decipher_recording(read_file(path)));
+    EXPECT_GE(p, 42800);
+    EXPECT_LT(p, 42800 + 221);
+
+    // An unlimited take stopped after three seconds is still stored.
+    r.pump.after(3.0, [&] { r.m.stop_playing = QStringLiteral("yes"); });
+    ASSERT_EQ(record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true),
+              TakeResult::Stored);
+    EXPECT_EQ(r.audio.allocated_samples, 661500);
+    p = recorded_samples(openssl_decipher_recording(read_file(path)));
+    EXPECT_NEAR(p, 3 * 22050, 221);
+}
+
+TEST(Take, AStopBeforeFourBytesWritesNothing) {
+    Rig r;
+    r.m.stop_playing = QStringLiteral("yes");
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70002"));
+    EXPECT_EQ(record_sound(r.m, path, 22050, 1.4f, 1, 2, false), TakeResult::TooShort);
+    EXPECT_TRUE(r.files().isEmpty());
+    EXPECT_TRUE(r.prompter.shown().empty());
+    EXPECT_EQ(r.audio.samples_freed, 1);
+}
+
+TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
+    struct Case {
+        bool FakeAudio::*flag;
+        QString message;
+        int freed;
+    };
+    const Case cases[] = {
+        {&FakeAudio::fail_alloc, QStringLiteral("Sample Alloc Error: ") + fmod_error_text(FMOD_ERR_MEMORY), 0},
+        {&FakeAudio::fail_record_start, QStringLiteral("Record StartSample Error: ") + fmod_error_text(FMOD_ERR_RECORD), 1},
+        {&FakeAudio::fail_record_stop, QStringLiteral("Record Stop Error: ") + fmod_error_text(FMOD_ERR_RECORD), 1},
+        {&FakeAudio::fail_lock, QStringLiteral("Sample Lock Error: ") + fmod_error_text(FMOD_ERR_INVALID_PARAM), 1},
+    };
+    for (const Case& c : cases) {
+        Rig r;
+        // An old recording of the word is gone before the take starts, so a failure leaves none.
+        r.tree.write("languages/spanish/new_str/70/70003.str", QByteArray(16, 'x'));
+        r.audio.*c.flag = true;
+        const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
+        EXPECT_EQ(record_sound(r.m, path, 22050, 0.8f, 1, 2, false), TakeResult::Failed) << c.message.toStdString();
+        EXPECT_EQ(r.prompter.messages(), QStringList{c.message});
+        EXPECT_TRUE(r.files().isEmpty()) << c.message.toStdString();
+        EXPECT_EQ(r.audio.samples_freed, c.freed) << c.message.toStdString();
+    }
+
+    // The samples are already copied when the unlock fails: the take is reported and still stored.
+    Rig r;
+    r.audio.fail_unlock = true;
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
+    EXPECT_EQ(record_sound(r.m, path, 22050, 0.8f, 1, 2, false), TakeResult::Stored);
+    EXPECT_EQ(r.prompter.messages(),
+              QStringList{QStringLiteral("Sample Unlock Error: ") + fmod_error_text(FMOD_ERR_INVALID_PARAM)});
+    EXPECT_EQ(r.files(), QStringList{QStringLiteral("70003.str")});
+}
+
+TEST(Take, AFailedEncipherKeepsTheRawTakeAndSaysWhere) {
+    Rig r;
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70004"));
+    r.tree.mkdir("languages/spanish/new_str/70/70004.str");  // the library cannot create its output
+    const QByteArray take = pcm_bytes(r.audio.microphone, 22050);
+    EXPECT_EQ(store_take(r.m, path, take, false), TakeResult::CipherFailed);
+    const QString kept = r.tree.path("languages/spanish/new_str/70/70004.raw");
+    EXPECT_EQ(read_file(kept), trim_silence(take));
+    ASSERT_EQ(r.prompter.messages().size(), 1);
+    const QString msg = r.prompter.messages().first();
+    EXPECT_TRUE(msg.contains(kept)) << msg.toStdString();
+    EXPECT_TRUE(msg.contains(QStringLiteral("error 2"))) << msg.toStdString();
+    EXPECT_FALSE(QFile::exists(raw_take_path(path)));
+}
+
+TEST(NewRecordingPlayback, PlaysAWavMadeFromTheRecordingAndRemovesIt) {
+    Rig r;
+    // A folder name holding ".str" must not disturb the working file names.
+    r.m.languages_folder = r.tree.path("my.stress/languages/");
+    attach_new_recording_player(r.m);
+    const QString folder = r.m.languages_folder + QStringLiteral("spanish/new_str/70/");
+    QDir().mkpath(folder);
+    const QByteArray plain = pcm_bytes(r.audio.microphone, 1001);  // odd sizes pad too
+    r.tree.write("my.stress/languages/spanish/new_str/70/70005.str", openssl_sound_cipher(plain + QByteArray(6, '\x06'), true));
+
+    const QString wav = decipher_to_wav(r.m, folder + QStringLiteral("70005.str"));
+    EXPECT_EQ(wav, folder + QStringLiteral("70005.wav"));
+    EXPECT_EQ(read_file(wav), wav_header(2002) + plain);
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("70005.tmp")));
+    QFile::remove(wav);
+
+    r.m.include_new_recordings = true;
+    r.m.pause_seconds = 2.0f;
+    play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish"));
+    EXPECT_EQ(r.audio.played, QStringList{folder + QStringLiteral("70005.wav")});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70005.str")});
+    EXPECT_TRUE(r.prompter.shown().empty());
+}
+
+TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
+    Rig r;
+    attach_new_recording_player(r.m);
+    r.m.include_new_recordings = true;
+    r.m.pause_seconds = 2.0f;
+    const QString folder = r.folder();
+    // Shorter than a block; empty; a block whose padding byte deciphers to 32.
+    r.tree.write("languages/spanish/new_str/70/70006.str", QByteArray("\x01\x02\x03\x04\x05", 5));
+    r.tree.write("languages/spanish/new_str/70/70007.str", QByteArray());
+    r.tree.write("languages/spanish/new_str/70/70008.str", openssl_sound_cipher(QByteArray(8, ' '), true));
+    for (const char* n : {"70006", "70007", "70008"}) {
+        EXPECT_TRUE(decipher_to_wav(r.m, folder + QLatin1String(n) + QStringLiteral(".str")).isEmpty()) << n;
+        play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish"));
+    }
+    EXPECT_TRUE(r.audio.played.isEmpty());
+    EXPECT_TRUE(r.prompter.shown().empty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{QStringLiteral("70006.str"), QStringLiteral("70007.str"), QStringLiteral("70008.str")}));
+}
