@@ -1,4 +1,5 @@
 #include "core/audio_engine.h"
+#include "core/korvex_binding.h"
 #include "core/new_recordings.h"
 #include "core/qlmod.h"
 #include "core/recording.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -217,4 +219,33 @@ TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
     EXPECT_TRUE(r.prompter.shown().empty());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files),
               (QStringList{QStringLiteral("70006.str"), QStringLiteral("70007.str"), QStringLiteral("70008.str")}));
+}
+
+TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
+    Rig r;
+    set_korvex_library_path(r.tree.path("nowhere/libkorvex.so.1"));
+    const QString path = prepare_new_recording(r.m, QStringLiteral("70009"));
+    const TakeResult result = record_sound(r.m, path, 22050, 1.2f, 1, 2, true);
+    const QStringList shown = r.prompter.messages();
+
+    // Playing an existing recording without the library says so too, and leaves nothing behind.
+    r.tree.write("languages/spanish/new_str/70/70010.str", QByteArray(16, 'x'));
+    attach_new_recording_player(r.m);
+    r.m.include_new_recordings = true;
+    r.prompter.clear();
+    play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish"));
+    const QStringList on_play = r.prompter.messages();
+    set_korvex_library_path(QString());
+
+    EXPECT_EQ(result, TakeResult::CipherFailed);
+    const QString kept = r.tree.path("languages/spanish/new_str/70/70009.raw");
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("The recording could not be stored as ") + path)) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("The cipher library could not be loaded"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].endsWith(QStringLiteral("The recorded sound is kept, not enciphered, in ") + kept + u'.'));
+    EXPECT_GE(QFileInfo(kept).size(), 2 * (26460 - 1300));
+    ASSERT_EQ(on_play.size(), 1);
+    EXPECT_TRUE(on_play[0].contains(QStringLiteral("The cipher library could not be loaded")));
+    EXPECT_TRUE(r.audio.played.isEmpty());
+    EXPECT_EQ(QDir(r.folder()).entryList(QDir::Files), (QStringList{QStringLiteral("70009.raw"), QStringLiteral("70010.str")}));
 }
