@@ -1,0 +1,153 @@
+#include "list_admin.h"
+
+#include "prompter.h"
+#include "qlmod.h"
+#include "text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ql {
+
+namespace {
+
+bool make_folder(Qlmod& m, const QString& path) {
+    if (QFileInfo(path).isDir() || QDir().mkpath(path)) return true;
+    m.prompter->message(QStringLiteral("The folder %1 could not be created.").arg(path));
+    return false;
+}
+
+bool write_or_report(Qlmod& m, const QString& path, const QStringList& lines) {
+    QString error;
+    if (write_lines(path, lines, &error)) return true;
+    m.prompter->message(error);
+    return false;
+}
+
+// Lays the target's lists into the new language: the target's words become the translations and the
+// sound numbers stay, so that the target's recordings speak the translations.
+void derive_lists(Qlmod& m, const QString& language, const QString& target) {
+    const QString from = m.languages_folder + target + u'/';
+    const QString to = m.languages_folder + language + u'/';
+    QStringList index;
+    for (const QString& name : folder_entries(from)) {
+        if (!name.endsWith(QStringLiteral(".txt")) || !QFileInfo(from + name).isFile()) continue;
+        const auto lines = read_lines(from + name);
+        if (!lines) {
+            m.prompter->message(QStringLiteral("Could not read the file %1.").arg(from + name));
+            continue;
+        }
+        QString out_name = name;
+        out_name.replace(QStringLiteral("master_") + target, QStringLiteral("master_") + language);
+        QStringList derived;
+        derived.reserve(lines->size());
+        for (const QString& line : *lines) {
+            derived << derived_list_line(line);
+            index << derived_index_line(line);
+        }
+        write_or_report(m, to + out_name, derived);
+    }
+    write_or_report(m, to + QStringLiteral("trans_index_") + language + u'_' + target + QStringLiteral(".dat"), index);
+}
+
+}  // namespace
+
+QString derived_list_line(const QString& target_line) {
+    const qsizetype bar = target_line.indexOf(u'|');
+    return u'|' + target_line.left(bar + 1) + target_line.right(5);
+}
+
+QString derived_index_line(const QString& target_line) {
+    const QString number = target_line.right(5);
+    return number + u'|' + number;
+}
+
+bool add_language(Qlmod& m) {
+    const auto answer = m.prompter->input(
+        QStringLiteral("This button is for the user to add their own language to the Quillory program.  It's best to "
+                       "first email me at ") +
+        contact::kEmail + QStringLiteral(" or call me at ") + contact::kPhone +
+        QStringLiteral(" to find out if I already have word lists for the language you want to add.  If you want to "
+                       "begin work on a new language, what do you want to call it?  Use 8 or fewer english letters "
+                       "and numbers, but not spaces."));
+    const QString language = answer.value_or(QString()).toLower();
+    if (language.isEmpty()) return false;
+    if (!is_safe_path_name(language)) {
+        m.prompter->message(unsafe_name_message(QStringLiteral("language name")));
+        return false;
+    }
+    const QString folder = m.languages_folder + language;
+    if (file_exists(folder)) {
+        m.prompter->message(QStringLiteral("That language already exits.  Please choose another name."));
+        return false;
+    }
+    if (!make_folder(m, folder)) return false;
+
+    const QString target =
+        m.prompter
+            ->input(QStringLiteral(
+                "You need to connect this new language to a 'target' language. The target language will be the "
+                "other language in this language pair that the students already know.  Usually, the target language "
+                "will be english.  If the target language you type below already exists on this computer, you will "
+                "not have to type those target translations or record the target sounds.  What is the 'target' "
+                "language?  Be sure to spell it correctly.  The name must be 8 or fewer english letters."))
+            .value_or(QString())
+            .toLower();
+    if (target.isEmpty()) return false;
+    if (!is_safe_path_name(target)) {
+        m.prompter->message(unsafe_name_message(QStringLiteral("target language name")));
+        return false;
+    }
+
+    const QString target_folder = m.languages_folder + target;
+    if (!file_exists(target_folder)) {
+        m.prompter->message(
+            QStringLiteral("That language folder is not on this computer, but your selection is being recorded."));
+        if (make_folder(m, target_folder))
+            write_or_report(m, target_folder + QStringLiteral("/trans_") + target + QStringLiteral(".dat"), {language});
+    } else {
+        m.prompter->message(QStringLiteral(
+            "Thank you, that language was found on this computer.  Words lists from that language will now be "
+            "formatted to be used in the new language you are adding so that the exiting words/phrases of the "
+            "student's native language do not have to be retyped.  After clicking OK below you can select the new "
+            "language in the list of languages, then select one of the word lists, and then select 'Record and "
+            "Edit' to type the translations and record words for the new language."));
+        derive_lists(m, language, target);
+    }
+    write_or_report(m, folder + QStringLiteral("/trans_") + language + QStringLiteral(".dat"), {target});
+    return true;
+}
+
+std::optional<QString> add_word_list(Qlmod& m) {
+    if (m.current_language.isEmpty()) {
+        m.prompter->message(QStringLiteral("First select a language."));
+        return std::nullopt;
+    }
+    QString name =
+        m.prompter
+            ->input(QStringLiteral("This creates a new word/phrase list to be added to the currently selected language (") +
+                    m.current_language +
+                    QStringLiteral(").  If this is not what you want to do, click cancel.  After creating this new "
+                                   "list, you can add words and phrases to it using the 'Record and Edit Selected "
+                                   "List' button. What is the name of the new list?  Use only english characters and "
+                                   "numbers."))
+            .value_or(QString());
+    if (name.isEmpty()) return std::nullopt;
+    name.replace(u' ', u'_');
+    if (!is_safe_path_name(name)) {
+        m.prompter->message(unsafe_name_message(QStringLiteral("list name")));
+        return std::nullopt;
+    }
+    const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");
+    if (file_exists(path)) {
+        m.prompter->message(
+            QStringLiteral("That list already exists for this language.  Please choose another list name."));
+        return std::nullopt;
+    }
+    if (!write_or_report(m, path, {m.current_language + QStringLiteral(" word or phrase|student's language translation|99999")}))
+        return std::nullopt;
+    m.prompter->message(name);
+    return name;
+}
+
+}  // namespace ql

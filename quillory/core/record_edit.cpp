@@ -1,0 +1,217 @@
+#include "record_edit.h"
+
+#include "qlmod.h"
+#include "text_file.h"
+
+namespace ql {
+
+namespace {
+
+const QString kHighestFile = QStringLiteral("highest_num.dat");
+constexpr int kFirstNewNumber = 70000;
+constexpr int kLastSoundNumber = 99999;
+
+void set_error(QString* error, const QString& text) {
+    if (error) *error = text;
+}
+
+QString language_folder(const Qlmod& m) { return m.languages_folder + m.current_language + u'/'; }
+
+void add_to_group(SoundGroups& g, bool with_sound, const QString& word, const QString& translation,
+                  const QString& number) {
+    if (with_sound) {
+        g.with_words << word;
+        g.with_translations << translation;
+        g.with_numbers << number;
+    } else {
+        g.without_words << word;
+        g.without_translations << translation;
+        g.without_numbers << number;
+    }
+}
+
+}  // namespace
+
+bool has_sound_file(const Qlmod& m, const QString& sound_number) {
+    return file_exists(new_sound_path(m, sound_number, m.current_language)) ||
+           file_exists(installed_sound_path(m, sound_number, m.current_language));
+}
+
+SoundGroups create_arrays(const Qlmod& m, const QString& list_file) {
+    SoundGroups g;
+    const auto lines = read_lines(list_file);
+    if (!lines) return g;
+    for (const QString& line : *lines) {
+        // Only the first three fields count; a line without a sound number has nothing to record.
+        const QStringList fields = line.split(u'|');
+        if (fields.size() < 3 || fields[2].isEmpty()) continue;
+        add_to_group(g, has_sound_file(m, fields[2]), fields[0], fields[1], fields[2]);
+    }
+    return g;
+}
+
+SoundGroups create_word(const Qlmod& m) {
+    SoundGroups g;
+    bool ok = false;
+    const int row = m.record_word_index.trimmed().toInt(&ok);
+    const int i = ok ? entry_at_row(m, row) : -1;
+    if (i < 0 || i >= m.shown_count()) return g;
+    const QString number = m.shown_sound_numbers.value(i);
+    add_to_group(g, has_sound_file(m, number), m.shown_words.value(i), m.shown_translations.value(i), number);
+    return g;
+}
+
+QString highest_num_path(const Qlmod& m) { return language_folder(m) + kHighestFile; }
+
+QString changes_path(const Qlmod& m) {
+    return language_folder(m) + QStringLiteral("changes_") + m.current_language + QStringLiteral(".dat");
+}
+
+bool get_high(Qlmod& m, QString* error) {
+    const QString path = highest_num_path(m);
+    if (!file_exists(path) && !write_lines(path, {QString::number(kFirstNewNumber)}, error)) return false;
+    const auto line = read_first_line(path);
+    if (!line) {
+        set_error(error, QStringLiteral("Could not read the file %1.").arg(path));
+        return false;
+    }
+    bool ok = false;
+    const int number = line->trimmed().toInt(&ok);
+    if (!ok || number < 0) {
+        set_error(error, QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds "
+                                        "the next free number, for example 70000.")
+                             .arg(path));
+        return false;
+    }
+    if (number > kLastSoundNumber) {
+        set_error(error, QStringLiteral("All sound numbers up to 99999 have been used in this language, so no new "
+                                        "word or phrase can be added."));
+        return false;
+    }
+    // Written as the old program wrote numbers, with a blank on each side; readers strip the blanks.
+    if (!write_lines(path, {u' ' + QString::number(number + 1) + u' '}, error)) return false;
+    m.new_sound_number = QStringLiteral("%1").arg(number, 5, 10, QChar(u'0'));
+    return true;
+}
+
+QString text_refusal(const QString& word, const QString& translation) {
+    const QString both = word + translation;
+    if (both.contains(u'|'))
+        return QStringLiteral("The text may not contain the character \"|\", which separates the parts of a list line. "
+                              "Please remove it and try again.");
+    if (both.contains(u'\r') || both.contains(u'\n'))
+        return QStringLiteral("The text may not contain line breaks. Please remove them and try again.");
+    return QString();
+}
+
+bool add_word2(Qlmod& m, const QString& path, const QString& word, const QString& translation, QString* error) {
+    return append_lines(path, {format_entry(word, translation, m.new_sound_number)}, error);
+}
+
+bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+                       QString* error) {
+    const QString number = m.current_sound_number;
+    if (number.isEmpty()) return true;
+    auto lines = read_lines(path);
+    if (!lines) return true;
+    const bool deleting = m.delete_mode == u"yes";
+    const bool is_master = path == m.master_file;
+    const QString new_line = format_entry(word, translation, number);
+
+    QStringList out;
+    QStringList changes;
+    bool matched = false;
+    out.reserve(lines->size());
+    for (const QString& line : *lines) {
+        if (line.right(5) != number) {
+            out << line;
+            continue;
+        }
+        matched = true;
+        if (deleting) {
+            if (is_master) changes << QStringLiteral("word_deleted->") + new_line;
+        } else {
+            out << new_line;
+            if (is_master) changes << line + QStringLiteral("->") + new_line;
+        }
+    }
+    // A file without the number keeps its bytes exactly as they were.
+    if (!matched) return true;
+    if (!write_lines(path, out, error)) return false;
+    if (!changes.isEmpty() && !append_lines(m.changes_file, changes, error)) return false;
+    return true;
+}
+
+namespace {
+
+EditResult save_or_delete(Qlmod& m, const QString& word, const QString& translation) {
+    EditResult r;
+    if (m.current_sound_number.isEmpty()) {
+        r.ok = false;
+        r.messages << QStringLiteral("You have to select a word on one of the lists.");
+        return r;
+    }
+    if (m.delete_mode != u"yes") {
+        const QString refusal = text_refusal(word, translation);
+        if (!refusal.isEmpty()) {
+            r.ok = false;
+            r.messages << refusal;
+            return r;
+        }
+    }
+    QStringList files;
+    if (m.master_file != m.list_file) files << m.list_file;
+    files << m.master_file << m.unknown_file << m.known_file;
+    // Each file is done on its own: one that fails does not keep the others from being updated.
+    for (const QString& f : files) {
+        if (f.isEmpty()) continue;
+        QString error;
+        if (!replace_or_delete(m, f, word, translation, &error)) {
+            r.ok = false;
+            r.messages << error;
+        }
+    }
+    return r;
+}
+
+}  // namespace
+
+EditResult save_text(Qlmod& m, const QString& word, const QString& translation) {
+    return save_or_delete(m, word, translation);
+}
+
+EditResult delete_word(Qlmod& m, const QString& word, const QString& translation) {
+    m.delete_mode = QStringLiteral("yes");
+    EditResult r = save_or_delete(m, word, translation);
+    m.delete_mode = QStringLiteral("no");
+    return r;
+}
+
+EditResult add_word(Qlmod& m, const QString& word, const QString& translation) {
+    EditResult r;
+    const QString refusal = text_refusal(word, translation);
+    if (!refusal.isEmpty()) {
+        r.ok = false;
+        r.messages << refusal;
+        return r;
+    }
+    QString error;
+    if (!get_high(m, &error)) {
+        r.ok = false;
+        r.messages << error;
+        return r;
+    }
+    QStringList files;
+    if (m.master_file != m.list_file) files << m.list_file;
+    files << m.master_file << m.unknown_file;
+    for (const QString& f : files) {
+        if (f.isEmpty()) continue;
+        if (!add_word2(m, f, word, translation, &error)) {
+            r.ok = false;
+            r.messages << error;
+        }
+    }
+    return r;
+}
+
+}  // namespace ql

@@ -1,0 +1,154 @@
+#include "edit_list.h"
+
+#include "core/prompter.h"
+#include "core/qlmod.h"
+#include "core/text_file.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace ql {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+}  // namespace
+
+QByteArray editor_file_bytes(const QString& text, bool byte_order_mark) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    t += QStringLiteral("\r\n");
+    QByteArray bytes = byte_order_mark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    return bytes + t.toUtf8();
+}
+
+EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, Qt::Window), m(model) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("edit_list"));
+    setWindowTitle(QStringLiteral("Edit Word List"));
+    Label1 = new QLabel(
+        QStringLiteral(
+            "This is the advanced view for editing the text of the word/phrase lists. If you don't fully understand "
+            "these instructions, it's best to use the previous view.  The format shown below should be like this: "
+            "the foreign word or phrase is on the left.  Next is a vertical pipe symbol \"|\". Next is the "
+            "translation in the student's native language (normally english). Then there is another pipe \"|\". Then "
+            "on the right is a number that identifies the sound file for the foreign word or phrase. This is a "
+            "unique number for this language and it should NOT be changed. If you're adding new words, it should "
+            "start at the 70000 or the highest number stored in the high_num.dat file. If you add new words using "
+            "this form, the high_num.dat must be changed to be one number higher than the highest number you use "
+            "here.  Only change the foreign word or phrase on the left.  Do not change the translation (except to "
+            "correct spelling) unless you're adding the translation yourself. This window simply shows the text in "
+            "a data file that can also be edited with your own text editor."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    file_label = new QLabel(this);
+    file_label->setObjectName(QStringLiteral("file_label"));
+    TextBox1 = new QPlainTextEdit(this);
+    TextBox1->setObjectName(QStringLiteral("TextBox1"));
+    TextBox1->setAccessibleName(QStringLiteral("Word list text"));
+    TextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the buttons; list lines never hold tabs.
+    TextBox1->setTabChangesFocus(true);
+    save_and_exit = button(this, "save_and_exit", QStringLiteral("Save Changes and Exit "));
+    exit_without_save = button(this, "exit_without_save", QStringLiteral("Do Not Save Changes and Exit"));
+    start_new_list = button(this, "start_new_list", QStringLiteral("Start New Word List for This Language"));
+    save_and_exit_unicode = button(this, "save_and_exit_unicode", QStringLiteral("Save File as Unicode and Exit"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {save_and_exit, exit_without_save, start_new_list, save_and_exit_unicode}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(file_label);
+    layout->addWidget(TextBox1, 1);
+    layout->addLayout(buttons);
+    resize(900, 640);
+
+    connect(save_and_exit, &QPushButton::clicked, this, &EditList::on_save_and_exit);
+    connect(exit_without_save, &QPushButton::clicked, this, &EditList::on_exit_without_save);
+    connect(start_new_list, &QPushButton::clicked, this, &EditList::on_start_new_list);
+    connect(save_and_exit_unicode, &QPushButton::clicked, this, &EditList::on_save_and_exit_unicode);
+}
+
+bool EditList::load() {
+    const QString folder = m.languages_folder + m.current_language + u'/';
+    if (!m.current_list.isEmpty()) {
+        edit_target_file = folder + m.current_list + QStringLiteral(".txt");
+        const auto text = read_text(edit_target_file);
+        if (!text) {
+            m.prompter->message(QStringLiteral("The file %1 could not be read.").arg(edit_target_file));
+            return false;
+        }
+        QString t = *text;
+        t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        TextBox1->setPlainText(t);
+    } else {
+        m.prompter->message(
+            QStringLiteral("A list was not chosen. A blank form will be opened in case you want to start a new list."));
+        m.current_list = QStringLiteral("temporary");
+        edit_target_file = folder + QStringLiteral("temporary.txt");
+    }
+    show_target();
+    show();
+    return true;
+}
+
+void EditList::show_target() {
+    file_label->setText(QStringLiteral("Language: %1    List Name: %2")
+                            .arg(m.current_language, edit_target_file.section(u'/', -1).chopped(4)));
+}
+
+void EditList::save(bool byte_order_mark) {
+    // The raw text keeps non-breaking spaces, which the plain-text view would turn into blanks.
+    QString text = TextBox1->document()->toRawText();
+    text.replace(QChar(QChar::ParagraphSeparator), u'\n');
+    text.replace(QChar(QChar::LineSeparator), u'\n');
+    QString error;
+    if (!write_bytes(edit_target_file, editor_file_bytes(text, byte_order_mark), &error)) {
+        // The window stays open so that the typed text is not lost.
+        m.prompter->message(error);
+        return;
+    }
+    close();
+}
+
+void EditList::on_save_and_exit() { save(false); }
+
+void EditList::on_save_and_exit_unicode() { save(true); }
+
+void EditList::on_exit_without_save() { close(); }
+
+void EditList::on_start_new_list() {
+    const QString name = m.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
+    if (name.isEmpty()) return;
+    if (!is_safe_path_name(name)) {
+        m.prompter->message(unsafe_name_message(QStringLiteral("list name")));
+        return;
+    }
+    const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");
+    if (file_exists(path)) {
+        m.prompter->message(QStringLiteral("That file already exits."));
+        return;
+    }
+    QString error;
+    if (!write_bytes(path, QByteArray(), &error)) {
+        m.prompter->message(error);
+        return;
+    }
+    TextBox1->clear();
+    edit_target_file = path;
+    show_target();
+}
+
+}  // namespace ql

@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ql {
+
+struct Qlmod;
+
+// "Edit Word List": a word-list file of the current language as raw text, for contributors who
+// would rather edit the lines directly. Opened over the record-and-edit window, which stays open.
+class EditList : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditList(Qlmod& m, QWidget* parent = nullptr);
+
+    // Loads the current list (or binds the empty box to "temporary" when none is chosen) and shows
+    // the window. False, with the window not shown, when the list cannot be read.
+    bool load();
+
+    // The file a save writes to.
+    QString edit_target_file;
+
+    QLabel* Label1 = nullptr;
+    QLabel* file_label = nullptr;
+    QPlainTextEdit* TextBox1 = nullptr;
+    QPushButton *save_and_exit = nullptr, *exit_without_save = nullptr, *start_new_list = nullptr,
+                *save_and_exit_unicode = nullptr;
+
+public slots:
+    void on_save_and_exit();
+    void on_exit_without_save();
+    void on_start_new_list();
+    void on_save_and_exit_unicode();
+
+private:
+    void save(bool byte_order_mark);
+    void show_target();
+    Qlmod& m;
+};
+
+// The bytes a save writes for the editor's text: every line ended by CR LF and one more CR LF at
+// the end, UTF-8, optionally behind a byte-order mark.
+QByteArray editor_file_bytes(const QString& text, bool byte_order_mark);
+
+}  // namespace ql

@@ -1,0 +1,487 @@
+#include "qlrecord.h"
+
+#include "core/list_admin.h"
+#include "core/main_view.h"
+#include "core/prompter.h"
+#include "core/qlmod.h"
+#include "edit_list.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ql {
+
+namespace {
+
+const QString kWindowTitle = QStringLiteral("www.quillory.org");
+
+template <typename W>
+W* named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QPushButton(caption, parent), name);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QLabel(caption, parent), name);
+}
+
+QListWidget* list(QWidget* parent, const char* name, const QString& accessible, const QColor& base) {
+    auto* l = named(new QListWidget(parent), name);
+    l->setAccessibleName(accessible);
+    l->setMinimumSize(120, 140);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Base, base);
+    l->setPalette(p);
+    return l;
+}
+
+void set_base(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, c);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+QlRecord::QlRecord(Qlmod& model, QWidget* parent) : QWidget(parent), m(model) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kWindowTitle);
+    build_controls();
+    connect_controls();
+}
+
+QlRecord::~QlRecord() = default;
+
+void QlRecord::build_controls() {
+    Label5 = label(this, "Label5", QStringLiteral("Record and Edit Words"));
+    QFont title_font = Label5->font();
+    title_font.setPointSize(12);
+    title_font.setBold(true);
+    Label5->setFont(title_font);
+    Label6 = label(this, "Label6",
+                   QStringLiteral("This part of the program allows the user to add, record, and edit words and phrases "
+                                  "for any language.  When you finish, click the 'Email Files' button below for "
+                                  "instructions on how to email your work to me so that it can be used in other parts "
+                                  "of the program and distributed to others.  ") +
+                       QStringLiteral("If you have any trouble, please email me at %1 or call me at %2.")
+                           .arg(contact::kEmail, contact::kPhone));
+    Label6->setWordWrap(true);
+    Label1 = label(this, "Label1", QStringLiteral("Word List Name:"));
+    current_list = label(this, "current_list", QString());
+    instructions_text = button(this, "instructions_text", QStringLiteral("Text Editing Instructions"));
+    instructions_record = button(this, "instructions_record", QStringLiteral("Recording Instructions"));
+    license = button(this, "license", QStringLiteral("License"));
+    zip = button(this, "zip", QStringLiteral("Email Files"));
+
+    Label2 = label(this, "Label2", QStringLiteral("Record Selected Word"));
+    Label3 = label(this, "Label3", QStringLiteral("Record Multiple Words"));
+    struct Duration {
+        QPushButton** single;
+        QPushButton** many;
+        const char* single_name;
+        const char* many_name;
+        const char* caption;
+    };
+    const Duration durations[] = {
+        {&point8_single, &point8_many, "point8_single", "point8_many", "0.8 second"},
+        {&one_single, &one_many, "one_single", "one_many", "1 second"},
+        {&one2_single, &one2_many, "one2_single", "one2_many", "1.2 second"},
+        {&one4_single, &one4_many, "one4_single", "one4_many", "1.4 seconds"},
+        {&one8_single, &one8_many, "one8_single", "one8_many", "1.8 seconds"},
+        {&two_sec_single, &two_sec_many, "two_sec_single", "two_sec_many", "2 seconds"},
+        {&two4_single, &two4_many, "two4_single", "two4_many", "2.4 seconds"},
+        {&two7_single, &two7_many, "two7_single", "two7_many", "2.7 seconds"},
+        {&three_sec_single, &three_sec_many, "three_sec_single", "three_sec_many", "3 seconds"},
+        {&three5_single, &three5_many, "three5_single", "three5_many", "3.5 seconds"},
+        {&four_single, &four_many, "four_single", "four_many", "4 seconds"},
+        {&four5_single, &four5_many, "four5_single", "four5_many", "4.5 seconds"},
+        {&five_single, &five_many, "five_single", "five_many", "5 seconds"},
+    };
+    auto* duration_grid = new QGridLayout;
+    duration_grid->setVerticalSpacing(2);
+    duration_grid->addWidget(Label2, 0, 0);
+    duration_grid->addWidget(Label3, 0, 1);
+    int row = 1;
+    for (const Duration& d : durations) {
+        *d.single = button(this, d.single_name, QString::fromLatin1(d.caption));
+        *d.many = button(this, d.many_name, QString::fromLatin1(d.caption));
+        duration_grid->addWidget(*d.single, row, 0);
+        duration_grid->addWidget(*d.many, row, 1);
+        ++row;
+    }
+    unlimited = button(this, "unlimited", QStringLiteral("Start Recording (no time limit)"));
+    stop_auto_record = button(this, "stop_auto_record", QStringLiteral("STOP"));
+    record_speed = button(this, "record_speed", QStringLiteral("Click for fast method"));
+    // The no-limit button is wider than a duration button; STOP and the speed toggle sit beside it.
+    duration_grid->addWidget(unlimited, row, 0, 2, 1);
+    duration_grid->addWidget(stop_auto_record, row, 1);
+    duration_grid->addWidget(record_speed, row + 1, 1);
+    unlimited->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    words_without_sound = label(this, "words_without_sound", QStringLiteral("Words Without Sound Files"));
+    words_with_sound = label(this, "words_with_sound", QStringLiteral("Words With Sound Files"));
+    filenum_lbl = label(this, "filenum_lbl", QStringLiteral("File: "));
+    const QColor list_colour(0xFF, 0xF4, 0xE0);
+    const QColor translation_colour(0xE8, 0xFF, 0xE8);
+    span_list_wo = list(this, "span_list_wo", QStringLiteral("Foreign words without sound files"), list_colour);
+    eng_list_wo = list(this, "eng_list_wo", QStringLiteral("Translations of words without sound files"), translation_colour);
+    span_list_w = list(this, "span_list_w", QStringLiteral("Foreign words with sound files"), list_colour);
+    eng_list_w = list(this, "eng_list_w", QStringLiteral("Translations of words with sound files"), translation_colour);
+
+    countdown = label(this, "countdown", QString());
+    QFont countdown_font = countdown->font();
+    countdown_font.setPointSize(18);
+    countdown_font.setBold(true);
+    countdown->setFont(countdown_font);
+    countdown->setAutoFillBackground(true);
+    countdown->setMinimumWidth(160);
+    countdown->setAlignment(Qt::AlignCenter);
+    countdown->setAccessibleName(QStringLiteral("Recording prompt"));
+    Check1 = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
+
+    left_word = named(new QLineEdit(this), "left_word");
+    left_word->setAccessibleName(QStringLiteral("Foreign word or phrase"));
+    set_base(left_word, Qt::white);
+    right_word = named(new QLineEdit(this), "right_word");
+    right_word->setAccessibleName(QStringLiteral("Translation"));
+    set_base(right_word, QColor(0xC0, 0xC0, 0xC0));
+    for (QLineEdit* e : {left_word, right_word}) {
+        e->setMinimumHeight(40);
+        QFont f = e->font();
+        f.setPointSize(10);
+        f.setBold(true);
+        e->setFont(f);
+    }
+
+    Label4 = label(this, "Label4",
+                   QStringLiteral("You can change the text in the white box if you are recording the words.  Do not "
+                                  "change the text in the bottom grey box unless you are adding a new word or phrase "
+                                  "pair."));
+    Label4->setWordWrap(true);
+    save_text = button(this, "save_text", QStringLiteral("Save the above text changes"));
+    add_word = button(this, "add_word", QStringLiteral("Add the above text as a new word/phrase pair"));
+    delete_word = button(this, "delete_word", QStringLiteral("Delete this word/phrase pair"));
+    refresh_lists = button(this, "refresh_lists", QStringLiteral("Refresh Lists to Show Changes"));
+    exit_button = button(this, "exit_button", QStringLiteral("Exit and Return"));
+    Command1 = button(this, "Command1", QStringLiteral("Advanced List Editing"));
+
+    // ---- arrangement: a top strip, the recording column on the left, the two groups on the right ----
+    auto* top_left = new QGridLayout;
+    top_left->addWidget(Label5, 0, 0, 1, 3);
+    auto* name_row = new QHBoxLayout;
+    name_row->addWidget(Label1);
+    name_row->addWidget(current_list, 1);
+    top_left->addLayout(name_row, 1, 0, 1, 3);
+    top_left->addWidget(instructions_text, 2, 0);
+    top_left->addWidget(instructions_record, 2, 1);
+    top_left->addWidget(license, 2, 2);
+    top_left->addWidget(zip, 3, 1, 1, 2);
+    auto* top = new QHBoxLayout;
+    top->addLayout(top_left);
+    top->addWidget(Label6, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(duration_grid);
+    left->addStretch(1);
+    left->addWidget(Label4);
+
+    auto* headings = new QGridLayout;
+    headings->addWidget(words_without_sound, 0, 0, 1, 2);
+    headings->addWidget(words_with_sound, 0, 2);
+    headings->addWidget(filenum_lbl, 0, 3, Qt::AlignRight);
+    headings->addWidget(span_list_wo, 1, 0);
+    headings->addWidget(eng_list_wo, 1, 1);
+    headings->addWidget(span_list_w, 1, 2);
+    headings->addWidget(eng_list_w, 1, 3);
+    for (int c = 0; c < 4; ++c) headings->setColumnStretch(c, 1);
+    headings->setRowStretch(1, 1);
+
+    auto* prompt_row = new QHBoxLayout;
+    prompt_row->addWidget(Check1);
+    prompt_row->addWidget(countdown, 1);
+
+    auto* edit_buttons = new QGridLayout;
+    edit_buttons->addWidget(save_text, 0, 0);
+    edit_buttons->addWidget(delete_word, 0, 2);
+    edit_buttons->addWidget(add_word, 1, 0);
+    edit_buttons->addWidget(refresh_lists, 1, 1);
+    edit_buttons->addWidget(exit_button, 1, 2);
+    edit_buttons->setColumnStretch(0, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(headings, 1);
+    right->addLayout(prompt_row);
+    right->addWidget(left_word);
+    right->addWidget(right_word);
+    right->addLayout(edit_buttons);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(right, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Command1);
+    bottom->addStretch(1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addLayout(body, 1);
+    outer->addLayout(bottom);
+    Label4->setMaximumWidth(260);
+    resize(1000, 660);
+
+    // Tab order follows the reading order: the groups, the boxes, the edit buttons.
+    setTabOrder(span_list_wo, eng_list_wo);
+    setTabOrder(eng_list_wo, span_list_w);
+    setTabOrder(span_list_w, eng_list_w);
+    setTabOrder(eng_list_w, left_word);
+    setTabOrder(left_word, right_word);
+    setTabOrder(right_word, save_text);
+    setTabOrder(save_text, delete_word);
+    setTabOrder(delete_word, add_word);
+    setTabOrder(add_word, refresh_lists);
+    setTabOrder(refresh_lists, exit_button);
+}
+
+void QlRecord::connect_controls() {
+    const std::pair<QPushButton*, void (QlRecord::*)()> clicks[] = {
+        {point8_single, &QlRecord::on_point8_single}, {point8_many, &QlRecord::on_point8_many},
+        {one_single, &QlRecord::on_one_single},       {one_many, &QlRecord::on_one_many},
+        {one2_single, &QlRecord::on_one2_single},     {one2_many, &QlRecord::on_one2_many},
+        {one4_single, &QlRecord::on_one4_single},     {one4_many, &QlRecord::on_one4_many},
+        {one8_single, &QlRecord::on_one8_single},     {one8_many, &QlRecord::on_one8_many},
+        {two_sec_single, &QlRecord::on_two_sec_single}, {two_sec_many, &QlRecord::on_two_sec_many},
+        {two4_single, &QlRecord::on_two4_single},     {two4_many, &QlRecord::on_two4_many},
+        {two7_single, &QlRecord::on_two7_single},     {two7_many, &QlRecord::on_two7_many},
+        {three_sec_single, &QlRecord::on_three_sec_single}, {three_sec_many, &QlRecord::on_three_sec_many},
+        {three5_single, &QlRecord::on_three5_single}, {three5_many, &QlRecord::on_three5_many},
+        {four_single, &QlRecord::on_four_single},     {four_many, &QlRecord::on_four_many},
+        {four5_single, &QlRecord::on_four5_single},   {four5_many, &QlRecord::on_four5_many},
+        {five_single, &QlRecord::on_five_single},     {five_many, &QlRecord::on_five_many},
+        {unlimited, &QlRecord::on_unlimited},         {stop_auto_record, &QlRecord::on_stop_auto_record},
+        {record_speed, &QlRecord::on_record_speed},   {zip, &QlRecord::on_zip},
+        {save_text, &QlRecord::on_save_text},         {delete_word, &QlRecord::on_delete_word},
+        {add_word, &QlRecord::on_add_word},           {refresh_lists, &QlRecord::on_refresh_lists},
+        {Command1, &QlRecord::on_command1},           {exit_button, &QlRecord::on_exit_button},
+        {instructions_text, &QlRecord::on_instructions_text},
+        {instructions_record, &QlRecord::on_instructions_record},
+        {license, &QlRecord::on_license},
+    };
+    for (const auto& [b, slot] : clicks) connect(b, &QPushButton::clicked, this, slot);
+
+    connect(span_list_w, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithSounds, row); });
+    connect(span_list_wo, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithoutSounds, row); });
+    connect(eng_list_w, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) span_list_w->setCurrentRow(row);
+    });
+    connect(eng_list_wo, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) span_list_wo->setCurrentRow(row);
+    });
+    for (QListWidget* l : {span_list_w, span_list_wo, eng_list_w, eng_list_wo}) {
+        l->viewport()->installEventFilter(this);
+        connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem* item) { list_clicked(l, l->row(item)); });
+    }
+}
+
+bool QlRecord::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress)
+        if (auto* l = qobject_cast<QListWidget*>(watched->parent())) row_at_press_ = l->currentRow();
+    return QWidget::eventFilter(watched, e);
+}
+
+void QlRecord::list_clicked(QListWidget* l, int row) {
+    // A click on the row already selected changes nothing, yet the user expects to hear the word again.
+    if (row < 0 || row != row_at_press_) return;
+    row_at_press_ = -1;
+    const QString group = (l == span_list_w || l == eng_list_w) ? kWithSounds : kWithoutSounds;
+    show_pair(group, row);
+}
+
+QListWidget* QlRecord::span_list_for(const QString& group) const {
+    if (group == kWithSounds) return span_list_w;
+    if (group == kWithoutSounds) return span_list_wo;
+    return nullptr;
+}
+
+const QStringList& QlRecord::numbers_for(const QString& group) const {
+    return group == kWithSounds ? groups.with_numbers : groups.without_numbers;
+}
+
+void QlRecord::select_row(const QString& group, int row) {
+    QListWidget* l = span_list_for(group);
+    if (!l || row < 0 || row >= l->count()) return;
+    if (l->currentRow() == row)
+        show_pair(group, row);
+    else
+        l->setCurrentRow(row);
+}
+
+void QlRecord::load() {
+    current_list->setText(m.current_list);
+    m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
+    m.changes_file = changes_path(m);
+    // A number left from an earlier visit would let Save write empty boxes over that entry.
+    m.current_sound_number.clear();
+    m.chosen_list.clear();
+    show();
+    create_arrays();
+}
+
+void QlRecord::clear_lists() {
+    for (QListWidget* l : {span_list_w, eng_list_w, span_list_wo, eng_list_wo}) {
+        const QSignalBlocker block(l);
+        l->clear();
+    }
+}
+
+void QlRecord::create_arrays() {
+    if (m.record_single_word == u"yes") {
+        create_word();
+        return;
+    }
+    clear_lists();
+    groups = ql::create_arrays(m, m.list_file);
+    span_list_w->addItems(groups.with_words);
+    eng_list_w->addItems(groups.with_translations);
+    span_list_wo->addItems(groups.without_words);
+    eng_list_wo->addItems(groups.without_translations);
+    words_with_sound->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
+    words_without_sound->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
+}
+
+void QlRecord::create_word() {
+    clear_lists();
+    words_with_sound->setText(QStringLiteral("Words With Sound Files"));
+    words_without_sound->setText(QStringLiteral("Words Without Sound Files"));
+    groups = ql::create_word(m);
+    const bool with = groups.with_count() > 0;
+    if (!with && groups.without_count() == 0) return;
+    QListWidget* span = with ? span_list_w : span_list_wo;
+    QListWidget* eng = with ? eng_list_w : eng_list_wo;
+    span->addItems(with ? groups.with_words : groups.without_words);
+    eng->addItems(with ? groups.with_translations : groups.without_translations);
+    span->setCurrentRow(0);
+}
+
+void QlRecord::show_pair(const QString& group, int row) {
+    QListWidget* span = span_list_for(group);
+    QListWidget* eng = group == kWithSounds ? eng_list_w : eng_list_wo;
+    if (!span || row < 0 || row >= span->count()) return;
+    eng->setCurrentRow(row);
+    const QString word = span->item(row)->text();
+    const QString translation = eng->item(row) ? eng->item(row)->text() : QString();
+    // Long phrases get a smaller, lighter type so that they fit in the boxes.
+    const bool long_text = word.size() > 60;
+    for (QLineEdit* e : {left_word, right_word}) {
+        QFont f = e->font();
+        f.setPointSize(long_text ? 8 : 10);
+        f.setBold(!long_text);
+        e->setFont(f);
+    }
+    left_word->setText(word);
+    right_word->setText(translation);
+    m.chosen_list = group;
+    m.current_sound_number = numbers_for(group).value(row);
+    filenum_lbl->setText(QStringLiteral("File: ") + m.current_sound_number);
+    m.include_new_recordings = true;
+    play_word_sound(m, m.current_sound_number, m.current_language);
+    m.include_new_recordings = false;
+}
+
+void QlRecord::show_messages(const QStringList& messages) {
+    for (const QString& text : messages) m.prompter->message(text);
+}
+
+void QlRecord::on_save_text() {
+    const EditResult r = ql::save_text(m, left_word->text(), right_word->text());
+    show_messages(r.messages);
+    if (!r.ok) return;
+    if (QListWidget* l = span_list_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+}
+
+void QlRecord::on_delete_word() {
+    const EditResult r = ql::delete_word(m, left_word->text(), right_word->text());
+    show_messages(r.messages);
+    if (!r.ok) return;
+    if (QListWidget* l = span_list_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+}
+
+void QlRecord::on_add_word() { show_messages(ql::add_word(m, left_word->text(), right_word->text()).messages); }
+
+void QlRecord::on_refresh_lists() { create_arrays(); }
+
+void QlRecord::on_command1() {
+    if (editor) {
+        editor->raise();
+        editor->activateWindow();
+        return;
+    }
+    auto* e = new EditList(m, this);
+    if (e->load())
+        editor = e;
+    else
+        delete e;
+}
+
+void QlRecord::on_exit_button() { close(); }
+
+void QlRecord::closeEvent(QCloseEvent* e) {
+    m.stop_playing = QStringLiteral("yes");
+    if (editor) editor->close();
+    if (m.main_view) m.main_view->show_main();
+    e->accept();
+}
+
+void QlRecord::on_instructions_text() {
+    m.prompter->message(
+        QStringLiteral("First correct the spelling of the words on the left before recording.  Try to make the "
+                       "translations one word. Do not modify the english words. ") +
+        QStringLiteral("If two or three translations are needed, seperate each one with a comma (,). Do not use "
+                       "uncommon words.  Just the ") +
+        QStringLiteral("words all people know.  ") +
+        QStringLiteral("If you correct the text of words, the word lists need to be emailed to ") + contact::kEmail +
+        QStringLiteral(" for distribution.  ") +
+        QStringLiteral("Click the 'email' button for more instruction on how to email the corrected lists. "));
+}
+
+void QlRecord::on_instructions_record() {
+    m.prompter->message(
+        QStringLiteral("Use a noise-free room and make the recordings as loud as possible without distortion.  ") +
+        QStringLiteral("Start speaking ASAP when the program says 'SPEAK'.  It's best to record a few words and then "
+                       "email them to ") +
+        contact::kEmail +
+        QStringLiteral(" for approval of the quality before you do a lot of work that I may not accept for "
+                       "distribution.  ") +
+        QStringLiteral("Speak your normal speed or a little faster. Do not speak slow. For single words, try to use "
+                       "the 0.8, 1, or 1.2 second recording options. ") +
+        QStringLiteral("It's best to place your cursor over ") +
+        QStringLiteral("the stop button before recording multiple words.  The 'multiple' recording method makes "
+                       "recording many words easy.  Do not be afraid ") +
+        QStringLiteral("of making a mistake: you can do the recordings again and it simply erases the first "
+                       "recording.  ") +
+        QStringLiteral("\r\r") +
+        QStringLiteral("When finished with all the recordings click the 'Email Files' button which compresses and "
+                       "combines the sound files for emailing to me.  ") +
+        QStringLiteral("If you're good at computers, it's interesting to take a look at all the files in the Quillory "
+                       "directory to see where all these sound files are stored."));
+}
+
+void QlRecord::on_license() {
+    m.prompter->message(QStringLiteral("    ") + contact::kEmail + QStringLiteral("."));
+}
+
+bool QlRecord::check1_checked() const { return Check1->isChecked(); }
+
+}  // namespace ql
