@@ -43,8 +43,9 @@ TEST(Streaming, ShortTailMovesTheRegisterByAWholeBlock) {
     Bytes c = {1, 2, 3, 4, 5}, d(8, 0);
     ASSERT_EQ(BLF_Update(h2, c.data(), 5), 0);
     ASSERT_EQ(BLF_Update(h2, d.data(), 8), 0);
-    Bytes reg(c);
-    reg.insert(reg.end(), keystream.begin() + 5, keystream.begin() + 8);
+    Bytes reg(8);
+    std::copy(c.begin(), c.end(), reg.begin());
+    std::copy(keystream.begin() + 5, keystream.begin() + 8, reg.begin() + 5);
     EXPECT_EQ(d, openssl_bf(0, kKey, {}, reg, true));
     BLF_Final(h2);
 }
