@@ -1,5 +1,6 @@
 #include "audio/qlfmod.h"
 #include "core/event_pump.h"
+#include "core/new_recordings.h"
 #include "core/qlmod.h"
 #include "windows/qlmain.h"
 #include "windows/qt_prompter.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     m.pump = &ql::qt_event_pump();
     ql::Qlfmod audio;
     m.audio = &audio;
+    ql::attach_new_recording_player(m);
 
     ql::WindowOpeners openers;
 

@@ -10,10 +10,11 @@ namespace {
 
 QString title_or_program(const QString& title) { return title.isEmpty() ? kProgramTitle : title; }
 
-// Message texts carry CR LF line breaks; a label wants plain line feeds.
+// Message texts carry CR LF (or bare CR) line breaks; a label wants plain line feeds.
 QString display_text(const QString& text) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');  // some notes break lines with a bare carriage return
     return t;
 }
 
