@@ -33,29 +33,41 @@ void pc1_setup(Pc1State* st, const uint8_t* key, size_t key_len) {
 
 // Eight key-stream bytes are gathered into one word and XORed with eight data
 // bytes at once, halving the loads and stores that are not the permutation's
-// own. The load of S[i] that follows a store to S[j] is left to the
-// processor's memory disambiguation, which is right 255 times in 256.
+// own. The next S[i] is loaded before this byte's swap is stored and mended in
+// the rare case (1 in 256) that the swap wrote it, by a branch rather than a
+// conditional move: that keeps the loop-carried chain down to the addition
+// into j instead of leaning on the processor's guess about store and load order.
 void pc1_stream(Pc1State* st, uint8_t* out, const uint8_t* in, size_t len) {
     uint8_t* S = st->S;
     uint8_t i = st->i, j = st->j;
     size_t n = 0;
-    for (; n + 8 <= len; n += 8) {
-        uint64_t ks = 0;
-        for (int b = 0; b < 8; ++b) {
-            i = uint8_t(i + 1);
-            const uint8_t x = S[i];
-            j = uint8_t(j + x);
-            const uint8_t y = S[j];
-            S[i] = y;
-            S[j] = x;
-            ks |= uint64_t(S[uint8_t(x + y)]) << (8 * b);
+    if (len >= 8) {
+        uint8_t x = S[uint8_t(i + 1)];
+        for (; n + 8 <= len; n += 8) {
+            uint64_t ks = 0;
+#pragma GCC unroll 8
+            for (int b = 0; b < 8; ++b) {
+                i = uint8_t(i + 1);
+                j = uint8_t(j + x);
+                const uint8_t y = S[j];
+                const uint8_t next_i = uint8_t(i + 1);
+                uint8_t next = S[next_i];
+                S[i] = y;
+                S[j] = x;
+                ks |= uint64_t(S[uint8_t(x + y)]) << (8 * b);
+                if (__builtin_expect(next_i == j, 0)) {
+                    next = x;
+                    __asm__ volatile("");  // keeps this a branch
+                }
+                x = next;
+            }
+            // The word was built first byte lowest; match the data's byte order.
+            if constexpr (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__) ks = __builtin_bswap64(ks);
+            uint64_t data;
+            std::memcpy(&data, in + n, 8);
+            data ^= ks;
+            std::memcpy(out + n, &data, 8);
         }
-        // The word was built first byte lowest; match the data's byte order.
-        if constexpr (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__) ks = __builtin_bswap64(ks);
-        uint64_t data;
-        std::memcpy(&data, in + n, 8);
-        data ^= ks;
-        std::memcpy(out + n, &data, 8);
     }
     for (; n < len; ++n) {
         i = uint8_t(i + 1);
