@@ -15,6 +15,9 @@ public:
     virtual void wait_for_events(double deadline) = 0;
     // Delivers what is pending without waiting.
     virtual void process_events() = 0;
+    // Lets the clock reach `deadline` without delivering any event: a sound still being heard to its
+    // end while a skip is pending. Sleeps; never spins.
+    virtual void sleep_until(double deadline) = 0;
 };
 
 // The program's pump over the Qt event loop (needs a QCoreApplication).

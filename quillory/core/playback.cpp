@@ -84,6 +84,10 @@ void play_sound_file(Qlmod& m, const QString& path) {
         while (channel != 0 && m.audio->is_playing(channel)) {
             wait_seconds(m, 0.01f);
             if (m.stop_playing == u"yes") return finish();
+            // A pending skip makes every wait return at once, yet the sound is still heard to its
+            // end with no event delivered meanwhile. Sleep instead of spinning on the channel: a
+            // spin burns a core, and with a clock that only moves inside waits it never ends.
+            if (m.skip_word == u"yes" && m.pump) m.pump->sleep_until(m.pump->now() + 0.01);
         }
         wait_seconds(m, m.pause_seconds);
     } else {
@@ -103,7 +107,8 @@ bool append_file_bytes(const QString& source, const QString& destination) {
 }
 
 void wait_seconds(Qlmod& m, float t) {
-    if (!m.pump) return;
+    // A NaN would never compare as elapsed and the wait would never end.
+    if (!m.pump || !(t > 0.0f)) return;
     const double start = m.pump->now();
     const double deadline = start + double(t);
     for (;;) {

@@ -34,6 +34,11 @@ public:
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
+    void sleep_until(double deadline) override {
+        const double remaining = deadline - now();
+        if (remaining > 0) std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
+    }
+
     void process_events() override {
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
     }

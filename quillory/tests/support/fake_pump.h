@@ -13,6 +13,13 @@ public:
     double now() override { return now_; }
     void wait_for_events(double deadline) override;
     void process_events() override;
+    // Moves the clock without running any scheduled action.
+    void sleep_until(double deadline) override {
+        if (deadline > now_) {
+            waited_ += deadline - now_;
+            now_ = deadline;
+        }
+    }
 
     // Runs `action` when the fake clock reaches `at` (seconds) inside a wait.
     void at(double when, std::function<void()> action) { scheduled_.emplace(when, std::move(action)); }

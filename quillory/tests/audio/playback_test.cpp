@@ -1,0 +1,246 @@
+// The pause rules, flags and compilation branch of word playback, on a fake clock and a fake engine
+// so that waited time is exact.
+#include "core/main_view.h"
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_audio.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+class LabelView : public MainView {
+public:
+    void display_words() override {}
+    void refresh_known_list() override {}
+    void set_label6(const QString& text) override { label6 << text; }
+    void set_label8(const QString&) override {}
+    void show_main() override {}
+    void choose_language(const QString&) override {}
+    QStringList label6;
+};
+
+class Playback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tree.attach(m);
+        m.pump = &pump;
+        m.audio = &audio;
+        m.prompter = &prompter;
+        m.main_view = &view;
+        audio.duration_of = [](const QString&) { return 3.0; };
+        tree.write("languages/spanish/01/01001.mp3", QByteArray("ID3\x03rojo-bytes", 14));
+        tree.write("languages/spanish/01/01002.mp3", QByteArray("\xff\xfb" "azul", 6));
+    }
+    QString installed(const char* number) { return installed_sound_path(m, QString::fromLatin1(number), "spanish"); }
+
+    DataTree tree;
+    Qlmod m;
+    FakePump pump;
+    FakeAudio audio{&pump};
+    FakePrompter prompter;
+    LabelView view;
+};
+
+}  // namespace
+
+TEST_F(Playback, SoundPathsFollowTheLanguageFolderLayout) {
+    EXPECT_EQ(installed("01436"), tree.root() + "languages/spanish/01/01436.mp3");
+    EXPECT_EQ(new_sound_path(m, "70012", "spanish"), tree.root() + "languages/spanish/new_str/70/70012.str");
+}
+
+TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFile) {
+    m.suppress_sound = "yes";
+    m.pause_seconds = 2.0f;
+    play_word_sound(m, "01001", "spanish");
+    play_word_sound(m, "03999", "spanish");
+    EXPECT_TRUE(audio.played.isEmpty());
+    EXPECT_EQ(pump.total_waited(), 0.0);
+    EXPECT_EQ(pump.waits(), 0);
+    // The lookup itself still happens: the missing one is counted and both are shown.
+    EXPECT_EQ(m.missing_sound_count, 1);
+    EXPECT_EQ(view.label6, (QStringList{"File # 01001", "File # 03999"}));
+}
+
+TEST_F(Playback, AMissingFileCostsOneSecondPlusThePauseAndIsCountedUntilOneIsFound) {
+    m.pause_seconds = 0.5f;
+    play_word_sound(m, "03999", "spanish");
+    EXPECT_DOUBLE_EQ(pump.total_waited(), 1.5);
+    play_word_sound(m, "04000", "spanish");
+    EXPECT_EQ(m.missing_sound_count, 2);
+    EXPECT_TRUE(audio.played.isEmpty());
+    EXPECT_TRUE(prompter.shown().empty());
+    play_word_sound(m, "01001", "spanish");
+    EXPECT_EQ(m.missing_sound_count, 0);
+    EXPECT_EQ(audio.played, QStringList{installed("01001")});
+
+    // An empty sound number is not a lookup at all.
+    const double before = pump.total_waited();
+    play_word_sound(m, QString(), "spanish");
+    EXPECT_EQ(pump.total_waited(), before);
+    EXPECT_EQ(view.label6.size(), 3);
+}
+
+TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
+    m.pause_seconds = 1.5f;
+    play_word_sound(m, "01001", "spanish");
+    // 3 s of sound polled in 0.01 s steps, then the pause.
+    EXPECT_NEAR(pump.total_waited(), 4.5, 0.011);
+    EXPECT_FALSE(audio.is_playing(m.last_channel));
+}
+
+TEST_F(Playback, AShorterPauseDoesNotAskWhetherTheSoundHasEnded) {
+    m.pause_seconds = 1.49f;
+    play_word_sound(m, "01001", "spanish");
+    EXPECT_NEAR(pump.total_waited(), 0.8 + 1.49, 1e-6);
+    EXPECT_TRUE(audio.is_playing(m.last_channel));  // it plays on under the next one
+}
+
+TEST_F(Playback, StopEndsTheSoundPollingAtOnceWithoutThePause) {
+    m.pause_seconds = 2.0f;
+    pump.after(1.0, [&] { m.stop_playing = "yes"; });
+    play_word_sound(m, "01001", "spanish");
+    EXPECT_NEAR(pump.total_waited(), 1.0, 0.011);
+}
+
+TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
+    m.pause_seconds = 2.0f;
+    bool delivered_late = false;
+    pump.after(0.5, [&] { m.skip_word = "yes"; });
+    pump.after(0.7, [&] { delivered_late = true; });
+    play_word_sound(m, "01001", "spanish");
+    // Heard to its end (3 s), no pause after it, and no event delivered once the skip was set.
+    EXPECT_NEAR(pump.total_waited(), 3.0, 0.011);
+    EXPECT_FALSE(audio.is_playing(m.last_channel));
+    EXPECT_FALSE(delivered_late);
+}
+
+TEST_F(Playback, SkipBelowTheThresholdReturnsAtOnceAndTheSoundPlaysOn) {
+    m.pause_seconds = 1.0f;
+    pump.after(0.5, [&] { m.skip_word = "yes"; });
+    play_word_sound(m, "01001", "spanish");
+    EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
+    EXPECT_TRUE(audio.is_playing(m.last_channel));
+    // While the flag stays set, the next word starts and returns without waiting.
+    play_word_sound(m, "01002", "spanish");
+    EXPECT_EQ(audio.played.size(), 2);
+    EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
+}
+
+TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
+    bool delivered = false;
+    pump.at(pump.now(), [&] { delivered = true; });
+    for (const char* flag : {"stop", "skip"}) {
+        m.stop_playing = flag == std::string("stop") ? "yes" : "no";
+        m.skip_word = flag == std::string("skip") ? "yes" : "no";
+        wait_seconds(m, 5.0f);
+        EXPECT_FALSE(delivered) << flag;
+        EXPECT_EQ(pump.total_waited(), 0.0) << flag;
+    }
+    // Other values are not "yes": "quit" and "" do not end a wait.
+    m.stop_playing = "quit";
+    m.skip_word = "";
+    wait_seconds(m, 2.0f);
+    EXPECT_TRUE(delivered);
+    EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);
+    wait_seconds(m, std::numeric_limits<float>::quiet_NaN());
+    wait_seconds(m, -1.0f);
+    EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);
+}
+
+TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPlay) {
+    const QByteArray silence("\xff\xf3SILENCE", 9);
+    tree.write("silence.mp3", silence);
+    m.mp3_words_pending = 3;
+    m.silence_count = 2;
+    m.pause_seconds = 2.0f;
+    play_word_sound(m, "01001", "spanish");
+    play_word_sound(m, "01002", "spanish");
+    const QByteArray crlf("\r\n");
+    EXPECT_EQ(tree.read("out_file.mp3"), tree.read("languages/spanish/01/01001.mp3") + crlf + silence + crlf +
+                                             silence + crlf + tree.read("languages/spanish/01/01002.mp3") + crlf +
+                                             silence + crlf + silence + crlf);
+    EXPECT_TRUE(audio.played.isEmpty());
+    EXPECT_EQ(pump.total_waited(), 0.0);
+
+    // A missing recording adds only its silences and is counted.
+    play_word_sound(m, "03999", "spanish");
+    EXPECT_EQ(m.missing_sound_count, 1);
+    EXPECT_TRUE(tree.read("out_file.mp3").endsWith(crlf + silence + crlf + silence + crlf + silence + crlf));
+    EXPECT_EQ(tree.read("out_file.mp3").count("SILENCE"), 6);
+}
+
+TEST_F(Playback, AppendingFromAMissingSourceWritesNothing) {
+    EXPECT_FALSE(append_file_bytes(tree.path("none.mp3"), tree.path("out.mp3")));
+    EXPECT_FALSE(tree.exists("out.mp3"));
+    tree.write("a.mp3", "AB");
+    EXPECT_TRUE(append_file_bytes(tree.path("a.mp3"), tree.path("out.mp3")));
+    EXPECT_TRUE(append_file_bytes(tree.path("a.mp3"), tree.path("out.mp3")));
+    EXPECT_EQ(tree.read("out.mp3"), QByteArray("AB\r\nAB\r\n"));
+}
+
+TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
+    tree.write("languages/spanish/new_str/01/01001.str", "enciphered");
+    QStringList deciphered;
+    m.decipher_to_wav = [&](Qlmod&, const QString& str) {
+        deciphered << str;
+        tree.write("tmp_play.wav", "RIFF....WAVE");
+        return tree.path("tmp_play.wav");
+    };
+    m.pause_seconds = 0.0f;
+    play_word_sound(m, "01001", "spanish");  // a main-window click: the installed one
+    EXPECT_EQ(audio.played, QStringList{installed("01001")});
+    EXPECT_TRUE(deciphered.isEmpty());
+
+    m.include_new_recordings = true;
+    m.mp3_words_pending = 1;  // a new recording is never compiled
+    tree.write("silence.mp3", "S");
+    play_word_sound(m, "01001", "spanish");
+    EXPECT_EQ(deciphered, QStringList{new_sound_path(m, "01001", "spanish")});
+    EXPECT_EQ(audio.played.value(1), tree.path("tmp_play.wav"));
+    EXPECT_FALSE(tree.exists("tmp_play.wav"));
+    EXPECT_FALSE(tree.exists("out_file.mp3"));
+
+    // Without a new recording the record-and-edit window falls back to the installed one.
+    m.mp3_words_pending = 0;
+    play_word_sound(m, "01002", "spanish");
+    EXPECT_EQ(audio.played.value(2), installed("01002"));
+
+    // Reached from elsewhere, a .str path is not played at all.
+    m.include_new_recordings = false;
+    play_sound_file(m, new_sound_path(m, "01001", "spanish"));
+    EXPECT_EQ(audio.played.size(), 3);
+    EXPECT_EQ(deciphered.size(), 1);
+}
+
+TEST_F(Playback, EngineFailuresAreShownAndTheFlowGoesOn) {
+    m.pause_seconds = 0.0f;
+    audio.fail_load = true;
+    play_word_sound(m, "01001", "spanish");
+    audio.fail_load = false;
+    audio.fail_play = true;
+    play_word_sound(m, "01002", "spanish");
+    EXPECT_EQ(prompter.messages(),
+              (QStringList{"An error occured opening the sound file.\r\nFile not found",
+                           "An error occured playing the sample!\r\nPlaying the sound failed."}));
+    EXPECT_NEAR(pump.total_waited(), 1.6, 1e-6);  // each still costs its 0.8 s
+}
+
+TEST(RandomBetween, DrawsEveryWholeNumberOfTheRangeAndNothingElse) {
+    Qlmod m;
+    std::set<int> seen;
+    for (int i = 0; i < 5000; ++i) {
+        const int r = random_between(m, -3, 6);
+        ASSERT_GE(r, -3);
+        ASSERT_LE(r, 6);
+        seen.insert(r);
+    }
+    EXPECT_EQ(seen.size(), 10u);
+    EXPECT_EQ(random_between(m, 7, 7), 7);
+}
