@@ -1,0 +1,409 @@
+#include "drill.h"
+
+#include "event_pump.h"
+#include "main_view.h"
+#include "mp3_compile.h"
+#include "prompter.h"
+#include "text_file.h"
+
+#include <QFile>
+#include <QLocale>
+#include <cmath>
+
+namespace ql {
+
+namespace {
+
+const QString kYes = QStringLiteral("yes");
+const QString kNo = QStringLiteral("no");
+const QString kInterlace = QStringLiteral("interlace");
+
+}  // namespace
+
+std::optional<double> number_answer(const QString& text) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<int> whole_number_answer(const QString& text) {
+    const auto v = number_answer(text);
+    if (!v) return std::nullopt;
+    const double r = std::nearbyint(*v);  // the default rounding mode sends halves to even
+    if (r < -32768.0 || r > 32767.0) return std::nullopt;
+    return int(r);
+}
+
+int silence_clips(double seconds) {
+    if (!(seconds > 0)) return 0;
+    // 1 / 0.2 is 4.999... in binary; a millionth of slack keeps typed decimals whole.
+    const double clips = std::floor(seconds * 5.0 + 1e-6);
+    return clips > 32767.0 ? 32767 : int(clips);
+}
+
+int word_point_size(const QString& top, const QString& bottom) {
+    const auto longest = std::max(top.size(), bottom.size());
+    if (longest > 75) return 12;
+    if (longest > 19) return 24;
+    return 48;
+}
+
+QString translation_sound_number(const Qlmod& m, const QString& sound) {
+    bool ok = false;
+    const int n = sound.trimmed().toInt(&ok);
+    if (!ok || n < 0 || n >= int(m.target_sound_numbers.size())) return QString();
+    return m.target_sound_numbers[size_t(n)];
+}
+
+void ask_repeat_count(Qlmod& m) {
+    const auto answer = m.prompter->input(QStringLiteral(
+        "How many times should words be repeated before going to the next word? Recommended ranges are from 3 to 30."));
+    if (answer) {
+        const auto v = number_answer(*answer);
+        if (v && *v >= 1.0 && *v <= 60.0) {
+            m.repeat_count = int(std::nearbyint(*v));
+            return;
+        }
+    }
+    m.repeat_count = 3;
+    m.prompter->message(QStringLiteral("That was too few or too many. It is now set to 3."));
+}
+
+Drill::Drill(Qlmod& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
+
+Drill::Flow Drill::check() const {
+    if (m_.stop_playing == kYes) return Flow::End;
+    if (m_.skip_word == kYes) return Flow::Draw;
+    return Flow::Go;
+}
+
+void Drill::normalise() {
+    if (kind_ == DrillKind::Large) {
+        if (m_.top_text_delay >= 100 || m_.top_text_delay <= 0) m_.top_text_delay = 0;
+        if (m_.bottom_text_delay >= 100 || m_.bottom_text_delay <= 0) m_.bottom_text_delay = 0;
+        if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.8f;
+        m_.silence_count = silence_clips(m_.pause_seconds);
+        if (m_.repeat_count == 0) m_.repeat_count = 4;
+        if (m_.bottom_mode.isEmpty()) m_.bottom_mode = kNo;
+    } else {
+        if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.2f;
+        if (m_.repeat_count == 0) m_.repeat_count = 3;
+        if (m_.bottom_mode.isEmpty()) m_.bottom_mode = kYes;
+    }
+    m_.stop_playing = kNo;
+    m_.skip_word.clear();
+}
+
+void Drill::playwords() {
+    // A window closed under a run must not take the run's state with it.
+    const auto keep = shared_from_this();
+    ++runs_;
+    normalise();
+    run();
+    leave_word();
+    m_.missing_sound_count = 0;
+    --runs_;
+}
+
+void Drill::run() {
+    for (;;) {
+        // Draw
+        leave_word();
+        m_.skip_word.clear();
+        if (kind_ == DrillKind::Small && m_.missing_sound_count > 7) {
+            m_.prompter->message(QStringLiteral("Not enough files had sound files"));
+            return;
+        }
+        const int n = m_.shown_count();
+        if (n == 1) return;
+        if (n == 0) {
+            if (!wait_for_entries()) return;
+            continue;
+        }
+        m_.previous_index = m_.current_index;
+        do {
+            m_.current_index = random_between(m_, 0, n - 1);
+        } while (n > 10 && m_.current_index == m_.previous_index);
+
+        Word w;
+        w.index = m_.current_index;
+        w.top = m_.shown_words[w.index];
+        w.bottom = m_.shown_translations[w.index];
+        w.sound = m_.shown_sound_numbers[w.index];
+        w.translation_sound = translation_sound_number(m_, w.sound);
+        shown_ = w;
+
+        const QString count = QString::number(n);
+        if (kind_ == DrillKind::Large) {
+            if (view_) view_->set_num_text(count + QStringLiteral(" words remain on this list"));
+            if (m_.main_view) m_.main_view->set_label8(count + QStringLiteral(" Words"));
+            if (view_) {
+                view_->set_word_point_size(word_point_size(w.top, w.bottom));
+                view_->set_top_text(w.top);
+                view_->set_bottom_text(w.bottom);
+            }
+            if (m_.mp3_words_pending > 0) {
+                append_word_mark(m_);
+                compiled_word_ = true;
+                if (view_) view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
+            }
+        } else if (view_) {
+            view_->set_top_text(w.top);
+            view_->set_bottom_text(w.bottom);
+            view_->set_num_text(count + QStringLiteral(" words remain on this list"));
+        }
+
+        if (play_word(w) == Flow::End) return;
+    }
+}
+
+Drill::Flow Drill::play_word(const Word& w) {
+    const bool large = kind_ == DrillKind::Large;
+    const float short_wait = large ? 0.001f : 0.01f;
+
+    // Translation first
+    if (m_.bottom_mode == kYes || (m_.bottom_mode == kInterlace && m_.interlace_every > 1)) {
+        wait_seconds(m_, 0.01f);
+        if (auto f = check(); f != Flow::Go) return f;
+        play(w.translation_sound, m_.target_language);
+        if (!large) {
+            if (auto f = check(); f != Flow::Go) return f;
+        }
+    }
+    if (!large) wait_seconds(m_, 0.01f);
+
+    int c = 0;
+    for (int k = 1; k <= m_.repeat_count; ++k) {
+        if (large && view_) {
+            view_->set_top_visible(k > m_.top_text_delay);
+            view_->set_bottom_visible(k > m_.bottom_text_delay);
+        }
+        if (view_) {
+            view_->set_repeat_text(QString::number(k) + QStringLiteral(" of ") + QString::number(m_.repeat_count));
+            view_->set_speed_text(QString::number(m_.pause_seconds) + QStringLiteral(" sec"));
+        }
+        wait_seconds(m_, short_wait);
+        if (auto f = check(); f != Flow::Go) return f;
+        play(w.sound, m_.current_language);
+        if (auto f = check(); f != Flow::Go) return f;
+
+        ++c;
+        if (m_.bottom_mode == kInterlace && k != m_.repeat_count && c == m_.interlace_every) {
+            c = 0;
+            wait_seconds(m_, short_wait);
+            // Pause or Skip pressed during that wait must not let one more sound out.
+            if (auto f = check(); f != Flow::Go) return f;
+            play(w.translation_sound, m_.target_language);
+            if (auto f = check(); f != Flow::Go) return f;
+        }
+    }
+    return Flow::Draw;
+}
+
+bool Drill::wait_for_entries() {
+    // Nothing to play: show an empty card and sleep in the event loop until Pause, close, or a list
+    // with entries is loaded under the drill. Cycling over the empty element would burn a core.
+    shown_ = Word{};
+    if (view_) {
+        view_->set_top_text(QString());
+        view_->set_bottom_text(QString());
+        view_->set_num_text(QStringLiteral("0 words remain on this list"));
+    }
+    if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_label8(QStringLiteral("0 Words"));
+    for (;;) {
+        if (m_.stop_playing == kYes) return false;
+        m_.skip_word.clear();
+        if (m_.shown_count() != 0) return true;
+        if (!m_.pump) return false;
+        wait_seconds(m_, 0.5f);
+    }
+}
+
+void Drill::leave_word() {
+    if (!compiled_word_) return;
+    compiled_word_ = false;
+    if (m_.mp3_words_pending > 0) --m_.mp3_words_pending;
+    ++m_.words_added;
+    if (m_.mp3_words_pending == 0 && view_)
+        view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
+}
+
+void Drill::play(const QString& sound, const QString& language) { play_word_sound(m_, sound, language); }
+
+int Drill::shown_entry() const {
+    if (shown_.index < 0 || shown_.index >= m_.shown_count()) return -1;
+    return shown_.index;
+}
+
+// ---- buttons ----
+
+void Drill::pause() { m_.stop_playing = kYes; }
+
+void Drill::resume() {
+    if (m_.stop_playing == kYes && !compiling_) playwords();
+}
+
+void Drill::next_word() { m_.skip_word = kYes; }
+
+void Drill::i_know_this_word() {
+    m_.skip_word = kYes;
+    // The entry on screen, found again if the arrays were reloaded since it was drawn (the main
+    // window may load another list meanwhile); a second press finds it gone and moves nothing.
+    if (shown_.index < 0) return;
+    int index = -1;
+    const int n = m_.shown_count();
+    auto is_shown = [&](int i) {
+        return m_.shown_words[i] == shown_.top && m_.shown_translations[i] == shown_.bottom &&
+               m_.shown_sound_numbers[i] == shown_.sound;
+    };
+    if (shown_.index < n && is_shown(shown_.index)) {
+        index = shown_.index;
+    } else {
+        for (int i = 0; i < n && index < 0; ++i)
+            if (is_shown(i)) index = i;
+    }
+    if (index < 0) return;
+    if (mark_word_known(m_, index)) shown_.index = -1;
+    if (m_.main_view) m_.main_view->refresh_known_list();
+}
+
+void Drill::change_repeat() {
+    ask_repeat_count(m_);
+    m_.skip_word = kYes;
+}
+
+void Drill::change_speed() {
+    const bool large = kind_ == DrillKind::Large;
+    const QString question =
+        large ? QStringLiteral("How long should the pause between words be (in seconds)?  Use 0.1 for a quick speed and 2 "
+                               "for slow. For phrases, it needs to be 1 or higher.")
+              : QStringLiteral("How long should the pause between words be (in seconds)? Use 0.1 for a quick speed and 2 "
+                               "for slow. For phrases, it needs to be 1 or higher.");
+    const auto answer = m_.prompter->input(question, QStringLiteral("Speed Bump"));
+    const auto v = answer ? number_answer(*answer) : std::nullopt;
+    if (v && *v >= 0.01 && *v <= 10.0) {
+        m_.pause_seconds = float(*v);
+    } else if (large) {
+        m_.pause_seconds = 0.2f;
+        m_.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .2 second."));
+    } else {
+        m_.pause_seconds = 0.1f;
+        m_.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .1 second."));
+    }
+    if (large) m_.silence_count = silence_clips(m_.pause_seconds);
+}
+
+void Drill::say_bottom() {
+    m_.prompter->message(QStringLiteral("This plays just the top word."));
+    m_.bottom_mode = kNo;
+}
+
+void Drill::speak_both() {
+    m_.prompter->message(
+        QStringLiteral("If both language's sound files are installed, this plays both the top and bottom words."));
+    m_.bottom_mode = kYes;
+}
+
+void Drill::ask_whole_number(const QString& question, int& setting) {
+    if (const auto answer = m_.prompter->input(question))
+        if (const auto v = whole_number_answer(*answer)) setting = *v;
+}
+
+void Drill::interlace() {
+    ask_whole_number(kind_ == DrillKind::Large
+                         ? QStringLiteral("How many times should the foreign word be played before the translation is "
+                                          "played?  This works only if both languages are installed.")
+                         : QStringLiteral("How many times should the top word be played before the bottom word is "
+                                          "played?   This works only if both languages are installed."),
+                     m_.interlace_every);
+    m_.bottom_mode = kInterlace;
+}
+
+void Drill::delay_top() {
+    ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the TOP word's text?  "
+                                    "Enter only a number."),
+                     m_.top_text_delay);
+}
+
+void Drill::delay_bottom() {
+    ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the BOTTOM word's text?  "
+                                    "Enter only a number."),
+                     m_.bottom_text_delay);
+}
+
+void Drill::create_mp3() {
+    const auto answer = m_.prompter->input(QStringLiteral(
+        "This will create an mp3 file for your portable mp3 player. It is not useful unless you have the sound files "
+        "for both languages.  The mp3 file this creates will be stored in the quillory folder and called "
+        "out_file.mp3.  What you heard before seeing this message is what the mp3 will sound like. You can click "
+        "cancel now to listen to check if the current 'repeat', 'speed', and 'interlace' settings are what you want. "
+        "I recommend the settings to be 6, 0.4, and 1.  This means each foreign word will be played 6 times with a "
+        "pause of 0.4 seconds between words and the translation will be spoken ('interlaced') every 1 times the "
+        "foreign word is spoken. If you want to create the mp3 file now, enter the number of words you want in the "
+        "mp3 file in the blank below and click OK.  I recommend 50."));
+    if (!answer) return;
+    const auto words = whole_number_answer(*answer);
+    if (!words) return;
+    m_.mp3_words_pending = *words;
+    m_.words_added = 0;
+    // A new compilation starts afresh: the word on screen was not marked in this file, and the rest of
+    // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
+    compiled_word_ = false;
+    if (running()) m_.skip_word = kYes;
+    const QString out = out_file_path(m_);
+    if (QFile::exists(out)) QFile::remove(out);
+    m_.prompter->message(QStringLiteral(
+        "When the recording is completed, the flash cards will resume normal mode and begin playing aloud.  When "
+        "this finishes, rename out_file.mp3 if you don't want it deleted the next time you use this function."));
+}
+
+void Drill::auto_mp3() {
+    if (compiling_) return;
+    const auto keep = shared_from_this();
+    auto cancelled = [&] { m_.prompter->message(QStringLiteral("Action has been cancelled")); };
+    if (!m_.prompter->ok_cancel(QStringLiteral(
+            "This will create MP3 files for the current word list in blocks of 100 words.  The mp3 files will be "
+            "stored in the quillory folder and named 100words1.mp3, 100words2.mp3 etc.  If these files already exit "
+            "from a previous session, they will be deleted.")))
+        return cancelled();
+    const auto repeats_answer = m_.prompter->input(
+        QStringLiteral("How many times should each word be repeated?  I recommend 5.  Type only a number. It may take 5 "
+                       "minutes for this operation to complete if you select 5 repeats and there are 1000 words on this "
+                       "word list.  With a setting of 5, each mp3 file is 4 MB and 15 minuutes long (for word lists, not "
+                       "phrases).  There will a message to let you know when it's complete.  You may click cancel to "
+                       "stop this operation."),
+        QString(), QStringLiteral("5"));
+    if (!repeats_answer || repeats_answer->isEmpty()) return cancelled();
+    const auto silence_answer = m_.prompter->input(
+        QStringLiteral("How many seconds of silence should there be between words?  Enter zero \"0\" for no pause "
+                       "between words (it's fast) or 0.5 for a little bit of a pause."),
+        QString(), QStringLiteral("5"));
+    if (!silence_answer || silence_answer->isEmpty()) return cancelled();
+    // Answers that are not numbers would otherwise compile nothing and still report the files as done.
+    const auto repeats = whole_number_answer(*repeats_answer);
+    const auto seconds = number_answer(*silence_answer);
+    if (!repeats || !seconds) return cancelled();
+    const int silence = silence_clips(*seconds);
+    m_.silence_count = silence;
+
+    compiling_ = true;
+    const auto result = write_word_blocks(m_, *repeats, silence, [this](int done, int total) {
+        if (view_) {
+            view_->set_mp3_text(QString::number(done) + QStringLiteral(" words completed"));
+            view_->set_progress(done, total);
+        }
+        // Lets the window repaint; a timed wait here would add seconds per thousand words.
+        if (m_.pump) m_.pump->process_events();
+    });
+    compiling_ = false;
+    if (view_) view_->set_progress(0, 0);
+    for (const QString& f : result.failed_files)
+        m_.prompter->message(QStringLiteral("Could not write the file ") + f + QStringLiteral("."));
+    m_.prompter->message(QString::number(result.files_completed) + QStringLiteral(" files have been completed."));
+    if (view_) view_->set_mp3_text(QString());
+}
+
+void Drill::window_closed() { m_.stop_playing = kYes; }
+
+}  // namespace ql

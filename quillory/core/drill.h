@@ -1,0 +1,114 @@
+#pragma once
+#include "qlmod.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace ql {
+
+// What a flash-card window shows of a drill. The drill decides every text and size; the window only
+// puts them on screen.
+class DrillView {
+public:
+    virtual ~DrillView() = default;
+    virtual void set_top_text(const QString& text) = 0;
+    virtual void set_bottom_text(const QString& text) = 0;
+    // The same size for both word labels.
+    virtual void set_word_point_size(int points) = 0;
+    virtual void set_top_visible(bool visible) = 0;
+    virtual void set_bottom_visible(bool visible) = 0;
+    virtual void set_num_text(const QString& text) = 0;
+    virtual void set_repeat_text(const QString& text) = 0;
+    virtual void set_speed_text(const QString& text) = 0;
+    virtual void set_mp3_text(const QString& text) = 0;
+    // Progress of a whole-list compilation; total 0 means none is running.
+    virtual void set_progress(int done, int total) = 0;
+};
+
+enum class DrillKind {
+    Large,  // the full window: text delays, type sizes, MP3 compilation
+    Small,  // the stay-on-top card: other defaults, stops when recordings are missing
+};
+
+// ---- answers to the drill's questions ----
+
+// A typed answer read as a number (surrounding blanks allowed); std::nullopt when it is not one.
+std::optional<double> number_answer(const QString& text);
+// A number rounded to a whole number, halves to even, when it fits 16 bits.
+std::optional<int> whole_number_answer(const QString& text);
+// Silence clips of 0.2 s that fill `seconds` (the whole part of seconds / 0.2). Typed decimals
+// such as 0.6 or 1 count as the decimals they look like, not their binary neighbours.
+int silence_clips(double seconds);
+// Point size of both word labels for a word and its translation.
+int word_point_size(const QString& top, const QString& bottom);
+
+// The sound number of a word's translation: the translation table's entry for the word's sound
+// number, or "" when the word has no valid sound number (the table is never read out of range).
+QString translation_sound_number(const Qlmod& m, const QString& sound);
+
+// Asks for the repeat count shared by both flash-card windows.
+void ask_repeat_count(Qlmod& m);
+
+// One flash-card window's drill. The drill runs inside the click that started it; the window's
+// buttons run inside its waits and act through the shared flags. Hold it in a shared_ptr: a run
+// keeps its drill alive, so a window may go away under a running drill (detach_view first).
+class Drill : public std::enable_shared_from_this<Drill> {
+public:
+    Drill(Qlmod& m, DrillKind kind, DrillView* view);
+
+    // The window is going away: nothing is shown from here on.
+    void detach_view() { view_ = nullptr; }
+
+    // Runs the drill until Pause, close or the end of the list; may run nested inside another run.
+    void playwords();
+    bool running() const { return runs_ > 0; }
+    // True while a whole-list compilation runs (it delivers events but cannot be stopped).
+    bool compiling() const { return compiling_; }
+
+    // ---- buttons ----
+    void pause();
+    void resume();
+    void next_word();
+    void i_know_this_word();
+    void change_repeat();
+    void change_speed();
+    void say_bottom();
+    void speak_both();
+    void interlace();
+    void delay_top();
+    void delay_bottom();
+    void create_mp3();
+    void auto_mp3();
+    // The window was closed: the running drill ends at its next check.
+    void window_closed();
+
+    // The entry index of the word on screen, or -1 when none is (never drawn, or already marked).
+    int shown_entry() const;
+
+private:
+    enum class Flow { Go, Draw, End };
+    struct Word {
+        int index = -1;
+        QString top, bottom, sound, translation_sound;
+    };
+
+    Flow check() const;
+    void normalise();
+    void run();
+    Flow play_word(const Word& w);
+    bool wait_for_entries();
+    void leave_word();
+    void play(const QString& sound, const QString& language);
+    void ask_whole_number(const QString& question, int& setting);
+
+    Qlmod& m_;
+    DrillKind kind_;
+    DrillView* view_;
+    int runs_ = 0;
+    bool compiling_ = false;
+    bool compiled_word_ = false;  // the word on screen is being written into out_file.mp3
+    Word shown_;                  // the word on screen, as drawn
+};
+
+}  // namespace ql

@@ -1,0 +1,107 @@
+#include "mp3_compile.h"
+
+#include "drill.h"
+#include "prompter.h"
+#include "text_file.h"
+
+#include <QFile>
+#include <QHash>
+#include <optional>
+
+namespace ql {
+
+QString out_file_path(const Qlmod& m) { return m.working_folder + QStringLiteral("out_file.mp3"); }
+
+QString word_block_path(const Qlmod& m, int block) {
+    return m.working_folder + QStringLiteral("100words") + QString::number(block) + QStringLiteral(".mp3");
+}
+
+void append_word_mark(Qlmod& m) { append_file_bytes(m.working_folder + QStringLiteral("beep.mp3"), out_file_path(m)); }
+
+namespace {
+
+std::optional<QByteArray> read_clip(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return f.readAll() + QByteArray("\r\n", 2);
+}
+
+// One block file, opened on its first append so that a block with nothing to write leaves no file,
+// as separate appends would. Sources are read once per entry (clips once per run) instead of once per
+// repetition: a thousand entries with five repeats are over a hundred thousand appends.
+class BlockWriter {
+public:
+    explicit BlockWriter(const QString& path) : file_(path) {
+        if (QFile::exists(path)) QFile::remove(path);
+    }
+    void append(const std::optional<QByteArray>& bytes) {
+        if (!bytes || failed_) return;
+        if (!file_.isOpen() && !file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            failed_ = true;
+            return;
+        }
+        if (file_.write(*bytes) != bytes->size()) failed_ = true;
+    }
+    // True when everything appended reached the file.
+    bool finish() {
+        if (file_.isOpen() && !file_.flush()) failed_ = true;
+        file_.close();
+        return !failed_;
+    }
+    QString path() const { return file_.fileName(); }
+
+private:
+    QFile file_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
+                                   const std::function<void(int, int)>& progress) {
+    // The run is fixed at its start even if the main window loads another list while it pumps events.
+    const QStringList sounds = m.shown_sound_numbers;
+    const QString language = m.current_language;
+    const QString target_language = m.target_language;
+    const int n = m.shown_count();
+    QStringList translation_sounds;
+    translation_sounds.reserve(n);
+    for (int i = 0; i < n; ++i) translation_sounds << translation_sound_number(m, sounds[i]);
+
+    const auto silence_clip = read_clip(m.working_folder + QStringLiteral("silence.mp3"));
+    const auto beep_clip = read_clip(m.working_folder + QStringLiteral("beep.mp3"));
+    auto recording = [&](const QString& s, const QString& lang) -> std::optional<QByteArray> {
+        if (s.isEmpty()) return std::nullopt;
+        return read_clip(installed_sound_path(m, s, lang));
+    };
+
+    WordBlocksResult result;
+    std::optional<BlockWriter> block;
+    auto close_block = [&] {
+        if (!block) return;
+        if (block->finish())
+            ++result.files_completed;
+        else
+            result.failed_files << block->path();
+        block.reset();
+    };
+    for (int i = 0; i < n; ++i) {
+        if (i % 10 == 0 && progress) progress(i, n);
+        if (i % 100 == 0) {
+            close_block();
+            block.emplace(word_block_path(m, i / 100 + 1));
+        }
+        const auto word = recording(sounds[i], language);
+        const auto translation = recording(translation_sounds[i], target_language);
+        for (int r = 0; r < repeats; ++r) {
+            block->append(translation);
+            block->append(word);
+            for (int k = 0; k < silence; ++k) block->append(silence_clip);
+        }
+        block->append(beep_clip);
+    }
+    close_block();
+    return result;
+}
+
+}  // namespace ql

@@ -1,0 +1,30 @@
+#pragma once
+#include "qlmod.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace ql {
+
+// Compiled MP3 files are installed recordings and clips joined byte by byte, each followed by CR LF;
+// nothing is decoded or encoded.
+QString out_file_path(const Qlmod& m);  // the drill's compilation
+QString word_block_path(const Qlmod& m, int block);  // block from 1: 100words<block>.mp3
+
+// Marks the start of a compiled word of the drill (a beep).
+void append_word_mark(Qlmod& m);
+
+struct WordBlocksResult {
+    int files_completed = 0;     // block files written without a write error
+    QStringList failed_files;    // block files that could not be written whole
+};
+
+// Writes every shown entry, in list order, into blocks of 100: per entry `repeats` times the
+// translation's recording, the word's recording and `silence` silence clips, then one beep. Missing
+// recordings add nothing. `progress(done, total)` is called every ten entries so the caller can
+// repaint. The entries are read once at the start: a list reloaded meanwhile does not change the run.
+WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
+                                   const std::function<void(int done, int total)>& progress = {});
+
+}  // namespace ql

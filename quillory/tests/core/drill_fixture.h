@@ -1,0 +1,135 @@
+#pragma once
+#include "core/drill.h"
+#include "core/main_view.h"
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_audio.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+
+#include <QFileInfo>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace ql::testing {
+
+// Records what a drill shows, and lets a test act at each draw.
+struct RecordingView : DrillView {
+    QString top, bottom, num, repeat, speed, mp3;
+    int points = 0;
+    bool top_visible = true, bottom_visible = true;
+    int draws = 0;
+    int progress_done = -1, progress_total = -1;
+    std::vector<std::pair<int, int>> progress_calls;
+    std::function<void(int draw)> on_draw;
+
+    void set_top_text(const QString& t) override { top = t; }
+    void set_bottom_text(const QString& t) override { bottom = t; }
+    void set_word_point_size(int p) override { points = p; }
+    void set_top_visible(bool v) override { top_visible = v; }
+    void set_bottom_visible(bool v) override { bottom_visible = v; }
+    void set_num_text(const QString& t) override {
+        num = t;
+        ++draws;
+        if (on_draw) on_draw(draws);
+    }
+    void set_repeat_text(const QString& t) override { repeat = t; }
+    void set_speed_text(const QString& t) override { speed = t; }
+    void set_mp3_text(const QString& t) override { mp3 = t; }
+    void set_progress(int d, int t) override {
+        progress_done = d;
+        progress_total = t;
+        progress_calls.emplace_back(d, t);
+    }
+};
+
+struct FakeMainView : MainView {
+    QString label8;
+    int refreshes = 0, shows = 0, displays = 0;
+    void display_words() override { ++displays; }
+    void refresh_known_list() override { ++refreshes; }
+    void set_label6(const QString&) override {}
+    void set_label8(const QString& t) override { label8 = t; }
+    void show_main() override { ++shows; }
+    void choose_language(const QString&) override {}
+};
+
+// A student "ann" drilling the spanish list "l" (target english). Word i is "w<i>" with sound number
+// 01000+i; its translation "t<i>" has sound number 02000+i. Recordings hold recognisable bytes.
+class DrillTest : public ::testing::Test {
+protected:
+    DrillTest() : audio(&pump) {
+        tree.attach(m, QStringLiteral("ann"));
+        m.pump = &pump;
+        m.audio = &audio;
+        m.prompter = &prompter;
+        m.main_view = &main_view;
+        m.current_language = QStringLiteral("spanish");
+        m.target_language = QStringLiteral("english");
+        m.current_list = QStringLiteral("l");
+        m.rng.seed(7);
+        tree.write("silence.mp3", "SIL");
+        tree.write("beep.mp3", "BEEP");
+    }
+
+    static QString word_sound(int i) { return QStringLiteral("%1").arg(1000 + i, 5, 10, QLatin1Char('0')); }
+    static QString translation_sound(int i) { return QStringLiteral("%1").arg(2000 + i, 5, 10, QLatin1Char('0')); }
+    static QByteArray word_bytes(int i) { return "W" + word_sound(i).toLatin1(); }
+    static QByteArray translation_bytes(int i) { return "T" + translation_sound(i).toLatin1(); }
+
+    // Lays a list of n entries as the student's unknown file and loads it as the main window does.
+    void load_list(int n, bool recordings = true) {
+        QStringList lines;
+        for (int i = 0; i < n; ++i) {
+            lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(word_sound(i));
+            m.target_sound_numbers[size_t(1000 + i)] = translation_sound(i);
+            if (recordings) {
+                tree.write("languages/spanish/" + word_sound(i).left(2) + "/" + word_sound(i) + ".mp3", word_bytes(i));
+                tree.write("languages/english/" + translation_sound(i).left(2) + "/" + translation_sound(i) + ".mp3",
+                           translation_bytes(i));
+            }
+        }
+        tree.write_lines("users/ann/spanish/l-u.txt", lines);
+        m.unknown_file = tree.path("users/ann/spanish/l-u.txt");
+        m.known_file = tree.path("users/ann/spanish/l-k.txt");
+        m.list_file = tree.path("languages/spanish/l.txt");
+        m.shown_file = m.unknown_file;
+        create_array_of_words(m, m.shown_file);
+    }
+
+    std::shared_ptr<Drill> drill(DrillKind kind = DrillKind::Large) { return std::make_shared<Drill>(m, kind, &view); }
+
+    // Stops the drill when it draws word number `draw` (before anything of that word is played).
+    void stop_at_draw(int draw) {
+        view.on_draw = [this, draw](int d) {
+            drawn.push_back(m.current_index);
+            if (d == draw) m.stop_playing = QStringLiteral("yes");
+        };
+    }
+
+    // Played sounds as "W3" (word 3) or "T3" (its translation).
+    QStringList plays() const {
+        QStringList out;
+        for (const QString& p : audio.played) {
+            const QString base = QFileInfo(p).completeBaseName();
+            const int n = base.toInt();
+            out << (n >= 2000 ? QStringLiteral("T%1").arg(n - 2000) : QStringLiteral("W%1").arg(n - 1000));
+        }
+        return out;
+    }
+
+    DataTree tree;
+    Qlmod m;
+    FakePump pump;
+    FakeAudio audio;
+    FakePrompter prompter;
+    FakeMainView main_view;
+    RecordingView view;
+    std::vector<int> drawn;  // entry indexes drawn, in order (with stop_at_draw)
+};
+
+}  // namespace ql::testing

@@ -1,0 +1,289 @@
+#include "../core/drill_fixture.h"
+
+#include "core/event_pump.h"
+#include "core/text_file.h"
+#include "windows/qlplay.h"
+#include "windows/qlplay2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+// The windows drill on the real event loop; sounds come from the fake engine (a pause under 1.5 s
+// never asks whether a sound still plays).
+class FlashWindowTest : public DrillTest {
+protected:
+    FlashWindowTest() {
+        m.pump = &qt_event_pump();
+        audio = FakeAudio(nullptr);
+        m.pause_seconds = 0.01f;
+        m.repeat_count = 2;
+        m.bottom_mode = "no";
+    }
+    ~FlashWindowTest() override { settle(); }
+
+    static void at_ms(int ms, std::function<void()> action) { QTimer::singleShot(ms, qApp, std::move(action)); }
+    // Lets deferred deletions and pending events run.
+    static void settle() {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+    static QPushButton* button(QWidget* w, const char* name) {
+        auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_TRUE(b) << name;
+        return b;
+    }
+    static QLabel* label(QWidget* w, const char* name) {
+        auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_TRUE(l) << name;
+        return l;
+    }
+    static void click(QWidget* w, const char* name) { QTest::mouseClick(button(w, name), Qt::LeftButton); }
+};
+
+}  // namespace
+
+TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
+    auto* w = new QlPlay(m);
+    QPointer<QlPlay> guard(w);
+    EXPECT_EQ(w->windowTitle(), u"Random Word Play");
+    const std::pair<const char*, const char*> buttons[] = {
+        {"pause", "Pause"},
+        {"resume", "Resume"},
+        {"next_word", "Skip"},
+        {"i_know_this_word", "Mark Word As Known"},
+        {"change_repeat", "# Repeats"},
+        {"change_speed", "Speed"},
+        {"say_bottom", "Say Top Only"},
+        {"speak_both", "Say Both"},
+        {"interlace", "Interlace"},
+        {"delay_top", "Delay Showing Top"},
+        {"delay_bottom", "Delay Showing Bottom"},
+        {"create_mp3", "Create MP3 File Based on Current Settings"},
+        {"auto_mp3", "Create MP3 files for all words on this list"},
+        {"exit_btn", "Exit"},
+    };
+    for (auto [name, caption] : buttons) {
+        auto* b = button(w, name);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->text(), QString::fromLatin1(caption)) << name;
+        EXPECT_EQ(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus) << name;
+    }
+    for (auto name : {"word_lbl", "word_lbl2", "num_lbl", "repeat_lbl", "speed_lbl", "mp3_label"}) {
+        auto* l = label(w, name);
+        ASSERT_TRUE(l);
+        EXPECT_FALSE(l->accessibleName().isEmpty()) << name;
+        EXPECT_EQ(l->font().family(), u"Arial") << name;
+    }
+    EXPECT_TRUE(w->findChild<QProgressBar*>("mp3_progress"));
+    w->close();
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_EQ(main_view.shows, 1);
+    EXPECT_EQ(m.stop_playing, u"yes");
+}
+
+TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
+    load_list(12);
+    auto* w = new QlPlay(m);
+    QPointer<QlPlay> guard(w);
+    at_ms(300, [&] { click(w, "pause"); });
+    w->start();  // returns when Pause has stopped the drill
+    ASSERT_TRUE(guard);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(label(w, "num_lbl")->text(), u"12 words remain on this list");
+    EXPECT_EQ(main_view.label8, u"12 Words");
+    EXPECT_EQ(label(w, "word_lbl")->font().pointSize(), 48);
+    EXPECT_EQ(label(w, "word_lbl")->text(), m.shown_words[m.current_index]);
+    EXPECT_EQ(label(w, "word_lbl2")->text(), m.shown_translations[m.current_index]);
+    EXPECT_EQ(label(w, "repeat_lbl")->text(), u"1 of 2");
+    EXPECT_EQ(label(w, "speed_lbl")->text(), u"0.01 sec");
+
+    // Every settings button, while stopped.
+    prompter.answer_input("3");
+    click(w, "change_repeat");
+    prompter.answer_input("0.05");
+    click(w, "change_speed");
+    click(w, "speak_both");
+    click(w, "say_bottom");
+    prompter.answer_input("1");
+    click(w, "interlace");
+    prompter.answer_input("1");
+    click(w, "delay_top");
+    prompter.answer_input("0");
+    click(w, "delay_bottom");
+    EXPECT_EQ(m.repeat_count, 3);
+    EXPECT_FLOAT_EQ(m.pause_seconds, 0.05f);
+    EXPECT_EQ(m.bottom_mode, u"interlace");
+    EXPECT_EQ(m.interlace_every, 1);
+    EXPECT_EQ(m.top_text_delay, 1);
+    EXPECT_EQ(m.bottom_text_delay, 0);
+    EXPECT_EQ(prompter.messages(), (QStringList{"If both language's sound files are installed, this plays both the top and bottom words.",
+                                                "This plays just the top word."}));
+
+    // Resume, then Skip, Mark Word As Known and Exit while the drill waits.
+    QString marked;
+    at_ms(200, [&] { click(w, "next_word"); });
+    at_ms(1200, [&] {
+        marked = format_entry(m.shown_words[m.current_index], m.shown_translations[m.current_index],
+                              m.shown_sound_numbers[m.current_index]);
+        EXPECT_FALSE(label(w, "word_lbl")->isVisible());  // top text delayed for the first play
+        click(w, "i_know_this_word");
+    });
+    at_ms(2400, [&] { click(w, "exit_btn"); });
+    click(w, "resume");
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_EQ(main_view.shows, 1);
+    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
+    EXPECT_EQ(m.shown_count(), 11);
+    EXPECT_GE(main_view.refreshes, 1);
+}
+
+TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
+    load_list(5);
+    auto* outer = new QlPlay(m);
+    QPointer<QlPlay> outer_guard(outer);
+    QPointer<QlPlay> inner_guard;
+    bool inner_returned = false;
+    at_ms(200, [&] {
+        // A second drill from the main window, while the first waits.
+        auto* inner = new QlPlay(m);
+        inner_guard = inner;
+        at_ms(300, [&] { outer_guard->close(); });  // the first window goes while the second drills
+        inner->start();
+        inner_returned = true;
+    });
+    outer->start();
+    EXPECT_TRUE(inner_returned);
+    settle();
+    EXPECT_TRUE(outer_guard.isNull());
+    ASSERT_FALSE(inner_guard.isNull());  // stopped by the shared flag, left open
+    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_FALSE(inner_guard->drill().running());
+    inner_guard->close();
+    settle();
+    EXPECT_TRUE(inner_guard.isNull());
+    EXPECT_EQ(main_view.shows, 2);
+}
+
+TEST_F(FlashWindowTest, EmptyListShowsNothingAndWaitsForClose) {
+    load_list(0);
+    auto* w = new QlPlay(m);
+    QPointer<QlPlay> guard(w);
+    at_ms(400, [&] { w->close(); });
+    QElapsedTimer cpu_clock;
+    cpu_clock.start();
+    const std::clock_t cpu_start = std::clock();
+    w->start();
+    const double cpu = double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_TRUE(audio.played.isEmpty());
+    EXPECT_LT(cpu, 0.8 * cpu_clock.elapsed() / 1000.0);  // sleeping, not spinning
+}
+
+TEST_F(FlashWindowTest, WholeListCompilationShowsProgressAndFinishes) {
+    load_list(120);
+    auto* w = new QlPlay(m);
+    QPointer<QlPlay> guard(w);
+    bool bar_seen = false;
+    prompter.answer_ok();
+    prompter.answer_input("1");
+    prompter.answer_input("0");
+    prompter.on_shown = [&](const FakePrompter::Shown& s) {
+        if (s.text.endsWith("files have been completed.")) bar_seen = true;
+    };
+    auto* bar = w->findChild<QProgressBar*>("mp3_progress");
+    QTimer probe;
+    int max_value = -1;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (bar->isVisibleTo(w)) max_value = std::max(max_value, bar->value());
+    });
+    probe.start(0);
+    w->show();
+    click(w, "auto_mp3");
+    EXPECT_TRUE(bar_seen);
+    EXPECT_GE(max_value, 0);
+    EXPECT_FALSE(bar->isVisibleTo(w));
+    EXPECT_TRUE(tree.exists("100words2.mp3"));
+    EXPECT_EQ(prompter.messages(), QStringList{"2 files have been completed."});
+    w->close();
+}
+
+TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
+    load_list(5);
+    m.pause_seconds = 0;
+    m.repeat_count = 0;
+    m.bottom_mode.clear();
+    auto* w = new QlPlay2(m);
+    QPointer<QlPlay2> guard(w);
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    const std::pair<const char*, const char*> buttons[] = {
+        {"resume", "Resume"},        {"pause", "Pause"},       {"next_word", "Next"},
+        {"change_speed", "Speed"},   {"change_repeat", "# Repeats"},
+        {"i_know_this_word", "Mark Word As Known"},
+        {"speak_both", "Say Both"},  {"say_bottom", "Top Only"}, {"interlace", "Interlace"},
+    };
+    for (auto [name, caption] : buttons) EXPECT_EQ(button(w, name)->text(), QString::fromLatin1(caption));
+    for (auto absent : {"delay_top", "delay_bottom", "create_mp3", "auto_mp3", "exit_btn"})
+        EXPECT_FALSE(w->findChild<QPushButton*>(absent)) << absent;
+
+    at_ms(100, [&] { click(w, "next_word"); });
+    at_ms(1500, [&] { click(w, "pause"); });
+    w->start();
+    EXPECT_EQ(m.repeat_count, 3);
+    EXPECT_FLOAT_EQ(m.pause_seconds, 0.2f);
+    EXPECT_EQ(m.bottom_mode, u"yes");
+    EXPECT_EQ(label(w, "num_lbl")->text(), u"5 words remain on this list");
+    EXPECT_TRUE(main_view.label8.isEmpty());
+    EXPECT_LE(w->width(), 500);
+
+    prompter.answer_input("11");
+    click(w, "change_speed");
+    EXPECT_FLOAT_EQ(m.pause_seconds, 0.1f);
+    prompter.answer_input("2");
+    click(w, "change_repeat");
+    prompter.answer_input("2");
+    click(w, "interlace");
+    click(w, "say_bottom");
+    click(w, "speak_both");
+    EXPECT_EQ(prompter.messages(), (QStringList{"That was less than 0.01 or more than 10. It's been set to .1 second.",
+                                                "This plays just the top word.",
+                                                "If both language's sound files are installed, this plays both the top and bottom words."}));
+
+    at_ms(300, [&] { click(w, "i_know_this_word"); });
+    at_ms(600, [&] { w->close(); });
+    click(w, "resume");
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_EQ(m.shown_count(), 4);
+    EXPECT_EQ(main_view.shows, 1);
+}
+
+TEST_F(FlashWindowTest, SmallCardStopsWhenRecordingsAreMissingAndStaysOpen) {
+    load_list(5);
+    m.missing_sound_count = 8;
+    auto* w = new QlPlay2(m);
+    QPointer<QlPlay2> guard(w);
+    w->start();
+    EXPECT_EQ(prompter.messages(), QStringList{"Not enough files had sound files"});
+    EXPECT_EQ(m.missing_sound_count, 0);
+    ASSERT_TRUE(guard);
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+}

@@ -1,0 +1,90 @@
+#include "qlplay.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace ql {
+
+QlPlay::QlPlay(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Large, parent) {
+    setObjectName(QStringLiteral("qlplay"));
+    setWindowTitle(QStringLiteral("Random Word Play"));
+    setWindowFlag(Qt::Window);
+
+    mp3_label_ = make_label("mp3_label", QStringLiteral("MP3 compilation"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("mp3_progress"));
+    progress_->setAccessibleName(QStringLiteral("MP3 compilation progress"));
+    progress_->setVisible(false);
+
+    set_word_point_size(48);
+    word_lbl_->setMinimumHeight(90);
+    word_lbl2_->setMinimumHeight(90);
+
+    auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
+    auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
+    auto* next = make_button("next_word", QStringLiteral("Skip"), &Drill::next_word);
+    auto* known = make_button("i_know_this_word", QStringLiteral("Mark Word As Known"), &Drill::i_know_this_word);
+    auto* repeats = make_button("change_repeat", QStringLiteral("# Repeats"), &Drill::change_repeat);
+    auto* speed = make_button("change_speed", QStringLiteral("Speed"), &Drill::change_speed);
+    auto* top_only = make_button("say_bottom", QStringLiteral("Say Top Only"), &Drill::say_bottom);
+    auto* both = make_button("speak_both", QStringLiteral("Say Both"), &Drill::speak_both);
+    auto* interlace = make_button("interlace", QStringLiteral("Interlace"), &Drill::interlace);
+    auto* delay_top = make_button("delay_top", QStringLiteral("Delay Showing Top"), &Drill::delay_top);
+    auto* delay_bottom = make_button("delay_bottom", QStringLiteral("Delay Showing Bottom"), &Drill::delay_bottom);
+    auto* create = make_button("create_mp3", QStringLiteral("Create MP3 File Based on Current Settings"), &Drill::create_mp3);
+    auto* all = make_button("auto_mp3", QStringLiteral("Create MP3 files for all words on this list"), &Drill::auto_mp3);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("exit_btn"));
+    exit->setAutoDefault(false);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(word_lbl_, 3);
+    root->addWidget(word_lbl2_, 3);
+    auto* status = new QHBoxLayout;
+    status->addWidget(num_lbl_, 2);
+    status->addWidget(repeat_lbl_, 1);
+    status->addWidget(speed_lbl_, 1);
+    root->addLayout(status);
+    auto* mp3 = new QHBoxLayout;
+    mp3->addWidget(mp3_label_, 1);
+    mp3->addWidget(progress_, 2);
+    root->addLayout(mp3);
+
+    auto* grid = new QGridLayout;
+    const QList<QList<QPushButton*>> rows{{pause, resume, next, known},
+                                          {repeats, speed, delay_top, delay_bottom},
+                                          {top_only, both, interlace, exit}};
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c) grid->addWidget(rows[r][c], r, c);
+    grid->addWidget(create, 3, 0, 1, 2);
+    grid->addWidget(all, 3, 2, 1, 2);
+    root->addLayout(grid);
+
+    // Keyboard order follows the screen: drill controls first, then settings, MP3 and Exit.
+    QWidget* order[] = {pause, resume, next, known, repeats, speed, delay_top, delay_bottom,
+                        top_only, both, interlace, create, all, exit};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    resize(960, 560);
+}
+
+void QlPlay::open(Qlmod& m, bool /*main_stays_visible*/) {
+    // The main window hid itself before calling unless a known list was double-clicked; closing shows
+    // it either way.
+    auto* w = new QlPlay(m);
+    w->start();
+}
+
+void QlPlay::set_mp3_text(const QString& text) { mp3_label_->setText(text); }
+
+void QlPlay::set_progress(int done, int total) {
+    progress_->setVisible(total > 0);
+    if (total > 0) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    }
+}
+
+}  // namespace ql

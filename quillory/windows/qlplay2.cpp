@@ -1,0 +1,57 @@
+#include "qlplay2.h"
+
+#include "core/prompter.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace ql {
+
+QlPlay2::QlPlay2(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Small, parent) {
+    setObjectName(QStringLiteral("qlplay2"));
+    setWindowTitle(kProgramTitle);
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+
+    set_word_point_size(16);
+    QFont bold = word_lbl_->font();
+    bold.setBold(true);
+    word_lbl_->setFont(bold);
+
+    auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
+    auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
+    auto* next = make_button("next_word", QStringLiteral("Next"), &Drill::next_word);
+    auto* speed = make_button("change_speed", QStringLiteral("Speed"), &Drill::change_speed);
+    auto* repeats = make_button("change_repeat", QStringLiteral("# Repeats"), &Drill::change_repeat);
+    auto* known = make_button("i_know_this_word", QStringLiteral("Mark Word As Known"), &Drill::i_know_this_word);
+    auto* both = make_button("speak_both", QStringLiteral("Say Both"), &Drill::speak_both);
+    auto* top_only = make_button("say_bottom", QStringLiteral("Top Only"), &Drill::say_bottom);
+    auto* interlace = make_button("interlace", QStringLiteral("Interlace"), &Drill::interlace);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(6, 6, 6, 6);
+    root->setSpacing(3);
+    root->addWidget(word_lbl_);
+    root->addWidget(word_lbl2_);
+    auto* status = new QHBoxLayout;
+    status->addWidget(num_lbl_, 2);
+    status->addWidget(repeat_lbl_, 1);
+    status->addWidget(speed_lbl_, 1);
+    root->addLayout(status);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    const QList<QList<QPushButton*>> rows{{resume, pause, next}, {speed, repeats, known}, {both, top_only, interlace}};
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c) grid->addWidget(rows[r][c], r, c);
+    root->addLayout(grid);
+    QWidget* order[] = {resume, pause, next, speed, repeats, known, both, top_only, interlace};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    resize(360, 200);
+}
+
+void QlPlay2::open(Qlmod& m) {
+    auto* w = new QlPlay2(m);
+    w->start();
+}
+
+}  // namespace ql

@@ -1,0 +1,83 @@
+#include "qlplay_card.h"
+
+#include "core/main_view.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+namespace ql {
+
+FlashCardWindow::FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent)
+    : QWidget(parent), m_(m), drill_(std::make_shared<Drill>(m, kind, this)) {
+    word_lbl_ = make_label("word_lbl", QStringLiteral("Word"));
+    word_lbl2_ = make_label("word_lbl2", QStringLiteral("Translation"));
+    num_lbl_ = make_label("num_lbl", QStringLiteral("Words remaining"));
+    repeat_lbl_ = make_label("repeat_lbl", QStringLiteral("Play count"));
+    speed_lbl_ = make_label("speed_lbl", QStringLiteral("Pause between plays"));
+    for (QLabel* l : {word_lbl_, word_lbl2_}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A delayed text keeps its place, so the card does not jump when it appears.
+        QSizePolicy p = l->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(p);
+    }
+}
+
+FlashCardWindow::~FlashCardWindow() { drill_->detach_view(); }
+
+QLabel* FlashCardWindow::make_label(const char* name, const QString& accessible_name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAccessibleName(accessible_name);
+    l->setFont(QFont(QStringLiteral("Arial"), 10));
+    return l;
+}
+
+QPushButton* FlashCardWindow::make_button(const char* name, const QString& caption, void (Drill::*action)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, action] { guarded([action](Drill& d) { (d.*action)(); }); });
+    return b;
+}
+
+void FlashCardWindow::set_word_point_size(int points) {
+    for (QLabel* l : {word_lbl_, word_lbl2_}) {
+        QFont f = l->font();
+        f.setPointSize(points);
+        l->setFont(f);
+    }
+}
+
+void FlashCardWindow::start() {
+    show();
+    raise();
+    activateWindow();
+    guarded([](Drill& d) { d.playwords(); });
+}
+
+void FlashCardWindow::guarded(const std::function<void(Drill&)>& action) {
+    QPointer<FlashCardWindow> self(this);
+    const auto drill = drill_;  // outlives this window if it goes away meanwhile
+    ++busy_;
+    action(*drill);
+    if (!self) return;
+    --busy_;
+    if (closed_ && busy_ == 0) deleteLater();
+}
+
+void FlashCardWindow::closeEvent(QCloseEvent* event) {
+    drill_->window_closed();
+    event->accept();
+    if (!closed_) {
+        closed_ = true;
+        if (m_.main_view) m_.main_view->show_main();
+    }
+    // While a handler of this window is still on the stack (a drill waiting, a compilation running)
+    // deletion waits for it to return; the drill ends at its next check.
+    if (busy_ == 0) deleteLater();
+}
+
+}  // namespace ql

@@ -1,0 +1,59 @@
+#pragma once
+#include "core/drill.h"
+#include "core/qlmod.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace ql {
+
+// What both flash-card windows share: the drill, the labels it writes to, and a lifetime that
+// survives the window being closed while its drill waits underneath (the window is only deleted
+// once none of its handlers is still on the stack).
+class FlashCardWindow : public QWidget, public DrillView {
+    Q_OBJECT
+public:
+    FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent = nullptr);
+    ~FlashCardWindow() override;
+
+    // Shows the window and runs the drill; returns when the drill returns. The window may have
+    // been closed (and scheduled for deletion) by then.
+    void start();
+    Drill& drill() { return *drill_; }
+
+    // DrillView
+    void set_top_text(const QString& text) override { word_lbl_->setText(text); }
+    void set_bottom_text(const QString& text) override { word_lbl2_->setText(text); }
+    void set_word_point_size(int points) override;
+    void set_top_visible(bool visible) override { word_lbl_->setVisible(visible); }
+    void set_bottom_visible(bool visible) override { word_lbl2_->setVisible(visible); }
+    void set_num_text(const QString& text) override { num_lbl_->setText(text); }
+    void set_repeat_text(const QString& text) override { repeat_lbl_->setText(text); }
+    void set_speed_text(const QString& text) override { speed_lbl_->setText(text); }
+    void set_mp3_text(const QString&) override {}
+    void set_progress(int, int) override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Runs a handler that may deliver events (and so may see this window closed meanwhile).
+    void guarded(const std::function<void(Drill&)>& action);
+    QPushButton* make_button(const char* name, const QString& caption, void (Drill::*action)());
+    QLabel* make_label(const char* name, const QString& accessible_name);
+
+    Qlmod& m_;
+    std::shared_ptr<Drill> drill_;
+    QLabel* word_lbl_;
+    QLabel* word_lbl2_;
+    QLabel* num_lbl_;
+    QLabel* repeat_lbl_;
+    QLabel* speed_lbl_;
+
+private:
+    int busy_ = 0;
+    bool closed_ = false;
+};
+
+}  // namespace ql
