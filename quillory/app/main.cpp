@@ -3,6 +3,8 @@
 #include "core/new_recordings.h"
 #include "core/qlmod.h"
 #include "windows/qlmain.h"
+#include "windows/qlplay.h"
+#include "windows/qlplay2.h"
 #include "windows/qt_prompter.h"
 #include "windows/window_openers.h"
 
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
     ql::attach_new_recording_player(m);
 
     ql::WindowOpeners openers;
+    openers.large_flash_cards = [&m](bool main_stays_visible) { ql::QlPlay::open(m, main_stays_visible); };
+    openers.small_flash_card = [&m] { ql::QlPlay2::open(m); };
 
     ql::QlMain main_window(m, openers);
     main_window.show();
