@@ -17,8 +17,19 @@
  *    base64 and PC1 exports, 50 for the hex exports);
  *  - vectors are 8 bytes; a vector text that decodes to fewer than 8 bytes
  *    is refused with the export's vector code;
+ *  - hex text is read in pairs from the start (an odd last character is
+ *    ignored); a pair whose first character is not a hex digit fails the
+ *    whole text, one whose second is not counts as its first digit alone;
+ *    signs and white space are not digits;
+ *  - base64 text (RFC 4648 alphabet) skips other characters and ends at '=';
+ *  - a missing buffer with a nonzero length gives 39 rather than a crash;
+ *  - the file exports never truncate their own input: an output name that
+ *    denotes the input file gives 2; a read error on the input gives 1 and a
+ *    failed write 4, never a silent success;
+ *  - deciphering an ECB or CBC file shorter than one block writes an empty
+ *    output and gives 18;
  *  - keys, vectors, working states and data copies are zero-filled before
- *    they are released.
+ *    they are released, on failure paths too.
  *
  * Output sizes for the text exports: the hex exports write twice the decoded
  * length plus a terminating zero, which fits in the input text's own buffer
