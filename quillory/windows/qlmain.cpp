@@ -216,19 +216,22 @@ void QlMain::build_controls() {
     left->addWidget(lists_list_, 3);
     left->addWidget(label2_);
     left->addWidget(known_lists_, 3);
-    left->addWidget(label6_);
 
-    // Middle: the count and the hint above the two columns, the search boxes under them.
+    // Middle: the hint and the count above the two columns, which share the width equally; the
+    // search boxes sit under the column each one searches.
+    auto* search2 = new QHBoxLayout;
+    search2->addWidget(txt_word_search2_, 1);
+    search2->addWidget(label9_);
     auto* middle = new QGridLayout;
-    middle->addWidget(label8_, 0, 0);
-    middle->addWidget(label4_, 0, 1, 1, 2);
-    middle->addWidget(words_list_, 1, 0);
-    middle->addWidget(words_liste_, 1, 1, 1, 2);
-    middle->addWidget(txt_word_search_, 2, 0);
-    middle->addWidget(txt_word_search2_, 2, 1);
-    middle->addWidget(label9_, 2, 2);
-    middle->addWidget(label5_, 3, 0, 1, 3);
-    middle->setRowStretch(1, 1);
+    middle->addWidget(label4_, 0, 0, 1, 2);
+    middle->addWidget(label8_, 1, 0);
+    middle->addWidget(label6_, 1, 1);
+    middle->addWidget(words_list_, 2, 0);
+    middle->addWidget(words_liste_, 2, 1);
+    middle->addWidget(txt_word_search_, 3, 0);
+    middle->addLayout(search2, 3, 1);
+    middle->addWidget(label5_, 4, 0, 1, 2);
+    middle->setRowStretch(2, 1);
     middle->setColumnStretch(0, 1);
     middle->setColumnStretch(1, 1);
 
@@ -273,7 +276,7 @@ void QlMain::build_controls() {
     connect(toggle_font_, &QPushButton::clicked, this, &QlMain::on_toggle_font);
     connect(exit_program_, &QPushButton::clicked, this, &QlMain::exit_program);
 
-    resize(900, 600);
+    resize(960, 640);
 }
 
 void QlMain::build_menus() {
@@ -362,6 +365,8 @@ void QlMain::on_lang_list_click(int row) {
     words_liste_->clear();
     lists_list_->clear();
     known_lists_->clear();
+    // The count belonged to the list just emptied from the columns.
+    label8_->clear();
     txt_word_search_->show();
     txt_word_search2_->show();
     label9_->show();

@@ -275,6 +275,13 @@ TEST_F(MainWindow, ListClicksShowCountsColoursAndTheUnknownCopy) {
     EXPECT_EQ(get("words_list")->palette().color(QPalette::Text), QColor(0, 0, 160));
     EXPECT_EQ(m.shown_file, t.path("users/ann/spanish/many-k.txt"));
     EXPECT_TRUE(prompter.messages().isEmpty());
+
+    // Choosing the language again empties the columns, the shown file and their count.
+    click("lang_list", 0);
+    EXPECT_EQ(get("words_list")->count(), 0);
+    EXPECT_TRUE(m.shown_file.isEmpty());
+    EXPECT_EQ(label("Label8"), u"");
+    EXPECT_EQ(rows(get("known_lists")), QStringList{"many"});
 }
 
 TEST_F(MainWindow, DoubleClicksMoveWordsBetweenTheStudentFilesAndSurviveARestart) {
