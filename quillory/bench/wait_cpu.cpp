@@ -1,0 +1,78 @@
+// CPU used while the program waits inside a click handler (drill pauses, end-of-sound polling),
+// against a wait that spins on processEvents() as the old program's did, measured in the same run.
+//
+//   bench_wait_cpu [seconds]     (default 5)
+//
+// Target: the real wait under 2% of one core.
+#include "core/event_pump.h"
+#include "core/qlmod.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+double cpu_seconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Measure {
+    double wall = 0;
+    double cpu = 0;
+    double share() const { return wall > 0 ? cpu / wall : 0; }
+};
+
+Measure measure(const std::function<void()>& body) {
+    QElapsedTimer wall;
+    const double cpu0 = cpu_seconds();
+    wall.start();
+    body();
+    return Measure{double(wall.nsecsElapsed()) / 1e9, cpu_seconds() - cpu0};
+}
+
+void report(const char* name, const Measure& m) {
+    std::printf("%-44s wall %6.3f s  cpu %7.4f s  = %6.2f%% of a core\n", name, m.wall, m.cpu, 100.0 * m.share());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    ql::Qlmod m;
+    m.pump = &ql::qt_event_pump();
+
+    // Something for the event loop to deliver, as a window's repaints and timers would be.
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(100);
+
+    const Measure spin = measure([&] {
+        QElapsedTimer t;
+        t.start();
+        while (double(t.nsecsElapsed()) / 1e9 < seconds) QCoreApplication::processEvents();
+    });
+    const Measure wait = measure([&] { ql::wait_seconds(m, float(seconds)); });
+    // The end-of-sound poll of a long pause: back-to-back waits of 0.01 s.
+    const Measure poll = measure([&] {
+        const int steps = int(seconds / 0.01);
+        for (int i = 0; i < steps; ++i) ql::wait_seconds(m, 0.01f);
+    });
+
+    report("reference: spinning on processEvents()", spin);
+    report("wait_seconds(t) with the Qt event pump", wait);
+    report("wait_seconds(0.01) repeated (sound polling)", poll);
+    const double ref = spin.share() > 0 ? spin.share() : 1e-9;
+    std::printf("ratio wait/spin: %.4f   ratio poll/spin: %.4f   (timer ticks delivered: %d)\n",
+                wait.share() / ref, poll.share() / ref, ticks);
+    std::printf("target: wait under 2%% of a core: %s\n", wait.share() < 0.02 ? "met" : "NOT met");
+    return 0;
+}
