@@ -437,6 +437,8 @@ void QlMain::display_words() {
     words_liste_->clear();
     words_list_->addItems(words);
     words_liste_->addItems(translations);
+    displayed_ = Shown{m_.shown_words, m_.shown_translations, m_.shown_sound_numbers, m_.shown_rows,
+                       m_.shown_are_search_results};
 }
 
 void QlMain::on_words_list_click(int row) {
@@ -494,6 +496,11 @@ void QlMain::set_label6(const QString& text) { label6_->setText(text); }
 void QlMain::set_label8(const QString& text) { label8_->setText(text); }
 
 void QlMain::show_main() {
+    m_.shown_words = displayed_.words;
+    m_.shown_translations = displayed_.translations;
+    m_.shown_sound_numbers = displayed_.sound_numbers;
+    m_.shown_rows = displayed_.rows;
+    m_.shown_are_search_results = displayed_.search_results;
     show();
     raise();
     activateWindow();

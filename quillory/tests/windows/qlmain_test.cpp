@@ -431,6 +431,24 @@ TEST_F(MainWindow, DoubleClickOnSearchResultsLeavesTheStudentFilesAlone) {
     EXPECT_EQ(rows(get("words_list")), QStringList{"gato"});
 }
 
+TEST_F(MainWindow, ARowActsOnItsOwnWordAfterAnotherWindowReloadedTheArrays) {
+    t.write_lines("languages/spanish/colores.txt", {"rojo|red|00001", "verde|green|00002"});
+    t.write_lines("languages/spanish/numeros.txt", {"uno|one|00011", "dos|two|00012"});
+    // The test window loads the list it tests into the shared arrays, then hands back.
+    openers.student_test = [&] {
+        create_array_of_words(m, t.path("languages/spanish/numeros.txt"));
+        w->show_main();
+    };
+    start();
+    click_list_named("lists_list", "colores");
+    press("test_me");
+    EXPECT_EQ(m.shown_words, (QStringList{"rojo", "verde", ""}));
+    double_click("words_list", 1);
+    EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), crlf({"verde|green|00002"}));
+    EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"rojo|red|00001"}));
+    EXPECT_FALSE(t.exists("users/ann/spanish/numeros-u.txt"));
+}
+
 TEST_F(MainWindow, KnownListDoubleClickStartsTheFlashCardsWithTheWindowVisible) {
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|00001"});
     t.write_lines("users/ann/spanish/colores-k.txt", {"verde|green|00002"});
