@@ -226,6 +226,10 @@ TEST_F(MainWindow, AudioFailureIsReportedAndStartUpGoesOn) {
               QStringLiteral("An error occured. Please turn off other programs that may be using sound and start this "
                              "program again. The specific error message is:\r\n") +
                   fmod_error_text(FMOD_ERR_INIT));
+    // The sound is started before the student is asked for a name.
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[0].kind, u"message");
+    EXPECT_EQ(prompter.shown()[1].text, kNamePrompt);
     EXPECT_EQ(rows(get("lists_list")), QStringList{"colores"});
 }
 
