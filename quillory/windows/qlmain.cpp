@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ql {
 
@@ -78,6 +79,12 @@ protected:
                 } else if (list_->currentRow() >= 0) {
                     list_->setCurrentRow(list_->currentRow());  // selecting runs the click
                 }
+                return true;
+            }
+            // With nothing selected yet, the first arrow press selects the row the focus shows
+            // instead of stepping past it.
+            if ((key == Qt::Key_Down || key == Qt::Key_Up) && row < 0 && list_->count() > 0) {
+                list_->setCurrentRow(std::max(list_->currentRow(), 0));
                 return true;
             }
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && row >= 0) {

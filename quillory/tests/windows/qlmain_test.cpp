@@ -344,7 +344,9 @@ TEST_F(MainWindow, KeyboardPlaysAndMovesWords) {
     start();
     click_list_named("lists_list", "colores");
     QListWidget* words = get("words_list");
-    click("words_list", 0);
+    words->setFocus();
+    QTest::keyClick(words, Qt::Key_Down);  // nothing selected yet: the first row
+    EXPECT_EQ(words->currentRow(), 0);
     QTest::keyClick(words, Qt::Key_Down);
     EXPECT_EQ(words->currentRow(), 1);
     QTest::keyClick(words, Qt::Key_Space);  // hear it again
