@@ -404,6 +404,9 @@ void QlMain::show_student_list(const QString& list, bool known) {
     m_.current_list = list;
     words_list_->clear();
     words_liste_->clear();
+    // Dropping the old entries before loading lets the new ones reuse their memory: holding both
+    // doubles the peak and makes a large list's click fault in fresh pages.
+    displayed_ = Shown{};
     generate_unknowns_file(m_);
     m_.shown_file = known ? m_.known_file : m_.unknown_file;
     const bool complete = create_array_of_words(m_, m_.shown_file);
