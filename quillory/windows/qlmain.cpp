@@ -485,8 +485,7 @@ void QlMain::on_words_list_double_click(int /*row*/) {
                                                                         : mark_word_known(m_, entry);
     if (!moved) return;
     refresh_known_list();
-    create_array_of_words(m_, m_.shown_file);
-    display_words();
+    // The move has already reloaded shown_file into the arrays and the columns.
 
     m_.suppress_sound = QStringLiteral("yes");
     select_row(words_list_, r + 17);
