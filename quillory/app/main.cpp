@@ -5,6 +5,7 @@
 #include "windows/qlmain.h"
 #include "windows/qlplay.h"
 #include "windows/qlplay2.h"
+#include "windows/qlrecord.h"
 #include "windows/qt_prompter.h"
 #include "windows/window_openers.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     ql::WindowOpeners openers;
     openers.large_flash_cards = [&m](bool main_stays_visible) { ql::QlPlay::open(m, main_stays_visible); };
     openers.small_flash_card = [&m] { ql::QlPlay2::open(m); };
+    openers.record_and_edit = [&m] { (new ql::QlRecord(m))->load(); };
 
     ql::QlMain main_window(m, openers);
     main_window.show();

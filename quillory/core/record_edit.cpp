@@ -53,9 +53,8 @@ SoundGroups create_arrays(const Qlmod& m, const QString& list_file) {
 SoundGroups create_word(const Qlmod& m) {
     SoundGroups g;
     bool ok = false;
-    const int row = m.record_word_index.trimmed().toInt(&ok);
-    const int i = ok ? entry_at_row(m, row) : -1;
-    if (i < 0 || i >= m.shown_count()) return g;
+    const int i = m.record_word_index.trimmed().toInt(&ok);
+    if (!ok || i < 0 || i >= m.shown_count()) return g;
     const QString number = m.shown_sound_numbers.value(i);
     add_to_group(g, has_sound_file(m, number), m.shown_words.value(i), m.shown_translations.value(i), number);
     return g;

@@ -26,7 +26,7 @@ bool has_sound_file(const Qlmod& m, const QString& sound_number);
 // Groups every line of `list_file` whose third field is present and not empty; a missing file gives
 // empty groups. Lists of any length are grouped whole.
 SoundGroups create_arrays(const Qlmod& m, const QString& list_file);
-// The main window's selected entry alone (record_word_index is a row of the main window's columns).
+// The main window's selected entry alone (record_word_index is an index into the shown arrays).
 SoundGroups create_word(const Qlmod& m);
 
 // Paths of the language's number counter and change log.

@@ -218,15 +218,18 @@ TEST_F(ListEdits, AGroupLargerThanTheOldTableLoadsWhole) {
     EXPECT_EQ(g.without_numbers.last(), u"40049");
 }
 
-TEST_F(ListEdits, OneWordComesFromTheMainWindowsRow) {
+TEST_F(ListEdits, OneWordComesFromTheMainWindowsEntry) {
     m.shown_words = QStringList{"rojo", "sin", "casa", ""};
     m.shown_translations = QStringList{"red", "none", "house", ""};
     m.shown_sound_numbers = QStringList{"01001", "", "70012", ""};
     compute_shown_rows(m);
-    m.record_word_index = "1";  // row 1 shows entry 2: the entry without a number has no row
+    m.record_word_index = "2";
     t.write("languages/spanish/new_str/70/70012.str", "str");
     const SoundGroups g = create_word(m);
     EXPECT_EQ(g.with_words, QStringList{"casa"});
     EXPECT_EQ(g.with_numbers, QStringList{"70012"});
     EXPECT_EQ(g.without_count(), 0);
+
+    m.record_word_index = "3";  // the empty element past the last entry
+    EXPECT_EQ(create_word(m).with_count() + create_word(m).without_count(), 0);
 }
