@@ -50,11 +50,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Playback, SoundPathsFollowTheLanguageFolderLayout) {
-    EXPECT_EQ(installed("01436"), tree.root() + "languages/spanish/01/01436.mp3");
-    EXPECT_EQ(new_sound_path(m, "70012", "spanish"), tree.root() + "languages/spanish/new_str/70/70012.str");
-}
-
 TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFile) {
     m.suppress_sound = "yes";
     m.pause_seconds = 2.0f;
