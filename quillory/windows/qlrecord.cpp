@@ -214,11 +214,11 @@ void QlRecord::build_controls() {
 
     auto* edit_buttons = new QGridLayout;
     edit_buttons->addWidget(save_text, 0, 0);
-    edit_buttons->addWidget(delete_word, 0, 2);
+    edit_buttons->addWidget(delete_word, 0, 3);
     edit_buttons->addWidget(add_word, 1, 0);
-    edit_buttons->addWidget(refresh_lists, 1, 1);
-    edit_buttons->addWidget(exit_button, 1, 2);
-    edit_buttons->setColumnStretch(0, 1);
+    edit_buttons->addWidget(refresh_lists, 1, 2);
+    edit_buttons->addWidget(exit_button, 1, 3);
+    edit_buttons->setColumnStretch(1, 1);
 
     auto* right = new QVBoxLayout;
     right->addLayout(headings, 1);
@@ -335,6 +335,8 @@ void QlRecord::load() {
     // A number left from an earlier visit would let Save write empty boxes over that entry.
     m.current_sound_number.clear();
     m.chosen_list.clear();
+    // The last close raised the stop flag; left up, it would end the first recording run at once.
+    m.stop_playing = QStringLiteral("no");
     show();
     create_arrays();
 }

@@ -234,6 +234,11 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
     QTest::mouseClick(w->exit_button, Qt::LeftButton);
     EXPECT_EQ(main.shown, 1);
     EXPECT_EQ(m.stop_playing, u"yes");
+    // Opened again, the window starts with the flag down so that a recording run can start.
+    QlRecord* again = new QlRecord(m);
+    again->load();
+    EXPECT_EQ(m.stop_playing, u"no");
+    delete again;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
