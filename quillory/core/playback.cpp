@@ -70,14 +70,12 @@ void play_sound_file(Qlmod& m, const QString& path) {
                                     fmod_error_text(m.audio->get_error()));
         } else {
             channel = m.audio->play_sound(sample);
-            if (channel == 0) {
-                if (m.prompter)
-                    m.prompter->message(QStringLiteral("An error occured playing the sample!\r\n") +
-                                        fmod_error_text(m.audio->get_error()));
-            } else {
-                m.last_channel = channel;
-            }
+            if (channel == 0 && m.prompter)
+                m.prompter->message(QStringLiteral("An error occured playing the sample!\r\n") +
+                                    fmod_error_text(m.audio->get_error()));
         }
+        // After a failure this is 0, never the channel of an earlier sound that may still play.
+        m.last_channel = channel;
     }
 
     if (m.pause_seconds >= 1.5f) {
