@@ -1,0 +1,134 @@
+#include "core/main_view.h"
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_prompter.h"
+#include "windows/test_results.h"
+
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+struct CountingMainView : MainView {
+    int shown = 0;
+    void display_words() override {}
+    void refresh_known_list() override {}
+    void set_label6(const QString&) override {}
+    void set_label8(const QString&) override {}
+    void show_main() override { ++shown; }
+    void choose_language(const QString&) override {}
+};
+
+struct ResultsWindowFixture : ::testing::Test {
+    DataTree t;
+    Qlmod m;
+    FakePrompter prompter;
+    CountingMainView main_view;
+    void SetUp() override {
+        t.attach(m);
+        m.prompter = &prompter;
+        m.main_view = &main_view;
+        m.results_text = QStringLiteral("ann\tspanish\tcolores\t2\t100%\t00:03 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
+                                        "bo\tspanish\tmaster\t1\t0%\t00:05 \tSpelling\tSound Only\t12/7/2026 2:31:00 PM\r\n");
+        TestResultsWindow::save_name().clear();
+    }
+    static QPushButton* button(QWidget& w, const char* name) {
+        auto* b = w.findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
+    TestResultsWindow w(m);
+    EXPECT_EQ(w.objectName(), u"test_results");
+    EXPECT_EQ(w.windowTitle(), u"Test Results");
+    EXPECT_EQ(button(w, "print_test_results")->text(),
+              u"Print Text Directly to Default Printer. May not finish printing until program is exited.");
+    EXPECT_EQ(button(w, "save_and_exit")->text(), u"Save to a file");
+    EXPECT_EQ(button(w, "exit_without_save")->text(), u"Exit");
+    auto* box = w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->toPlainText(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
+    m.results_text += QStringLiteral("d\u00e9j\u00e0\u00a0vu");
+    {
+        TestResultsWindow w(m);
+        w.show();
+        prompter.answer_input(QStringLiteral("mine.txt"));
+        QTest::mouseClick(button(w, "save_and_exit"), Qt::LeftButton);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(main_view.shown, 1);
+    }
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].kind, u"input");
+    EXPECT_EQ(prompter.shown()[0].title, u"Save File");
+    EXPECT_EQ(prompter.shown()[0].text, u"What would you like to save this file as?");
+    // The text keeps its CR LF lines and always ends with one more.
+    EXPECT_EQ(t.read("mine.txt"), m.results_text.toUtf8() + "\r\n");
+    EXPECT_EQ(TestResultsWindow::save_name(), u"mine.txt");
+
+    // An absolute name is used as typed; an edited text is what gets saved.
+    TestResultsWindow w(m);
+    w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"))->setPlainText(QStringLiteral("edited\n"));
+    prompter.answer_input(t.path("other.txt"));
+    w.on_save_and_exit();
+    EXPECT_EQ(t.read("other.txt"), QByteArray("edited\r\n\r\n"));
+}
+
+TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
+    TestResultsWindow w(m);
+    w.show();
+    prompter.cancel_input();
+    prompter.answer_input(QString());
+    prompter.answer_input(QStringLiteral("no/such/folder/x.txt"));
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(button(w, "save_and_exit"), Qt::LeftButton);
+    const QStringList messages = prompter.messages();
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_EQ(messages[0], u"No file name was given, so the text was not saved.");
+    EXPECT_EQ(messages[1], u"No file name was given, so the text was not saved.");
+    EXPECT_TRUE(messages[2].contains(t.path("no/such/folder/x.txt"))) << messages[2].toStdString();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(main_view.shown, 0);
+    EXPECT_EQ(w.text(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The last name typed is offered next time.
+    EXPECT_EQ(TestResultsWindow::save_name(), u"no/such/folder/x.txt");
+    QTest::mouseClick(button(w, "exit_without_save"), Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(main_view.shown, 1);
+}
+
+TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
+    TestResultsWindow w(m);
+    w.print_to_file = t.path("out.pdf");
+    QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
+    EXPECT_TRUE(prompter.shown().empty());
+    ASSERT_TRUE(t.exists("out.pdf"));
+    // The job is complete as soon as the click returns.
+    EXPECT_TRUE(t.read("out.pdf").trimmed().endsWith("%%EOF"));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), t.path("out.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("ann"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("Multiple Choice"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("12/7/2026 2:31:00 PM"))) << printed.toStdString();
+}
+
+TEST_F(ResultsWindowFixture, NoDefaultPrinterIsSaid) {
+    TestResultsWindow w(m);
+    w.default_printer_name = [] { return QString(); };
+    QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
+    EXPECT_EQ(prompter.messages(),
+              QStringList{"There is no default printer, so the text was not printed. Set up a default printer, or save the text to a file."});
+}

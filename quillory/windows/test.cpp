@@ -1,0 +1,549 @@
+#include "test.h"
+
+#include "core/event_pump.h"
+#include "core/main_view.h"
+#include "core/prompter.h"
+#include "core/text_file.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace ql {
+
+namespace {
+
+const QString kYes = QStringLiteral("yes");
+const QString kNo = QStringLiteral("no");
+const QString kQuit = QStringLiteral("quit");
+
+// A caption shows "&" literally; the answer itself is kept apart, unescaped.
+QString button_caption(const QString& text) {
+    QString t = text;
+    return t.replace(u'&', QStringLiteral("&&"));
+}
+
+std::optional<double> read_number(const QString& text) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+constexpr int kMaxQuestions = 32767;  // the counters were 16-bit
+
+}  // namespace
+
+TestWindow::TestWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+    saved_words_ = m_.shown_words;
+    saved_translations_ = m_.shown_translations;
+    saved_sound_numbers_ = m_.shown_sound_numbers;
+    saved_rows_ = m_.shown_rows;
+    saved_search_results_ = m_.shown_are_search_results;
+    build_controls();
+}
+
+TestWindow::~TestWindow() { restore_shown_entries(); }
+
+TestWindow* TestWindow::open(Qlmod& m) {
+    auto* w = new TestWindow(m);
+    w->delete_on_close_ = true;
+    w->show();
+    return w;
+}
+
+void TestWindow::build_controls() {
+    setObjectName(QStringLiteral("test"));
+    setWindowTitle(QStringLiteral("Test"));
+
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    language_name_ = label("language_name", QStringLiteral("Language: ") + m_.current_language);
+    list_name_ = label("list_name", QStringLiteral("List Name: ") + m_.current_list);
+    user_name_ = label("user_name", QStringLiteral("Username: ") + m_.student_name);
+
+    multiple_choice_ = new QRadioButton(QStringLiteral("Multiple Coice"), this);
+    multiple_choice_->setObjectName(QStringLiteral("multiple_choice"));
+    spelling_ = new QRadioButton(QStringLiteral("Spelling Only"), this);
+    spelling_->setObjectName(QStringLiteral("spelling"));
+    fill_in_blank_ = new QRadioButton(QStringLiteral("Fill In The Blank"), this);
+    fill_in_blank_->setObjectName(QStringLiteral("fill_in_blank"));
+    auto* kinds = new QButtonGroup(this);
+    for (QRadioButton* b : {multiple_choice_, spelling_, fill_in_blank_}) {
+        kinds->addButton(b);
+        connect(b, &QRadioButton::clicked, this, [this] { on_kind_clicked(); });
+    }
+    multiple_choice_->setChecked(true);
+
+    label3_ = label("Label3", QStringLiteral("Choose Word List"));
+    list1_ = new QListWidget(this);
+    list1_->setObjectName(QStringLiteral("list1"));
+    list1_->setAccessibleName(QStringLiteral("Choose Word List"));
+    list1_->addItems({QStringLiteral("All Words on Selected List"), QStringLiteral("Unkown Words on Selected List")});
+    if (file_exists(m_.master_file)) list1_->addItem(QStringLiteral("All words in selected language"));
+    list1_->setCurrentRow(0);
+    label3_->setBuddy(list1_);
+
+    label2_ = label("Label2", QStringLiteral("Choose Text or Sound"));
+    list2_ = new QListWidget(this);
+    list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setAccessibleName(QStringLiteral("Choose Text or Sound"));
+    list2_->addItems({QStringLiteral("Show the text of the word"), QStringLiteral("Play the sound of the word"),
+                      QStringLiteral("Both")});
+    list2_->setCurrentRow(0);
+    label2_->setBuddy(list2_);
+    for (QListWidget* l : {list1_, list2_}) l->setMaximumHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 4);
+
+    q_lbl_ = label("q_lbl", QStringLiteral("Number of Questions"));
+    num_qs_ = new QLineEdit(QStringLiteral("10"), this);
+    num_qs_->setObjectName(QStringLiteral("num_qs"));
+    num_qs_->setAccessibleName(QStringLiteral("Number of Questions"));
+    q_lbl_->setBuddy(num_qs_);
+    sec_lbl_ = label("sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
+    num_secs_ = new QLineEdit(QStringLiteral("10"), this);
+    num_secs_->setObjectName(QStringLiteral("num_secs"));
+    num_secs_->setAccessibleName(QStringLiteral("Time allowed for each question in seconds"));
+    sec_lbl_->setBuddy(num_secs_);
+
+    auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    begin_test_ = button("begin_test", QStringLiteral("Begin Test"));
+    stop_ = button("stop", QStringLiteral("Stop Test"));
+    exit_ = button("exit", QStringLiteral("Exit"));
+    connect(begin_test_, &QPushButton::clicked, this, [this] { on_begin_test(); });
+    connect(stop_, &QPushButton::clicked, this, [this] { on_stop(); });
+    connect(exit_, &QPushButton::clicked, this, [this] { on_exit(); });
+
+    answer_lbl_ = label("answer_lbl", QStringLiteral("Enter Answer:"));
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Enter Answer:"));
+    answer_lbl_->setBuddy(text1_);
+    connect(text1_, &QLineEdit::returnPressed, this, [this] { on_text1_enter(); });
+
+    for (int i = 0; i < 6; ++i) {
+        c_[size_t(i)] = button(QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
+        c_[size_t(i)]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
+        c_[size_t(i)]->setMinimumWidth(180);
+        c_[size_t(i)]->setEnabled(false);
+        connect(c_[size_t(i)], &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
+    }
+
+    test_word_ = label("test_word", QString());
+    test_word_->setAccessibleName(QStringLiteral("Test word"));
+    QFont big = test_word_->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    test_word_->setFont(big);
+    test_word_->setAlignment(Qt::AlignCenter);
+    test_word_->setMinimumHeight(90);
+    test_word_->setWordWrap(true);
+    remaining_ = label("remaining", QString());
+    remaining_->setAccessibleName(QStringLiteral("Questions asked"));
+    time_remaining_ = label("time_remaining", QString());
+    time_remaining_->setAccessibleName(QStringLiteral("Time remaining"));
+    time_remaining_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    previous_word_ = label("previous_word", QString());
+    previous_word_->setAccessibleName(QStringLiteral("Previous word"));
+    previous_word_->setAutoFillBackground(true);
+    previous_word_->setMinimumHeight(48);
+    previous_word_->setWordWrap(true);
+    previous_word_->setMargin(4);
+
+    // ---- layout: choices on the left, the running question on the right ----
+    auto* top = new QHBoxLayout;
+    top->addWidget(language_name_);
+    top->addWidget(list_name_);
+    top->addWidget(user_name_);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(multiple_choice_);
+    left->addWidget(spelling_);
+    left->addWidget(fill_in_blank_);
+    left->addSpacing(8);
+    left->addWidget(label3_);
+    left->addWidget(list1_);
+    left->addWidget(label2_);
+    left->addWidget(list2_);
+    auto* numbers = new QGridLayout;
+    numbers->addWidget(q_lbl_, 0, 0);
+    numbers->addWidget(num_qs_, 0, 1);
+    numbers->addWidget(sec_lbl_, 1, 0);
+    numbers->addWidget(num_secs_, 1, 1);
+    num_qs_->setMaximumWidth(70);
+    num_secs_->setMaximumWidth(70);
+    left->addLayout(numbers);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(begin_test_);
+    actions->addWidget(stop_);
+    actions->addWidget(exit_);
+    left->addLayout(actions);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(test_word_);
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(remaining_);
+    progress->addStretch();
+    progress->addWidget(time_remaining_);
+    right->addLayout(progress);
+    auto* typed = new QHBoxLayout;
+    typed->addWidget(answer_lbl_);
+    typed->addWidget(text1_);
+    right->addLayout(typed);
+    auto* choices = new QGridLayout;
+    for (int i = 0; i < 6; ++i) choices->addWidget(c_[size_t(i)], i / 2, i % 2);
+    right->addLayout(choices);
+    right->addWidget(previous_word_);
+    right->addStretch();
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 0);
+    columns->addSpacing(16);
+    columns->addLayout(right, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addLayout(columns);
+
+    setTabOrder(multiple_choice_, list1_);
+    setTabOrder(list1_, list2_);
+    setTabOrder(list2_, num_qs_);
+    setTabOrder(num_qs_, num_secs_);
+    setTabOrder(num_secs_, begin_test_);
+    setTabOrder(begin_test_, text1_);
+
+    on_kind_clicked();
+    resize(900, 520);
+}
+
+TestKind TestWindow::chosen_kind() const {
+    if (multiple_choice_->isChecked()) return TestKind::MultipleChoice;
+    if (spelling_->isChecked()) return TestKind::Spelling;
+    if (fill_in_blank_->isChecked()) return TestKind::FillInBlank;
+    return TestKind::None;
+}
+
+void TestWindow::show_answer_box(bool visible) {
+    text1_->setVisible(visible);
+    answer_lbl_->setVisible(visible);
+}
+
+void TestWindow::on_kind_clicked() {
+    // A spelling test is always sound only, so the presentation choice goes away.
+    const bool spelling = spelling_->isChecked();
+    list2_->setVisible(!spelling);
+    label2_->setVisible(!spelling);
+    if (!session_active_) show_answer_box(chosen_kind() != TestKind::MultipleChoice);
+}
+
+void TestWindow::on_begin_test() {
+    if (loop_active_) {
+        // The old test is still waiting underneath this click: ask it to end without judging, and
+        // begin the new one once it has left the stack.
+        m_.stop_playing = kQuit;
+        session_active_ = false;
+        restart_pending_ = true;
+        return;
+    }
+    QPointer<TestWindow> self(this);
+    do {
+        restart_pending_ = false;
+        if (!start_test()) return;
+        run_questions();
+        if (!self) return;
+    } while (restart_pending_ && !closing_);
+}
+
+bool TestWindow::start_test() {
+    m_.stop_playing = kQuit;
+    previous_word_->clear();
+    previous_word_->setPalette(palette());
+
+    const TestKind kind = chosen_kind();
+    show_answer_box(kind != TestKind::MultipleChoice);
+
+    const auto questions = read_number(num_qs_->text());
+    const int whole = questions ? int(std::clamp(std::floor(*questions), -1.0, double(kMaxQuestions) + 1)) : 0;
+    if (!questions || whole <= 0) {
+        if (m_.prompter) m_.prompter->message(QStringLiteral("The number of questions must be a number greater than 0."));
+        return false;
+    }
+    if (whole > kMaxQuestions) {
+        if (m_.prompter)
+            m_.prompter->message(QStringLiteral("The number of questions must be a number greater than 0 and no more than %1.")
+                                     .arg(kMaxQuestions));
+        return false;
+    }
+    const auto seconds = read_number(num_secs_->text());
+    if (!seconds || *seconds <= 0) {
+        if (m_.prompter)
+            m_.prompter->message(QStringLiteral("The number of seconds per question must be a number greater than 0."));
+        return false;
+    }
+
+    switch (list1_->currentRow()) {
+    case 1:
+        create_array_of_words(m_, m_.unknown_file);
+        test_list_name_ = m_.current_list + QStringLiteral(" (unknowns only)");
+        break;
+    case 2:
+        create_array_of_words(m_, m_.master_file);
+        test_list_name_ = QStringLiteral("master");
+        break;
+    default:
+        create_array_of_words(m_, m_.list_file);
+        test_list_name_ = m_.current_list;
+        break;
+    }
+    entry_count_ = m_.shown_count();
+    if (entry_count_ == 0) {
+        // Drawing from nothing would ask empty questions for ever.
+        if (m_.prompter) m_.prompter->message(QStringLiteral("There are no words to test on the chosen word list."));
+        return false;
+    }
+
+    const int row = list2_->currentRow();
+    presentation_ = row == 1 ? Presentation::SoundOnly : row == 2 ? Presentation::TextAndSound : Presentation::TextOnly;
+    show_text_ = presentation_ != Presentation::SoundOnly;
+    play_sound_ = presentation_ != Presentation::TextOnly;
+    if (kind == TestKind::Spelling) {
+        show_text_ = false;
+        play_sound_ = true;
+        presentation_ = Presentation::SoundOnly;
+    }
+    kind_ = kind;
+
+    question_count_ = whole;
+    asked_count_ = 0;
+    correct_count_ = 0;
+    seconds_per_question_ = float(*seconds);
+    start_time_ = clock();
+    start_clock_ = m_.pump ? m_.pump->now() : 0.0;
+    for (QPushButton* b : c_) b->setEnabled(kind_ == TestKind::MultipleChoice);
+    m_.stop_playing = kNo;
+    session_active_ = true;
+    return true;
+}
+
+void TestWindow::run_questions() {
+    QPointer<TestWindow> self(this);
+    loop_active_ = true;
+    for (;;) {
+        const Step step = set_labels();
+        if (!self) return;
+        if (step != Step::Next) break;
+    }
+    loop_active_ = false;
+    m_.stop_playing = kNo;
+    if (!session_active_) {
+        // Ended by Stop, Exit or a new Begin Test: nothing of it may be left waiting for an answer.
+        for (QPushButton* b : c_) b->setEnabled(false);
+    }
+    if (closing_ && delete_on_close_) deleteLater();
+}
+
+void TestWindow::wait_for_answer(float seconds) {
+    if (!m_.pump) return;
+    const double start = m_.pump->now();
+    const double deadline = start + double(seconds);
+    for (;;) {
+        if (m_.stop_playing == kYes || m_.stop_playing == kQuit) return;
+        if (m_.pump->now() - start >= double(seconds)) return;
+        m_.pump->wait_for_events(deadline);
+    }
+}
+
+void TestWindow::set_choice(int number, const QString& text) {
+    choices_[size_t(number - 1)] = text;
+    c_[size_t(number - 1)]->setText(button_caption(text));
+}
+
+TestWindow::Step TestWindow::set_labels() {
+    QPointer<TestWindow> self(this);
+    QString s;
+    for (;;) {
+        if (quitting()) return Step::Quit;
+        text1_->clear();
+        test_word_->clear();
+        const int i = random_between(m_, 0, entry_count_ - 1);
+        shown_word_ = m_.shown_words.value(i);
+        if (show_text_) test_word_->setText(shown_word_);
+        correct_answer_ = m_.shown_translations.value(i);
+        s = m_.shown_sound_numbers.value(i);
+        if (!play_sound_ || !find_test_sound(m_, s).isEmpty()) break;
+        const bool go_on =
+            m_.prompter && m_.prompter->ok_cancel(QStringLiteral(
+                               "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test."));
+        if (!self) return Step::Quit;
+        if (quitting() || !session_active_) return Step::Quit;
+        if (go_on) continue;
+        finish_test();
+        return Step::Finished;
+    }
+
+    ++asked_count_;
+    remaining_->setText(QString::number(asked_count_) + QStringLiteral(" of ") + QString::number(question_count_));
+    correct_position_ = random_between(m_, 1, 6);
+    if (kind_ == TestKind::MultipleChoice) {
+        for (int b = 1; b <= 6; ++b)
+            set_choice(b, b == correct_position_ ? correct_answer_
+                                                 : m_.shown_translations.value(random_between(m_, 0, entry_count_ - 1)));
+    }
+    time_remaining_->setText(QString(20, u'='));
+
+    if (play_sound_) {
+        play_word_sound(m_, s, m_.current_language);
+        if (!self) return Step::Quit;
+        if (quitting()) return Step::Quit;
+    }
+
+    bool answered = false;
+    for (int k = 19; k >= 1; --k) {
+        time_remaining_->setText(QString(k, u'='));
+        wait_for_answer(seconds_per_question_ / 20.0f);
+        if (!self) return Step::Quit;
+        if (m_.stop_playing == kYes) {
+            answered = true;
+            break;
+        }
+        if (quitting()) return Step::Quit;
+    }
+    if (!answered) {
+        wait_for_answer(0.5f);
+        if (!self) return Step::Quit;
+        if (quitting()) return Step::Quit;
+        if (m_.stop_playing != kYes)
+            answer_ = kind_ == TestKind::MultipleChoice ? QString() : text1_->text();
+    }
+
+    m_.stop_playing = kNo;
+    text1_->clear();
+    QString shown_pair = shown_word_ + QStringLiteral(" = ") + correct_answer_;
+    if (kind_ == TestKind::Spelling) correct_answer_ = fold_accents(shown_word_);
+
+    const Verdict verdict = judge_answer(kind_, answer_, correct_answer_);
+    QPalette colours = previous_word_->palette();
+    if (verdict.right) {
+        ++correct_count_;
+        colours.setColor(QPalette::Window, palette().color(QPalette::Button));
+    } else {
+        colours.setColor(QPalette::Window, QColor(255, 128, 0));
+        shown_pair += QStringLiteral("\nnot ") + answer_;
+    }
+    previous_word_->setPalette(colours);
+    previous_word_->setText(shown_pair);
+    if (!verdict.message.isEmpty() && m_.prompter) {
+        m_.prompter->message(verdict.message);
+        if (!self) return Step::Quit;
+        if (quitting() || !session_active_) return Step::Quit;
+    }
+
+    if (asked_count_ == question_count_) {
+        finish_test();
+        return Step::Finished;
+    }
+    return Step::Next;
+}
+
+void TestWindow::finish_test() {
+    session_active_ = false;
+    const qint64 seconds = m_.pump ? qRound64(m_.pump->now() - start_clock_) : 0;
+    const int percent = percent_right(correct_count_, asked_count_);
+    test_word_->setText(QStringLiteral("Test finished in ") + elapsed_text(seconds) + u'\n' +
+                        QString::number(correct_count_) + QStringLiteral(" of ") + QString::number(asked_count_) +
+                        QStringLiteral(" correct ") + QString::number(percent) + u'%');
+    ResultsLine line;
+    line.student = m_.student_name;
+    line.language = m_.current_language;
+    line.word_source = test_list_name_;
+    line.asked_count = asked_count_;
+    line.percent = percent;
+    line.elapsed_seconds = seconds;
+    line.kind = kind_;
+    line.presentation = presentation_;
+    line.started = start_time_;
+    reset_test();
+    QString error;
+    if (!append_results_line(m_, line, &error) && m_.prompter)
+        m_.prompter->message(QStringLiteral("The result of this test could not be added to the results file.\n") + error);
+}
+
+void TestWindow::reset_test() {
+    question_count_ = 0;
+    asked_count_ = 0;
+    correct_count_ = 0;
+    text1_->clear();
+    for (int b = 1; b <= 6; ++b) set_choice(b, QString());
+    for (QPushButton* b : c_) b->setEnabled(false);
+    show_text_ = false;
+    play_sound_ = false;
+    remaining_->clear();
+    time_remaining_->clear();
+}
+
+void TestWindow::on_choice_clicked(int number) {
+    if (!loop_active_ || !session_active_) return;
+    answer_ = choices_[size_t(number - 1)];
+    m_.stop_playing = kYes;
+}
+
+void TestWindow::on_text1_enter() {
+    if (!loop_active_ || !session_active_) return;
+    answer_ = text1_->text();
+    m_.stop_playing = kYes;
+}
+
+void TestWindow::on_stop() {
+    // With no test running there is no question to take back and no result to write.
+    if (!session_active_) return;
+    m_.stop_playing = kQuit;
+    if (asked_count_ > 0) --asked_count_;  // the question on screen was not answered
+    finish_test();
+}
+
+void TestWindow::on_exit() { close(); }
+
+void TestWindow::restore_shown_entries() {
+    if (restored_) return;
+    restored_ = true;
+    m_.shown_words = saved_words_;
+    m_.shown_translations = saved_translations_;
+    m_.shown_sound_numbers = saved_sound_numbers_;
+    m_.shown_rows = saved_rows_;
+    m_.shown_are_search_results = saved_search_results_;
+}
+
+void TestWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (restored_) return;
+    m_.stop_playing = kQuit;
+    session_active_ = false;
+    restart_pending_ = false;
+    restore_shown_entries();
+    if (m_.main_view) m_.main_view->show_main();
+    if (loop_active_) {
+        closing_ = true;  // the question loop deletes the window once it has unwound
+    } else {
+        m_.stop_playing = kNo;
+        if (delete_on_close_) deleteLater();
+    }
+}
+
+}  // namespace ql

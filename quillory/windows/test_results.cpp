@@ -1,0 +1,134 @@
+#include "test_results.h"
+
+#include "core/main_view.h"
+#include "core/prompter.h"
+#include "core/text_file.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace ql {
+
+TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+    default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
+    setObjectName(QStringLiteral("test_results"));
+    setWindowTitle(QStringLiteral("Test Results"));
+
+    text_box1_ = new QPlainTextEdit(this);
+    text_box1_->setObjectName(QStringLiteral("TextBox1"));
+    text_box1_->setAccessibleName(QStringLiteral("Results text"));
+    // The word list lines its columns up with spaces and tabs.
+    text_box1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_box1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_box1_->setTabChangesFocus(false);
+    QString shown = m_.results_text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    text_box1_->setPlainText(shown);
+
+    print_test_results_ = new QPushButton(
+        QStringLiteral("Print Text Directly to Default Printer. May not finish printing until program is exited."), this);
+    print_test_results_->setObjectName(QStringLiteral("print_test_results"));
+    save_and_exit_ = new QPushButton(QStringLiteral("Save to a file"), this);
+    save_and_exit_->setObjectName(QStringLiteral("save_and_exit"));
+    exit_without_save_ = new QPushButton(QStringLiteral("Exit"), this);
+    exit_without_save_->setObjectName(QStringLiteral("exit_without_save"));
+    connect(print_test_results_, &QPushButton::clicked, this, [this] { on_print_test_results(); });
+    connect(save_and_exit_, &QPushButton::clicked, this, [this] { on_save_and_exit(); });
+    connect(exit_without_save_, &QPushButton::clicked, this, [this] { on_exit_without_save(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print_test_results_, 1);
+    buttons->addWidget(save_and_exit_);
+    buttons->addWidget(exit_without_save_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_box1_, 1);
+    layout->addLayout(buttons);
+    resize(900, 560);
+}
+
+TestResultsWindow* TestResultsWindow::open(Qlmod& m) {
+    auto* w = new TestResultsWindow(m);
+    w->delete_on_close_ = true;
+    w->show();
+    return w;
+}
+
+QString& TestResultsWindow::save_name() {
+    static QString name;
+    return name;
+}
+
+QString TestResultsWindow::text() const {
+    // The raw text keeps non-breaking spaces, which the plain-text rendering turns into spaces.
+    QString t = text_box1_->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return t;
+}
+
+void TestResultsWindow::on_print_test_results() {
+    QPrinter printer(QPrinter::HighResolution);
+    QString where;
+    if (!print_to_file.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(print_to_file);
+        where = print_to_file;
+    } else {
+        const QString name = default_printer_name ? default_printer_name() : QString();
+        if (name.isEmpty()) {
+            if (m_.prompter)
+                m_.prompter->message(QStringLiteral("There is no default printer, so the text was not printed. "
+                                                    "Set up a default printer, or save the text to a file."));
+            return;
+        }
+        printer.setPrinterName(name);
+        where = name;
+    }
+    QTextDocument doc;
+    doc.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    doc.setPlainText(text());
+    // Printing through a painter that is ended here sends the job now rather than at exit.
+    doc.print(&printer);
+    if (printer.printerState() == QPrinter::Error && m_.prompter)
+        m_.prompter->message(QStringLiteral("The text could not be printed on ") + where + u'.');
+}
+
+void TestResultsWindow::on_save_and_exit() {
+    const auto answer = m_.prompter ? m_.prompter->input(QStringLiteral("What would you like to save this file as?"),
+                                                         QStringLiteral("Save File"), save_name())
+                                    : std::nullopt;
+    if (answer) save_name() = *answer;
+    if (!answer || answer->trimmed().isEmpty()) {
+        if (m_.prompter) m_.prompter->message(QStringLiteral("No file name was given, so the text was not saved."));
+        return;
+    }
+    // A name without a folder belongs in the working folder, the program's current folder.
+    const QString path = QDir::isAbsolutePath(*answer) ? *answer : m_.working_folder + *answer;
+    QString body = text();
+    body.replace(u'\n', QStringLiteral("\r\n"));
+    QString error;
+    if (!write_bytes(path, (body + QStringLiteral("\r\n")).toUtf8(), &error)) {
+        if (m_.prompter) m_.prompter->message(error);
+        return;
+    }
+    close();
+}
+
+void TestResultsWindow::on_exit_without_save() { close(); }
+
+void TestResultsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closed_) return;
+    closed_ = true;
+    if (m_.main_view) m_.main_view->show_main();
+    if (delete_on_close_) deleteLater();
+}
+
+}  // namespace ql
