@@ -7,6 +7,8 @@
 #include "windows/qlplay2.h"
 #include "windows/qlrecord.h"
 #include "windows/qt_prompter.h"
+#include "windows/test.h"
+#include "windows/test_results.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
     openers.large_flash_cards = [&m](bool main_stays_visible) { ql::QlPlay::open(m, main_stays_visible); };
     openers.small_flash_card = [&m] { ql::QlPlay2::open(m); };
     openers.record_and_edit = [&m] { (new ql::QlRecord(m))->load(); };
+    openers.student_test = [&m] { ql::TestWindow::open(m); };
+    openers.test_results = [&m] { ql::TestResultsWindow::open(m); };
 
     ql::QlMain main_window(m, openers);
     main_window.show();

@@ -1,32 +1,51 @@
 // Search boxes, the text views and the instruction and help texts of the main window.
 #include "qlmain.h"
 
+#include "core/help_texts.h"
 #include "core/prompter.h"
+#include "core/search.h"
+#include "core/text_views.h"
+
+#include <QDateTime>
 
 namespace ql {
 
 namespace {
 
-void not_ready(Qlmod& m, const QString& what) {
-    if (m.prompter) m.prompter->message(QStringLiteral("%1 is not available in this version of the program.").arg(what));
+void show_help(Qlmod& m, const HelpText& h) {
+    if (m.prompter) m.prompter->message(h.text, h.title);
 }
 
 }  // namespace
 
-void QlMain::on_txt_word_search_changed(const QString&) {}
+// Both boxes search on every keystroke; the master is cached, so this stays quick on a large one.
+void QlMain::on_txt_word_search_changed(const QString& text) { search_master_list(m_, SearchField::Word, text); }
 
-void QlMain::on_txt_word_search2_changed(const QString&) {}
+void QlMain::on_txt_word_search2_changed(const QString& text) {
+    search_master_list(m_, SearchField::Translation, text);
+}
 
-void QlMain::on_print_list() { not_ready(m_, QStringLiteral("Showing the word list")); }
+void QlMain::on_print_list() {
+    if (m_.shown_file.isEmpty()) {
+        if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
+        return;
+    }
+    m_.results_text = word_list_text(m_, QDateTime::currentDateTime());
+    hide_for(openers_.test_results, QStringLiteral("test results window"));
+}
 
-void QlMain::on_show_test_results() { hide_for(openers_.test_results, QStringLiteral("test results window")); }
+void QlMain::on_show_test_results() {
+    // No results file yet (no test finished) shows an empty text.
+    m_.results_text = test_results_text(m_);
+    hide_for(openers_.test_results, QStringLiteral("test results window"));
+}
 
-void QlMain::on_instructions() { not_ready(m_, QStringLiteral("The instructions text")); }
+void QlMain::on_instructions() { show_help(m_, instructions_text()); }
 
-void QlMain::on_help() { not_ready(m_, QStringLiteral("The help text")); }
+void QlMain::on_help() { show_help(m_, help_text()); }
 
-void QlMain::on_troubleshooting() { not_ready(m_, QStringLiteral("The troubleshooting text")); }
+void QlMain::on_troubleshooting() { show_help(m_, troubleshooting_text()); }
 
-void QlMain::on_about() { not_ready(m_, QStringLiteral("The about text")); }
+void QlMain::on_about() { show_help(m_, about_text()); }
 
 }  // namespace ql
