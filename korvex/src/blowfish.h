@@ -49,33 +49,43 @@ inline void store_be32(uint8_t* b, uint32_t v) {
       ((S) + 512)[((x) >> 8) & 0xFF]) +                                   \
      ((S) + 768)[(x) & 0xFF])
 
-// Sixteen rounds with the P-words supplied by K(i); round i's key word is
-// folded into the XOR with the previous round's F so every round is one
-// dependent step. Ends with the halves exchanged and the last two words applied.
-#define KX_ROUNDS(S, K, L, R)                 \
+// Sixteen rounds with round function FN and the P-words supplied by K(i);
+// round i's key word is folded into the XOR with the previous round's F so
+// every round is one dependent step. Ends with the halves exchanged and the
+// last two words applied.
+#define KX_ROUNDS_WITH(FN, S, K, L, R)        \
     do {                                      \
         (L) ^= K(0);                          \
-        (R) ^= KX_F(S, (L)) ^ K(1);           \
-        (L) ^= KX_F(S, (R)) ^ K(2);           \
-        (R) ^= KX_F(S, (L)) ^ K(3);           \
-        (L) ^= KX_F(S, (R)) ^ K(4);           \
-        (R) ^= KX_F(S, (L)) ^ K(5);           \
-        (L) ^= KX_F(S, (R)) ^ K(6);           \
-        (R) ^= KX_F(S, (L)) ^ K(7);           \
-        (L) ^= KX_F(S, (R)) ^ K(8);           \
-        (R) ^= KX_F(S, (L)) ^ K(9);           \
-        (L) ^= KX_F(S, (R)) ^ K(10);          \
-        (R) ^= KX_F(S, (L)) ^ K(11);          \
-        (L) ^= KX_F(S, (R)) ^ K(12);          \
-        (R) ^= KX_F(S, (L)) ^ K(13);          \
-        (L) ^= KX_F(S, (R)) ^ K(14);          \
-        (R) ^= KX_F(S, (L)) ^ K(15);          \
-        (L) ^= KX_F(S, (R)) ^ K(16);          \
+        (R) ^= FN(S, (L)) ^ K(1);             \
+        (L) ^= FN(S, (R)) ^ K(2);           \
+        (R) ^= FN(S, (L)) ^ K(3);           \
+        (L) ^= FN(S, (R)) ^ K(4);           \
+        (R) ^= FN(S, (L)) ^ K(5);           \
+        (L) ^= FN(S, (R)) ^ K(6);           \
+        (R) ^= FN(S, (L)) ^ K(7);           \
+        (L) ^= FN(S, (R)) ^ K(8);           \
+        (R) ^= FN(S, (L)) ^ K(9);           \
+        (L) ^= FN(S, (R)) ^ K(10);          \
+        (R) ^= FN(S, (L)) ^ K(11);          \
+        (L) ^= FN(S, (R)) ^ K(12);          \
+        (R) ^= FN(S, (L)) ^ K(13);          \
+        (L) ^= FN(S, (R)) ^ K(14);          \
+        (R) ^= FN(S, (L)) ^ K(15);          \
+        (L) ^= FN(S, (R)) ^ K(16);          \
         (R) ^= K(17);                         \
         uint32_t kx_t = (L);                  \
         (L) = (R);                            \
         (R) = kx_t;                           \
     } while (0)
+
+#define KX_ROUNDS(S, K, L, R) KX_ROUNDS_WITH(KX_F, S, K, L, R)
+
+// The same round function with the second byte taken by one bextr; only for
+// functions compiled for BMI1.
+#define KX_F_BMI(S, x)                                                    \
+    ((((S)[(x) >> 24] + ((S) + 256)[_bextr_u32((x), 16, 8)]) ^            \
+      ((S) + 512)[((x) >> 8) & 0xFF]) +                                   \
+     ((S) + 768)[(x) & 0xFF])
 
 inline void encipher_block(const BlowfishState* st, uint32_t* left, uint32_t* right) {
     const uint32_t* S = &st->S[0][0];

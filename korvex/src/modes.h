@@ -31,4 +31,12 @@ size_t base64_write(char* out, size_t capacity, const uint8_t* bytes, size_t n);
 // Skips characters outside the alphabet, stops at '=' or the end of s.
 size_t base64_read(uint8_t* out, size_t capacity, const char* s);
 
+#ifdef KORVEX_TEST_HOOKS
+namespace testing {
+// Makes the mode loops take the portable path even where a faster one is
+// available, so tests cover both; false when there is no other path.
+bool force_portable_kernels(bool on);
+}  // namespace testing
+#endif
+
 }  // namespace korvex

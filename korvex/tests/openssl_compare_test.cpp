@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "korvex.h"
+#include "modes.h"
 #include "test_util.h"
 
 using namespace kxtest;
@@ -30,37 +31,51 @@ Case random_case(std::mt19937& rng, size_t n) {
 
 bool whole_blocks(int mode, size_t n) { return mode >= 2 || n % 8 == 0; }
 
+// Runs body with the processor's fastest mode loops and again, where there
+// are others, with the portable ones.
+template <typename Body>
+void on_every_kernel(Body body) {
+    body();
+    if (korvex::testing::force_portable_kernels(true)) {
+        SCOPED_TRACE("portable mode loops");
+        body();
+        korvex::testing::force_portable_kernels(false);
+    }
+}
+
 TEST(AgainstOpenSsl, ByteExportsEveryMode) {
-    std::mt19937 rng(11);
-    for (int mode = 0; mode < 4; ++mode) {
-        for (size_t n : lengths()) {
-            const Case c = random_case(rng, n);
-            SCOPED_TRACE(std::string(kModeNames[mode]) + " length " + std::to_string(n));
-            Bytes out(n, 0xEE);
-            const int rc = BLF_BytesMode(out.data(), c.data.data(), n, c.key.data(), c.key.size(), -1,
-                                         kModeNames[mode], c.iv.data());
-            if (!whole_blocks(mode, n)) {
-                EXPECT_EQ(rc, 8);
-                EXPECT_EQ(out, Bytes(n, 0xEE));
-                continue;
-            }
-            ASSERT_EQ(rc, 0);
-            const Bytes expected = openssl_bf(mode, c.key, c.iv, c.data, true);
-            ASSERT_EQ(out, expected);
-            // Deciphering in place gives the data back.
-            ASSERT_EQ(BLF_BytesMode(out.data(), out.data(), n, c.key.data(), c.key.size(), 0,
-                                    kModeNames[mode], c.iv.data()),
-                      0);
-            ASSERT_EQ(out, c.data);
-            if (mode == 0) {
-                Bytes e(n);
-                ASSERT_EQ(bf_StringEnc(e.data(), c.data.data(), n, c.key.data(), c.key.size()), 0);
-                ASSERT_EQ(e, expected);
-                ASSERT_EQ(bf_StringDec(e.data(), e.data(), n, c.key.data(), c.key.size()), 0);
-                ASSERT_EQ(e, c.data);
+    on_every_kernel([] {
+        std::mt19937 rng(11);
+        for (int mode = 0; mode < 4; ++mode) {
+            for (size_t n : lengths()) {
+                const Case c = random_case(rng, n);
+                SCOPED_TRACE(std::string(kModeNames[mode]) + " length " + std::to_string(n));
+                Bytes out(n, 0xEE);
+                const int rc = BLF_BytesMode(out.data(), c.data.data(), n, c.key.data(), c.key.size(), -1,
+                                             kModeNames[mode], c.iv.data());
+                if (!whole_blocks(mode, n)) {
+                    EXPECT_EQ(rc, 8);
+                    EXPECT_EQ(out, Bytes(n, 0xEE));
+                    continue;
+                }
+                ASSERT_EQ(rc, 0);
+                const Bytes expected = openssl_bf(mode, c.key, c.iv, c.data, true);
+                ASSERT_EQ(out, expected);
+                // Deciphering in place gives the data back.
+                ASSERT_EQ(BLF_BytesMode(out.data(), out.data(), n, c.key.data(), c.key.size(), 0,
+                                        kModeNames[mode], c.iv.data()),
+                          0);
+                ASSERT_EQ(out, c.data);
+                if (mode == 0) {
+                    Bytes e(n);
+                    ASSERT_EQ(bf_StringEnc(e.data(), c.data.data(), n, c.key.data(), c.key.size()), 0);
+                    ASSERT_EQ(e, expected);
+                    ASSERT_EQ(bf_StringDec(e.data(), e.data(), n, c.key.data(), c.key.size()), 0);
+                    ASSERT_EQ(e, c.data);
+                }
             }
         }
-    }
+    });
 }
 
 TEST(AgainstOpenSsl, HexAndBase64ExportsEveryMode) {
