@@ -1,5 +1,6 @@
 #include "packaging.h"
 
+#include "list_admin.h"
 #include "prompter.h"
 #include "qlmod.h"
 #include "text_file.h"
@@ -130,7 +131,7 @@ void pack_contribution(Qlmod& m) {
     Prompter& p = *m.prompter;
     const QString& language = m.current_language;
     const QString recordings = m.working_folder + QStringLiteral("recordings");
-    const QString address = QLatin1String(kSubmissionAddress);
+    const QString address = contact::kEmail;
     const bool go = p.ok_cancel(
         QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the ") +
         language + QStringLiteral(" language.  Clicking 'OK' below will place the recordings in ") +

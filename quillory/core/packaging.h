@@ -6,8 +6,7 @@ namespace ql {
 
 struct Qlmod;
 
-// Where contributors send their archives, and the maintainer's own address, which is not for them.
-inline constexpr const char* kSubmissionAddress = "recordings@quillory.org";
+// The maintainer's own address, which is not for archives: they go to contact::kEmail.
 inline constexpr const char* kPersonalAddress = "maintainer@quillory.org";
 
 // Writes `archive` holding the files (not folders) directly in `folder` whose names end in

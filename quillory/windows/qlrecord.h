@@ -125,7 +125,11 @@ private:
     void list_clicked(QListWidget* list, int row);
     void show_messages(const QStringList& messages);
 
+    void set_run_enabled(bool enabled);
+
     Qlmod& m;
+    // True while a recording run waits; the duration buttons are off meanwhile.
+    bool run_under_way_ = false;
     // Row selected in a list box when a mouse press began: a click that does not move the selection
     // shows the pair again (the selection change does it otherwise).
     int row_at_press_ = -1;

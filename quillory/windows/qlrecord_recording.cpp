@@ -1,47 +1,226 @@
 #include "qlrecord.h"
 
+#include "core/packaging.h"
 #include "core/prompter.h"
 #include "core/qlmod.h"
+#include "core/recording.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
 
 namespace ql {
 
 namespace {
 
-void not_yet(Qlmod& m) { m.prompter->message(QStringLiteral("Recording is not available in this version yet.")); }
+// Colours of the prompt and the word box during a run.
+const QColor kOrange(0xFF, 0x80, 0x00);  // counting down, and after a take
+const QColor kYellow(0xFF, 0xFF, 0x00);  // speak now
+
+void set_background(QLabel* l, const QColor& c) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, c);
+    l->setPalette(p);
+}
+
+void set_background(QLineEdit* e, const QColor& c) {
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, c);
+    e->setPalette(p);
+}
+
+bool stopping(const Qlmod& m) { return m.stop_playing == u"yes"; }
 
 }  // namespace
 
-void QlRecord::on_point8_single() { not_yet(m); }
-void QlRecord::on_point8_many() { not_yet(m); }
-void QlRecord::on_one_single() { not_yet(m); }
-void QlRecord::on_one_many() { not_yet(m); }
-void QlRecord::on_one2_single() { not_yet(m); }
-void QlRecord::on_one2_many() { not_yet(m); }
-void QlRecord::on_one4_single() { not_yet(m); }
-void QlRecord::on_one4_many() { not_yet(m); }
-void QlRecord::on_one8_single() { not_yet(m); }
-void QlRecord::on_one8_many() { not_yet(m); }
-void QlRecord::on_two_sec_single() { not_yet(m); }
-void QlRecord::on_two_sec_many() { not_yet(m); }
-void QlRecord::on_two4_single() { not_yet(m); }
-void QlRecord::on_two4_many() { not_yet(m); }
-void QlRecord::on_two7_single() { not_yet(m); }
-void QlRecord::on_two7_many() { not_yet(m); }
-void QlRecord::on_three_sec_single() { not_yet(m); }
-void QlRecord::on_three_sec_many() { not_yet(m); }
-void QlRecord::on_three5_single() { not_yet(m); }
-void QlRecord::on_three5_many() { not_yet(m); }
-void QlRecord::on_four_single() { not_yet(m); }
-void QlRecord::on_four_many() { not_yet(m); }
-void QlRecord::on_four5_single() { not_yet(m); }
-void QlRecord::on_four5_many() { not_yet(m); }
-void QlRecord::on_five_single() { not_yet(m); }
-void QlRecord::on_five_many() { not_yet(m); }
-void QlRecord::on_unlimited() { not_yet(m); }
+// ---- the buttons that start a run ----
+
+namespace {
+
+// A duration button: which word(s) and how long each take is.
+void duration_clicked(QlRecord& w, Qlmod& m, bool busy, float seconds, bool single) {
+    if (busy) return;
+    m.single_take = single ? QStringLiteral("yes") : QStringLiteral("no");
+    m.record_seconds = seconds;
+    w.misc_rec();
+}
+
+}  // namespace
+
+void QlRecord::on_point8_single() { duration_clicked(*this, m, run_under_way_, 0.8f, true); }
+void QlRecord::on_point8_many() { duration_clicked(*this, m, run_under_way_, 0.8f, false); }
+void QlRecord::on_one_single() { duration_clicked(*this, m, run_under_way_, 1.0f, true); }
+void QlRecord::on_one_many() { duration_clicked(*this, m, run_under_way_, 1.0f, false); }
+void QlRecord::on_one2_single() { duration_clicked(*this, m, run_under_way_, 1.2f, true); }
+void QlRecord::on_one2_many() { duration_clicked(*this, m, run_under_way_, 1.2f, false); }
+void QlRecord::on_one4_single() { duration_clicked(*this, m, run_under_way_, 1.4f, true); }
+void QlRecord::on_one4_many() { duration_clicked(*this, m, run_under_way_, 1.4f, false); }
+void QlRecord::on_one8_single() { duration_clicked(*this, m, run_under_way_, 1.8f, true); }
+void QlRecord::on_one8_many() { duration_clicked(*this, m, run_under_way_, 1.8f, false); }
+void QlRecord::on_two_sec_single() { duration_clicked(*this, m, run_under_way_, 2.0f, true); }
+void QlRecord::on_two_sec_many() { duration_clicked(*this, m, run_under_way_, 2.0f, false); }
+void QlRecord::on_two4_single() { duration_clicked(*this, m, run_under_way_, 2.4f, true); }
+void QlRecord::on_two4_many() { duration_clicked(*this, m, run_under_way_, 2.4f, false); }
+void QlRecord::on_two7_single() { duration_clicked(*this, m, run_under_way_, 2.7f, true); }
+void QlRecord::on_two7_many() { duration_clicked(*this, m, run_under_way_, 2.7f, false); }
+void QlRecord::on_three_sec_single() { duration_clicked(*this, m, run_under_way_, 3.0f, true); }
+void QlRecord::on_three_sec_many() { duration_clicked(*this, m, run_under_way_, 3.0f, false); }
+void QlRecord::on_three5_single() { duration_clicked(*this, m, run_under_way_, 3.5f, true); }
+void QlRecord::on_three5_many() { duration_clicked(*this, m, run_under_way_, 3.5f, false); }
+void QlRecord::on_four_single() { duration_clicked(*this, m, run_under_way_, 4.0f, true); }
+void QlRecord::on_four_many() { duration_clicked(*this, m, run_under_way_, 4.0f, false); }
+void QlRecord::on_four5_single() { duration_clicked(*this, m, run_under_way_, 4.5f, true); }
+void QlRecord::on_four5_many() { duration_clicked(*this, m, run_under_way_, 4.5f, false); }
+void QlRecord::on_five_single() { duration_clicked(*this, m, run_under_way_, 5.0f, true); }
+void QlRecord::on_five_many() { duration_clicked(*this, m, run_under_way_, 5.0f, false); }
+void QlRecord::on_unlimited() { duration_clicked(*this, m, run_under_way_, 30.0f, true); }
+
 void QlRecord::on_stop_auto_record() { m.stop_playing = QStringLiteral("yes"); }
-void QlRecord::on_record_speed() { not_yet(m); }
-void QlRecord::on_zip() { not_yet(m); }
-void QlRecord::misc_rec() { record_words(); }
-void QlRecord::record_words() { not_yet(m); }
+
+void QlRecord::on_record_speed() {
+    if (m.fast_pause == u"yes") {
+        m.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
+                                           "it shorter (fast)."));
+        m.fast_pause = QStringLiteral("no");
+        record_speed->setText(QStringLiteral("Click for fast method"));
+    } else {
+        m.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
+                                           "make it longer (slow)."));
+        m.fast_pause = QStringLiteral("yes");
+        record_speed->setText(QStringLiteral("Click for slow method"));
+    }
+}
+
+void QlRecord::on_zip() {
+    if (run_under_way_) return;
+    pack_contribution(m);
+}
+
+void QlRecord::misc_rec() {
+    record_words();
+    m.single_take = QStringLiteral("no");
+    m.record_seconds = 1.0f;
+}
+
+void QlRecord::set_run_enabled(bool enabled) {
+    for (QPushButton* b :
+         {point8_single, point8_many, one_single,     one_many,     one2_single,      one2_many,      one4_single,
+          one4_many,     one8_single, one8_many,      two_sec_single, two_sec_many,   two4_single,    two4_many,
+          two7_single,   two7_many,   three_sec_single, three_sec_many, three5_single, three5_many,  four_single,
+          four_many,     four5_single, four5_many,    five_single,  five_many,        unlimited,      zip})
+        b->setEnabled(enabled);
+}
+
+// ---- the run ----
+
+void QlRecord::record_words() {
+    if (run_under_way_) return;
+    m.suppress_sound = QStringLiteral("yes");
+    if (m.chosen_list.isEmpty()) {
+        m.prompter->message(QStringLiteral(
+            "You have to select a word on one of the lists. If you just added the word and don't see it, you need to "
+            "click the refresh button and then look at the bottom of the list."));
+        m.suppress_sound = QStringLiteral("no");
+        return;
+    }
+
+    // The window may be closed during any wait; closing it asks the run to stop, and from then on
+    // only the shared state is touched.
+    QPointer<QlRecord> self(this);
+    const QString group = m.chosen_list;
+    run_under_way_ = true;
+    set_run_enabled(false);
+    int batch = 0;
+    bool first_word = true;
+    int index = -1;
+
+    // Waits, then tells whether the run goes on.
+    auto wait_then_go_on = [&](float seconds) {
+        wait_seconds(m, seconds);
+        return self && !stopping(m);
+    };
+    auto set_colours = [&](const QColor& c) {
+        set_background(left_word, c);
+        set_background(countdown, c);
+    };
+
+    for (;;) {
+        QListWidget* list = span_list_for(group);
+        index = list->currentRow();
+        if (index < 0) {
+            m.prompter->message(QStringLiteral("You have to select a word on one of the lists."));
+            m.suppress_sound = QStringLiteral("no");
+            run_under_way_ = false;
+            set_run_enabled(true);
+            return;
+        }
+        m.current_sound_number = numbers_for(group).value(index);
+
+        if (batch == 10) {
+            // A new batch of ten starts at the top of the view.
+            batch = 0;
+            QListWidget* eng = group == kWithSounds ? eng_list_w : eng_list_wo;
+            for (QListWidget* l : {list, eng})
+                if (QListWidgetItem* it = l->item(index)) l->scrollToItem(it, QAbstractItemView::PositionAtTop);
+        }
+        ++batch;
+
+        filenum_lbl->setText(QStringLiteral("File: ") + m.current_sound_number);
+        set_colours(kOrange);
+
+        if (first_word || m.fast_pause != u"yes" || m.single_take == u"yes") {
+            first_word = false;
+            countdown->setText(QStringLiteral("2"));
+            if (stopping(m) || !wait_then_go_on(0.6f)) break;
+            countdown->setText(QStringLiteral("1"));
+            wait_seconds(m, 0.6f);
+        } else {
+            countdown->setText(QStringLiteral("1"));
+            wait_seconds(m, 0.7f);
+        }
+        if (!self || stopping(m)) break;
+
+        countdown->setText(QStringLiteral("Speak"));
+        set_colours(kYellow);
+        if (!wait_then_go_on(0.13f)) break;
+
+        const QString path = prepare_new_recording(m, m.current_sound_number);
+        if (m.record_seconds == 0.0f) m.record_seconds = kDefaultTakeSeconds;
+        const bool keep_silence = Check1->isChecked();
+        record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence);
+        if (!self) break;
+
+        set_colours(kOrange);
+        countdown->clear();
+        if (m.single_take == u"yes") break;
+
+        if (index + 1 >= list->count()) break;  // the end of the list ends the run
+        select_row(group, index + 1);
+        if (!self) break;
+    }
+
+    // Finish.
+    if (self) {
+        if (m.single_take == u"yes") {
+            select_row(group, index + 1);
+        } else if (stopping(m) && index > 2) {
+            // Back over the words around the interruption.
+            select_row(group, index - 2);
+        }
+    }
+    m.single_take = QStringLiteral("no");
+    m.stop_playing = QStringLiteral("no");
+    m.suppress_sound = QStringLiteral("no");
+    if (!self) return;
+    countdown->clear();
+    set_background(countdown, QApplication::palette().color(QPalette::Button));
+    set_background(left_word, Qt::white);
+    run_under_way_ = false;
+    set_run_enabled(true);
+}
 
 }  // namespace ql

@@ -40,7 +40,6 @@ TEST(TakeCapture, ASpokenWordTakeIsStoredTrimmedAndPlaysWithoutLeftovers) {
     use_audio_driver("disk");
     ::setenv("SDL_DISKAUDIOFILEIN", tree.path("mic.raw").toLocal8Bit().constData(), 1);
     ::setenv("SDL_DISKAUDIOFILE", tree.path("speaker.raw").toLocal8Bit().constData(), 1);
-    ::setenv("SDL_DISKAUDIODELAY", "0", 1);
 
     Qlfmod fmod;
     ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();

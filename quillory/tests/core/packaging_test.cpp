@@ -81,7 +81,7 @@ struct Rig {
     }
     QString msg5() const {
         return QStringLiteral("This action is finished.\rPlease email the files located in the ") + tree.root() +
-               QStringLiteral("recordings folder to me at ") + QLatin1String(kSubmissionAddress) + u'.';
+               QStringLiteral("recordings folder to me at ") + QStringLiteral("words@quillory.org") + u'.';
     }
 };
 
@@ -113,7 +113,7 @@ TEST(Packaging, OneArchivePerRecordingFolderAndOneOfTheLanguageFiles) {
               QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the "
                              "spanish language.  Clicking 'OK' below will place the recordings in the folder called ") +
                   r.tree.root() +
-                  QStringLiteral("recordings.  Please email all the 'str' zip files to me at recordings@quillory.org. Do "
+                  QStringLiteral("recordings.  Please email all the 'str' zip files to me at words@quillory.org. Do "
                                  "not email zip files to maintainer@quillory.org because my spam filter may block them.  "
                                  "It is best to email the files one at a time in a seperate email because they are big "
                                  "files.  \r\rClick 'OK' to run this function or 'Cancel' to go back."));
