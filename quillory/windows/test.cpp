@@ -160,6 +160,9 @@ void TestWindow::build_controls() {
     time_remaining_ = label("time_remaining", QString());
     time_remaining_->setAccessibleName(QStringLiteral("Time remaining"));
     time_remaining_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Room for the full bar, so that the layout does not move while it counts down.
+    time_remaining_->setMinimumWidth(time_remaining_->fontMetrics().horizontalAdvance(QString(21, u'=')));
+    time_remaining_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     previous_word_ = label("previous_word", QString());
     previous_word_->setAccessibleName(QStringLiteral("Previous word"));
     previous_word_->setAutoFillBackground(true);

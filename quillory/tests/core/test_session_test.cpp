@@ -124,8 +124,6 @@ TEST(Results, LinesHaveNineTabSeparatedFieldsEndedByCrLf) {
     r.presentation = Presentation::TextOnly;  // spelling is always written as sound only
     ASSERT_TRUE(append_results_line(m, r));
 
-    r.kind = TestKind::None;
-    r.presentation = Presentation::SoundOnly;
     r.kind = TestKind::MultipleChoice;
     r.presentation = Presentation::TextOnly;
     EXPECT_EQ(format_results_line(r).section(u'\t', 6, 7), u"Multiple Choice\tText Only");

@@ -34,18 +34,12 @@ TEST(WordListText, TestResultsTextIsTheWholeFileOrNothing) {
     EXPECT_EQ(test_results_text(m), QStringLiteral("a\tb\r\nc\td\r\n"));
 }
 
-TEST(HelpTexts, TitlesAndTheLinuxNamesInTroubleshooting) {
-    EXPECT_EQ(instructions_text().title, u"Instructions");
-    EXPECT_TRUE(instructions_text().text.startsWith(QStringLiteral("First select a language to learn by clicking")));
-    EXPECT_TRUE(instructions_text().text.endsWith(QStringLiteral("move them back onto the 'unknown' list. ")));
-    EXPECT_EQ(help_text().title, u"Help");
+TEST(HelpTexts, ContactDetailsAndTheLinuxNamesInTroubleshooting) {
     EXPECT_EQ(help_text().text, QStringLiteral("For general instructions on how to use the program, click on Instructions. "
                                                "For additional words, go to www.quillory.org.  For additional help contact "
                                                "Orrin Vale at orrin.vale@quillory.org or +1 555 0142."));
-    EXPECT_EQ(about_text().title, u"About www.quillory.org Vocabulary Tutor");
     EXPECT_EQ(about_text().text, u"Quillory version 1.0 www.quillory.org. ");
     const HelpText t = troubleshooting_text();
-    EXPECT_EQ(t.title, u"Troubleshooting");
     EXPECT_FALSE(t.text.contains(QStringLiteral(".exe")));
     EXPECT_FALSE(t.text.contains(QStringLiteral(".dll")));
     EXPECT_FALSE(t.text.contains(u'\\'));

@@ -300,15 +300,6 @@ TEST_F(TestWindowFixture, ATimedOutQuestionCountsDownAndTakesTheTypedText) {
     EXPECT_EQ(text_of(*w, "previous_word"), u"casa = house, home");
 }
 
-TEST_F(TestWindowFixture, AnUnansweredMultipleChoiceIsWrong) {
-    use_list(QStringLiteral("una"), {"casa|house, home|04001"});
-    auto w = make_window();
-    setup(*w, "multiple_choice", 0, QStringLiteral("1"), QStringLiteral("2"));
-    begin(*w);
-    EXPECT_EQ(text_of(*w, "previous_word"), u"casa = house, home\nnot ");
-    EXPECT_EQ(results(), QByteArray("ann\tspanish\tuna\t1\t0%\t00:02 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"));
-}
-
 TEST_F(TestWindowFixture, MissingSoundOkDrawsAgainAndCancelFinishes) {
     const QString missing = QStringLiteral(
         "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test.");
@@ -322,7 +313,9 @@ TEST_F(TestWindowFixture, MissingSoundOkDrawsAgainAndCancelFinishes) {
     begin(*w);
     EXPECT_EQ(prompter.texts(), QStringList{missing});
     EXPECT_EQ(audio.played.size(), 1);
-    EXPECT_TRUE(text_of(*w, "test_word").contains(u"\n0 of 1 correct 0%"));  // nobody clicked
+    // Nobody clicked: an unanswered choice is wrong.
+    EXPECT_TRUE(text_of(*w, "test_word").contains(u"\n0 of 1 correct 0%"));
+    EXPECT_TRUE(text_of(*w, "previous_word").endsWith(u"\nnot "));
     EXPECT_TRUE(results().contains("\tcolores\t1\t0%\t"));
     EXPECT_TRUE(results().contains("\tMultiple Choice\tSound Only\t"));
 
