@@ -83,7 +83,7 @@ inline void store_be32(uint8_t* b, uint32_t v) {
 // The same round function with the second byte taken by one bextr; only for
 // functions compiled for BMI1.
 #define KX_F_BMI(S, x)                                                    \
-    ((((S)[(x) >> 24] + ((S) + 256)[_bextr_u32((x), 16, 8)]) ^            \
+    ((((S)[(x) >> 24] + ((S) + 256)[_bextr_u64((x), 16, 8)]) ^            \
       ((S) + 512)[((x) >> 8) & 0xFF]) +                                   \
      ((S) + 768)[(x) & 0xFF])
 
