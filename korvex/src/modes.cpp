@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__x86_64__)
 #include <cpuid.h>
 #include <immintrin.h>
 #define KX_HAVE_BMI 1
