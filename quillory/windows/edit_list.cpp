@@ -33,7 +33,7 @@ QByteArray editor_file_bytes(const QString& text, bool byte_order_mark) {
     return bytes + t.toUtf8();
 }
 
-EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, Qt::Window), m(model) {
+EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), m(model) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("edit_list"));
     setWindowTitle(QStringLiteral("Edit Word List"));

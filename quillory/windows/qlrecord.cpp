@@ -430,7 +430,8 @@ void QlRecord::on_command1() {
         editor->activateWindow();
         return;
     }
-    auto* e = new EditList(m, this);
+    // Its own top-level window: closing this window must not throw away text typed in the editor.
+    auto* e = new EditList(m);
     if (e->load())
         editor = e;
     else
@@ -441,7 +442,6 @@ void QlRecord::on_exit_button() { close(); }
 
 void QlRecord::closeEvent(QCloseEvent* e) {
     m.stop_playing = QStringLiteral("yes");
-    if (editor) editor->close();
     if (m.main_view) m.main_view->show_main();
     e->accept();
 }

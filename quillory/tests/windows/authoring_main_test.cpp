@@ -10,6 +10,7 @@
 #include "windows/qlrecord.h"
 #include "windows/window_openers.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,6 +57,8 @@ protected:
         w->start_up();
     }
     void TearDown() override {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<EditList*>(top)) delete top;
         if (record) delete record.data();
         w.reset();
     }

@@ -63,6 +63,8 @@ protected:
         return w;
     }
     void TearDown() override {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<EditList*>(top)) delete top;
         if (window) delete window.data();
     }
 
@@ -339,6 +341,20 @@ TEST_F(RecordWindow, EditorIsNotShownForAListThatCannotBeRead) {
     EXPECT_EQ(open_editor(w), nullptr);
     EXPECT_EQ(prompter.messages(), QStringList{"The file " + t.path("languages/spanish/gone.txt") + " could not be read."});
     for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(qobject_cast<EditList*>(top) && top->isVisible());
+}
+
+TEST_F(RecordWindow, ClosingTheWindowLeavesTheEditorAndItsText) {
+    QlRecord* w = open();
+    QPointer<EditList> e = open_editor(w);
+    ASSERT_TRUE(e);
+    e->TextBox1->appendPlainText("typed|words|70050");
+    QTest::mouseClick(w->exit_button, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    ASSERT_TRUE(e);
+    EXPECT_TRUE(e->isVisible());
+    QTest::mouseClick(e->save_and_exit, Qt::LeftButton);
+    EXPECT_TRUE(t.read("languages/spanish/colores.txt").endsWith("typed|words|70050\r\n"));
 }
 
 TEST_F(RecordWindow, EditorLeftWithoutSavingWritesNothing) {
