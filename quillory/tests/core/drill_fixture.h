@@ -26,6 +26,7 @@ struct RecordingView : DrillView {
     int progress_done = -1, progress_total = -1;
     std::vector<std::pair<int, int>> progress_calls;
     std::function<void(int draw)> on_draw;
+    std::function<void(int done)> on_progress;
 
     void set_top_text(const QString& t) override { top = t; }
     void set_bottom_text(const QString& t) override { bottom = t; }
@@ -44,6 +45,7 @@ struct RecordingView : DrillView {
         progress_done = d;
         progress_total = t;
         progress_calls.emplace_back(d, t);
+        if (on_progress) on_progress(d);
     }
 };
 

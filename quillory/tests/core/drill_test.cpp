@@ -82,18 +82,6 @@ TEST_F(DrillTest, TextDelaysHideTheTextsForTheFirstPlays) {
     EXPECT_EQ(seen, (QStringList{"TB", "TB", "TB", "TB"}));
 }
 
-TEST_F(DrillTest, PausesFollowEachPlay) {
-    load_list(3);
-    m.repeat_count = 2;
-    m.pause_seconds = 0.5f;
-    stop_at_draw(2);
-    const double start = pump.now();
-    drill()->playwords();
-    // Each play waits 0.8 s (the sound is not polled below 1.5 s) plus the pause; the drill's own
-    // short waits add two milliseconds.
-    EXPECT_NEAR(pump.now() - start, 2 * (0.8 + 0.5) + 0.002, 1e-3);
-}
-
 // ---- drawing ----
 
 TEST_F(DrillTest, ListOfOneEndsAtOnceWithoutDrawing) {

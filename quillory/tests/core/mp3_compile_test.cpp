@@ -221,20 +221,12 @@ TEST_F(CompileTest, ExistingBlockFileIsReplacedWhenItsBlockStarts) {
     load_list(150);
     tree.write("100words2.mp3", "OLD");
     bool old_there_at_100 = false, old_there_at_110 = true;
-    struct ProgressSpy : RecordingView {
-        std::function<void(int)> spy;
-        void set_progress(int done, int total) override {
-            RecordingView::set_progress(done, total);
-            if (spy) spy(done);
-        }
-    } spy_view;
-    spy_view.spy = [&](int done) {
+    view.on_progress = [&](int done) {
         if (done == 100) old_there_at_100 = tree.read("100words2.mp3") == "OLD";
         if (done == 110) old_there_at_110 = tree.read("100words2.mp3") == "OLD";
     };
-    auto d = std::make_shared<Drill>(m, DrillKind::Large, &spy_view);
     script_auto("1", "0");
-    d->auto_mp3();
+    drill()->auto_mp3();
     EXPECT_TRUE(old_there_at_100);
     EXPECT_FALSE(old_there_at_110);
 }
@@ -261,18 +253,11 @@ TEST_F(CompileTest, CancelledWholeListCompilation) {
 
 TEST_F(CompileTest, WholeListRunIsNotDisturbedByAListReloadedMeanwhile) {
     load_list(30);
-    struct ReloadView : RecordingView {
-        std::function<void(int)> spy;
-        void set_progress(int done, int total) override {
-            if (spy) spy(done);
-        }
-    } reload_view;
-    reload_view.spy = [&](int done) {
+    view.on_progress = [&](int done) {
         if (done == 10) load_list(5);  // the main window shows a shorter list
     };
-    auto d = std::make_shared<Drill>(m, DrillKind::Large, &reload_view);
     script_auto("1", "0");
-    d->auto_mp3();
+    drill()->auto_mp3();
     QByteArray expected;
     for (int i = 0; i < 30; ++i) expected += entry_bytes(i, 1, 0);
     EXPECT_EQ(tree.read("100words1.mp3"), expected);
