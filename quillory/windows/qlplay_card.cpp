@@ -3,6 +3,7 @@
 #include "core/main_view.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace ql {
@@ -66,6 +67,14 @@ void FlashCardWindow::guarded(const std::function<void(Drill&)>& action) {
     if (!self) return;
     --busy_;
     if (closed_ && busy_ == 0) deleteLater();
+}
+
+void FlashCardWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FlashCardWindow::closeEvent(QCloseEvent* event) {

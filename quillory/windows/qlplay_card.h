@@ -38,6 +38,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the card: the small one has no Exit button, and keyboard users need a way out.
+    void keyPressEvent(QKeyEvent* event) override;
     // Runs a handler that may deliver events (and so may see this window closed meanwhile).
     void guarded(const std::function<void(Drill&)>& action);
     QPushButton* make_button(const char* name, const QString& caption, void (Drill::*action)());
