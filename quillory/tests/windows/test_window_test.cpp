@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include "core/event_pump.h"
 #include <gtest/gtest.h>
 #include <map>
 
@@ -449,4 +451,34 @@ TEST_F(TestWindowFixture, ChoicesShowAmpersandsAndAnswerWithThem) {
     });
     begin(*w);
     EXPECT_TRUE(text_of(*w, "test_word").endsWith(u"1 of 1 correct 100%"));
+}
+
+// The same endings through Qt's own event loop, where a closed window's deletion is really deferred.
+TEST_F(TestWindowFixture, ExitAndRestartThroughTheRealEventLoop) {
+    m.pump = &qt_event_pump();
+    QPointer<TestWindow> w = TestWindow::open(m);
+    w->clock = [] { return kStart; };
+    setup(*w, "multiple_choice", 0, QStringLiteral("2"), QStringLiteral("2"));
+    // Begin again while the first question waits, answer the new test's first question, then Exit.
+    std::function<void()> leave = [&] {
+        EXPECT_EQ(w->correct_count(), 1);
+        EXPECT_EQ(text_of(*w, "remaining"), u"2 of 2");
+        QTest::mouseClick(child<QPushButton>(*w, "exit"), Qt::LeftButton);
+    };
+    std::function<void()> answer = [&] {
+        click_choice(*w, true);
+        QTimer::singleShot(200, w, leave);
+    };
+    QTimer::singleShot(150, w, [&] {
+        begin(*w);
+        QTimer::singleShot(250, w, answer);
+    });
+    begin(*w);
+    EXPECT_FALSE(w.isNull());  // deleted only once the click that ran the test has returned
+    EXPECT_FALSE(w->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+    EXPECT_FALSE(t.exists("test_results.txt"));
+    EXPECT_EQ(main_view.shown, 1);
+    EXPECT_EQ(m.stop_playing, u"no");
 }
