@@ -132,6 +132,8 @@ void QlRecord::record_words() {
     // only the shared state is touched.
     QPointer<QlRecord> self(this);
     const QString group = m.chosen_list;
+    // A STOP pressed while nothing was recording must not silently end this run before its first take.
+    m.stop_playing = QStringLiteral("no");
     run_under_way_ = true;
     set_run_enabled(false);
     int batch = 0;

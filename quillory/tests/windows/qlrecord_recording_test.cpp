@@ -251,6 +251,7 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
     QlRecord* w = open(5);
     click("record_speed");  // fast method: a single take still gets the long countdown
     w->span_list_wo->setCurrentRow(1);
+    click("stop_auto_record");  // pressed while idle: the next run still records
     audio.played.clear();
     watch(10);
     click("one8_single");
