@@ -62,15 +62,18 @@ public:
             const int row = list_->row(item);
             if (row >= 0) double_click(row);
         });
-        list->viewport()->installEventFilter(this);
+        viewport_ = list->viewport();
+        viewport_->installEventFilter(this);
         list->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // The event type is tested first: while the list is being destroyed it still sends events
+        // here, and no member of a half-destroyed list may be called then.
+        if (event->type() == QEvent::MouseButtonPress && watched == viewport_) {
             serial_at_press_ = serial_;
-        } else if (watched == list_ && event->type() == QEvent::KeyPress) {
+        } else if (event->type() == QEvent::KeyPress && watched == list_) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             const int row = selected_row(list_);
             if (key == Qt::Key_Space) {
@@ -108,6 +111,7 @@ private:
     }
 
     QListWidget* list_;
+    QObject* viewport_ = nullptr;  // compared only, never called
     std::function<void(int)> click_, double_click_;
     unsigned serial_ = 0, serial_at_press_ = 0;
 };

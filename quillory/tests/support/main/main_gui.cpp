@@ -1,8 +1,10 @@
+#include "test_environment.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    set_test_environment();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
