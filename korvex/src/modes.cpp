@@ -32,9 +32,11 @@ namespace {
 
 namespace portable {
 #define KX_KF KX_F
+#define KX_BYTE2(x) (((x) >> 16) & 0xFF)
 #define KX_KERNEL
 #include "block_kernels.inc"
 #undef KX_KF
+#undef KX_BYTE2
 #undef KX_KERNEL
 }  // namespace portable
 
@@ -44,9 +46,11 @@ namespace portable {
 // look-up of every round, so the serial modes gain about a tenth.
 namespace bmi {
 #define KX_KF KX_F_BMI
+#define KX_BYTE2(x) _bextr_u64((x), 16, 8)
 #define KX_KERNEL __attribute__((target("bmi")))
 #include "block_kernels.inc"
 #undef KX_KF
+#undef KX_BYTE2
 #undef KX_KERNEL
 }  // namespace bmi
 
