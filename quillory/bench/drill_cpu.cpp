@@ -3,6 +3,7 @@
 // run over the same span: a wait that keeps asking for events without sleeping, as the old program
 // waited.
 #include "audio/qlfmod.h"
+#include "drill_bench_support.h"
 #include "core/drill.h"
 #include "core/event_pump.h"
 #include "core/prompter.h"
@@ -21,38 +22,7 @@
 
 namespace {
 
-struct NoView : ql::DrillView {
-    void set_top_text(const QString&) override {}
-    void set_bottom_text(const QString&) override {}
-    void set_word_point_size(int) override {}
-    void set_top_visible(bool) override {}
-    void set_bottom_visible(bool) override {}
-    void set_num_text(const QString&) override {}
-    void set_repeat_text(const QString&) override {}
-    void set_speed_text(const QString&) override {}
-    void set_mp3_text(const QString&) override {}
-    void set_progress(int, int) override {}
-};
-
-class PrintingPrompter : public ql::Prompter {
-public:
-    void message(const QString& text, const QString&) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool ok_cancel(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
-
 double cpu_seconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
-
-// A recording of `seconds` of a quiet tone as a WAV file (the mixer knows it by its content).
-void write_recording(const QString& path, double seconds) {
-    QDir().mkpath(path.left(path.lastIndexOf(u'/')));
-    const int n = int(seconds * 22050);
-    QByteArray pcm(2 * n, '\0');
-    for (int k = 0; k < n; ++k) pcm[2 * k + 1] = char((k / 50) % 2 ? 8 : -8);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(ql::wav_header(std::uint32_t(pcm.size())) + pcm);
-}
 
 }  // namespace
 
@@ -61,11 +31,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     ql::Qlmod m;
-    m.working_folder = dir.path() + u'/';
-    m.languages_folder = m.working_folder + QStringLiteral("languages/");
-    m.current_language = QStringLiteral("spanish");
-    m.target_language = QStringLiteral("english");
-    PrintingPrompter prompter;
+    bench::PrintingPrompter prompter;
     ql::Qlfmod audio;
     if (!audio.init(22050, 64, 0)) {
         std::fprintf(stderr, "audio engine did not start\n");
@@ -74,16 +40,8 @@ int main(int argc, char** argv) {
     m.audio = &audio;
     m.prompter = &prompter;
     m.pump = &ql::qt_event_pump();
-    for (int i = 0; i < 20; ++i) {
-        const QString s = QStringLiteral("%1").arg(10000 + i, 5, 10, QLatin1Char('0'));
-        m.shown_words << QStringLiteral("w%1").arg(i);
-        m.shown_translations << QStringLiteral("t%1").arg(i);
-        m.shown_sound_numbers << s;
-        write_recording(ql::installed_sound_path(m, s, m.current_language), 0.6);
-    }
-    m.shown_words << QString();
-    m.shown_translations << QString();
-    m.shown_sound_numbers << QString();
+    // 0.6 s recordings.
+    bench::lay_drill_list(m, dir.path(), 20, [](int) { return int(0.6 * 22050); });
     m.repeat_count = 4;
 
     const double span = argc > 1 ? std::atof(argv[1]) : 8.0;
@@ -92,7 +50,7 @@ int main(int argc, char** argv) {
     double drill_share[2] = {0, 0};
     const float pauses[2] = {0.8f, 2.0f};  // below 1.5 s the sound is not polled; from 1.5 s it is
     for (int p = 0; p < 2; ++p) {
-        NoView view;
+        bench::SilentView view;
         auto drill = std::make_shared<ql::Drill>(m, ql::DrillKind::Large, &view);
         m.pause_seconds = pauses[p];
         QTimer::singleShot(int(span * 1000), &app, [&] { drill->pause(); });

@@ -3,6 +3,7 @@
 // faster than the wall clock so that ten thousand plays take seconds; every play still loads,
 // plays and releases a real sample.
 #include "audio/qlfmod.h"
+#include "drill_bench_support.h"
 #include "core/drill.h"
 #include "core/event_pump.h"
 #include "core/prompter.h"
@@ -19,32 +20,6 @@
 #include <string>
 
 namespace {
-
-struct CountingView : ql::DrillView {
-    std::function<void()> on_play;
-    void set_top_text(const QString&) override {}
-    void set_bottom_text(const QString&) override {}
-    void set_word_point_size(int) override {}
-    void set_top_visible(bool) override {}
-    void set_bottom_visible(bool) override {}
-    void set_num_text(const QString&) override {}
-    void set_repeat_text(const QString&) override {
-        if (on_play) on_play();
-    }
-    void set_speed_text(const QString&) override {}
-    void set_mp3_text(const QString&) override {}
-    void set_progress(int, int) override {}
-};
-
-class PrintingPrompter : public ql::Prompter {
-public:
-    int messages = 0;
-    void message(const QString& text, const QString&) override {
-        if (++messages < 5) std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    bool ok_cancel(const QString&, const QString&) override { return false; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
 
 // The real pump with its clock sped up.
 class FastPump : public ql::EventPump {
@@ -68,15 +43,6 @@ double resident_mb() {
     return 0;
 }
 
-void write_recording(const QString& path, int samples) {
-    QDir().mkpath(path.left(path.lastIndexOf(u'/')));
-    QByteArray pcm(2 * samples, '\0');
-    for (int k = 0; k < samples; ++k) pcm[2 * k + 1] = char((k / 40) % 2 ? 6 : -6);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(ql::wav_header(std::uint32_t(pcm.size())) + pcm);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,11 +50,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     ql::Qlmod m;
-    m.working_folder = dir.path() + u'/';
-    m.languages_folder = m.working_folder + QStringLiteral("languages/");
-    m.current_language = QStringLiteral("spanish");
-    m.target_language = QStringLiteral("english");
-    PrintingPrompter prompter;
+    bench::PrintingPrompter prompter;
     ql::Qlfmod audio;
     if (!audio.init(22050, 64, 0)) {
         std::fprintf(stderr, "audio engine did not start\n");
@@ -98,30 +60,19 @@ int main(int argc, char** argv) {
     m.audio = &audio;
     m.prompter = &prompter;
     m.pump = &pump;
-    for (int i = 0; i < 50; ++i) {
-        const QString s = QStringLiteral("%1").arg(10000 + i, 5, 10, QLatin1Char('0'));
-        const QString t = QStringLiteral("%1").arg(20000 + i, 5, 10, QLatin1Char('0'));
-        m.shown_words << QStringLiteral("w%1").arg(i);
-        m.shown_translations << QStringLiteral("t%1").arg(i);
-        m.shown_sound_numbers << s;
-        m.target_sound_numbers[size_t(10000 + i)] = t;
-        write_recording(ql::installed_sound_path(m, s, m.current_language), 300 + 11 * i);
-        write_recording(ql::installed_sound_path(m, t, m.target_language), 250 + 7 * i);
-    }
-    m.shown_words << QString();
-    m.shown_translations << QString();
-    m.shown_sound_numbers << QString();
+    bench::lay_drill_list(
+        m, dir.path(), 50, [](int i) { return 300 + 11 * i; }, [](int i) { return 250 + 7 * i; }, 40);
     m.repeat_count = 5;
     m.pause_seconds = 0.8f;
     m.bottom_mode = QStringLiteral("interlace");
     m.interlace_every = 2;
 
     const long target = argc > 1 ? std::atol(argv[1]) : 10000;
-    CountingView view;
+    bench::SilentView view;
     auto drill = std::make_shared<ql::Drill>(m, ql::DrillKind::Large, &view);
     long plays = 0;
     double at_100 = 0, at_end = 0;
-    view.on_play = [&] {
+    view.on_repeat = [&] {
         ++plays;
         if (plays == 100) at_100 = resident_mb();
         if (plays == target) {
