@@ -2,6 +2,7 @@
 // so that waited time is exact.
 #include "core/main_view.h"
 #include "core/qlmod.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
@@ -14,17 +15,6 @@ using namespace ql;
 using namespace ql::testing;
 
 namespace {
-
-class LabelView : public MainView {
-public:
-    void display_words() override {}
-    void refresh_known_list() override {}
-    void set_label6(const QString& text) override { label6 << text; }
-    void set_label8(const QString&) override {}
-    void show_main() override {}
-    void choose_language(const QString&) override {}
-    QStringList label6;
-};
 
 class Playback : public ::testing::Test {
 protected:
@@ -45,7 +35,7 @@ protected:
     FakePump pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
-    LabelView view;
+    FakeMainView view;
 };
 
 }  // namespace

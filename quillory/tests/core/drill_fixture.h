@@ -2,6 +2,7 @@
 #include "core/drill.h"
 #include "core/main_view.h"
 #include "core/qlmod.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
@@ -47,17 +48,6 @@ struct RecordingView : DrillView {
         progress_calls.emplace_back(d, t);
         if (on_progress) on_progress(d);
     }
-};
-
-struct FakeMainView : MainView {
-    QString label8;
-    int refreshes = 0, shows = 0, displays = 0;
-    void display_words() override { ++displays; }
-    void refresh_known_list() override { ++refreshes; }
-    void set_label6(const QString&) override {}
-    void set_label8(const QString& t) override { label8 = t; }
-    void show_main() override { ++shows; }
-    void choose_language(const QString&) override {}
 };
 
 // A student "ann" drilling the spanish list "l" (target english). Word i is "w<i>" with sound number

@@ -91,7 +91,7 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
     w->close();
     settle();
     EXPECT_TRUE(guard.isNull());
-    EXPECT_EQ(main_view.shows, 1);
+    EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.stop_playing, u"yes");
 }
 
@@ -147,7 +147,7 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     click(w, "resume");
     settle();
     EXPECT_TRUE(guard.isNull());
-    EXPECT_EQ(main_view.shows, 1);
+    EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.stop_playing, u"yes");
     EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
     EXPECT_EQ(m.shown_count(), 11);
@@ -178,7 +178,7 @@ TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
     inner_guard->close();
     settle();
     EXPECT_TRUE(inner_guard.isNull());
-    EXPECT_EQ(main_view.shows, 2);
+    EXPECT_EQ(main_view.shown, 2);
 }
 
 TEST_F(FlashWindowTest, EmptyListShowsNothingAndWaitsForClose) {
@@ -272,7 +272,7 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(m.shown_count(), 4);
-    EXPECT_EQ(main_view.shows, 1);
+    EXPECT_EQ(main_view.shown, 1);
 }
 
 TEST_F(FlashWindowTest, SmallCardStopsWhenRecordingsAreMissingAndStaysOpen) {

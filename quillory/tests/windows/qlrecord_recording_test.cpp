@@ -4,6 +4,7 @@
 #include "core/new_recordings.h"
 #include "core/qlmod.h"
 #include "core/silence_trim.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
@@ -28,15 +29,6 @@ using namespace ql;
 using namespace ql::testing;
 
 namespace {
-
-struct QuietMain : MainView {
-    void display_words() override {}
-    void refresh_known_list() override {}
-    void set_label6(const QString&) override {}
-    void set_label8(const QString&) override {}
-    void show_main() override {}
-    void choose_language(const QString&) override {}
-};
 
 // What the prompt showed, sampled every 0.05 s of the fake clock while the run waits.
 struct Seen {
@@ -135,7 +127,7 @@ protected:
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
-    QuietMain main;
+    FakeMainView main;
     QPointer<QlRecord> window;
     std::vector<Seen> seen;
     int watching = 0;
@@ -340,7 +332,7 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
 
     Qlmod m;
     FakePrompter prompter;
-    QuietMain main;
+    FakeMainView main;
     t.attach(m);
     m.prompter = &prompter;
     m.pump = &qt_event_pump();

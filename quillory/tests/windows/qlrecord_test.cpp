@@ -2,6 +2,7 @@
 #include "core/qlmod.h"
 #include "core/record_edit.h"
 #include "core/text_file.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
@@ -24,17 +25,6 @@ using namespace ql;
 using namespace ql::testing;
 
 namespace {
-
-struct FakeMain : MainView {
-    void display_words() override {}
-    void refresh_known_list() override {}
-    void set_label6(const QString&) override {}
-    void set_label8(const QString&) override {}
-    void show_main() override { ++shown; }
-    void choose_language(const QString& l) override { chosen << l; }
-    int shown = 0;
-    QStringList chosen;
-};
 
 class RecordWindow : public ::testing::Test {
 protected:
@@ -73,7 +63,7 @@ protected:
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
-    FakeMain main;
+    FakeMainView main;
     QPointer<QlRecord> window;
 };
 

@@ -1,5 +1,6 @@
 #include "core/main_view.h"
 #include "core/qlmod.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 #include "windows/test_results.h"
@@ -15,21 +16,11 @@ using namespace ql::testing;
 
 namespace {
 
-struct CountingMainView : MainView {
-    int shown = 0;
-    void display_words() override {}
-    void refresh_known_list() override {}
-    void set_label6(const QString&) override {}
-    void set_label8(const QString&) override {}
-    void show_main() override { ++shown; }
-    void choose_language(const QString&) override {}
-};
-
 struct ResultsWindowFixture : ::testing::Test {
     DataTree t;
     Qlmod m;
     FakePrompter prompter;
-    CountingMainView main_view;
+    FakeMainView main_view;
     void SetUp() override {
         t.attach(m);
         m.prompter = &prompter;

@@ -1,5 +1,6 @@
 #include "core/main_view.h"
 #include "core/qlmod.h"
+#include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
@@ -23,16 +24,6 @@ using namespace ql::testing;
 
 namespace {
 
-struct RecordingMainView : MainView {
-    int shown = 0;
-    void display_words() override {}
-    void refresh_known_list() override {}
-    void set_label6(const QString&) override {}
-    void set_label8(const QString&) override {}
-    void show_main() override { ++shown; }
-    void choose_language(const QString&) override {}
-};
-
 // Types as a keyboard would; letters outside ASCII arrive as key events carrying their text.
 void type_text(QWidget* w, const QString& text) {
     for (QChar c : text) {
@@ -51,7 +42,7 @@ struct TestWindowFixture : ::testing::Test {
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
-    RecordingMainView main_view;
+    FakeMainView main_view;
     std::map<QString, QString> translation_of;  // word -> translation of the test list
     std::map<QString, QString> word_of_sound;   // sound number -> word
 
