@@ -1,4 +1,5 @@
 #include "audio/qlfmod.h"
+#include "core/data_folder.h"
 #include "core/event_pump.h"
 #include "core/new_recordings.h"
 #include "core/qlmod.h"
@@ -13,15 +14,47 @@
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    // Read before the application object exists: --help and --version must answer without a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const ql::StartOptions options = ql::parse_start_options(arguments);
+    switch (options.action) {
+    case ql::StartOptions::Action::Help:
+        std::fputs(ql::start_help_text().toLocal8Bit().constData(), stdout);
+        return 0;
+    case ql::StartOptions::Action::Version:
+        std::fputs(ql::start_version_text().toLocal8Bit().constData(), stdout);
+        return 0;
+    case ql::StartOptions::Action::Error:
+        std::fprintf(stderr, "quillory: %s\nTry quillory --help.\n", options.error.toLocal8Bit().constData());
+        return 2;
+    case ql::StartOptions::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(ql::kProgramTitle);
-
-    // Every path of the data tree hangs off the folder the program was started in.
-    ql::Qlmod m;
-    m.working_folder = QDir::currentPath() + u'/';
     ql::QtPrompter prompter;
+
+    // Every path of the data tree hangs off one folder: the working folder when it holds languages/,
+    // so a prepared folder works as it always did; otherwise the student's own data folder.
+    ql::DataFolderPlaces places;
+    places.explicit_folder = options.data_folder;
+    places.working_folder = QDir::currentPath();
+    places.xdg_data_home = qEnvironmentVariable("XDG_DATA_HOME");
+    places.home = QDir::homePath();
+    places.sample_folders =
+        ql::installed_sample_folders(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_DIRS"));
+    const ql::DataFolder data = ql::prepare_data_folder(places);
+    if (!data.error.isEmpty()) prompter.message(data.error);
+    // Anything opened by a relative name lands in the data folder too.
+    QDir::setCurrent(data.folder);
+
+    ql::Qlmod m;
+    m.working_folder = data.folder + u'/';
     m.prompter = &prompter;
     m.pump = &ql::qt_event_pump();
     ql::Qlfmod audio;

@@ -1,6 +1,7 @@
 #include "core/korvex_binding.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -43,6 +44,13 @@ QStringList candidates(const QString& overridePath) {
     QStringList list;
     const QString dir = executableDir();
     if (!dir.isEmpty()) list << dir + QLatin1Char('/') + QLatin1String(kLibraryName);
+#ifdef QL_KORVEX_INSTALL_DIR
+    // An installed program finds the library where the same install put it, relative to itself,
+    // so a tree moved elsewhere or unpacked under a DESTDIR still works.
+    if (!dir.isEmpty())
+        list << QDir::cleanPath(dir + QLatin1Char('/') + QLatin1String(QL_KORVEX_INSTALL_DIR) + QLatin1Char('/') +
+                                QLatin1String(kLibraryName));
+#endif
     list << QLatin1String(kLibraryName);
     return list;
 }
