@@ -1,0 +1,275 @@
+#include "list_import.h"
+
+#include "core/qlmod.h"
+#include "core/text_file.h"
+
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace ql {
+
+namespace {
+
+constexpr int kFirstNewNumber = 70000;
+constexpr int kLastSoundNumber = 99999;
+constexpr int kLinesShown = 5;
+
+void note(ImportPairs::Skipped& s, int line) {
+    ++s.count;
+    if (s.lines.size() < kLinesShown) s.lines << line;
+}
+
+QString pair_key(const QString& word, const QString& translation) { return word + QChar(0) + translation; }
+
+bool is_utf8(const QByteArray& bytes) {
+    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = d.decode(bytes);  // the decoder runs only when its result is taken
+    return !d.hasError();
+}
+
+// Windows-1252 bytes of the text, or false when a character has no place in it.
+bool encode_cp1252(const QString& text, QByteArray& out) {
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += char(u);
+            continue;
+        }
+        int code = -1;
+        for (int i = 0; i < 32; ++i)
+            if (high[i] == u) code = 0x80 + i;
+        if (code < 0) return false;
+        out += char(code);
+    }
+    return true;
+}
+
+// The master's bytes with lines added at its end, in the character set it was read in; a master in
+// Windows-1252 that cannot hold one of the new characters becomes UTF-8 as a whole, so that the file
+// never mixes two character sets.
+QByteArray with_lines_added(const QByteArray& old, const QStringList& lines) {
+    QByteArray out = old;
+    if (!out.isEmpty() && !out.endsWith('\n')) out += "\r\n";
+    if (old.isEmpty() || is_utf8(old)) {
+        for (const QString& l : lines) out += encode_line(l);
+        return out;
+    }
+    QByteArray added;
+    bool fits = true;
+    for (const QString& l : lines)
+        if (!(fits = encode_cp1252(l + QStringLiteral("\r\n"), added))) break;
+    if (fits) return out + added;
+    out.clear();
+    QStringList all = decode_text(old).split(u'\n');
+    if (!all.isEmpty() && all.last().isEmpty()) all.removeLast();
+    for (QString& l : all) {
+        if (l.endsWith(u'\r')) l.chop(1);
+        out += encode_line(l);
+    }
+    for (const QString& l : lines) out += encode_line(l);
+    return out;
+}
+
+QString plural(int n, const char* one, const char* many) {
+    return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
+}
+
+}  // namespace
+
+ImportPairs collect_pairs(const WordTable& table, int word_column, int translation_column) {
+    ImportPairs out;
+    QSet<QString> seen;
+    for (size_t i = 0; i < table.rows.size(); ++i) {
+        const QStringList& row = table.rows[i];
+        const int line = i < table.row_lines.size() ? table.row_lines[i] : int(i) + 1;
+        const QString word = word_column >= 0 && word_column < row.size() ? row[word_column].trimmed() : QString();
+        const QString translation =
+            translation_column >= 0 && translation_column < row.size() ? row[translation_column].trimmed() : QString();
+        if (word.contains(u'\n') || word.contains(u'\r') || translation.contains(u'\n') || translation.contains(u'\r')) {
+            note(out.line_break, line);
+        } else if (word.contains(u'|') || translation.contains(u'|')) {
+            note(out.bar_inside, line);
+        } else if (word.isEmpty() || translation.isEmpty()) {
+            note(out.empty_field, line);
+        } else if (seen.contains(pair_key(word, translation))) {
+            note(out.repeated, line);
+        } else if (int(out.pairs.size()) >= kMaxListEntries) {
+            note(out.over_limit, line);
+        } else {
+            seen.insert(pair_key(word, translation));
+            out.pairs.push_back({word, translation});
+        }
+    }
+    return out;
+}
+
+QString skipped_summary(const ImportPairs& p, WordFileFormat format) {
+    if (p.skipped() == 0) return QString();
+    const bool entries = format == WordFileFormat::Kvtml;
+    QStringList reasons;
+    auto add = [&](const ImportPairs::Skipped& s, const QString& why) {
+        if (s.count == 0) return;
+        QStringList at;
+        for (int l : s.lines) at << QString::number(l);
+        if (s.count > s.lines.size()) at << QStringLiteral("...");
+        reasons << QStringLiteral("%1 %2 (%3 %4)")
+                       .arg(s.count)
+                       .arg(why, s.lines.size() == 1 && s.count == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+                            at.join(QStringLiteral(", ")));
+    };
+    add(p.empty_field, QStringLiteral("with an empty field"));
+    add(p.bar_inside, QStringLiteral("with \"|\" inside a field"));
+    add(p.line_break, QStringLiteral("with a line break inside a field"));
+    add(p.repeated, QStringLiteral("repeating a pair above"));
+    add(p.over_limit, QStringLiteral("beyond the %1 pairs one list holds").arg(kMaxListEntries));
+    return (entries ? plural(p.skipped(), "entry", "entries") : plural(p.skipped(), "line", "lines")) +
+           QStringLiteral(" will be skipped: ") + reasons.join(QStringLiteral("; ")) + u'.';
+}
+
+QString list_name_refusal(const Qlmod& m, const QString& language, QString& name) {
+    name.replace(u' ', u'_');
+    if (name.isEmpty()) return QStringLiteral("Please type a name for the new list.");
+    if (!is_safe_path_name(name)) return unsafe_name_message(QStringLiteral("list name"));
+    // The master is a list file too; a list of its name would be written twice over.
+    if (file_exists(m.languages_folder + language + u'/' + name + QStringLiteral(".txt")) ||
+        name.compare(QStringLiteral("master_") + language, Qt::CaseInsensitive) == 0)
+        return QStringLiteral("That list already exists for this language.  Please choose another list name.");
+    return QString();
+}
+
+ImportOutcome import_word_pairs(const Qlmod& m, const QString& language, QString list_name,
+                                const std::vector<WordPair>& pairs) {
+    ImportOutcome r;
+    if (language.isEmpty()) {
+        r.message = QStringLiteral("First select a language.");
+        return r;
+    }
+    r.message = list_name_refusal(m, language, list_name);
+    r.list_name = list_name;
+    if (!r.message.isEmpty()) return r;
+    if (pairs.empty()) {
+        r.message = QStringLiteral("There are no word pairs to import.");
+        return r;
+    }
+    const QString folder = m.languages_folder + language + u'/';
+    const QString list_path = folder + list_name + QStringLiteral(".txt");
+    const QString master_path = folder + QStringLiteral("master_") + language + QStringLiteral(".txt");
+    const QString counter_path = folder + QStringLiteral("highest_num.dat");
+
+    // Everything is worked out before the first byte is written.
+    QByteArray master_bytes;
+    if (file_exists(master_path)) {
+        QFile f(master_path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            r.message = QStringLiteral("Could not read the file %1: %2").arg(master_path, f.errorString());
+            return r;
+        }
+        master_bytes = f.readAll();
+    }
+    // A pair standing twice in the master keeps the number of its first entry, the one search and the
+    // editors find first.
+    QHash<QString, QString> known;
+    {
+        const QStringList master_lines = decode_text(master_bytes).split(u'\n');
+        for (auto it = master_lines.crbegin(); it != master_lines.crend(); ++it) {
+            QString l = *it;
+            if (l.endsWith(u'\r')) l.chop(1);
+            if (const auto e = parse_entry(l); e && !e->sound_number.isEmpty())
+                known.insert(pair_key(e->word, e->translation), e->sound_number);
+        }
+    }
+
+    int next = kFirstNewNumber;
+    const bool counter_exists = file_exists(counter_path);
+    if (counter_exists) {
+        const auto line = read_first_line(counter_path);
+        bool ok = false;
+        next = line ? line->trimmed().toInt(&ok) : -1;
+        if (!line) {
+            r.message = QStringLiteral("Could not read the file %1.").arg(counter_path);
+            return r;
+        }
+        if (!ok || next < 0) {
+            r.message = QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds "
+                                       "the next free number, for example 70000.")
+                            .arg(counter_path);
+            return r;
+        }
+    }
+
+    QStringList list_lines, master_added;
+    list_lines.reserve(qsizetype(pairs.size()));
+    int number = next;
+    for (const WordPair& p : pairs) {
+        const QString key = pair_key(p.word, p.translation);
+        QString sound = known.value(key);
+        if (sound.isEmpty()) {
+            if (number > kLastSoundNumber) {
+                r.message = QStringLiteral("Only %1 sound numbers up to 99999 are still free in this language, too few "
+                                           "for the new words of this file. Nothing was imported.")
+                                .arg(std::max(0, kLastSoundNumber - next + 1));
+                return r;
+            }
+            sound = QStringLiteral("%1").arg(number++, 5, 10, QChar(u'0'));
+            known.insert(key, sound);
+            master_added << format_entry(p.word, p.translation, sound);
+            ++r.added;
+        } else {
+            ++r.reused;
+        }
+        list_lines << format_entry(p.word, p.translation, sound);
+    }
+
+    QString error;
+    // Advanced first, as an added pair advances it: a number taken is never handed out again.
+    if (r.added > 0 && !write_lines(counter_path, {u' ' + QString::number(number) + u' '}, &error)) {
+        r.message = error;
+        return r;
+    }
+    if (!write_lines(list_path, list_lines, &error)) {
+        r.message = error;
+        return r;
+    }
+    if (r.added > 0 && !write_bytes(master_path, with_lines_added(master_bytes, master_added), &error)) {
+        QFile::remove(list_path);
+        r.message = error + QStringLiteral("\r\nThe new list was removed again; the master list is unchanged.");
+        return r;
+    }
+    r.ok = true;
+    r.message = QStringLiteral("%1 imported into the new list %2.")
+                    .arg(plural(int(pairs.size()), "word pair was", "word pairs were"), list_name);
+    if (r.reused > 0)
+        r.message += u' ' + plural(r.reused, "of them was", "of them were") +
+                     QStringLiteral(" already in the language and kept its sound number.");
+    return r;
+}
+
+ExportFormat export_format_for(const QString& path) {
+    return path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive) ? ExportFormat::Kvtml : ExportFormat::Tsv;
+}
+
+bool export_word_list(const Qlmod& m, const QString& language, const QString& list, const QString& path,
+                      ExportFormat format, QString* error) {
+    const QString folder = m.languages_folder + language + u'/';
+    const QString list_path = folder + list + QStringLiteral(".txt");
+    const auto lines = read_lines(list_path);
+    if (!lines) {
+        if (error) *error = QStringLiteral("Could not read the file %1.").arg(list_path);
+        return false;
+    }
+    std::vector<WordPair> pairs;
+    for (const QString& l : *lines)
+        if (const auto e = parse_entry(l)) pairs.push_back({e->word, e->translation});
+    if (format == ExportFormat::Tsv) return write_bytes(path, export_tsv(pairs), error);
+    const QString target = read_first_line(folder + QStringLiteral("trans_") + language + QStringLiteral(".dat"))
+                               .value_or(QString())
+                               .trimmed();
+    return write_bytes(path, export_kvtml(pairs, language, target, list), error);
+}
+
+}  // namespace ql
