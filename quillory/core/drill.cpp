@@ -1,6 +1,7 @@
 #include "drill.h"
 
 #include "event_pump.h"
+#include "lrc_captions.h"
 #include "main_view.h"
 #include "mp3_compile.h"
 #include "prompter.h"
@@ -144,6 +145,9 @@ void Drill::run() {
                 view_->set_bottom_text(w.bottom);
             }
             if (m_.mp3_words_pending > 0) {
+                compiled_start_ = compiled_seconds(out_file_path(m_));
+                compiled_caption_ = caption_text(w.top, w.bottom);
+                compiled_recording_ = false;
                 append_word_mark(m_);
                 compiled_word_ = true;
                 if (view_) view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
@@ -223,13 +227,28 @@ bool Drill::wait_for_entries() {
 void Drill::leave_word() {
     if (!compiled_word_) return;
     compiled_word_ = false;
+    if (compiled_recording_) {
+        const QString lrc = caption_path(out_file_path(m_));
+        if (!add_caption(lrc, Caption{compiled_start_, compiled_caption_}) && !caption_failure_reported_) {
+            caption_failure_reported_ = true;
+            m_.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+        }
+    }
     if (m_.mp3_words_pending > 0) --m_.mp3_words_pending;
     ++m_.words_added;
     if (m_.mp3_words_pending == 0 && view_)
         view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
 }
 
-void Drill::play(const QString& sound, const QString& language) { play_word_sound(m_, sound, language); }
+void Drill::play(const QString& sound, const QString& language) {
+    // A compiled word gets a caption only when one of its recordings goes into the file, which is
+    // when playing it would take the installed recording.
+    if (compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty() &&
+        file_exists(installed_sound_path(m_, sound, language)) &&
+        !(m_.include_new_recordings && file_exists(new_sound_path(m_, sound, language))))
+        compiled_recording_ = true;
+    play_word_sound(m_, sound, language);
+}
 
 int Drill::shown_entry() const {
     if (shown_.index < 0 || shown_.index >= m_.shown_count()) return -1;
@@ -353,6 +372,8 @@ void Drill::create_mp3() {
     if (running()) m_.skip_word = kYes;
     const QString out = out_file_path(m_);
     if (QFile::exists(out)) QFile::remove(out);
+    if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));
+    caption_failure_reported_ = false;
     m_.prompter->message(QStringLiteral(
         "When the recording is completed, the flash cards will resume normal mode and begin playing aloud.  When "
         "this finishes, rename out_file.mp3 if you don't want it deleted the next time you use this function."));

@@ -108,6 +108,10 @@ private:
     int runs_ = 0;
     bool compiling_ = false;
     bool compiled_word_ = false;  // the word on screen is being written into out_file.mp3
+    bool compiled_recording_ = false;  // ... and at least one of its recordings went in
+    double compiled_start_ = 0.0;      // where in out_file.mp3 it starts, in seconds
+    QString compiled_caption_;
+    bool caption_failure_reported_ = false;
     Word shown_;                  // the word on screen, as drawn
 };
 

@@ -1,6 +1,8 @@
 #include "mp3_compile.h"
 
 #include "drill.h"
+#include "lrc_captions.h"
+#include "mpeg_frames.h"
 #include "prompter.h"
 #include "text_file.h"
 
@@ -18,12 +20,27 @@ QString word_block_path(const Qlmod& m, int block) {
 
 void append_word_mark(Qlmod& m) { append_file_bytes(m.working_folder + QStringLiteral("beep.mp3"), out_file_path(m)); }
 
+double compiled_seconds(const QString& mp3_path) {
+    QFile f(mp3_path);
+    if (!f.open(QIODevice::ReadOnly)) return 0.0;
+    return mpeg_play_length(f.readAll()).seconds;
+}
+
 namespace {
 
-std::optional<QByteArray> read_clip(const QString& path) {
+struct Clip {
+    QByteArray bytes;  // the file and the CR LF that joins it to the next
+    MpegPlayLength length;
+};
+
+std::optional<Clip> read_clip(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return f.readAll() + QByteArray("\r\n", 2);
+    Clip c;
+    c.bytes = f.readAll();
+    c.length = mpeg_play_length(c.bytes);
+    c.bytes += QByteArray("\r\n", 2);
+    return c;
 }
 
 // One block file, opened on its first append so that a block with nothing to write leaves no file,
@@ -34,25 +51,43 @@ public:
     explicit BlockWriter(const QString& path) : file_(path) {
         if (QFile::exists(path)) QFile::remove(path);
     }
-    void append(const std::optional<QByteArray>& bytes) {
-        if (!bytes || failed_) return;
+    void append(const std::optional<Clip>& clip) {
+        if (!clip || failed_) return;
         if (!file_.isOpen() && !file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
             failed_ = true;
             return;
         }
-        if (file_.write(*bytes) != bytes->size()) failed_ = true;
+        if (file_.write(clip->bytes) != clip->bytes.size()) failed_ = true;
+        // Only the file's very first frame can be a tag that players skip; later ones play.
+        seconds_ += audio_seen_ ? clip->length.seconds_after_other_audio() : clip->length.seconds;
+        if (clip->length.frames > 0 || clip->length.leading_tag_samples > 0) audio_seen_ = true;
     }
+    // The entry about to be appended starts here.
+    void caption(const QString& text) { captions_ << Caption{seconds_, text}; }
     // True when everything appended reached the file.
     bool finish() {
         if (file_.isOpen() && !file_.flush()) failed_ = true;
+        const bool written = file_.isOpen() && !failed_;
         file_.close();
+        const QString lrc = caption_path(file_.fileName());
+        if (written && !captions_.isEmpty()) {
+            if (!write_captions(lrc, captions_)) caption_failed_ = true;
+        } else if (QFile::exists(lrc)) {
+            // The old track would caption a file that is gone or only partly written.
+            QFile::remove(lrc);
+        }
         return !failed_;
     }
     QString path() const { return file_.fileName(); }
+    bool caption_failed() const { return caption_failed_; }
 
 private:
     QFile file_;
     bool failed_ = false;
+    bool caption_failed_ = false;
+    bool audio_seen_ = false;
+    double seconds_ = 0.0;
+    QList<Caption> captions_;
 };
 
 }  // namespace
@@ -63,6 +98,7 @@ WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
     const QStringList sounds = m.shown_sound_numbers;
     const QString language = m.current_language;
     const QString target_language = m.target_language;
+    const QStringList words = m.shown_words, translations = m.shown_translations;
     const int n = m.shown_count();
     QStringList translation_sounds;
     translation_sounds.reserve(n);
@@ -70,7 +106,7 @@ WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
 
     const auto silence_clip = read_clip(m.working_folder + QStringLiteral("silence.mp3"));
     const auto beep_clip = read_clip(m.working_folder + QStringLiteral("beep.mp3"));
-    auto recording = [&](const QString& s, const QString& lang) -> std::optional<QByteArray> {
+    auto recording = [&](const QString& s, const QString& lang) -> std::optional<Clip> {
         if (s.isEmpty()) return std::nullopt;
         return read_clip(installed_sound_path(m, s, lang));
     };
@@ -83,6 +119,7 @@ WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
             ++result.files_completed;
         else
             result.failed_files << block->path();
+        if (block->caption_failed()) result.failed_files << caption_path(block->path());
         block.reset();
     };
     for (int i = 0; i < n; ++i) {
@@ -93,6 +130,7 @@ WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
         }
         const auto word = recording(sounds[i], language);
         const auto translation = recording(translation_sounds[i], target_language);
+        if ((word || translation) && repeats > 0) block->caption(caption_text(words[i], translations[i]));
         for (int r = 0; r < repeats; ++r) {
             block->append(translation);
             block->append(word);

@@ -15,6 +15,9 @@ QString word_block_path(const Qlmod& m, int block);  // block from 1: 100words<b
 // Marks the start of a compiled word of the drill (a beep).
 void append_word_mark(Qlmod& m);
 
+// Playing time of a compiled file as it stands, from its frame headers; 0 when it is missing.
+double compiled_seconds(const QString& mp3_path);
+
 struct WordBlocksResult {
     int files_completed = 0;     // block files written without a write error
     QStringList failed_files;    // block files that could not be written whole
@@ -22,7 +25,8 @@ struct WordBlocksResult {
 
 // Writes every shown entry, in list order, into blocks of 100: per entry `repeats` times the
 // translation's recording, the word's recording and `silence` silence clips, then one beep. Missing
-// recordings add nothing. `progress(done, total)` is called every ten entries so the caller can
+// recordings add nothing. Beside each block goes its caption track (100words<block>.lrc), one line
+// per entry whose recordings went in, replaced together with the block. `progress(done, total)` is called every ten entries so the caller can
 // repaint. The entries are read once at the start: a list reloaded meanwhile does not change the run.
 WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
                                    const std::function<void(int done, int total)>& progress = {});
