@@ -85,6 +85,13 @@ bool use_bmi() { return false; }
 #ifdef KORVEX_TEST_HOOKS
 }  // namespace
 namespace testing {
+bool portable_kernels_forced() {
+#if KX_HAVE_BMI
+    return g_force_portable.load(std::memory_order_relaxed);
+#else
+    return false;
+#endif
+}
 bool force_portable_kernels(bool on) {
 #if KX_HAVE_BMI
     g_force_portable.store(on, std::memory_order_relaxed);

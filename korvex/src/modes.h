@@ -33,9 +33,11 @@ size_t base64_read(uint8_t* out, size_t capacity, const char* s);
 
 #ifdef KORVEX_TEST_HOOKS
 namespace testing {
-// Makes the mode loops take the portable path even where a faster one is
-// available, so tests cover both; false when there is no other path.
+// Makes the Blowfish mode loops and the PC1 loop take the portable path even
+// where a faster one is available, so tests cover both; false when there is
+// no other path.
 bool force_portable_kernels(bool on);
+bool portable_kernels_forced();
 }  // namespace testing
 #endif
 

@@ -31,18 +31,6 @@ Case random_case(std::mt19937& rng, size_t n) {
 
 bool whole_blocks(int mode, size_t n) { return mode >= 2 || n % 8 == 0; }
 
-// Runs body with the processor's fastest mode loops and again, where there
-// are others, with the portable ones.
-template <typename Body>
-void on_every_kernel(Body body) {
-    body();
-    if (korvex::testing::force_portable_kernels(true)) {
-        SCOPED_TRACE("portable mode loops");
-        body();
-        korvex::testing::force_portable_kernels(false);
-    }
-}
-
 TEST(AgainstOpenSsl, ByteExportsEveryMode) {
     on_every_kernel([] {
         std::mt19937 rng(11);

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "modes.h"
+
 namespace kxtest {
 
 using Bytes = std::vector<uint8_t>;
@@ -38,5 +42,17 @@ bool file_exists(const std::string& path);
 Bytes openssl_bf(int mode, const Bytes& key, const Bytes& iv, const Bytes& data, bool encipher);
 Bytes pkcs5_pad(const Bytes& data);
 Bytes openssl_rc4(const Bytes& key, const Bytes& data);
+
+// Runs body with the processor's fastest cipher loops and again, where there
+// are others, with the portable ones.
+template <typename Body>
+void on_every_kernel(Body body) {
+    body();
+    if (korvex::testing::force_portable_kernels(true)) {
+        SCOPED_TRACE("portable cipher loops");
+        body();
+        korvex::testing::force_portable_kernels(false);
+    }
+}
 
 }  // namespace kxtest
