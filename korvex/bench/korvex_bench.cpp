@@ -1,5 +1,6 @@
 // Throughput of korvex against OpenSSL's EVP ciphers measured in the same
-// run on the same machine, printed as ratios (above 1 means korvex is faster).
+// run on the same machine, printed as ratios (above 1 means korvex is faster),
+// each the median over alternating trials, with the load average beside it.
 //
 //   korvex_bench [--quick]
 //
@@ -20,6 +21,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <time.h>
 #include <vector>
 
 #include "korvex.h"
@@ -29,30 +31,68 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr size_t kBuf = 16384;
 
-double seconds(const std::function<void()>& f) {
-    const auto t0 = Clock::now();
-    f();
-    return std::chrono::duration<double>(Clock::now() - t0).count();
+// In-process cases count this thread's processor time: a trial that loses
+// the core to a neighbour half-way is then not charged for the wait. The file
+// case runs a separate program and counts the wall clock.
+enum class Timing { kThreadCpu, kWall };
+
+double now(Timing timing) {
+    if (timing == Timing::kWall) return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
 
-// Many short trials, alternating between the two sides, keeping the fastest
-// of each: on a shared machine a busy neighbour slows single trials, and the
-// minimum is what each side can do when it has the core.
+double seconds(const std::function<void()>& f, Timing timing) {
+    const double t0 = now(timing);
+    f();
+    return now(timing) - t0;
+}
+
+// The 1-minute load average, printed beside every figure: on a shared
+// machine it says how much the figure can be trusted.
+double load_average() {
+    double load = -1;
+    if (FILE* f = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(f, "%lf", &load) != 1) load = -1;
+        std::fclose(f);
+    }
+    return load;
+}
+
+double quantile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    const double pos = q * double(v.size() - 1);
+    const size_t lo = size_t(pos);
+    const size_t hi = std::min(lo + 1, v.size() - 1);
+    return v[lo] + (v[hi] - v[lo]) * (pos - double(lo));
+}
+
+// Trials in pairs, one run of each side back to back, the order swapped
+// from pair to pair; each pair gives a ratio measured under the same
+// conditions, and the median ratio leaves out the pairs a busy neighbour
+// spoiled on either side. The quartiles show how far the pairs spread.
 void compare(const char* name, const char* target, size_t total, const std::function<void()>& ours,
-             const std::function<void()>& theirs, int trials) {
-    double best_ours = 1e9, best_theirs = 1e9;
+             const std::function<void()>& theirs, int trials, Timing timing = Timing::kThreadCpu) {
+    std::vector<double> ratios, ours_s, theirs_s;
     for (int r = 0; r < trials; ++r) {
+        double a, b;
         if (r % 2 == 0) {
-            best_theirs = std::min(best_theirs, seconds(theirs));
-            best_ours = std::min(best_ours, seconds(ours));
+            b = seconds(theirs, timing);
+            a = seconds(ours, timing);
         } else {
-            best_ours = std::min(best_ours, seconds(ours));
-            best_theirs = std::min(best_theirs, seconds(theirs));
+            a = seconds(ours, timing);
+            b = seconds(theirs, timing);
         }
+        ratios.push_back(b / a);
+        ours_s.push_back(a);
+        theirs_s.push_back(b);
     }
     const double mib = double(total) / (1024.0 * 1024.0);
-    std::printf("%-24s korvex %7.1f MiB/s  openssl %7.1f MiB/s  ratio %5.2fx  (target %s)\n", name,
-                mib / best_ours, mib / best_theirs, best_theirs / best_ours, target);
+    std::printf("%-24s korvex %7.1f MiB/s  openssl %7.1f MiB/s  ratio %5.2fx [%.2f-%.2f]  (target %s)  load %.2f\n",
+                name, mib / quantile(ours_s, 0.5), mib / quantile(theirs_s, 0.5), quantile(ratios, 0.5),
+                quantile(ratios, 0.25), quantile(ratios, 0.75), target, load_average());
+    std::fflush(stdout);
 }
 
 const EVP_CIPHER* bf_cipher(const char* mode) {
@@ -83,8 +123,11 @@ int main(int argc, char** argv) {
     for (auto& b : iv) b = uint8_t(rng());
     for (auto& b : buf) b = uint8_t(rng());
 
-    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, fastest of %d trials\n",
-                OpenSSL_version(OPENSSL_VERSION), buffers, rounds);
+    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, median of %d alternating trials\n"
+                "(speeds: medians of thread CPU time, the file case of wall time; ratio: median of the\n"
+                " pairs' ratios [quartiles]; load: 1-minute load average when the case ended)\n"
+                "load average at start %.2f\n",
+                OpenSSL_version(OPENSSL_VERSION), buffers, rounds, load_average());
     struct Row { const char* label; const char* mode; int encipher; const char* target; };
     const Row rows[] = {
         {"Blowfish CBC encipher", "CBC", 1, ">= 1.10"},
@@ -155,7 +198,7 @@ int main(int argc, char** argv) {
     int file_rc = 0, cmd_rc = 0;
     compare("BLF_File vs openssl enc", ">= 1.00", file_size,
             [&] { file_rc = BLF_File(ours.c_str(), plain.c_str(), key.data(), key.size(), -1, "CBC", iv.data()); },
-            [&] { cmd_rc = std::system(command.c_str()); }, quick ? 2 : 6);
+            [&] { cmd_rc = std::system(command.c_str()); }, quick ? 3 : 7, Timing::kWall);
     const bool same = file_rc == 0 && cmd_rc == 0 && slurp(ours) == slurp(theirs);
     std::printf("file outputs %s (BLF_File %d, openssl %d)\n", same ? "identical" : "DIFFER", file_rc, cmd_rc);
     std::remove(plain.c_str());
