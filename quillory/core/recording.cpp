@@ -47,7 +47,8 @@ QString kept_take_path(const QString& str_path) {
 }
 
 TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float seconds, short channels,
-                        short bytes_per_sample, bool keep_silence) {
+                        short bytes_per_sample, bool keep_silence,
+                        const std::function<void(const QByteArray&)>& on_take) {
     if (!m.audio) return TakeResult::Failed;
     AudioEngine& audio = *m.audio;
     const int n = take_length_samples(rate, seconds);
@@ -95,6 +96,7 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
     if (first < b && p2) std::memcpy(take.data() + first, p2, size_t(std::min<qsizetype>(b - first, l2)));
     if (!audio.sample_unlock(sample, p1, p2, l1, l2)) audio_failure(m, "Sample Unlock Error: ");
 
+    if (on_take) on_take(take);
     return store_take(m, str_path, std::move(take), keep_silence);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace ql {
 
@@ -34,9 +35,11 @@ QString prepare_new_recording(Qlmod& m, const QString& sound_number);
 
 // One take of `seconds` from the default capture device, stored enciphered at `str_path`. The
 // recording stops early when stop_playing turns "yes"; what was recorded up to then is stored.
-// With `keep_silence` the take is stored whole, otherwise its silent ends are cut off.
+// With `keep_silence` the take is stored whole, otherwise its silent ends are cut off. `on_take`, when
+// given, sees the recorded samples before they are stored; it cannot change what is stored.
 TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float seconds, short channels,
-                        short bytes_per_sample, bool keep_silence);
+                        short bytes_per_sample, bool keep_silence,
+                        const std::function<void(const QByteArray& take)>& on_take = {});
 
 // The storing half of a take: trims (unless `keep_silence`), writes the raw .tmp file, enciphers
 // it into `str_path` and removes the .tmp. A failed encipher keeps the raw samples in a .raw file

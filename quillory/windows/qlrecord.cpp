@@ -5,6 +5,7 @@
 #include "core/prompter.h"
 #include "core/qlmod.h"
 #include "edit_list.h"
+#include "take_wave.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -211,6 +212,7 @@ void QlRecord::build_controls() {
     auto* prompt_row = new QHBoxLayout;
     prompt_row->addWidget(Check1);
     prompt_row->addWidget(countdown, 1);
+    take_panel = named(new TakePanel(this), "take_panel");
 
     auto* edit_buttons = new QGridLayout;
     edit_buttons->addWidget(save_text, 0, 0);
@@ -223,6 +225,7 @@ void QlRecord::build_controls() {
     auto* right = new QVBoxLayout;
     right->addLayout(headings, 1);
     right->addLayout(prompt_row);
+    right->addWidget(take_panel);
     right->addWidget(left_word);
     right->addWidget(right_word);
     right->addLayout(edit_buttons);

@@ -14,6 +14,7 @@ namespace ql {
 
 struct Qlmod;
 class EditList;
+class TakePanel;
 
 // The record-and-edit window: the chosen list (or the main window's selected word) split into words
 // with and without a recording, the selected pair in two editable boxes, and the file edits, the
@@ -60,6 +61,8 @@ public:
     QCheckBox* Check1 = nullptr;
     QLineEdit *left_word = nullptr, *right_word = nullptr;
     QLabel* Label4 = nullptr;
+    // The last take of a run: its waveform and what its check noticed.
+    TakePanel* take_panel = nullptr;
     QPushButton *save_text = nullptr, *add_word = nullptr, *delete_word = nullptr, *refresh_lists = nullptr,
                 *exit_button = nullptr, *Command1 = nullptr;
 

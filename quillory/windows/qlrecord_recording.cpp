@@ -1,4 +1,5 @@
 #include "qlrecord.h"
+#include "take_wave.h"
 
 #include "core/packaging.h"
 #include "core/prompter.h"
@@ -193,7 +194,12 @@ void QlRecord::record_words() {
         const QString path = prepare_new_recording(m, m.current_sound_number);
         if (m.record_seconds == 0.0f) m.record_seconds = kDefaultTakeSeconds;
         const bool keep_silence = Check1->isChecked();
-        record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence);
+        // The take is checked and drawn as it is stored; nothing here waits or asks.
+        QPointer<TakePanel> panel(take_panel);
+        record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
+                     [&](const QByteArray& take) {
+                         if (panel) panel->show_take(take, kTakeRate, !keep_silence);
+                     });
         if (!self) break;
 
         set_colours(kOrange);

@@ -1,0 +1,87 @@
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_audio.h"
+#include "support/fake_main_view.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+#include "support/recording_oracle.h"
+#include "windows/qlrecord.h"
+#include "windows/take_wave.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+class TakeCheckRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m.prompter = &prompter;
+        m.pump = &pump;
+        m.audio = &audio;
+        m.main_view = &main;
+        t.attach(m);
+        m.current_language = QStringLiteral("spanish");
+        m.current_list = QStringLiteral("numeros");
+        m.master_file = t.path("languages/spanish/master_spanish.txt");
+        m.unknown_file = t.path("users/ann/spanish/numeros-u.txt");
+        m.known_file = t.path("users/ann/spanish/numeros-k.txt");
+        m.record_single_word = QStringLiteral("no");
+        const QStringList lines{"uno|one|70000", "dos|two|70001"};
+        t.write_lines("languages/spanish/numeros.txt", lines);
+        t.write_lines("languages/spanish/master_spanish.txt", lines);
+        window = new QlRecord(m);
+        window->load();
+        window->span_list_wo->setCurrentRow(0);
+        m.chosen_list = QStringLiteral("without sounds");
+    }
+    void TearDown() override { delete window.data(); }
+
+    // One single take of a second with the microphone giving `level` from 0.1 s to 0.55 s.
+    void take(short level) {
+        audio.microphone.assign(22050 * 2, 0);
+        for (size_t k = 2205; k < 12000; ++k) audio.microphone[k] = short((k / 40) % 2 ? level : -level - (level == 32767));
+        window->span_list_wo->setCurrentRow(0);
+        QTest::mouseClick(window->findChild<QPushButton*>("one_single"), Qt::LeftButton);
+    }
+    QString note() const { return window->take_panel->findChild<QLabel*>("take_note")->text(); }
+
+    DataTree t;
+    Qlmod m;
+    FakePrompter prompter;
+    FakePump pump;
+    FakeAudio audio{&pump};
+    FakeMainView main;
+    QPointer<QlRecord> window;
+};
+
+}  // namespace
+
+// Each take is checked as it is stored and the note stays beside it until the next take; the run
+// asks nothing and stores the take either way.
+TEST_F(TakeCheckRun, EveryTakeIsNotedAndDrawnWithoutStoppingTheRun) {
+    auto* wave = window->take_panel->findChild<TakeWave*>("take_wave");
+    ASSERT_NE(wave, nullptr);
+    EXPECT_FALSE(wave->has_take());
+
+    take(32767);  // a square wave at full scale
+    EXPECT_EQ(note(), u"Clipped");
+    EXPECT_EQ(window->take_panel->findChild<QLabel*>("take_note")->accessibleName(), u"Clipped");
+    EXPECT_TRUE(wave->has_take());
+    EXPECT_TRUE(wave->accessibleDescription().startsWith("0.95 s recorded, 0.4")) << wave->accessibleDescription().toStdString();
+
+    take(0);
+    EXPECT_EQ(note(), u"Too quiet, Very short");
+    EXPECT_TRUE(t.exists("languages/spanish/new_str/70/70000.str"));
+
+    take(12000);
+    EXPECT_EQ(note(), u"");
+    EXPECT_TRUE(prompter.shown().empty());
+}

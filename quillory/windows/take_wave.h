@@ -1,0 +1,54 @@
+#pragma once
+#include "core/silence_trim.h"
+
+#include <QByteArray>
+#include <QWidget>
+
+class QLabel;
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace ql {
+
+// The waveform of the last take, with the stretches that silence trimming cut away shaded, so that
+// a contributor sees at a glance whether the word was kept whole.
+class TakeWave : public QWidget {
+    Q_OBJECT
+public:
+    explicit TakeWave(QWidget* parent = nullptr);
+
+    // A take of 16-bit little-endian mono samples at `rate`; `kept` is the stretch of bytes that is
+    // stored, or std::nullopt when the whole take is.
+    void show_take(const QByteArray& take, int rate, std::optional<TrimBounds> kept);
+    void clear();
+    bool has_take() const { return samples_ > 0; }
+
+    QSize sizeHint() const override { return {400, 60}; }
+    QSize minimumSizeHint() const override { return {80, 30}; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    // Lowest and highest sample of each stretch; a long take is drawn from this, not from every sample.
+    std::vector<std::pair<qint16, qint16>> envelope_;
+    qsizetype samples_ = 0;
+    qsizetype kept_first_ = 0, kept_last_ = 0;  // samples
+    bool trimmed_ = false;
+};
+
+// The last take as the record-and-edit window shows it: its waveform and, beside it, what the take
+// check noticed ("Too quiet", "Clipped", "Very short"; nothing when the take is fine).
+class TakePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TakePanel(QWidget* parent = nullptr);
+    // A take as recorded, before it is stored; `trimmed` when silence trimming cuts it.
+    void show_take(const QByteArray& take, int rate, bool trimmed);
+
+    TakeWave* wave = nullptr;    // objectName "take_wave"
+    QLabel* note = nullptr;      // objectName "take_note"
+};
+
+}  // namespace ql
