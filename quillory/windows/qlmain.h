@@ -20,7 +20,8 @@ namespace ql {
 //   qlmain.cpp        start-up, the list and column clicks, known-word moves, the opener buttons;
 //   qlmain_texts.cpp  search boxes, the text views (print_list, show_test_results) and the menus'
 //                     instruction and help texts;
-//   qlmain_admin.cpp  adding a language and adding a list.
+//   qlmain_admin.cpp  adding a language and adding a list;
+//   qlmain_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
 // Code in the last two files may use the protected members below: the shared state m_, the
 // openers, every control, and the helpers list_languages() / select_row() / hide_for().
 //
@@ -75,8 +76,19 @@ public:
     void on_new_language();
     void on_add_list();
 
+    // Defined in qlmain_import.cpp. The *_file forms take the path the menu items ask for.
+    void on_import_word_list();
+    void on_export_word_list();
+    void import_word_list_file(const QString& path);
+    void export_word_list_file(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // The list the export menu item writes out: the current list when it belongs to the current
+    // language, else empty.
+    QString exportable_list() const;
 
     // Asks the first name until it is one that can name a folder; Cancel gives the empty name.
     void ask_student_name();

@@ -1,0 +1,121 @@
+// Word lists brought from other tutors (File menu, or a file dropped on the window) and taken out again.
+#include "qlmain.h"
+
+#include "core/list_import.h"
+#include "core/prompter.h"
+#include "core/text_file.h"
+#include "windows/import_dialog.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMimeData>
+
+namespace ql {
+
+namespace {
+
+const QString kImportFilter = QStringLiteral("Word lists (*.txt *.tsv *.csv *.kvtml);;All files (*)");
+const QString kTsvFilter = QStringLiteral("Tab-separated text for card tutors (*.txt)");
+const QString kKvtmlFilter = QStringLiteral("KVTML vocabulary document (*.kvtml)");
+
+QString dropped_file(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return QString();
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) return url.toLocalFile();
+    return QString();
+}
+
+}  // namespace
+
+void QlMain::on_import_word_list() {
+    if (m_.current_language.isEmpty()) {
+        m_.prompter->message(QStringLiteral("First select a language."));
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Word List"), QString(), kImportFilter);
+    if (!path.isEmpty()) import_word_list_file(path);
+}
+
+void QlMain::import_word_list_file(const QString& path) {
+    const QString language = m_.current_language;
+    if (language.isEmpty()) {
+        m_.prompter->message(QStringLiteral("First select a language."));
+        return;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        m_.prompter->message(QStringLiteral("The file %1 could not be read: %2").arg(path, f.errorString()));
+        return;
+    }
+    const QByteArray bytes = f.readAll();
+    WordTable table = parse_word_file(bytes, QFileInfo(path).fileName());
+    if (!table.error.isEmpty()) {
+        m_.prompter->message(QStringLiteral("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
+        return;
+    }
+    ImportDialog preview(m_, language, m_.target_language, path, bytes, std::move(table), this);
+    if (preview.exec() != QDialog::Accepted) return;
+    const ImportOutcome r = import_word_pairs(m_, language, preview.list_name(), preview.pairs().pairs);
+    m_.prompter->message(r.message);
+    if (!r.ok) return;
+    // The new list shows among the others, chosen, as a click on it would show it.
+    choose_language(language);
+    const auto found = lists_list_->findItems(r.list_name, Qt::MatchExactly);
+    if (!found.isEmpty()) select_row(lists_list_, lists_list_->row(found.first()));
+}
+
+void QlMain::on_export_word_list() {
+    const QString list = exportable_list();
+    if (list.isEmpty()) {
+        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        return;
+    }
+    QString filter = kTsvFilter;
+    // Offered beside the user's own files, not among the program's data.
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Word List"),
+                                                QDir::homePath() + u'/' + list + QStringLiteral(".txt"),
+                                                kTsvFilter + QStringLiteral(";;") + kKvtmlFilter, &filter);
+    if (path.isEmpty()) return;
+    if (filter == kKvtmlFilter && !path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+        path += QStringLiteral(".kvtml");
+    export_word_list_file(path);
+}
+
+QString QlMain::exportable_list() const {
+    if (m_.current_language.isEmpty() || m_.current_list.isEmpty()) return QString();
+    // A list chosen in another language stays current after a language click; it is not this one's.
+    const QString path = m_.languages_folder + m_.current_language + u'/' + m_.current_list + QStringLiteral(".txt");
+    return file_exists(path) ? m_.current_list : QString();
+}
+
+void QlMain::export_word_list_file(const QString& path) {
+    const QString list = exportable_list();
+    if (list.isEmpty()) {
+        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        return;
+    }
+    QString error;
+    if (!export_word_list(m_, m_.current_language, list, path, export_format_for(path), &error)) {
+        m_.prompter->message(error);
+        return;
+    }
+    m_.prompter->message(QStringLiteral("The list %1 was exported to %2.").arg(list, path));
+}
+
+void QlMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void QlMain::dropEvent(QDropEvent* event) {
+    const QString path = dropped_file(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    import_word_list_file(path);
+}
+
+}  // namespace ql
