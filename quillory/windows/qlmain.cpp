@@ -303,7 +303,6 @@ void QlMain::build_menus() {
     file->setObjectName(QStringLiteral("mnu_file"));
     add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &QlMain::on_import_word_list);
     add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &QlMain::on_export_word_list);
-    file->addSeparator();
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QlMain::exit_program);
     QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));

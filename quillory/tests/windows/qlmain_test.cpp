@@ -161,6 +161,7 @@ TEST_F(MainWindow, EveryControlHasItsNameAndCaption) {
         for (QAction* a : top->menu()->actions()) menu[a->text()] = a->shortcut().toString();
     }
     const std::map<QString, QString> expected = {{"&File", ""},         {"E&xit", "Ctrl+X"},
+                                                 {"&Import Word List...", ""}, {"&Export Word List...", ""},
                                                  {"&Instructions", ""},  {"Instructions", "Ctrl+S"},
                                                  {"&Help", ""},          {"Hel&p", ""},
                                                  {"&Troubleshooting", "Ctrl+T"}, {"&About", "Ctrl+A"}};
