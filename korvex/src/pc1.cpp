@@ -112,8 +112,6 @@ void pc1_groups_portable(Pc1State* st, uint8_t* out, const uint8_t* in, size_t g
 // separate zero-extensions; adding the low bytes only (addb) keeps the upper
 // bits of registers that hold values below 256 clear, so the sums serve as
 // indices directly and the step from one j to the next is a single addition.
-// The next group's first cell is loaded during the last step, before its
-// swap, so no group starts by waiting for the previous group's stores.
 #define KX_STR2(x) #x
 #define KX_STR(x) KX_STR2(x)
 // One step: X holds S[i], NX receives S[i + 1]; KS puts the key-stream byte
@@ -135,24 +133,32 @@ void pc1_groups_portable(Pc1State* st, uint8_t* out, const uint8_t* in, size_t g
     "movzbl (%[S],%[y],4), %k[t]\n\t"                    \
     "shlq $" #shift ", %[t]\n\t"                         \
     "orq %[t], %[ks]\n\t"
+// The last step advances g to the next group (wrapping past S[255]) and
+// loads that group's first cell before its own S[j] is stored. S[i] is
+// stored before S[j], while g still names this group; when i equals j both
+// stores write the same value, so their order does not matter.
 #define KX_LAST(X, NX)                                   \
     "addb %b[" X "], %b[j]\n\t"                          \
     "movl (%[S],%[j],4), %k[y]\n\t"                      \
-    "leal 8(%[g]), %k[gn]\n\t"                           \
-    "movzbl %b[gn], %k[gn]\n\t"                          \
-    "movl (%[S],%[gn],4), %k[" NX "]\n\t"                \
-    "movl %k[" X "], (%[S],%[j],4)\n\t"                  \
     "movl %k[y], 28(%[S],%[g],4)\n\t"                    \
+    "addb $8, %b[g]\n\t"                                 \
+    "movl (%[S],%[g],4), %k[" NX "]\n\t"                 \
+    "movl %k[" X "], (%[S],%[j],4)\n\t"                  \
     "addb %b[" X "], %b[y]\n\t"                          \
     KX_KS(56)                                            \
-    "cmpl %k[gn], %k[j]\n\t"                             \
+    "cmpl %k[g], %k[j]\n\t"                              \
     "jne 1f\n\t"                                         \
     "movl %k[" X "], %k[" NX "]\n"                       \
     "1:\n\t"
 
+// in and out point past the groups and idx counts up from minus their
+// length to zero, so the loop's own bookkeeping is one addition.
 void pc1_groups_x86(Pc1State* st, uint8_t* out, const uint8_t* in, size_t groups) {
     uint32_t* S = st->S;
-    uint64_t g = (st->i + 1) & 255, j = st->j, x0 = S[g], x1, y, t, ks, gn;
+    uint64_t g = (st->i + 1) & 255, j = st->j, x0 = S[g], x1, y, t, ks;
+    const uint8_t* in_end = in + 8 * groups;
+    uint8_t* out_end = out + 8 * groups;
+    int64_t idx = -int64_t(8 * groups);
     __asm__ volatile(
         "2:\n\t"
         KX_STEP(0, "x0", "x1", "movzbl (%[S],%[y],4), %k[ks]\n\t")
@@ -163,16 +169,13 @@ void pc1_groups_x86(Pc1State* st, uint8_t* out, const uint8_t* in, size_t groups
         KX_STEP(5, "x1", "x0", KX_KS(40))
         KX_STEP(6, "x0", "x1", KX_KS(48))
         KX_LAST("x1", "x0")
-        "xorq (%[in]), %[ks]\n\t"
-        "movq %[ks], (%[out])\n\t"
-        "addq $8, %[in]\n\t"
-        "addq $8, %[out]\n\t"
-        "movl %k[gn], %k[g]\n\t"
-        "decq %[n]\n\t"
+        "xorq (%[in],%[idx]), %[ks]\n\t"
+        "movq %[ks], (%[out],%[idx])\n\t"
+        "addq $8, %[idx]\n\t"
         "jnz 2b\n\t"
-        : [g] "+r"(g), [j] "+r"(j), [in] "+r"(in), [out] "+r"(out), [n] "+r"(groups), [x0] "+r"(x0),
-          [x1] "=&r"(x1), [y] "=&r"(y), [t] "=&r"(t), [ks] "=&r"(ks), [gn] "=&r"(gn)
-        : [S] "r"(S)
+        : [g] "+r"(g), [j] "+r"(j), [idx] "+r"(idx), [x0] "+r"(x0), [x1] "=&r"(x1), [y] "=&r"(y),
+          [t] "=&r"(t), [ks] "=&r"(ks)
+        : [S] "r"(S), [in] "r"(in_end), [out] "r"(out_end)
         : "cc", "memory");
     st->i = uint32_t(g - 1) & 255;
     st->j = uint32_t(j);
