@@ -73,10 +73,13 @@ bool move_word(Qlmod& m, const QString& destination, const QString& source, int 
     if (at < 0) return false;
     kept.removeAt(at);
 
-    // Destination first: if anything fails between the two writes the word is in both files, never
-    // in neither.
+    // Both files change together or neither does. The append goes in before the source is replaced,
+    // so that a process killed between the two leaves the word in both files, never in neither.
+    FileChanges changes;
+    changes.rewrite_lines(source, kept);
+    changes.append_lines(destination, {moved_line});
     QString error;
-    if (!append_lines(destination, {moved_line}, &error) || !write_lines(source, kept, &error)) {
+    if (!changes.apply(&error)) {
         report(m, error);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "text_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace ql {
@@ -72,8 +73,9 @@ bool add_language(Qlmod& m) {
                        "and numbers, but not spaces."));
     const QString language = answer.value_or(QString()).toLower();
     if (language.isEmpty()) return false;
-    if (!is_safe_path_name(language)) {
-        m.prompter->message(unsafe_name_message(QStringLiteral("language name")));
+    // The longest file named after the language alone is its change log, "changes_<language>.dat".
+    if (const QString refusal = path_name_refusal(language, QStringLiteral("language name"), 12); !refusal.isEmpty()) {
+        m.prompter->message(refusal);
         return false;
     }
     const QString folder = m.languages_folder + language;
@@ -94,8 +96,11 @@ bool add_language(Qlmod& m) {
             .value_or(QString())
             .toLower();
     if (target.isEmpty()) return false;
-    if (!is_safe_path_name(target)) {
-        m.prompter->message(unsafe_name_message(QStringLiteral("target language name")));
+    // Both names go into the translation index's name, "trans_index_<language>_<target>.dat".
+    const int index_name_bytes = 17 + int(QFile::encodeName(language).size());
+    if (const QString refusal = path_name_refusal(target, QStringLiteral("target language name"), index_name_bytes);
+        !refusal.isEmpty()) {
+        m.prompter->message(refusal);
         return false;
     }
 
@@ -134,8 +139,9 @@ std::optional<QString> add_word_list(Qlmod& m) {
             .value_or(QString());
     if (name.isEmpty()) return std::nullopt;
     name.replace(u' ', u'_');
-    if (!is_safe_path_name(name)) {
-        m.prompter->message(unsafe_name_message(QStringLiteral("list name")));
+    // A list's name also names the students' "-u.txt" and "-k.txt" files.
+    if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty()) {
+        m.prompter->message(refusal);
         return std::nullopt;
     }
     const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");

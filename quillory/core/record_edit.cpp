@@ -107,18 +107,18 @@ bool add_word2(Qlmod& m, const QString& path, const QString& word, const QString
     return append_lines(path, {format_entry(word, translation, m.new_sound_number)}, error);
 }
 
-bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
-                       QString* error) {
+void queue_replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+                             FileChanges& changes) {
     const QString number = m.current_sound_number;
-    if (number.isEmpty()) return true;
+    if (number.isEmpty()) return;
     auto lines = read_lines(path);
-    if (!lines) return true;
+    if (!lines) return;
     const bool deleting = m.delete_mode == u"yes";
     const bool is_master = path == m.master_file;
     const QString new_line = format_entry(word, translation, number);
 
     QStringList out;
-    QStringList changes;
+    QStringList logged;
     bool matched = false;
     out.reserve(lines->size());
     for (const QString& line : *lines) {
@@ -128,17 +128,23 @@ bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const
         }
         matched = true;
         if (deleting) {
-            if (is_master) changes << QStringLiteral("word_deleted->") + new_line;
+            if (is_master) logged << QStringLiteral("word_deleted->") + new_line;
         } else {
             out << new_line;
-            if (is_master) changes << line + QStringLiteral("->") + new_line;
+            if (is_master) logged << line + QStringLiteral("->") + new_line;
         }
     }
     // A file without the number keeps its bytes exactly as they were.
-    if (!matched) return true;
-    if (!write_lines(path, out, error)) return false;
-    if (!changes.isEmpty() && !append_lines(m.changes_file, changes, error)) return false;
-    return true;
+    if (!matched) return;
+    changes.rewrite_lines(path, out);
+    if (!logged.isEmpty()) changes.append_lines(m.changes_file, logged);
+}
+
+bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+                       QString* error) {
+    FileChanges changes;
+    queue_replace_or_delete(m, path, word, translation, changes);
+    return changes.apply(error);
 }
 
 namespace {
@@ -161,14 +167,15 @@ EditResult save_or_delete(Qlmod& m, const QString& word, const QString& translat
     QStringList files;
     if (m.master_file != m.list_file) files << m.list_file;
     files << m.master_file << m.unknown_file << m.known_file;
-    // Each file is done on its own: one that fails does not keep the others from being updated.
-    for (const QString& f : files) {
-        if (f.isEmpty()) continue;
-        QString error;
-        if (!replace_or_delete(m, f, word, translation, &error)) {
-            r.ok = false;
-            r.messages << error;
-        }
+    // The list, the master, the student's files and the log change together or not at all: a list
+    // saved without its student files would leave them disagreeing.
+    FileChanges changes;
+    for (const QString& f : files)
+        if (!f.isEmpty()) queue_replace_or_delete(m, f, word, translation, changes);
+    QString error;
+    if (!changes.apply(&error)) {
+        r.ok = false;
+        r.messages << error;
     }
     return r;
 }
@@ -203,12 +210,14 @@ EditResult add_word(Qlmod& m, const QString& word, const QString& translation) {
     QStringList files;
     if (m.master_file != m.list_file) files << m.list_file;
     files << m.master_file << m.unknown_file;
-    for (const QString& f : files) {
-        if (f.isEmpty()) continue;
-        if (!add_word2(m, f, word, translation, &error)) {
-            r.ok = false;
-            r.messages << error;
-        }
+    // The number stays taken whatever happens now; the entry goes into all three files or none.
+    const QString line = format_entry(word, translation, m.new_sound_number);
+    FileChanges changes;
+    for (const QString& f : files)
+        if (!f.isEmpty()) changes.append_lines(f, {line});
+    if (!changes.apply(&error)) {
+        r.ok = false;
+        r.messages << error;
     }
     return r;
 }

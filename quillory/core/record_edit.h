@@ -6,6 +6,7 @@
 namespace ql {
 
 struct Qlmod;
+class FileChanges;
 
 // A word list split by whether each entry's word has been recorded yet. Element i of each group is
 // row i of that group's two list boxes.
@@ -49,6 +50,9 @@ bool add_word2(Qlmod& m, const QString& path, const QString& word, const QString
 // read is left alone (true); a failed rewrite leaves the old file whole and returns false.
 bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
                        QString* error);
+// The same change, added to `changes` (with its log line) to be carried out with other files'.
+void queue_replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+                             FileChanges& changes);
 
 // The outcome of a save, an add or a delete: the messages to show, in order. Empty when all went well.
 struct EditResult {

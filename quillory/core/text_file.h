@@ -3,13 +3,24 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <sys/types.h>
+#include <vector>
 
 namespace ql {
 
-// Text files are read as UTF-8 when the bytes are valid UTF-8 (a byte-order mark is skipped) and as
-// Windows-1252 otherwise, with lines ended by CR LF or LF; they are written as UTF-8 with CR LF.
+// ---- character sets ----
+// Files are read as UTF-8 when their bytes are valid UTF-8 (a byte-order mark is skipped) and as
+// Windows-1252 otherwise, with lines ended by CR LF or LF. A file that exists is written back in the
+// set it was read in, so that no file ever mixes two; new files are UTF-8 without a byte-order mark.
+enum class Charset { Utf8, Utf8WithBom, Windows1252 };
+
+Charset detect_charset(const QByteArray& bytes);
 QString decode_text(const QByteArray& bytes);
-QByteArray encode_line(const QString& line);  // the line's bytes followed by CR LF
+// The text's bytes in the given set; std::nullopt when a character has no place in Windows-1252.
+std::optional<QByteArray> encode_text(const QString& text, Charset charset);
+QByteArray encode_line(const QString& line);  // the line's bytes (UTF-8) followed by CR LF
+// The set a file is written in: its own, or UTF-8 when it is missing or empty.
+Charset file_charset(const QString& path);
 
 // All lines of a file (a final line without an ending counts); std::nullopt when it cannot be read.
 std::optional<QStringList> read_lines(const QString& path);
@@ -18,12 +29,59 @@ std::optional<QString> read_first_line(const QString& path);
 // Whole file as text.
 std::optional<QString> read_text(const QString& path);
 
-// Replaces the file atomically with the given lines, each ended by CR LF. On failure the old file
-// is untouched and `error` (when given) says what went wrong.
+// ---- writing ----
+// Changes to one or more files that take effect all together or not at all, as far as a file system
+// allows. Every new content is written to a temporary file beside its target and synced to the disk
+// before any target is touched; then appends go in (each synced; a failed one is cut back to the
+// file's old size) and the temporary files replace their targets one after another. A failure at any
+// step undoes the steps already taken: appends are cut back, replaced files are put back from a kept
+// link to their old content. A process killed at any moment leaves every file old or new, never
+// part-written. Several changes to one path act in the order given.
+class FileChanges {
+public:
+    // The lines, each ended by CR LF, in the file's own character set (UTF-8 when a line does not fit
+    // it, or for a new file).
+    void rewrite_lines(const QString& path, const QStringList& lines);
+    // The text as it stands, in the given set, or in the file's own set when none is given.
+    void rewrite_text(const QString& path, const QString& text, std::optional<Charset> charset = std::nullopt);
+    void rewrite_bytes(const QString& path, const QByteArray& bytes);
+    // Lines, each ended by CR LF, added at the end in the file's own set; the file is made when
+    // missing. When a line does not fit an 8-bit file, the whole file is rewritten as UTF-8 instead.
+    void append_lines(const QString& path, const QStringList& lines);
+
+    bool empty() const { return changes_.empty(); }
+    // Carries the changes out. On failure nothing is left changed (as far as can be undone) and
+    // `error` names the file and the system's reason ("Could not write the file ...: No space left
+    // on device").
+    bool apply(QString* error = nullptr);
+
+private:
+    enum class Kind { Text, Bytes, Append };
+    struct Change {
+        Kind kind;
+        QString path;
+        QString text;
+        QByteArray bytes;
+        std::optional<Charset> charset;
+    };
+    std::vector<Change> changes_;
+};
+
+// One-file forms of the above.
 bool write_lines(const QString& path, const QStringList& lines, QString* error = nullptr);
 bool write_bytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-// Appends lines, each ended by CR LF, creating the file when missing.
 bool append_lines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Every write and sync of this layer goes through the installed device, so that tests can stand in a
+// disk that fills up or fails. The calls behave as write(2) and fsync(2) do, errno included.
+class WriteDevice {
+public:
+    virtual ~WriteDevice() = default;
+    virtual ssize_t write(int fd, const char* data, size_t size);
+    virtual int sync(int fd);
+};
+// nullptr puts the real device back.
+void set_write_device(WriteDevice* device);
 
 bool file_exists(const QString& path);   // a file or a folder
 qint64 file_size(const QString& path);   // -1 when missing
@@ -35,6 +93,11 @@ QStringList folder_entries(const QString& folder);
 // A typed name that becomes part of a path must stay inside its folder.
 bool is_safe_path_name(const QString& name);
 QString unsafe_name_message(const QString& what);
+// File systems hold at most this many bytes in one file or folder name.
+constexpr int kMaxNameBytes = 255;
+// Why a typed name cannot become a file or folder name that adds `extra_bytes` of its own (such as
+// "-k.txt"), or an empty string when it can. `what` names it in the message ("list name").
+QString path_name_refusal(const QString& name, const QString& what, int extra_bytes = 0);
 
 // ---- entries ----
 struct Entry {

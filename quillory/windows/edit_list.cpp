@@ -23,14 +23,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 }  // namespace
 
-QByteArray editor_file_bytes(const QString& text, bool byte_order_mark) {
+QString editor_file_text(const QString& text) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(u'\r', u'\n');
     t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     t += QStringLiteral("\r\n");
-    QByteArray bytes = byte_order_mark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    return bytes + t.toUtf8();
+    return t;
 }
 
 EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), m(model) {
@@ -114,8 +113,13 @@ void EditList::save(bool byte_order_mark) {
     QString text = TextBox1->document()->toRawText();
     text.replace(QChar(QChar::ParagraphSeparator), u'\n');
     text.replace(QChar(QChar::LineSeparator), u'\n');
+    // The plain save keeps the file in its own character set; the Unicode one writes UTF-8 behind a
+    // byte-order mark.
+    FileChanges changes;
+    changes.rewrite_text(edit_target_file, editor_file_text(text),
+                         byte_order_mark ? std::optional(Charset::Utf8WithBom) : std::nullopt);
     QString error;
-    if (!write_bytes(edit_target_file, editor_file_bytes(text, byte_order_mark), &error)) {
+    if (!changes.apply(&error)) {
         // The window stays open so that the typed text is not lost.
         m.prompter->message(error);
         return;
@@ -132,8 +136,10 @@ void EditList::on_exit_without_save() { close(); }
 void EditList::on_start_new_list() {
     const QString name = m.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
     if (name.isEmpty()) return;
-    if (!is_safe_path_name(name)) {
-        m.prompter->message(unsafe_name_message(QStringLiteral("list name")));
+    // A list's name also names the students' "-u.txt" and "-k.txt" files.
+    const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6);
+    if (!refusal.isEmpty()) {
+        m.prompter->message(refusal);
         return;
     }
     const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");

@@ -42,8 +42,8 @@ private:
     Qlmod& m;
 };
 
-// The bytes a save writes for the editor's text: every line ended by CR LF and one more CR LF at
-// the end, UTF-8, optionally behind a byte-order mark.
-QByteArray editor_file_bytes(const QString& text, bool byte_order_mark);
+// The text a save writes for the editor's text: every line ended by CR LF and one more CR LF at the
+// end.
+QString editor_file_text(const QString& text);
 
 }  // namespace ql

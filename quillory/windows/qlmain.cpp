@@ -350,8 +350,9 @@ void QlMain::ask_student_name() {
                                                        "remember which words you have learned."),
                                         QStringLiteral("Student Name"));
         name = answer.value_or(QString());
-        if (is_safe_path_name(name)) break;
-        m_.prompter->message(unsafe_name_message(QStringLiteral("name")));
+        const QString refusal = path_name_refusal(name, QStringLiteral("name"));
+        if (refusal.isEmpty()) break;
+        m_.prompter->message(refusal);
     }
     m_.student_name = name;
     QDir().mkpath(m_.working_folder + QStringLiteral("users"));

@@ -113,8 +113,11 @@ void TestResultsWindow::on_save_and_exit() {
     const QString path = QDir::isAbsolutePath(*answer) ? *answer : m_.working_folder + *answer;
     QString body = text();
     body.replace(u'\n', QStringLiteral("\r\n"));
+    // A file saved over keeps its character set, as every file the program writes does.
+    FileChanges changes;
+    changes.rewrite_text(path, body + QStringLiteral("\r\n"));
     QString error;
-    if (!write_bytes(path, (body + QStringLiteral("\r\n")).toUtf8(), &error)) {
+    if (!changes.apply(&error)) {
         if (m_.prompter) m_.prompter->message(error);
         return;
     }

@@ -325,6 +325,17 @@ TEST_F(RecordWindow, EditorWithoutAListWritesTemporaryAndUnicodeKeepsEveryCharac
     EXPECT_EQ(create_arrays(m, t.path("languages/spanish/temporary.txt")).without_words.value(0), QString::fromUtf8("дом"));
 }
 
+TEST_F(RecordWindow, EditorPlainSaveKeepsAnEightBitListEightBit) {
+    t.write("languages/spanish/colores.txt", "a\xF1il|indigo|70001\r\n");
+    QlRecord* w = open();
+    EditList* e = open_editor(w);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->TextBox1->toPlainText(), QString::fromUtf8("añil|indigo|70001\n"));
+    e->TextBox1->setPlainText(QString::fromUtf8("añil|indigo|70001\nbegoña|name|70002"));
+    QTest::mouseClick(e->save_and_exit, Qt::LeftButton);
+    EXPECT_EQ(t.read("languages/spanish/colores.txt"), QByteArray("a\xF1il|indigo|70001\r\nbego\xF1" "a|name|70002\r\n"));
+}
+
 TEST_F(RecordWindow, EditorIsNotShownForAListThatCannotBeRead) {
     QlRecord* w = open();
     m.current_list = "gone";
