@@ -264,7 +264,10 @@ bool FileChanges::apply(QString* error) {
         Target t;
         t.path = path;
         const QFileInfo info(path);
-        t.native = QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : path);
+        // A link is written through, as QSaveFile does: a dangling one fails rather than turn into a file.
+        t.native = QFile::encodeName(!info.isSymLink() ? path
+                                     : info.exists()   ? info.canonicalFilePath()
+                                                       : info.symLinkTarget());
         struct stat st {};
         if (::stat(t.native.constData(), &st) == 0) {
             t.existed = true;
