@@ -22,59 +22,6 @@ void note(ImportPairs::Skipped& s, int line) {
 
 QString pair_key(const QString& word, const QString& translation) { return word + QChar(0) + translation; }
 
-bool is_utf8(const QByteArray& bytes) {
-    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = d.decode(bytes);  // the decoder runs only when its result is taken
-    return !d.hasError();
-}
-
-// Windows-1252 bytes of the text, or false when a character has no place in it.
-bool encode_cp1252(const QString& text, QByteArray& out) {
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out += char(u);
-            continue;
-        }
-        int code = -1;
-        for (int i = 0; i < 32; ++i)
-            if (high[i] == u) code = 0x80 + i;
-        if (code < 0) return false;
-        out += char(code);
-    }
-    return true;
-}
-
-// The master's bytes with lines added at its end, in the character set it was read in; a master in
-// Windows-1252 that cannot hold one of the new characters becomes UTF-8 as a whole, so that the file
-// never mixes two character sets.
-QByteArray with_lines_added(const QByteArray& old, const QStringList& lines) {
-    QByteArray out = old;
-    if (!out.isEmpty() && !out.endsWith('\n')) out += "\r\n";
-    if (old.isEmpty() || is_utf8(old)) {
-        for (const QString& l : lines) out += encode_line(l);
-        return out;
-    }
-    QByteArray added;
-    bool fits = true;
-    for (const QString& l : lines)
-        if (!(fits = encode_cp1252(l + QStringLiteral("\r\n"), added))) break;
-    if (fits) return out + added;
-    out.clear();
-    QStringList all = decode_text(old).split(u'\n');
-    if (!all.isEmpty() && all.last().isEmpty()) all.removeLast();
-    for (QString& l : all) {
-        if (l.endsWith(u'\r')) l.chop(1);
-        out += encode_line(l);
-    }
-    for (const QString& l : lines) out += encode_line(l);
-    return out;
-}
-
 QString plural(int n, const char* one, const char* many) {
     return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
 }
@@ -231,13 +178,15 @@ ImportOutcome import_word_pairs(const Qlmod& m, const QString& language, QString
         r.message = error;
         return r;
     }
-    if (!write_lines(list_path, list_lines, &error)) {
+    // The new list and the master's new lines go in together or not at all; the master keeps its
+    // character set.
+    FileChanges changes;
+    changes.rewrite_lines(list_path, list_lines);
+    if (r.added > 0) changes.append_lines(master_path, master_added);
+    if (!changes.apply(&error)) {
         r.message = error;
-        return r;
-    }
-    if (r.added > 0 && !write_bytes(master_path, with_lines_added(master_bytes, master_added), &error)) {
-        QFile::remove(list_path);
-        r.message = error + QStringLiteral("\r\nThe new list was removed again; the master list is unchanged.");
+        if (error.contains(master_path))
+            r.message += QStringLiteral("\r\nThe new list was removed again; the master list is unchanged.");
         return r;
     }
     r.ok = true;
