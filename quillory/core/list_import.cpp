@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace ql {
 
@@ -81,7 +80,9 @@ QString skipped_summary(const ImportPairs& p, WordFileFormat format) {
 QString list_name_refusal(const Qlmod& m, const QString& language, QString& name) {
     name.replace(u' ', u'_');
     if (name.isEmpty()) return QStringLiteral("Please type a name for the new list.");
-    if (!is_safe_path_name(name)) return unsafe_name_message(QStringLiteral("list name"));
+    // A list's name also names the students' "-u.txt" and "-k.txt" files.
+    if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty())
+        return refusal;
     // The master is a list file too; a list of its name would be written twice over.
     if (file_exists(m.languages_folder + language + u'/' + name + QStringLiteral(".txt")) ||
         name.compare(QStringLiteral("master_") + language, Qt::CaseInsensitive) == 0)
@@ -173,20 +174,14 @@ ImportOutcome import_word_pairs(const Qlmod& m, const QString& language, QString
     }
 
     QString error;
-    // Advanced first, as an added pair advances it: a number taken is never handed out again.
-    if (r.added > 0 && !write_lines(counter_path, {u' ' + QString::number(number) + u' '}, &error)) {
-        r.message = error;
-        return r;
-    }
-    // The new list and the master's new lines go in together or not at all; the master keeps its
-    // character set.
+    // The counter, the new list and the master's new lines change together or not at all: a failure
+    // leaves the language as it was, with no number used up. The master keeps its character set.
     FileChanges changes;
+    if (r.added > 0) changes.rewrite_lines(counter_path, {u' ' + QString::number(number) + u' '});
     changes.rewrite_lines(list_path, list_lines);
     if (r.added > 0) changes.append_lines(master_path, master_added);
     if (!changes.apply(&error)) {
-        r.message = error;
-        if (error.contains(master_path))
-            r.message += QStringLiteral("\r\nThe new list was removed again; the master list is unchanged.");
+        r.message = error + QStringLiteral("\r\nNothing was imported: the files of the language are as they were.");
         return r;
     }
     r.ok = true;

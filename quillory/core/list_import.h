@@ -46,9 +46,8 @@ struct ImportOutcome {
 
 // Writes the pairs as a new list of the language. A pair already in the master (same word and
 // translation) keeps its sound number; the others get new numbers from the language's counter, as
-// an added pair does, and are appended to the master. The counter is advanced first, as for an added
-// pair, so a number is never handed out twice; then the list is written; then the master is
-// replaced whole. When the master cannot be written the new list is removed again.
+// an added pair does, and are appended to the master. The counter, the list and the master change
+// together: when one of them cannot be written, none is changed.
 ImportOutcome import_word_pairs(const Qlmod& m, const QString& language, QString list_name,
                                 const std::vector<WordPair>& pairs);
 

@@ -281,17 +281,20 @@ TEST_F(ImportWriter, RefusedNamesAndFullCountersWriteNothing) {
     EXPECT_EQ(t.read("languages/spanish/new.txt"), crlf({"a|b|99999"}));
 }
 
-TEST_F(ImportWriter, AMasterThatCannotBeWrittenTakesTheNewListAwayAgain) {
+TEST_F(ImportWriter, AMasterThatCannotBeWrittenLeavesTheLanguageAsItWas) {
     t.write_lines("languages/spanish/colors.txt", {"rojo|red|00001"});
+    t.write("languages/spanish/highest_num.dat", "70004\r\n");
     // The master is a link into a folder that does not exist: it reads as absent and cannot be written.
     t.mkdir("languages/spanish");
     ASSERT_TRUE(QFile::link(t.path("gone/master_spanish.txt"), t.path("languages/spanish/master_spanish.txt")));
     const ImportOutcome r = import_word_pairs(m, "spanish", "new", {{"a", "b"}});
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.message.endsWith("The new list was removed again; the master list is unchanged.")) << r.message.toStdString();
+    EXPECT_TRUE(r.message.endsWith("Nothing was imported: the files of the language are as they were."))
+        << r.message.toStdString();
     EXPECT_FALSE(t.exists("languages/spanish/new.txt"));
     EXPECT_EQ(QFileInfo(t.path("languages/spanish/master_spanish.txt")).symLinkTarget(), t.path("gone/master_spanish.txt"));
     EXPECT_EQ(t.read("languages/spanish/colors.txt"), crlf({"rojo|red|00001"}));
+    EXPECT_EQ(t.read("languages/spanish/highest_num.dat"), "70004\r\n");
 }
 
 TEST_F(ImportWriter, ExportThenImportGivesTheSameEntries) {
