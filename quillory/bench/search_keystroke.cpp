@@ -1,6 +1,8 @@
 // One keystroke in a search box over a 35,000-entry master: the cached search against a plain read
 // of the same file measured in the same run (the least any search that re-reads the file must pay),
-// and against the first search, which reads and folds the master.
+// and against the first search, which reads and folds the master. Choosing a language pre-reads its
+// master on another thread: the cost of that call (the click's share) and the first keystroke once
+// the pre-read is done are shown against the same references.
 #include "core/qlmod.h"
 #include "core/search.h"
 #include "core/text_file.h"
@@ -9,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -82,6 +85,24 @@ int main(int argc, char** argv) {
         ql::search_master_list(m, ql::SearchField::Word, QStringLiteral("ca"));
     });
 
+    // Choosing the language: the click only starts the pre-read. The user then types; by the time of
+    // the first keystroke the pre-read has ended (it takes about as long as the first search above).
+    double click_ms = 0;
+    std::vector<double> first_keys;
+    for (int i = 0; i < 11; ++i) {
+        ql::clear_master_cache();
+        QElapsedTimer clock;
+        clock.start();
+        ql::preread_master(master);
+        click_ms = std::max(click_ms, double(clock.nsecsElapsed()) / 1e6);
+        while (ql::master_preread_pending()) QThread::msleep(1);
+        clock.restart();
+        ql::search_master_list(m, ql::SearchField::Word, QStringLiteral("ca"));
+        first_keys.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(first_keys.begin(), first_keys.end());
+    const double first_key_ms = first_keys[first_keys.size() / 2];
+
     struct Case {
         ql::SearchField field;
         const char* text;
@@ -93,7 +114,13 @@ int main(int argc, char** argv) {
     std::printf("reference, plain read of the file:      %8.3f ms\n", read_ms);
     std::printf("reference, read and decode its lines:   %8.3f ms\n", lines_ms);
     std::printf("first search (read, parse and fold):     %8.3f ms  (%.2f x the plain read)\n", cold_ms, cold_ms / read_ms);
-    double worst = 0;
+    std::printf("language click, starting the pre-read:   %8.3f ms  (slowest of 11; %.3f x the first search)\n", click_ms,
+                click_ms / cold_ms);
+    std::printf("first keystroke after the pre-read:     %8.3f ms  (%.2f x the plain read, %.2f x reading the lines, "
+                "%.3f of the %.0f ms target: %s)\n",
+                first_key_ms, first_key_ms / read_ms, first_key_ms / lines_ms, first_key_ms / kTargetMs, kTargetMs,
+                first_key_ms < kTargetMs ? "met" : "MISSED");
+    double worst = first_key_ms;
     for (const Case& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         int hits = 0;

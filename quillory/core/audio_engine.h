@@ -54,5 +54,8 @@ enum FmodError {
 };
 
 QString fmod_error_text(int code);
+// What every failed audio call shows: the caller's own message, a line break, then the engine's text
+// for `code`, so that the two never run together on one line.
+QString audio_failure_message(const QString& own, int code);
 
 }  // namespace ql

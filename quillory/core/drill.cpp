@@ -369,7 +369,8 @@ void Drill::create_mp3() {
     // A new compilation starts afresh: the word on screen was not marked in this file, and the rest of
     // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
     compiled_word_ = false;
-    if (running()) m_.skip_word = kYes;
+    // An answer of 0 or less compiles nothing, so the word being drilled plays on undisturbed.
+    if (running() && *words > 0) m_.skip_word = kYes;
     const QString out = out_file_path(m_);
     if (QFile::exists(out)) QFile::remove(out);
     if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));

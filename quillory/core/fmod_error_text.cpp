@@ -29,4 +29,8 @@ QString fmod_error_text(int code) {
     return QString::fromLatin1(texts[code]);
 }
 
+QString audio_failure_message(const QString& own, int code) {
+    return own + QStringLiteral("\r\n") + fmod_error_text(code);
+}
+
 }  // namespace ql

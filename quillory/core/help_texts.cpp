@@ -18,8 +18,8 @@ HelpText help_text() {
     return {QStringLiteral("Help"),
             QStringLiteral("For general instructions on how to use the program, click on Instructions. For additional "
                            "words, go to ") +
-                kWebSite + QStringLiteral(".  For additional help contact Orrin Vale at ") + kMaintainerEmail +
-                QStringLiteral(" or ") + kMaintainerPhone + QStringLiteral(".")};
+                kWebSite + QStringLiteral(".  For additional help contact ") + contact::kMaintainerName + QStringLiteral(" at ") + contact::kEmail +
+                QStringLiteral(" or ") + contact::kPhone + QStringLiteral(".")};
 }
 
 HelpText troubleshooting_text() {

@@ -1,12 +1,12 @@
 #pragma once
+#include "contact.h"
+
 #include <QString>
 
 namespace ql {
 
-// The product's web site and its maintainer, named in the help texts.
+// The product's web site, named in the help texts.
 inline const QString kWebSite = QStringLiteral("www.quillory.org");
-inline const QString kMaintainerEmail = QStringLiteral("orrin.vale@quillory.org");
-inline const QString kMaintainerPhone = QStringLiteral("+1 555 0142");
 inline const QString kVersion = QStringLiteral("1.0");
 
 // The fixed texts of the Instructions and Help menus, each shown in one message box.

@@ -1,15 +1,12 @@
 #pragma once
+#include "contact.h"
+
 #include <QString>
 #include <optional>
 
 namespace ql {
 
 struct Qlmod;
-
-namespace contact {
-inline const QString kEmail = QStringLiteral("words@quillory.org");
-inline const QString kPhone = QStringLiteral("+1 555 0100");
-}  // namespace contact
 
 // Asks for a new language and its target language and lays out its folder; when the target is on
 // disk its lists are derived for the new language. Returns true when the language box must be

@@ -131,12 +131,12 @@ void pack_contribution(Qlmod& m) {
     Prompter& p = *m.prompter;
     const QString& language = m.current_language;
     const QString recordings = m.working_folder + QStringLiteral("recordings");
-    const QString address = contact::kEmail;
+    const QString address = contact::kSubmissionAddress;
     const bool go = p.ok_cancel(
         QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the ") +
         language + QStringLiteral(" language.  Clicking 'OK' below will place the recordings in ") +
         QStringLiteral("the folder called ") + recordings + QStringLiteral(".  Please email all the 'str' zip files to me at ") +
-        address + QStringLiteral(". Do not email ") + QStringLiteral("zip files to ") + QLatin1String(kPersonalAddress) +
+        address + QStringLiteral(". Do not email ") + QStringLiteral("zip files to ") + contact::kEmail +
         QStringLiteral(" because my spam filter may block them.  It is best to email the files one at a time in a ") +
         QStringLiteral("seperate email because they are big files.  ") + QStringLiteral("\r\r") +
         QStringLiteral("Click 'OK' to run this function or 'Cancel' to go back."));

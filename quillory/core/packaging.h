@@ -6,9 +6,6 @@ namespace ql {
 
 struct Qlmod;
 
-// The maintainer's own address, which is not for archives: they go to contact::kEmail.
-inline constexpr const char* kPersonalAddress = "maintainer@quillory.org";
-
 // Writes `archive` holding the files (not folders) directly in `folder` whose names end in
 // `suffix` (case-insensitively; every file when `suffix` is empty), the archive itself excepted,
 // and opens it again to check it. `packed` receives the names packed; no archive is written when

@@ -66,13 +66,13 @@ void play_sound_file(Qlmod& m, const QString& path) {
         const int sample = m.audio->sample_load(played);
         if (sample == 0) {
             if (m.prompter)
-                m.prompter->message(QStringLiteral("An error occured opening the sound file.\r\n") +
-                                    fmod_error_text(m.audio->get_error()));
+                m.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
+                                                          m.audio->get_error()));
         } else {
             channel = m.audio->play_sound(sample);
             if (channel == 0 && m.prompter)
-                m.prompter->message(QStringLiteral("An error occured playing the sample!\r\n") +
-                                    fmod_error_text(m.audio->get_error()));
+                m.prompter->message(audio_failure_message(QStringLiteral("An error occured playing the sample!"),
+                                                          m.audio->get_error()));
         }
         // After a failure this is 0, never the channel of an earlier sound that may still play.
         m.last_channel = channel;
@@ -81,7 +81,8 @@ void play_sound_file(Qlmod& m, const QString& path) {
     if (m.pause_seconds >= 1.5f) {
         while (channel != 0 && m.audio->is_playing(channel)) {
             wait_seconds(m, 0.01f);
-            if (m.stop_playing == u"yes") return finish();
+            // The test's Stop and Exit say "quit": the question must not outlast its sound.
+            if (m.stop_playing == u"yes" || m.stop_playing == u"quit") return finish();
             // A pending skip makes every wait return at once, yet the sound is still heard to its
             // end with no event delivered meanwhile. Sleep instead of spinning on the channel: a
             // spin burns a core, and with a clock that only moves inside waits it never ends.
@@ -110,7 +111,7 @@ void wait_seconds(Qlmod& m, float t) {
     const double start = m.pump->now();
     const double deadline = start + double(t);
     for (;;) {
-        if (m.stop_playing == u"yes" || m.skip_word == u"yes") return;
+        if (m.stop_playing == u"yes" || m.stop_playing == u"quit" || m.skip_word == u"yes") return;
         if (m.pump->now() - start >= double(t)) return;
         m.pump->wait_for_events(deadline);
     }

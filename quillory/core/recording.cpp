@@ -1,6 +1,7 @@
 #include "recording.h"
 
 #include "audio_engine.h"
+#include "event_pump.h"
 #include "new_recordings.h"
 #include "prompter.h"
 #include "qlmod.h"
@@ -22,7 +23,7 @@ void tell(Qlmod& m, const QString& text) {
 }
 
 void audio_failure(Qlmod& m, const char* step) {
-    tell(m, QLatin1String(step) + fmod_error_text(m.audio->get_error()));
+    tell(m, audio_failure_message(QLatin1String(step), m.audio->get_error()));
 }
 
 }  // namespace
@@ -55,7 +56,7 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
 
     const int sample = audio.sample_alloc(n);
     if (sample == 0) {
-        audio_failure(m, "Sample Alloc Error: ");
+        audio_failure(m, "Sample Alloc Error:");
         return TakeResult::Failed;
     }
     // Every way out below releases the sample.
@@ -66,16 +67,18 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
     } release{audio, sample};
 
     if (!audio.record_start_sample(sample)) {
-        audio_failure(m, "Record StartSample Error: ");
+        audio_failure(m, "Record StartSample Error:");
         return TakeResult::Failed;
     }
     for (;;) {
         if (audio.record_get_position() >= n - kStopMarginSamples) break;
-        wait_seconds(m, 0.01f);
+        // Not wait_seconds: a skip flag left up would make it return at once, and the take would
+        // spin without delivering a single event, leaving STOP dead for the whole take.
+        if (m.pump) m.pump->wait_for_events(m.pump->now() + 0.01);
         if (m.stop_playing == u"yes") break;
     }
     if (!audio.record_stop()) {
-        audio_failure(m, "Record Stop Error: ");
+        audio_failure(m, "Record Stop Error:");
         return TakeResult::Failed;
     }
 
@@ -87,14 +90,14 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
     void* p2 = nullptr;
     unsigned l1 = 0, l2 = 0;
     if (!audio.sample_lock(sample, 0, int(b), &p1, &l1, &p2, &l2) || !p1) {
-        audio_failure(m, "Sample Lock Error: ");
+        audio_failure(m, "Sample Lock Error:");
         return TakeResult::Failed;
     }
     QByteArray take(b, '\0');
     const qsizetype first = std::min<qsizetype>(b, l1);
     std::memcpy(take.data(), p1, size_t(first));
     if (first < b && p2) std::memcpy(take.data() + first, p2, size_t(std::min<qsizetype>(b - first, l2)));
-    if (!audio.sample_unlock(sample, p1, p2, l1, l2)) audio_failure(m, "Sample Unlock Error: ");
+    if (!audio.sample_unlock(sample, p1, p2, l1, l2)) audio_failure(m, "Sample Unlock Error:");
 
     if (on_take) on_take(take);
     return store_take(m, str_path, std::move(take), keep_silence);

@@ -7,7 +7,9 @@
 #include "text_file.h"
 
 #include <QFileInfo>
+#include <future>
 #include <sys/stat.h>
+#include <thread>
 
 namespace ql {
 
@@ -47,12 +49,39 @@ struct MasterRow {
     QString folded_word, folded_translation;
 };
 
+struct LoadedMaster {
+    bool ok = false;
+    FileStamp stamp;  // taken before reading, so that a rewrite while reading is noticed later
+    std::vector<MasterRow> rows;
+};
+
+// Touches nothing shared: it also runs on the pre-reading thread.
+LoadedMaster load_master(const QString& path) {
+    LoadedMaster out;
+    out.stamp = stamp_of(path);
+    if (!out.stamp.valid) return out;
+    auto lines = read_lines(path);
+    if (!lines) return out;
+    out.rows.reserve(lines->size());
+    for (const QString& line : *lines) {
+        auto e = parse_entry(line);
+        if (!e) continue;
+        MasterRow r{e->word, e->translation, e->sound_number, fold_accents(e->word), fold_accents(e->translation)};
+        out.rows.push_back(std::move(r));
+    }
+    out.ok = true;
+    return out;
+}
+
 // Typing in a search box searches on every keystroke; a large master is read once per language and
-// again only when it changed on disk.
+// again only when it changed on disk. Only the window thread touches this; a pre-read hands its
+// rows over through `pending`.
 struct MasterCache {
     QString path;
     FileStamp stamp;
     std::vector<MasterRow> rows;
+    QString pending_path;
+    std::future<LoadedMaster> pending;
 };
 
 MasterCache& cache() {
@@ -60,23 +89,28 @@ MasterCache& cache() {
     return c;
 }
 
+void take_pending(MasterCache& c, const QString& path) {
+    if (!c.pending.valid() || c.pending_path != path) return;
+    // Typed before the pre-read ended: wait for it rather than read the file a second time.
+    LoadedMaster loaded = c.pending.get();
+    c.pending_path.clear();
+    if (!loaded.ok) return;
+    c.path = path;
+    c.stamp = loaded.stamp;
+    c.rows = std::move(loaded.rows);
+}
+
 const std::vector<MasterRow>* master_rows(const QString& path) {
     MasterCache& c = cache();
+    take_pending(c, path);
     const FileStamp now = stamp_of(path);
     if (!now.valid) return nullptr;
     if (c.path == path && c.stamp == now) return &c.rows;
-    auto lines = read_lines(path);
-    if (!lines) return nullptr;
-    c.rows.clear();
-    c.rows.reserve(lines->size());
-    for (const QString& line : *lines) {
-        auto e = parse_entry(line);
-        if (!e) continue;
-        MasterRow r{e->word, e->translation, e->sound_number, fold_accents(e->word), fold_accents(e->translation)};
-        c.rows.push_back(std::move(r));
-    }
+    LoadedMaster loaded = load_master(path);
+    if (!loaded.ok) return nullptr;
+    c.rows = std::move(loaded.rows);
     c.path = path;
-    c.stamp = now;
+    c.stamp = loaded.stamp;
     return &c.rows;
 }
 
@@ -95,6 +129,25 @@ bool translation_matches(const QString& f, const QString& s) {
 }  // namespace
 
 void clear_master_cache() { cache() = MasterCache{}; }
+
+void preread_master(const QString& master_path) {
+    MasterCache& c = cache();
+    if (c.pending.valid() && c.pending_path == master_path) return;
+    const FileStamp now = stamp_of(master_path);
+    if (!now.valid || (c.path == master_path && c.stamp == now)) return;
+    // A packaged task's future does not wait for its thread when dropped, so choosing another
+    // language meanwhile never blocks the click on the earlier read.
+    std::packaged_task<LoadedMaster()> task([master_path] { return load_master(master_path); });
+    c.pending = task.get_future();
+    c.pending_path = master_path;
+    std::thread(std::move(task)).detach();
+}
+
+bool master_preread_pending() {
+    const MasterCache& c = cache();
+    return c.pending.valid() &&
+           c.pending.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
 
 SearchResult search_master(const QString& master_path, SearchField field, const QString& text) {
     SearchResult result;

@@ -33,4 +33,12 @@ bool search_master_list(Qlmod& m, SearchField field, const QString& text);
 // Forgets the cached master (the cache otherwise notices changes on disk by itself).
 void clear_master_cache();
 
+// Starts reading and folding a master on a thread of its own, so that the first keystroke of a
+// search finds it ready instead of paying for the read; returns at once. Nothing happens when that
+// master is already cached or being read. A search of the same master before the read ends waits
+// for it. Call from the window thread only, like the searches.
+void preread_master(const QString& master_path);
+// True while a pre-read has not finished.
+bool master_preread_pending();
+
 }  // namespace ql

@@ -2,6 +2,7 @@
 
 #include "core/audio_engine.h"
 #include "core/prompter.h"
+#include "core/search.h"
 #include "core/text_file.h"
 
 #include <QAction>
@@ -328,10 +329,10 @@ void QlMain::set_column_colour(const QColor& text) {
 
 void QlMain::start_up() {
     if (m_.audio && !m_.audio->init(22050, 64, 0) && m_.prompter) {
-        m_.prompter->message(
+        m_.prompter->message(audio_failure_message(
             QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
-                           "this program again. The specific error message is:\r\n") +
-            fmod_error_text(m_.audio->get_error()));
+                           "this program again. The specific error message is:"),
+            m_.audio->get_error()));
     }
     ask_student_name();
     m_.languages_folder = m_.working_folder + QStringLiteral("languages/");
@@ -388,6 +389,8 @@ void QlMain::on_lang_list_click(int row) {
     const QStringList lists = ql::choose_language(m_, item->text());
     lists_list_->addItems(lists);
     refresh_known_list();
+    // A large master takes longer to read than a keystroke may; read it while the user looks.
+    preread_master(m_.master_file);
 }
 
 void QlMain::choose_language(const QString& language) {

@@ -43,11 +43,7 @@ QlPlay::QlPlay(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Large,
     auto* root = new QVBoxLayout(this);
     root->addWidget(word_lbl_, 3);
     root->addWidget(word_lbl2_, 3);
-    auto* status = new QHBoxLayout;
-    status->addWidget(num_lbl_, 2);
-    status->addWidget(repeat_lbl_, 1);
-    status->addWidget(speed_lbl_, 1);
-    root->addLayout(status);
+    root->addLayout(make_status_row());
     auto* mp3 = new QHBoxLayout;
     mp3->addWidget(mp3_label_, 1);
     mp3->addWidget(progress_, 2);

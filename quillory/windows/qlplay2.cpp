@@ -33,11 +33,7 @@ QlPlay2::QlPlay2(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Smal
     root->setSpacing(3);
     root->addWidget(word_lbl_);
     root->addWidget(word_lbl2_);
-    auto* status = new QHBoxLayout;
-    status->addWidget(num_lbl_, 2);
-    status->addWidget(repeat_lbl_, 1);
-    status->addWidget(speed_lbl_, 1);
-    root->addLayout(status);
+    root->addLayout(make_status_row());
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     const QList<QList<QPushButton*>> rows{{resume, pause, next}, {speed, repeats, known}, {both, top_only, interlace}};

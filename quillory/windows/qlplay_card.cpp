@@ -3,6 +3,7 @@
 #include "core/main_view.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -28,12 +29,31 @@ FlashCardWindow::FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent)
 
 FlashCardWindow::~FlashCardWindow() { drill_->detach_view(); }
 
-QLabel* FlashCardWindow::make_label(const char* name, const QString& accessible_name) {
+QLabel* FlashCardWindow::make_label(const char* name, const QString& purpose) {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(name));
-    l->setAccessibleName(accessible_name);
+    // The name stays the shown text (the word, the count, the pause), which a fixed name would hide.
+    l->setAccessibleDescription(purpose);
     l->setFont(QFont(QStringLiteral("Arial"), 10));
     return l;
+}
+
+QHBoxLayout* FlashCardWindow::make_status_row() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    auto rule = [this] {
+        auto* f = new QFrame(this);
+        f->setFrameShape(QFrame::VLine);
+        f->setFrameShadow(QFrame::Sunken);
+        return f;
+    };
+    row->addWidget(num_lbl_, 2);
+    row->addWidget(rule());
+    row->addWidget(repeat_lbl_, 1);
+    row->addWidget(rule());
+    row->addWidget(speed_lbl_, 1);
+    for (QLabel* l : {num_lbl_, repeat_lbl_, speed_lbl_}) l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
+    return row;
 }
 
 QPushButton* FlashCardWindow::make_button(const char* name, const QString& caption, void (Drill::*action)()) {

@@ -2,6 +2,7 @@
 #include "core/drill.h"
 #include "core/qlmod.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -43,7 +44,10 @@ protected:
     // Runs a handler that may deliver events (and so may see this window closed meanwhile).
     void guarded(const std::function<void(Drill&)>& action);
     QPushButton* make_button(const char* name, const QString& caption, void (Drill::*action)());
-    QLabel* make_label(const char* name, const QString& accessible_name);
+    QLabel* make_label(const char* name, const QString& purpose);
+    // The count, play and pause labels in one row, kept apart by rules so that their texts never
+    // read as one sentence.
+    QHBoxLayout* make_status_row();
 
     Qlmod& m_;
     std::shared_ptr<Drill> drill_;

@@ -9,13 +9,16 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace ql {
@@ -46,6 +49,13 @@ QListWidget* list(QWidget* parent, const char* name, const QString& accessible, 
     p.setColor(QPalette::Base, base);
     l->setPalette(p);
     return l;
+}
+
+// Four columns share the window's width, so a long translation may not fit its column: the whole
+// text is in the row's tooltip.
+void fill(QListWidget* l, const QStringList& texts) {
+    l->addItems(texts);
+    for (int r = 0; r < l->count(); ++r) l->item(r)->setToolTip(l->item(r)->text());
 }
 
 void set_base(QWidget* w, const QColor& c) {
@@ -149,7 +159,8 @@ void QlRecord::build_controls() {
     countdown->setAutoFillBackground(true);
     countdown->setMinimumWidth(160);
     countdown->setAlignment(Qt::AlignCenter);
-    countdown->setAccessibleName(QStringLiteral("Recording prompt"));
+    // Its name is what it shows ("2", "1", "Speak"), which is what a screen-reader user waits for.
+    countdown->setAccessibleDescription(QStringLiteral("Recording prompt"));
     Check1 = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
 
     left_word = named(new QLineEdit(this), "left_word");
@@ -299,9 +310,30 @@ void QlRecord::connect_controls() {
 }
 
 bool QlRecord::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonPress)
-        if (auto* l = qobject_cast<QListWidget*>(watched->parent())) row_at_press_ = l->currentRow();
-    return QWidget::eventFilter(watched, e);
+    if (e->type() != QEvent::MouseButtonPress || e == forwarded_press_) return QWidget::eventFilter(watched, e);
+    auto* l = qobject_cast<QListWidget*>(watched->parent());
+    if (!l) return QWidget::eventFilter(watched, e);
+    row_at_press_ = l->currentRow();
+    // The press plays the clicked word, and the list's own press handling goes on after the word
+    // has played: when Refresh rebuilt the lists meanwhile, it would select the rows under the
+    // pointer in the new lists. Deliver the press here to clear that afterwards.
+    const int generation = lists_generation_;
+    QPointer<QlRecord> self(this);
+    QEvent* const outer = forwarded_press_;
+    forwarded_press_ = e;
+    QCoreApplication::sendEvent(watched, e);
+    if (!self) return true;
+    forwarded_press_ = outer;
+    if (generation != lists_generation_) clear_selections();
+    return true;
+}
+
+void QlRecord::clear_selections() {
+    for (QListWidget* l : {span_list_w, eng_list_w, span_list_wo, eng_list_wo}) {
+        const QSignalBlocker block(l);
+        l->setCurrentRow(-1);
+        l->clearSelection();
+    }
 }
 
 void QlRecord::list_clicked(QListWidget* l, int row) {
@@ -338,8 +370,11 @@ void QlRecord::load() {
     // A number left from an earlier visit would let Save write empty boxes over that entry.
     m.current_sound_number.clear();
     m.chosen_list.clear();
-    // The last close raised the stop flag; left up, it would end the first recording run at once.
+    // The last close raised the stop flag; left up, it would end the first recording run at once. A
+    // skip left by a flash card's Skip, "# Repeats" or Mark Word As Known would make every wait of
+    // the run return at once.
     m.stop_playing = QStringLiteral("no");
+    m.skip_word.clear();
     show();
     create_arrays();
 }
@@ -358,10 +393,13 @@ void QlRecord::create_arrays() {
     }
     clear_lists();
     groups = ql::create_arrays(m, m.list_file);
-    span_list_w->addItems(groups.with_words);
-    eng_list_w->addItems(groups.with_translations);
-    span_list_wo->addItems(groups.without_words);
-    eng_list_wo->addItems(groups.without_translations);
+    fill(span_list_w, groups.with_words);
+    fill(eng_list_w, groups.with_translations);
+    fill(span_list_wo, groups.without_words);
+    fill(eng_list_wo, groups.without_translations);
+    // Rebuilt lists start with nothing chosen.
+    ++lists_generation_;
+    clear_selections();
     words_with_sound->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
     words_without_sound->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
 }
@@ -375,8 +413,8 @@ void QlRecord::create_word() {
     if (!with && groups.without_count() == 0) return;
     QListWidget* span = with ? span_list_w : span_list_wo;
     QListWidget* eng = with ? eng_list_w : eng_list_wo;
-    span->addItems(with ? groups.with_words : groups.without_words);
-    eng->addItems(with ? groups.with_translations : groups.without_translations);
+    fill(span, with ? groups.with_words : groups.without_words);
+    fill(eng, with ? groups.with_translations : groups.without_translations);
     span->setCurrentRow(0);
 }
 

@@ -124,6 +124,7 @@ private:
     void connect_controls();
     void create_word();
     void clear_lists();
+    void clear_selections();
     void show_pair(const QString& group, int row);
     void list_clicked(QListWidget* list, int row);
     void show_messages(const QStringList& messages);
@@ -136,6 +137,9 @@ private:
     // Row selected in a list box when a mouse press began: a click that does not move the selection
     // shows the pair again (the selection change does it otherwise).
     int row_at_press_ = -1;
+    // Counts rebuilds of the lists, so that a press whose handling outlived one can tell.
+    int lists_generation_ = 0;
+    QEvent* forwarded_press_ = nullptr;
 };
 
 }  // namespace ql

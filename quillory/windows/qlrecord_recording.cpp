@@ -135,6 +135,7 @@ void QlRecord::record_words() {
     const QString group = m.chosen_list;
     // A STOP pressed while nothing was recording must not silently end this run before its first take.
     m.stop_playing = QStringLiteral("no");
+    m.skip_word.clear();
     run_under_way_ = true;
     set_run_enabled(false);
     int batch = 0;

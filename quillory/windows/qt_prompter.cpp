@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace ql {
 
@@ -17,6 +19,10 @@ QString display_text(const QString& text) {
     t.replace(u'\r', u'\n');  // some notes break lines with a bare carriage return
     return t;
 }
+
+// Prompts run to several hundred characters; unwrapped they make a box wider than any screen, with
+// OK and Cancel out of reach. About 80 characters a line, as a message box wraps its text.
+int wrap_width(const QWidget& w) { return w.fontMetrics().averageCharWidth() * 80; }
 
 int show_box(const QString& text, const QString& title, QMessageBox::StandardButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
@@ -40,6 +46,10 @@ std::optional<QString> QtPrompter::input(const QString& prompt, const QString& t
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title_or_program(title));
     dialog.setLabelText(display_text(prompt));
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(std::min(wrap_width(*label), label->fontMetrics().horizontalAdvance(label->text())));
+    }
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(default_text);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

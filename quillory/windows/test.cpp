@@ -106,7 +106,14 @@ void TestWindow::build_controls() {
                       QStringLiteral("Both")});
     list2_->setCurrentRow(0);
     label2_->setBuddy(list2_);
-    for (QListWidget* l : {list1_, list2_}) l->setMaximumHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 4);
+    // Three rows at most, all in view: room for them and for the longest row, so that neither list
+    // shows a scrollbar it does not need.
+    for (QListWidget* l : {list1_, list2_}) {
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setFixedHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 2);
+        l->setMinimumWidth(l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8);
+    }
 
     q_lbl_ = label("q_lbl", QStringLiteral("Number of Questions"));
     num_qs_ = new QLineEdit(QStringLiteral("10"), this);
@@ -140,14 +147,17 @@ void TestWindow::build_controls() {
 
     for (int i = 0; i < 6; ++i) {
         c_[size_t(i)] = button(QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
-        c_[size_t(i)]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
+        // Announced by its caption, the answer it gives; the position is only a description.
+        c_[size_t(i)]->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
         c_[size_t(i)]->setMinimumWidth(180);
         c_[size_t(i)]->setEnabled(false);
         connect(c_[size_t(i)], &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
     }
 
     test_word_ = label("test_word", QString());
-    test_word_->setAccessibleName(QStringLiteral("Test word"));
+    // The labels' accessible names stay their shown text: a screen reader must read the word, the
+    // count, the time left and the verdict, not what the label is for.
+    test_word_->setAccessibleDescription(QStringLiteral("Test word"));
     QFont big = test_word_->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
@@ -156,15 +166,15 @@ void TestWindow::build_controls() {
     test_word_->setMinimumHeight(90);
     test_word_->setWordWrap(true);
     remaining_ = label("remaining", QString());
-    remaining_->setAccessibleName(QStringLiteral("Questions asked"));
+    remaining_->setAccessibleDescription(QStringLiteral("Questions asked"));
     time_remaining_ = label("time_remaining", QString());
-    time_remaining_->setAccessibleName(QStringLiteral("Time remaining"));
+    time_remaining_->setAccessibleDescription(QStringLiteral("Time remaining"));
     time_remaining_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Room for the full bar, so that the layout does not move while it counts down.
     time_remaining_->setMinimumWidth(time_remaining_->fontMetrics().horizontalAdvance(QString(21, u'=')));
     time_remaining_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     previous_word_ = label("previous_word", QString());
-    previous_word_->setAccessibleName(QStringLiteral("Previous word"));
+    previous_word_->setAccessibleDescription(QStringLiteral("Previous word"));
     previous_word_->setAutoFillBackground(true);
     previous_word_->setMinimumHeight(48);
     previous_word_->setWordWrap(true);
@@ -341,6 +351,8 @@ bool TestWindow::start_test() {
     start_clock_ = m_.pump ? m_.pump->now() : 0.0;
     for (QPushButton* b : c_) b->setEnabled(kind_ == TestKind::MultipleChoice);
     m_.stop_playing = kNo;
+    // A skip left by a flash card would cut every spoken question's pause short.
+    m_.skip_word.clear();
     session_active_ = true;
     return true;
 }

@@ -12,10 +12,47 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace ql {
+
+namespace {
+
+// Tab stops after the widest text of each tab-separated column, so that the nine fields of the
+// results lines (and the word list's translations) stand in columns. A column wider than `cap`
+// does not push every other line far right; its long fields just move on to the next stop.
+// Returns the width of the lined-up text.
+qreal line_up_columns(QPlainTextEdit& box, const QString& text) {
+    const QFontMetricsF fm(box.font());
+    const qreal gap = fm.horizontalAdvance(QStringLiteral("  "));
+    const qreal cap = fm.horizontalAdvance(QString(28, u'x'));
+    std::vector<qreal> widest;
+    qreal last = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        const auto fields = line.split(u'\t');
+        if (fields.size() > qsizetype(widest.size()) + 1) widest.resize(size_t(fields.size() - 1), 0);
+        for (qsizetype i = 0; i + 1 < fields.size(); ++i)
+            widest[size_t(i)] = std::max(widest[size_t(i)], std::min(cap, fm.horizontalAdvance(fields[i].toString())));
+        last = std::max(last, fm.horizontalAdvance(fields.last().toString()));
+    }
+    QList<QTextOption::Tab> tabs;
+    qreal x = 0;
+    for (qreal w : widest) {
+        x += w + gap;
+        tabs << QTextOption::Tab(x, QTextOption::LeftTab);
+    }
+    if (!tabs.isEmpty()) {
+        QTextOption option = box.document()->defaultTextOption();
+        option.setTabs(tabs);
+        box.document()->setDefaultTextOption(option);
+    }
+    return x + last;
+}
+
+}  // namespace
 
 TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
     default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
@@ -32,6 +69,7 @@ TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent
     QString shown = m_.results_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     text_box1_->setPlainText(shown);
+    const qreal text_width = line_up_columns(*text_box1_, shown);
 
     print_test_results_ = new QPushButton(
         QStringLiteral("Print Text Directly to Default Printer. May not finish printing until program is exited."), this);
@@ -51,7 +89,14 @@ TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_box1_, 1);
     layout->addLayout(buttons);
-    resize(900, 560);
+    // Wide enough for the lined-up columns, up to the last field (the date a test started), when the
+    // screen allows.
+    int width = 900;
+    const int wanted = int(text_width) + 2 * text_box1_->frameWidth() + 40;
+    const QScreen* screen = this->screen();
+    const int room = screen ? screen->availableGeometry().width() - 40 : 1240;
+    width = std::clamp(wanted, width, std::max(width, std::min(room, 1240)));
+    resize(width, 560);
 }
 
 TestResultsWindow* TestResultsWindow::open(Qlmod& m) {

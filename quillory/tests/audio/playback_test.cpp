@@ -128,9 +128,13 @@ TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
         EXPECT_FALSE(delivered) << flag;
         EXPECT_EQ(pump.total_waited(), 0.0) << flag;
     }
-    // Other values are not "yes": "quit" and "" do not end a wait.
+    // The test's Stop and Exit say "quit", which ends a wait too; "no" and "" do not.
     m.stop_playing = "quit";
     m.skip_word = "";
+    wait_seconds(m, 5.0f);
+    EXPECT_FALSE(delivered) << "quit";
+    EXPECT_EQ(pump.total_waited(), 0.0) << "quit";
+    m.stop_playing = "no";
     wait_seconds(m, 2.0f);
     EXPECT_TRUE(delivered);
     EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);

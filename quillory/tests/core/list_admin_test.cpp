@@ -1,3 +1,4 @@
+#include "core/help_texts.h"
 #include "core/list_admin.h"
 #include "core/qlmod.h"
 #include "core/text_file.h"
@@ -146,4 +147,14 @@ TEST_F(Admin, AListNamedFoodAndDrinkGetsTheTemplateLine) {
 TEST_F(Admin, AListNeedsALanguage) {
     EXPECT_FALSE(add_word_list(m));
     EXPECT_EQ(prompter.messages(), QStringList{"First select a language."});
+}
+
+TEST_F(Admin, TheAddLanguagePromptNamesTheMaintainerThatHelpNames) {
+    prompter.cancel_input();
+    add_language(m);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    for (const char* reach : {"orrin.vale@quillory.org", "+1 555 0142"}) {
+        EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String(reach))) << reach;
+        EXPECT_TRUE(help_text().text.contains(QLatin1String(reach))) << reach;
+    }
 }

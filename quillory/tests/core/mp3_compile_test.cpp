@@ -157,6 +157,20 @@ TEST_F(CompileTest, CreateDuringADrillStartsTheFileAtTheNextWord) {
     EXPECT_EQ(audio.played.size(), 1);  // the first word's first play
 }
 
+TEST_F(CompileTest, CreateAnsweredZeroDuringADrillLeavesTheWordPlaying) {
+    load_list(3);
+    m.repeat_count = 3;
+    m.pause_seconds = 0.2f;
+    auto d = drill();
+    pump.after(1.0, [&] {
+        prompter.answer_input("0");
+        d->create_mp3();
+    });
+    stop_at_draw(2);
+    d->playwords();
+    EXPECT_EQ(audio.played.size(), 3);  // all three plays of the first word
+}
+
 // ---- whole-list compilation ----
 
 TEST_F(CompileTest, WholeListGoesIntoBlocksOfAHundred) {

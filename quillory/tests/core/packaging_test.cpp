@@ -114,7 +114,7 @@ TEST(Packaging, OneArchivePerRecordingFolderAndOneOfTheLanguageFiles) {
                              "spanish language.  Clicking 'OK' below will place the recordings in the folder called ") +
                   r.tree.root() +
                   QStringLiteral("recordings.  Please email all the 'str' zip files to me at words@quillory.org. Do "
-                                 "not email zip files to maintainer@quillory.org because my spam filter may block them.  "
+                                 "not email zip files to orrin.vale@quillory.org because my spam filter may block them.  "
                                  "It is best to email the files one at a time in a seperate email because they are big "
                                  "files.  \r\rClick 'OK' to run this function or 'Cancel' to go back."));
     EXPECT_EQ(r.prompter.messages(), (QStringList{r.msg3("70"), r.msg3("71"), r.msg4(), r.msg5()}));

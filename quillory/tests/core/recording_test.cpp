@@ -135,10 +135,10 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
         int freed;
     };
     const Case cases[] = {
-        {&FakeAudio::fail_alloc, QStringLiteral("Sample Alloc Error: ") + fmod_error_text(FMOD_ERR_MEMORY), 0},
-        {&FakeAudio::fail_record_start, QStringLiteral("Record StartSample Error: ") + fmod_error_text(FMOD_ERR_RECORD), 1},
-        {&FakeAudio::fail_record_stop, QStringLiteral("Record Stop Error: ") + fmod_error_text(FMOD_ERR_RECORD), 1},
-        {&FakeAudio::fail_lock, QStringLiteral("Sample Lock Error: ") + fmod_error_text(FMOD_ERR_INVALID_PARAM), 1},
+        {&FakeAudio::fail_alloc, audio_failure_message(QStringLiteral("Sample Alloc Error:"), FMOD_ERR_MEMORY), 0},
+        {&FakeAudio::fail_record_start, QStringLiteral("Record StartSample Error:\r\nRecording is not supported on this machine"), 1},
+        {&FakeAudio::fail_record_stop, audio_failure_message(QStringLiteral("Record Stop Error:"), FMOD_ERR_RECORD), 1},
+        {&FakeAudio::fail_lock, audio_failure_message(QStringLiteral("Sample Lock Error:"), FMOD_ERR_INVALID_PARAM), 1},
     };
     for (const Case& c : cases) {
         Rig r;
@@ -158,7 +158,7 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
     const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
     EXPECT_EQ(record_sound(r.m, path, 22050, 0.8f, 1, 2, false), TakeResult::Stored);
     EXPECT_EQ(r.prompter.messages(),
-              QStringList{QStringLiteral("Sample Unlock Error: ") + fmod_error_text(FMOD_ERR_INVALID_PARAM)});
+              QStringList{audio_failure_message(QStringLiteral("Sample Unlock Error:"), FMOD_ERR_INVALID_PARAM)});
     EXPECT_EQ(r.files(), QStringList{QStringLiteral("70003.str")});
 }
 

@@ -5,6 +5,7 @@
 #include "support/fake_prompter.h"
 
 #include <QFile>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace ql;
@@ -112,4 +113,17 @@ TEST_F(SearchFixture, AChangedMasterIsReadAgainWithTheSameHitsAsAFreshRead) {
     clear_master_cache();
     EXPECT_EQ(cached, found(SearchField::Word, QStringLiteral("co")));
     EXPECT_EQ(cached, QStringList{"cosa"});
+}
+
+TEST_F(SearchFixture, APreReadMasterServesTheFirstSearchAndAChangeAfterItIsStillNoticed) {
+    preread_master(m.master_file);
+    EXPECT_EQ(found(SearchField::Word, QStringLiteral("co")), (QStringList{"conejo", "comer", "comida", "cocina"}));
+
+    clear_master_cache();
+    preread_master(m.master_file);
+    while (master_preread_pending()) QThread::msleep(1);
+    QByteArray master = t.read("languages/spanish/master_spanish.txt");
+    master.replace("conejo|", "cenejo|");
+    t.write("languages/spanish/master_spanish.txt", master);
+    EXPECT_EQ(found(SearchField::Word, QStringLiteral("co")), (QStringList{"comer", "comida", "cocina"}));
 }

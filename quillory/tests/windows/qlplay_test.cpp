@@ -4,6 +4,7 @@
 #include "core/text_file.h"
 #include "windows/qlplay.h"
 #include "windows/qlplay2.h"
+#include "support/accessible.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -84,7 +85,7 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
     for (auto name : {"word_lbl", "word_lbl2", "num_lbl", "repeat_lbl", "speed_lbl", "mp3_label"}) {
         auto* l = label(w, name);
         ASSERT_TRUE(l);
-        EXPECT_FALSE(l->accessibleName().isEmpty()) << name;
+        EXPECT_FALSE(l->accessibleDescription().isEmpty()) << name;
         EXPECT_EQ(l->font().family(), u"Arial") << name;
     }
     EXPECT_TRUE(w->findChild<QProgressBar*>("mp3_progress"));
@@ -93,6 +94,28 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.stop_playing, u"yes");
+}
+
+TEST_F(FlashWindowTest, ScreenReadersHearWhatBothCardsShow) {
+    auto* large = new QlPlay(m);
+    auto* small = new QlPlay2(m);
+    for (FlashCardWindow* w : {static_cast<FlashCardWindow*>(large), static_cast<FlashCardWindow*>(small)}) {
+        w->set_top_text(QStringLiteral("pájaro"));
+        w->set_bottom_text(QStringLiteral("bird"));
+        w->set_num_text(QStringLiteral("250 words remain on this list"));
+        w->set_repeat_text(QStringLiteral("1 of 3"));
+        w->set_speed_text(QStringLiteral("0.8 sec"));
+        w->set_mp3_text(QStringLiteral("7 words added"));
+        const std::pair<const char*, const char*> shown[] = {{"word_lbl", "pájaro"},
+                                                             {"word_lbl2", "bird"},
+                                                             {"num_lbl", "250 words remain on this list"},
+                                                             {"repeat_lbl", "1 of 3"},
+                                                             {"speed_lbl", "0.8 sec"}};
+        for (auto [name, text] : shown) EXPECT_EQ(accessible_name(label(w, name)), QString::fromUtf8(text)) << name;
+    }
+    EXPECT_EQ(accessible_name(label(large, "mp3_label")), u"7 words added");
+    large->close();
+    small->close();
 }
 
 TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {

@@ -10,6 +10,7 @@
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "support/recording_oracle.h"
+#include "windows/qlplay.h"
 #include "windows/qlrecord.h"
 
 #include <QApplication>
@@ -291,6 +292,25 @@ TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("You have to select a word on one of the lists.")});
     EXPECT_EQ(m.suppress_sound, u"no");
     EXPECT_TRUE(button("one4_many")->isEnabled());
+}
+
+TEST_F(RecordingRun, ASkipLeftByAFlashCardDoesNotRushTheNextRun) {
+    // Pause, Skip and close a large card: the skip is never taken up by a drill.
+    auto* card = new QlPlay(m);
+    for (const char* name : {"pause", "next_word"})
+        QTest::mouseClick(card->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+    card->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QlRecord* w = open(3);
+    w->span_list_wo->setCurrentRow(0);
+    watch(10);
+    const double start = pump.now();
+    click("one_single");
+    EXPECT_EQ(texts(), (QStringList{"2", "1", "Speak"}));
+    const double take = std::ceil((22050.0 - 1300.0) / 220.5) * 0.01;
+    EXPECT_NEAR(pump.now() - start, 1.2 + 0.13 + take, 0.05);
+    EXPECT_EQ(recorded(), names(0, 0));
 }
 
 TEST_F(RecordingRun, ClosingTheWindowDuringARunEndsIt) {

@@ -183,6 +183,25 @@ TEST_F(RecordWindow, AddAndDeleteShowAfterRefresh) {
     EXPECT_EQ(w->span_list_wo->count(), 3);
 }
 
+TEST_F(RecordWindow, RefreshLeavesNoRowSelectedEvenWhileTheClickedWordStillPlays) {
+    QlRecord* w = open();
+    w->show();
+    auto expect_nothing_selected = [w](const char* when) {
+        for (QListWidget* l : {w->span_list_w, w->eng_list_w, w->span_list_wo, w->eng_list_wo}) {
+            EXPECT_EQ(l->currentRow(), -1) << when;
+            EXPECT_TRUE(l->selectedItems().isEmpty()) << when;
+        }
+    };
+    pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
+    click_row(w->span_list_w, 0);
+    expect_nothing_selected("refresh during the click's sound");
+
+    click_row(w->span_list_wo, 0);
+    pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
+    QTest::mouseClick(w->delete_word, Qt::LeftButton);
+    expect_nothing_selected("refresh after a delete");
+}
+
 TEST_F(RecordWindow, OneWordModeShowsOnlyThatWordSelectedAndPlaysIt) {
     m.record_single_word = "yes";
     m.shown_words = QStringList{"rojo", "azul", ""};

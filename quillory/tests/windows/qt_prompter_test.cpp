@@ -1,3 +1,11 @@
+#include "core/drill.h"
+#include "core/help_texts.h"
+#include "core/list_admin.h"
+#include "core/packaging.h"
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_prompter.h"
+#include "windows/qlrecord.h"
 #include "windows/qt_prompter.h"
 
 #include <QApplication>
@@ -80,6 +88,71 @@ TEST(QtPrompter, InputGivesTheTypedTextOrNothingOnCancel) {
     // OK on an empty box is an empty answer, not a cancel.
     when_open([](QDialog* d) { d->accept(); });
     EXPECT_EQ(p.input(QStringLiteral("Name?")), QString());
+}
+
+// Every long question and note of the program, as the program words them.
+std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
+    ql::testing::DataTree t;
+    ql::testing::FakePrompter fake;
+    Qlmod m;
+    t.attach(m);
+    m.prompter = &fake;
+    m.current_language = QStringLiteral("spanish");
+    fake.answer_input(QStringLiteral("newlang"));
+    fake.cancel_input();
+    add_language(m);
+    fake.cancel_input();
+    add_word_list(m);
+    const auto drill = std::make_shared<Drill>(m, DrillKind::Large, nullptr);
+    fake.cancel_input();
+    drill->create_mp3();
+    fake.answer_ok();
+    fake.cancel_input();
+    drill->auto_mp3();
+    fake.answer_cancel();
+    pack_contribution(m);
+    {
+        QlRecord record(m);
+        record.on_instructions_text();
+        record.on_instructions_record();
+        record.on_license();
+    }
+    for (const HelpText& h : {instructions_text(), help_text(), troubleshooting_text(), about_text()})
+        fake.message(h.text, h.title);
+    std::vector<ql::testing::FakePrompter::Shown> out;
+    for (const auto& s : fake.shown())
+        if (s.text.size() > 150) out.push_back(s);
+    return out;
+}
+
+TEST(QtPrompter, EveryLongPromptWrapsToFitTheScreenWithItsButtonsShown) {
+    const auto prompts = long_prompts();
+    ASSERT_GE(prompts.size(), 10u);
+    QtPrompter p;
+    for (const auto& shown : prompts) {
+        QSize size;
+        int buttons = 0;
+        when_open([&](QDialog* d) {
+            size = d->frameGeometry().size();
+            for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                if (!b->isVisible()) continue;
+                ++buttons;
+                EXPECT_TRUE(d->rect().contains(QRect(b->mapTo(d, QPoint(0, 0)), b->size())))
+                    << shown.text.left(40).toStdString();
+            }
+            d->reject();
+        });
+        if (shown.kind == u"input")
+            p.input(shown.text, shown.title);
+        else if (shown.kind == u"ok_cancel")
+            p.ok_cancel(shown.text, shown.title);
+        else
+            p.message(shown.text, shown.title);
+        EXPECT_GE(buttons, 1) << shown.text.left(40).toStdString();
+        // Room left for a panel and the title bar on a 1280 x 800 screen.
+        EXPECT_LE(size.width(), 1200) << shown.text.left(40).toStdString();
+        EXPECT_LE(size.height(), 720) << shown.text.left(40).toStdString();
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/main_view.h"
 #include "core/qlmod.h"
+#include "support/accessible.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
@@ -409,6 +410,43 @@ TEST_F(TestWindowFixture, ExitWhileAQuestionWaitsEndsQuietlyAndDeletesTheWindowA
     EXPECT_EQ(m.shown_rows, std::vector<int>{0});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
+}
+
+TEST_F(TestWindowFixture, StopAndExitDuringASpokenQuestionEndItAtOnce) {
+    record_all_sounds();
+    audio.duration_of = [](const QString&) { return 5.0; };
+    auto w = make_window();
+    // A long pause polls the sound to its end; a short one waits a fixed time after it.
+    for (const auto& [pause, button] : {std::pair{2.0f, "stop"}, std::pair{1.0f, "exit"}}) {
+        m.pause_seconds = pause;
+        setup(*w, "multiple_choice", 1, QStringLiteral("3"), QStringLiteral("10"));
+        double pressed_at = 0;
+        pump.after(0.3, [&, button = button] {
+            pressed_at = pump.now();
+            QTest::mouseClick(child<QPushButton>(*w, button), Qt::LeftButton);
+        });
+        begin(*w);
+        EXPECT_NEAR(pump.now(), pressed_at, 0.02) << button;
+    }
+}
+
+TEST_F(TestWindowFixture, ScreenReadersHearTheQuestionItsChoicesAndTheVerdict) {
+    auto w = make_window();
+    setup(*w, "multiple_choice", 0, QStringLiteral("1"), QStringLiteral("10"));
+    pump.after(1.0, [&] {
+        for (const char* name : {"test_word", "remaining", "time_remaining"}) {
+            EXPECT_FALSE(text_of(*w, name).isEmpty()) << name;
+            EXPECT_EQ(accessible_name(child<QLabel>(*w, name)), text_of(*w, name)) << name;
+        }
+        for (int b = 1; b <= 6; ++b) {
+            auto* choice = child<QPushButton>(*w, QStringLiteral("c%1").arg(b).toLatin1().constData());
+            EXPECT_EQ(accessible_name(choice), choice->text());
+        }
+        click_choice(*w, false);
+    });
+    begin(*w);
+    EXPECT_TRUE(text_of(*w, "previous_word").contains(u"\nnot "));
+    EXPECT_EQ(accessible_name(child<QLabel>(*w, "previous_word")), text_of(*w, "previous_word"));
 }
 
 TEST_F(TestWindowFixture, AnUnwritableResultsFileIsReportedAndTheSummaryKept) {
