@@ -140,6 +140,13 @@ TEST(QtPrompter, EveryLongPromptWrapsToFitTheScreenWithItsButtonsShown) {
                 EXPECT_TRUE(d->rect().contains(QRect(b->mapTo(d, QPoint(0, 0)), b->size())))
                     << shown.text.left(40).toStdString();
             }
+            // Every text shown whole: a label that does not wrap needs more width than any box has.
+            for (QLabel* l : d->findChildren<QLabel*>()) {
+                if (!l->isVisible() || l->text().isEmpty()) continue;
+                EXPECT_GE(l->width(), l->minimumSizeHint().width()) << shown.text.left(40).toStdString();
+                if (l->hasHeightForWidth())
+                    EXPECT_GE(l->height(), l->heightForWidth(l->width())) << shown.text.left(40).toStdString();
+            }
             d->reject();
         });
         if (shown.kind == u"input")
