@@ -47,12 +47,15 @@ QHBoxLayout* FlashCardWindow::make_status_row() {
         f->setFrameShadow(QFrame::Sunken);
         return f;
     };
-    row->addWidget(num_lbl_, 2);
+    // The count gets what the short play count and pause leave, so that it is not cut on the small
+    // card.
+    row->addWidget(num_lbl_, 1);
     row->addWidget(rule());
-    row->addWidget(repeat_lbl_, 1);
+    row->addWidget(repeat_lbl_);
     row->addWidget(rule());
-    row->addWidget(speed_lbl_, 1);
-    for (QLabel* l : {num_lbl_, repeat_lbl_, speed_lbl_}) l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
+    row->addWidget(speed_lbl_);
+    repeat_lbl_->setMinimumWidth(repeat_lbl_->fontMetrics().horizontalAdvance(QStringLiteral("60 of 60")));
+    speed_lbl_->setMinimumWidth(speed_lbl_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
     return row;
 }
 

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -218,6 +219,7 @@ void QlRecord::build_controls() {
     headings->addWidget(span_list_w, 1, 2);
     headings->addWidget(eng_list_w, 1, 3);
     for (int c = 0; c < 4; ++c) headings->setColumnStretch(c, 1);
+    columns_ = headings;
     headings->setRowStretch(1, 1);
 
     auto* prompt_row = new QHBoxLayout;
@@ -254,7 +256,10 @@ void QlRecord::build_controls() {
     outer->addLayout(body, 1);
     outer->addLayout(bottom);
     Label4->setMaximumWidth(260);
-    resize(1000, 660);
+    // The word columns take what the screen offers beyond the design's 1000 pixels.
+    const QScreen* screen = this->screen();
+    const int room = screen ? screen->availableGeometry().width() - 40 : 1000;
+    resize(std::clamp(room, 1000, 1240), 660);
 
     // Tab order follows the reading order: the groups, the boxes, the edit buttons.
     setTabOrder(span_list_wo, eng_list_wo);
@@ -400,8 +405,23 @@ void QlRecord::create_arrays() {
     // Rebuilt lists start with nothing chosen.
     ++lists_generation_;
     clear_selections();
+    share_width_by_text();
     words_with_sound->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
     words_without_sound->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
+}
+
+void QlRecord::share_width_by_text() {
+    // Each column gets a share of the width after its longest text, so that translations, which run
+    // longer than the words, are not the ones cut off.
+    QListWidget* const lists[] = {span_list_wo, eng_list_wo, span_list_w, eng_list_w};
+    for (int c = 0; c < 4; ++c) {
+        QListWidget* l = lists[c];
+        int widest = l->fontMetrics().horizontalAdvance(QStringLiteral("some word"));
+        // The first rows tell enough; measuring a whole long list would slow every refresh.
+        for (int r = 0; r < std::min(l->count(), 2000); ++r)
+            widest = std::max(widest, l->fontMetrics().horizontalAdvance(l->item(r)->text()));
+        columns_->setColumnStretch(c, std::min(widest, 400));
+    }
 }
 
 void QlRecord::create_word() {
@@ -415,6 +435,7 @@ void QlRecord::create_word() {
     QListWidget* eng = with ? eng_list_w : eng_list_wo;
     fill(span, with ? groups.with_words : groups.without_words);
     fill(eng, with ? groups.with_translations : groups.without_translations);
+    share_width_by_text();
     span->setCurrentRow(0);
 }
 

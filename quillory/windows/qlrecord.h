@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QGridLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -125,6 +126,7 @@ private:
     void create_word();
     void clear_lists();
     void clear_selections();
+    void share_width_by_text();
     void show_pair(const QString& group, int row);
     void list_clicked(QListWidget* list, int row);
     void show_messages(const QStringList& messages);
@@ -139,6 +141,7 @@ private:
     int row_at_press_ = -1;
     // Counts rebuilds of the lists, so that a press whose handling outlived one can tell.
     int lists_generation_ = 0;
+    QGridLayout* columns_ = nullptr;
     QEvent* forwarded_press_ = nullptr;
 };
 

@@ -111,7 +111,7 @@ void TestWindow::build_controls() {
     for (QListWidget* l : {list1_, list2_}) {
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        l->setFixedHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 2);
+        l->setFixedHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 6);
         l->setMinimumWidth(l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8);
     }
 
