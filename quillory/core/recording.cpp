@@ -72,8 +72,10 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
     }
     for (;;) {
         if (audio.record_get_position() >= n - kStopMarginSamples) break;
-        // Not wait_seconds: a skip flag left up would make it return at once, and the take would
-        // spin without delivering a single event, leaving STOP dead for the whole take.
+        // As a wait does, the flag is tested before any event is delivered. Not wait_seconds: a
+        // skip flag left up would make it return at once, and the take would spin without
+        // delivering a single event, leaving STOP dead for the whole take.
+        if (m.stop_playing == u"yes") break;
         if (m.pump) m.pump->wait_for_events(m.pump->now() + 0.01);
         if (m.stop_playing == u"yes") break;
     }
