@@ -11,6 +11,7 @@ class Prompter;
 class EventPump;
 class AudioEngine;
 class MainView;
+class DateClock;
 
 // The program's module-wide values: one instance owned by the app for the whole run and handed by
 // reference to every window. Names follow the design documents so that a reader can follow them.
@@ -21,6 +22,7 @@ struct Qlmod {
     EventPump* pump = nullptr;
     AudioEngine* audio = nullptr;
     MainView* main_view = nullptr;  // null until the main window exists
+    DateClock* date_clock = nullptr;  // the review schedule's calendar; null: the system's
 
     // Working folder at start-up, ending in '/'. Every other path is built from it.
     QString working_folder;

@@ -1,0 +1,124 @@
+#include "core/qlmod.h"
+#include "core/review_schedule.h"
+#include "core/text_file.h"
+#include "support/data_tree.h"
+#include "support/fake_date_clock.h"
+#include "support/fake_main_view.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+#include "windows/review_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+const QString kCasa = QStringLiteral("casa|house|00412");
+const QString kNino = QStringLiteral("niño|child|00413");
+const QString kPerro = QStringLiteral("perro|dog|00414");
+
+struct ReviewWindowTest : ::testing::Test {
+    ReviewWindowTest() {
+        tree.attach(m);
+        m.prompter = &prompter;
+        m.pump = &pump;
+        m.main_view = &view;
+        m.date_clock = &clock;
+        m.current_language = QStringLiteral("spanish");
+        m.target_language = QStringLiteral("english");
+        m.target_sound_numbers[412] = QStringLiteral("00900");
+        tree.write(known, crlf({kCasa, kNino, kPerro}));
+        tree.write(unknown, crlf({QStringLiteral("gato|cat|00415")}));
+        for (const QString& e : {kCasa, kNino, kPerro}) review_after_move(m, tree.path(known), tree.path(unknown), e);
+        clock.advance(1);
+    }
+    ~ReviewWindowTest() override {
+        for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    template <class T>
+    static T* child(QWidget* w, const char* name) {
+        auto* c = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(c) << name;
+        return c;
+    }
+    static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
+
+    DataTree tree;
+    Qlmod m;
+    FakePrompter prompter;
+    FakePump pump;
+    FakeMainView view;
+    FakeDateClock clock;
+    const QString known = QStringLiteral("users/ann/spanish/colors-k.txt");
+    const QString unknown = QStringLiteral("users/ann/spanish/colors-u.txt");
+};
+
+}  // namespace
+
+TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
+    QPointer<ReviewWindow> w = ReviewWindow::open(m);
+    EXPECT_EQ(text(w, "progress"), u"1 of 3");
+    EXPECT_EQ(text(w, "foreign_word"), u"casa");
+    EXPECT_EQ(child<QLabel>(w, "foreign_word")->accessibleName(), u"casa");
+    EXPECT_EQ(text(w, "translation"), QString());
+    EXPECT_EQ(view.label6.value(0), u"File # 00412");
+    for (auto* b : w->findChildren<QPushButton*>()) EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+
+    QTest::keyClick(w, Qt::Key_Right);  // not before the answer was seen
+    EXPECT_EQ(text(w, "progress"), u"1 of 3");
+    QTest::keyClick(child<QPushButton>(w, "show_answer"), Qt::Key_Space);
+    EXPECT_EQ(text(w, "translation"), u"house");
+    EXPECT_EQ(child<QLabel>(w, "translation")->accessibleName(), u"house");
+    EXPECT_EQ(view.label6.value(1), u"File # 00900") << "the translation is heard";
+    QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Space);  // a second Space keeps nothing
+    EXPECT_EQ(text(w, "progress"), u"1 of 3");
+    QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Right);
+    EXPECT_EQ(text(w, "progress"), u"2 of 3");
+    EXPECT_EQ(text(w, "foreign_word"), u"niño");
+    QTest::keyClick(w, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w);
+    EXPECT_EQ(view.shown, 1);
+
+    // The kept word waits three days; the other two are still due.
+    const auto kept = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    ASSERT_EQ(kept.items().size(), 3u);
+    EXPECT_EQ(kept.items()[0].box, 2);
+    EXPECT_EQ(kept.items()[0].due, clock.day.addDays(3));
+
+    w = ReviewWindow::open(m);
+    EXPECT_EQ(text(w, "progress"), u"1 of 2");
+    EXPECT_EQ(text(w, "foreign_word"), u"niño");
+    QTest::keyClick(w, Qt::Key_Space);
+    QTest::keyClick(w, Qt::Key_1);
+    EXPECT_EQ(text(w, "foreign_word"), u"perro");
+    EXPECT_EQ(tree.read(unknown), crlf({QStringLiteral("gato|cat|00415"), kNino}));
+    QTest::keyClick(w, Qt::Key_Space);
+    QTest::keyClick(w, Qt::Key_2);
+    EXPECT_EQ(text(w, "summary"), u"2 reviewed, 1 kept, 1 back to learning");
+    EXPECT_EQ(child<QLabel>(w, "summary")->accessibleName(), text(w, "summary"));
+    EXPECT_FALSE(child<QPushButton>(w, "show_answer")->isEnabled());
+    EXPECT_EQ(tree.read(known), crlf({kCasa, kPerro}));
+
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Closed while the translation is still being heard: the wait ends without touching a deleted
+    // window, and the window goes once it has.
+    clock.advance(30);
+    w = ReviewWindow::open(m);
+    ASSERT_EQ(text(w, "foreign_word"), u"casa");
+    pump.after(0.2, [w] { QTest::keyClick(w, Qt::Key_Escape); });
+    QTest::keyClick(w, Qt::Key_Space);
+    EXPECT_TRUE(w) << "still on the stack when closed";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w);
+    EXPECT_TRUE(prompter.shown().empty());
+}

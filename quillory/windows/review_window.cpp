@@ -1,0 +1,241 @@
+#include "review_window.h"
+
+#include "core/main_view.h"
+#include "core/text_file.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ql {
+
+namespace {
+
+// A label that shows changing text gives that text to screen readers as its name.
+void show_text(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+QLabel* make_label(QWidget* parent, const char* name, int point_size, bool bold) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    QFont f = l->font();
+    if (point_size > 0) f.setPointSize(point_size);
+    f.setBold(bold);
+    l->setFont(f);
+    return l;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& keys) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(caption);
+    b->setAccessibleDescription(keys);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+ReviewWindow::ReviewWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+    setObjectName(QStringLiteral("review_window"));
+    setWindowTitle(QStringLiteral("Review"));
+    setWindowFlag(Qt::Window);
+    build_controls();
+}
+
+void ReviewWindow::build_controls() {
+    progress_ = make_label(this, "progress", 0, false);
+    foreign_word_ = make_label(this, "foreign_word", 24, true);
+    translation_ = make_label(this, "translation", 18, false);
+    summary_ = make_label(this, "summary", 12, true);
+    keys_hint_ = make_label(this, "keys_hint", 0, false);
+    show_text(keys_hint_, QStringLiteral("Space: Show Answer    Right or 2: I knew it    Left or 1: I forgot    "
+                                         "Escape: close"));
+    progress_->setAccessibleDescription(QStringLiteral("Word under review, of the words due"));
+    foreign_word_->setAccessibleDescription(QStringLiteral("Foreign word"));
+    translation_->setAccessibleDescription(QStringLiteral("Translation"));
+    summary_->setAccessibleDescription(QStringLiteral("Result of the review"));
+    foreign_word_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    translation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette p = translation_->palette();
+    p.setColor(QPalette::WindowText, QColor(0, 96, 0));
+    translation_->setPalette(p);
+    for (QLabel* l : {foreign_word_, translation_}) l->setMinimumHeight(l->fontMetrics().height() * 2);
+
+    show_answer_ = make_button(this, "show_answer", QStringLiteral("Show Answer"), QStringLiteral("Space"));
+    forgot_ = make_button(this, "forgot", QStringLiteral("I forgot"), QStringLiteral("Left arrow or 1"));
+    knew_it_ = make_button(this, "knew_it", QStringLiteral("I knew it"), QStringLiteral("Right arrow or 2"));
+    close_ = make_button(this, "close_review", QStringLiteral("Close"), QStringLiteral("Escape"));
+    connect(show_answer_, &QPushButton::clicked, this, &ReviewWindow::on_show_answer);
+    connect(knew_it_, &QPushButton::clicked, this, &ReviewWindow::on_knew_it);
+    connect(forgot_, &QPushButton::clicked, this, &ReviewWindow::on_forgot);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_}) b->installEventFilter(this);
+
+    auto* root = new QVBoxLayout(this);
+    root->addWidget(progress_);
+    root->addStretch(1);
+    root->addWidget(foreign_word_);
+    root->addWidget(translation_);
+    root->addStretch(1);
+    root->addWidget(show_answer_);
+    auto* answers = new QHBoxLayout;
+    answers->addWidget(forgot_);
+    answers->addWidget(knew_it_);
+    root->addLayout(answers);
+    root->addWidget(summary_);
+    root->addWidget(keys_hint_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(close_);
+    root->addLayout(bottom);
+    setTabOrder(show_answer_, forgot_);
+    setTabOrder(forgot_, knew_it_);
+    setTabOrder(knew_it_, close_);
+    resize(520, 360);
+}
+
+ReviewWindow* ReviewWindow::open(Qlmod& m) {
+    auto* w = new ReviewWindow(m);
+    w->start();
+    return w;
+}
+
+void ReviewWindow::start() {
+    // A flag left by an earlier drill or test would cut every wait short.
+    m_.stop_playing = QStringLiteral("no");
+    m_.skip_word = QStringLiteral("no");
+    session_ = std::make_unique<ReviewSession>(m_);
+    show();
+    raise();
+    activateWindow();
+    present();
+}
+
+void ReviewWindow::present() {
+    const ReviewSession& s = *session_;
+    revealed_ = false;
+    show_text(translation_, QString());
+    knew_it_->setEnabled(false);
+    forgot_->setEnabled(false);
+    if (s.finished()) {
+        show_text(progress_, QString::number(s.total()) + QStringLiteral(" of ") + QString::number(s.total()));
+        show_text(foreign_word_, QString());
+        show_text(summary_, QString::number(s.reviewed()) + QStringLiteral(" reviewed, ") + QString::number(s.kept()) +
+                                QStringLiteral(" kept, ") + QString::number(s.forgotten()) +
+                                QStringLiteral(" back to learning"));
+        show_answer_->setEnabled(false);
+        close_->setFocus();
+        return;
+    }
+    show_text(progress_, QString::number(s.position() + 1) + QStringLiteral(" of ") + QString::number(s.total()));
+    const auto entry = parse_entry(s.current().entry);
+    show_text(foreign_word_, entry ? entry->word : QString());
+    show_answer_->setEnabled(true);
+    show_answer_->setFocus();
+    if (entry) play(entry->sound_number, m_.current_language);
+}
+
+bool ReviewWindow::play(const QString& sound_number, const QString& language) {
+    QPointer<ReviewWindow> self(this);
+    ++busy_;
+    play_word_sound(m_, sound_number, language);
+    if (!self) return false;
+    --busy_;
+    if (closed_) {
+        if (busy_ == 0) deleteLater();
+        return false;
+    }
+    return true;
+}
+
+void ReviewWindow::on_show_answer() {
+    if (revealed_ || closed_ || session_->finished()) return;
+    revealed_ = true;
+    const auto entry = parse_entry(session_->current().entry);
+    show_text(translation_, entry ? entry->translation : QString());
+    show_answer_->setEnabled(false);
+    knew_it_->setEnabled(true);
+    forgot_->setEnabled(true);
+    knew_it_->setFocus();
+    // The translation is heard as a click on the main window's translation column plays it.
+    bool ok = false;
+    const int k = entry ? entry->sound_number.toInt(&ok) : -1;
+    if (ok && k >= 0 && k < int(m_.target_sound_numbers.size()))
+        play(m_.target_sound_numbers[size_t(k)], m_.target_language);
+}
+
+void ReviewWindow::on_knew_it() {
+    if (!revealed_ || closed_ || session_->finished()) return;
+    if (session_->knew_it()) present();
+}
+
+void ReviewWindow::on_forgot() {
+    if (!revealed_ || closed_ || session_->finished()) return;
+    if (session_->forgot()) present();
+}
+
+bool ReviewWindow::handle_key(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+        on_show_answer();
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_2:
+        on_knew_it();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_1:
+        on_forgot();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    // Space presses the focused Close button as usual; on the other buttons it only shows the
+    // answer, so a second Space cannot count a word as known by accident.
+    if (key->key() == Qt::Key_Space && watched == close_) return false;
+    return handle_key(key->key());
+}
+
+void ReviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (!(event->modifiers() & ~Qt::KeypadModifier) && handle_key(event->key())) return;
+    QWidget::keyPressEvent(event);
+}
+
+void ReviewWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!closed_) {
+        closed_ = true;
+        if (m_.main_view) {
+            // Forgotten words left the known file the main window may be showing.
+            if (session_ && session_->forgotten() > 0 && !m_.shown_file.isEmpty() && !m_.shown_are_search_results) {
+                create_array_of_words(m_, m_.shown_file);
+                m_.main_view->display_words();
+                m_.main_view->set_label8(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+            }
+            m_.main_view->refresh_known_list();
+            m_.main_view->show_main();
+        }
+    }
+    if (busy_ == 0) deleteLater();
+}
+
+}  // namespace ql
