@@ -86,13 +86,13 @@ void ReviewWindow::build_controls() {
     root->addStretch(1);
     root->addWidget(foreign_word_);
     root->addWidget(translation_);
+    root->addWidget(summary_);
     root->addStretch(1);
     root->addWidget(show_answer_);
     auto* answers = new QHBoxLayout;
     answers->addWidget(forgot_);
     answers->addWidget(knew_it_);
     root->addLayout(answers);
-    root->addWidget(summary_);
     root->addWidget(keys_hint_);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -133,7 +133,11 @@ void ReviewWindow::present() {
         show_text(summary_, QString::number(s.reviewed()) + QStringLiteral(" reviewed, ") + QString::number(s.kept()) +
                                 QStringLiteral(" kept, ") + QString::number(s.forgotten()) +
                                 QStringLiteral(" back to learning"));
-        show_answer_->setEnabled(false);
+        for (QPushButton* b : {show_answer_, forgot_, knew_it_}) {
+            b->setEnabled(false);
+            b->hide();
+        }
+        for (QLabel* l : {foreign_word_, translation_, keys_hint_}) l->hide();
         close_->setFocus();
         return;
     }
