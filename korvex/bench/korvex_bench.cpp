@@ -72,10 +72,16 @@ double quantile(std::vector<double> v, double q) {
 // from pair to pair; each pair gives a ratio measured under the same
 // conditions, and the median ratio leaves out the pairs a busy neighbour
 // spoiled on either side. The quartiles show how far the pairs spread.
+//
+// Pairs run for at least span seconds of wall time: the processor's speed
+// comes and goes in spells of a few hundred milliseconds on a shared host,
+// and a case that ended inside one spell would report that spell alone.
 void compare(const char* name, const char* target, size_t total, const std::function<void()>& ours,
-             const std::function<void()>& theirs, int trials, Timing timing = Timing::kThreadCpu) {
+             const std::function<void()>& theirs, int trials, double span,
+             Timing timing = Timing::kThreadCpu) {
     std::vector<double> ratios, ours_s, theirs_s;
-    for (int r = 0; r < trials; ++r) {
+    const double start = now(Timing::kWall);
+    for (int r = 0; r < trials || now(Timing::kWall) - start < span; ++r) {
         double a, b;
         if (r % 2 == 0) {
             b = seconds(theirs, timing);
@@ -112,6 +118,7 @@ std::vector<unsigned char> slurp(const std::string& path) {
 int main(int argc, char** argv) {
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     const int rounds = quick ? 60 : 200;
+    const double span = quick ? 1.0 : 3.0;  // seconds of pairs per case, at least
     const size_t buffers = 16;  // 256 KiB per trial: short enough to find quiet moments
     if (OSSL_PROVIDER_load(nullptr, "legacy") == nullptr || OSSL_PROVIDER_load(nullptr, "default") == nullptr) {
         std::fprintf(stderr, "OpenSSL legacy provider unavailable: Blowfish and RC4 cannot be compared\n");
@@ -123,11 +130,12 @@ int main(int argc, char** argv) {
     for (auto& b : iv) b = uint8_t(rng());
     for (auto& b : buf) b = uint8_t(rng());
 
-    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, median of %d alternating trials\n"
+    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, median of at least %d alternating\n"
+                "pairs of trials over at least %.0f s a case\n"
                 "(speeds: medians of thread CPU time, the file case of wall time; ratio: median of the\n"
                 " pairs' ratios [quartiles]; load: 1-minute load average when the case ended)\n"
                 "load average at start %.2f\n",
-                OpenSSL_version(OPENSSL_VERSION), buffers, rounds, load_average());
+                OpenSSL_version(OPENSSL_VERSION), buffers, rounds, span, load_average());
     struct Row { const char* label; const char* mode; int encipher; const char* target; };
     const Row rows[] = {
         {"Blowfish CBC encipher", "CBC", 1, ">= 1.10"},
@@ -156,7 +164,7 @@ int main(int argc, char** argv) {
                     int outl = 0;
                     for (size_t i = 0; i < buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
                 },
-                rounds);
+                rounds, span);
         BLF_Final(h);
         EVP_CIPHER_CTX_free(ctx);
     }
@@ -172,7 +180,7 @@ int main(int argc, char** argv) {
                     int outl = 0;
                     for (size_t i = 0; i < buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
                 },
-                rounds);
+                rounds, span);
         EVP_CIPHER_CTX_free(ctx);
     }
 
@@ -198,7 +206,7 @@ int main(int argc, char** argv) {
     int file_rc = 0, cmd_rc = 0;
     compare("BLF_File vs openssl enc", ">= 1.00", file_size,
             [&] { file_rc = BLF_File(ours.c_str(), plain.c_str(), key.data(), key.size(), -1, "CBC", iv.data()); },
-            [&] { cmd_rc = std::system(command.c_str()); }, quick ? 3 : 7, Timing::kWall);
+            [&] { cmd_rc = std::system(command.c_str()); }, quick ? 3 : 7, 0.0, Timing::kWall);
     const bool same = file_rc == 0 && cmd_rc == 0 && slurp(ours) == slurp(theirs);
     std::printf("file outputs %s (BLF_File %d, openssl %d)\n", same ? "identical" : "DIFFER", file_rc, cmd_rc);
     std::remove(plain.c_str());
