@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ql::kProgramTitle);
+    // Wayland desktops match the window to the installed menu entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
     ql::QtPrompter prompter;
 
     // Every path of the data tree hangs off one folder: the working folder when it holds languages/,
