@@ -1,15 +1,15 @@
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "core/data_folder.h"
 #include "core/event_pump.h"
 #include "core/new_recordings.h"
-#include "core/qlmod.h"
-#include "windows/qlmain.h"
-#include "windows/qlplay.h"
-#include "windows/qlplay2.h"
-#include "windows/qlrecord.h"
+#include "core/app_state.h"
+#include "windows/main_window.h"
+#include "windows/large_card_window.h"
+#include "windows/small_card_window.h"
+#include "windows/record_edit_window.h"
 #include "windows/qt_prompter.h"
-#include "windows/test.h"
-#include "windows/test_results.h"
+#include "windows/test_window.h"
+#include "windows/results_window.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -55,22 +55,22 @@ int main(int argc, char** argv) {
     // Anything opened by a relative name lands in the data folder too.
     QDir::setCurrent(data.folder);
 
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = data.folder + u'/';
     m.prompter = &prompter;
     m.pump = &ql::qt_event_pump();
-    ql::Qlfmod audio;
+    ql::SdlAudioEngine audio;
     m.audio = &audio;
     ql::attach_new_recording_player(m);
 
     ql::WindowOpeners openers;
-    openers.large_flash_cards = [&m](bool main_stays_visible) { ql::QlPlay::open(m, main_stays_visible); };
-    openers.small_flash_card = [&m] { ql::QlPlay2::open(m); };
-    openers.record_and_edit = [&m] { (new ql::QlRecord(m))->load(); };
+    openers.large_flash_cards = [&m](bool main_stays_visible) { ql::LargeCardWindow::open(m, main_stays_visible); };
+    openers.small_flash_card = [&m] { ql::SmallCardWindow::open(m); };
+    openers.record_and_edit = [&m] { (new ql::RecordEditWindow(m))->load(); };
     openers.student_test = [&m] { ql::TestWindow::open(m); };
-    openers.test_results = [&m] { ql::TestResultsWindow::open(m); };
+    openers.test_results = [&m] { ql::ResultsWindow::open(m); };
 
-    ql::QlMain main_window(m, openers);
+    ql::MainWindow main_window(m, openers);
     main_window.show();
     main_window.start_up();
     return app.exec();

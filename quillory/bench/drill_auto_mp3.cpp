@@ -5,7 +5,7 @@
 #include "core/drill.h"
 #include "core/event_pump.h"
 #include "core/mp3_compile.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ void write_file(const QString& path, qsizetype size, std::mt19937& rng) {
 }
 
 // The joins one append call at a time.
-double reference_seconds(ql::Qlmod& m, int repeats, int silence) {
+double reference_seconds(ql::AppState& m, int repeats, int silence) {
     QElapsedTimer t;
     t.start();
     const int n = m.shown_count();
@@ -55,7 +55,7 @@ double reference_seconds(ql::Qlmod& m, int repeats, int silence) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = dir.path() + u'/';
     m.languages_folder = m.working_folder + QStringLiteral("languages/");
     m.current_language = QStringLiteral("spanish");

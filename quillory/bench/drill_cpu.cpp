@@ -2,12 +2,12 @@
 // audio engine on SDL's dummy driver (target: under 2% of a core). Reference, measured in the same
 // run over the same span: a wait that keeps asking for events without sleeping, as the old program
 // waited.
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "drill_bench_support.h"
 #include "core/drill.h"
 #include "core/event_pump.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/wav_header.h"
 
 #include <QCoreApplication>
@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::Qlmod m;
+    ql::AppState m;
     bench::PrintingPrompter prompter;
-    ql::Qlfmod audio;
+    ql::SdlAudioEngine audio;
     if (!audio.init(22050, 64, 0)) {
         std::fprintf(stderr, "audio engine did not start\n");
         return 1;

@@ -2,12 +2,12 @@
 // plays against after 100 (target: grows by under 2 MB). The drill's clock runs a thousand times
 // faster than the wall clock so that ten thousand plays take seconds; every play still loads,
 // plays and releases a real sample.
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "drill_bench_support.h"
 #include "core/drill.h"
 #include "core/event_pump.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/wav_header.h"
 
 #include <QCoreApplication>
@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::Qlmod m;
+    ql::AppState m;
     bench::PrintingPrompter prompter;
-    ql::Qlfmod audio;
+    ql::SdlAudioEngine audio;
     if (!audio.init(22050, 64, 0)) {
         std::fprintf(stderr, "audio engine did not start\n");
         return 1;

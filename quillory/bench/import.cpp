@@ -3,7 +3,7 @@
 // pairs and writing the list, the master and the counter. Measured against just reading the same
 // file in the same run, and against the 2 s a user should wait at most.
 #include "core/list_import.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "core/word_formats.h"
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     ql::write_bytes(source, ql::export_tsv(pairs));
     const QString master_path = folder + QStringLiteral("master_spanish.txt");
 
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = root;
     m.languages_folder = root + QStringLiteral("languages/");
 

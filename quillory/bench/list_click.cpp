@@ -3,9 +3,9 @@
 // the same file, measured in the same run.
 #include "core/event_pump.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
-#include "windows/qlmain.h"
+#include "windows/main_window.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -47,13 +47,13 @@ int main(int argc, char** argv) {
     ql::write_lines(folder + QStringLiteral("big.txt"), lines);
     ql::write_lines(folder + QStringLiteral("small.txt"), {QStringLiteral("uno|one|00001")});
 
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = root;
     NamePrompter prompter;
     m.prompter = &prompter;
     m.pump = &ql::qt_event_pump();
     ql::WindowOpeners openers;
-    ql::QlMain w(m, openers);
+    ql::MainWindow w(m, openers);
     w.show();
     w.start_up();
     QApplication::processEvents();

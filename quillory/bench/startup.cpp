@@ -2,8 +2,8 @@
 // against showing an empty main window measured in the same run (offscreen).
 #include "core/event_pump.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
-#include "windows/qlmain.h"
+#include "core/app_state.h"
+#include "windows/main_window.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     const QString root = dir.path() + u'/';
     copy_tree(QStringLiteral(QL_SAMPLE_DIR "/languages"), root + QStringLiteral("languages/"));
 
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = root;
     NamePrompter prompter;
     m.prompter = &prompter;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     const int runs = 20;
     int lists_shown = 0;
     const double startup_ms = median_ms(runs, [&] {
-        auto w = std::make_unique<ql::QlMain>(m, openers);
+        auto w = std::make_unique<ql::MainWindow>(m, openers);
         w->show();
         w->start_up();
         QApplication::processEvents();  // first paint
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     });
     const double controls_ms = median_ms(runs, [&] {
-        auto w = std::make_unique<ql::QlMain>(m, openers);
+        auto w = std::make_unique<ql::MainWindow>(m, openers);
         w->show();
         QApplication::processEvents();
     });

@@ -2,7 +2,7 @@
 // the raw file, enciphering through the cipher library and removing the raw file, for a 5-second
 // take. Reference, measured in the same run: writing the same bytes to a new file once.
 #include "core/new_recordings.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/recording.h"
 #include "core/prompter.h"
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     SilentPrompter prompter;
-    ql::Qlmod m;
+    ql::AppState m;
     m.prompter = &prompter;
     const QString str = dir.path() + QStringLiteral("/70000.str");
     const QString plain = dir.path() + QStringLiteral("/plain.raw");

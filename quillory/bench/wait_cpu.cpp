@@ -5,7 +5,7 @@
 //
 // Target: the real wait under 2% of one core.
 #include "core/event_pump.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -46,7 +46,7 @@ void report(const char* name, const Measure& m) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
-    ql::Qlmod m;
+    ql::AppState m;
     m.pump = &ql::qt_event_pump();
 
     // Something for the event loop to deliver, as a window's repaints and timers would be.

@@ -50,14 +50,14 @@ int word_point_size(const QString& top, const QString& bottom) {
     return 48;
 }
 
-QString translation_sound_number(const Qlmod& m, const QString& sound) {
+QString translation_sound_number(const AppState& m, const QString& sound) {
     bool ok = false;
     const int n = sound.trimmed().toInt(&ok);
     if (!ok || n < 0 || n >= int(m.target_sound_numbers.size())) return QString();
     return m.target_sound_numbers[size_t(n)];
 }
 
-void ask_repeat_count(Qlmod& m) {
+void ask_repeat_count(AppState& m) {
     const auto answer = m.prompter->input(QStringLiteral(
         "How many times should words be repeated before going to the next word? Recommended ranges are from 3 to 30."));
     if (answer) {
@@ -71,7 +71,7 @@ void ask_repeat_count(Qlmod& m) {
     m.prompter->message(QStringLiteral("That was too few or too many. It is now set to 3."));
 }
 
-Drill::Drill(Qlmod& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
+Drill::Drill(AppState& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
 
 Drill::Flow Drill::check() const {
     if (m_.stop_playing == kYes) return Flow::End;
@@ -138,7 +138,7 @@ void Drill::run() {
         const QString count = QString::number(n);
         if (kind_ == DrillKind::Large) {
             if (view_) view_->set_num_text(count + QStringLiteral(" words remain on this list"));
-            if (m_.main_view) m_.main_view->set_label8(count + QStringLiteral(" Words"));
+            if (m_.main_view) m_.main_view->set_word_count_text(count + QStringLiteral(" Words"));
             if (view_) {
                 view_->set_word_point_size(word_point_size(w.top, w.bottom));
                 view_->set_top_text(w.top);
@@ -214,7 +214,7 @@ bool Drill::wait_for_entries() {
         view_->set_bottom_text(QString());
         view_->set_num_text(QStringLiteral("0 words remain on this list"));
     }
-    if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_label8(QStringLiteral("0 Words"));
+    if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_word_count_text(QStringLiteral("0 Words"));
     for (;;) {
         if (m_.stop_playing == kYes) return false;
         m_.skip_word.clear();

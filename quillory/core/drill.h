@@ -1,5 +1,5 @@
 #pragma once
-#include "qlmod.h"
+#include "app_state.h"
 
 #include <QString>
 #include <memory>
@@ -45,17 +45,17 @@ int word_point_size(const QString& top, const QString& bottom);
 
 // The sound number of a word's translation: the translation table's entry for the word's sound
 // number, or "" when the word has no valid sound number (the table is never read out of range).
-QString translation_sound_number(const Qlmod& m, const QString& sound);
+QString translation_sound_number(const AppState& m, const QString& sound);
 
 // Asks for the repeat count shared by both flash-card windows.
-void ask_repeat_count(Qlmod& m);
+void ask_repeat_count(AppState& m);
 
 // One flash-card window's drill. The drill runs inside the click that started it; the window's
 // buttons run inside its waits and act through the shared flags. Hold it in a shared_ptr: a run
 // keeps its drill alive, so a window may go away under a running drill (detach_view first).
 class Drill : public std::enable_shared_from_this<Drill> {
 public:
-    Drill(Qlmod& m, DrillKind kind, DrillView* view);
+    Drill(AppState& m, DrillKind kind, DrillView* view);
 
     // The window is going away: nothing is shown from here on.
     void detach_view() { view_ = nullptr; }
@@ -102,7 +102,7 @@ private:
     void play(const QString& sound, const QString& language);
     void ask_whole_number(const QString& question, int& setting);
 
-    Qlmod& m_;
+    AppState& m_;
     DrillKind kind_;
     DrillView* view_;
     int runs_ = 0;

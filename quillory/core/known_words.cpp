@@ -1,6 +1,6 @@
 #include "main_view.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QFile>
@@ -10,13 +10,13 @@ namespace ql {
 
 namespace {
 
-void report(Qlmod& m, const QString& error) {
+void report(AppState& m, const QString& error) {
     if (m.prompter && !error.isEmpty()) m.prompter->message(error);
 }
 
 }  // namespace
 
-void generate_unknowns_file(Qlmod& m) {
+void generate_unknowns_file(AppState& m) {
     const QString folder = m.user_folder + m.current_language + u'/';
     m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
     m.known_file = folder + m.current_list + QStringLiteral("-k.txt");
@@ -41,7 +41,7 @@ void generate_unknowns_file(Qlmod& m) {
     if (!write_lines(m.unknown_file, unknown, &error)) report(m, error);
 }
 
-QStringList known_list_names(Qlmod& m) {
+QStringList known_list_names(AppState& m) {
     const QString folder = m.user_folder + m.current_language + u'/';
     QStringList names;
     for (const QString& name : folder_entries(folder)) {
@@ -55,7 +55,7 @@ QStringList known_list_names(Qlmod& m) {
     return names;
 }
 
-bool move_word(Qlmod& m, const QString& destination, const QString& source, int index) {
+bool move_word(AppState& m, const QString& destination, const QString& source, int index) {
     if (index < 0 || index >= m.shown_count()) return false;
     const Entry moved{m.shown_words[index], m.shown_translations[index], m.shown_sound_numbers[index]};
 
@@ -90,8 +90,8 @@ bool move_word(Qlmod& m, const QString& destination, const QString& source, int 
     return true;
 }
 
-bool mark_word_known(Qlmod& m, int index) { return move_word(m, m.known_file, m.unknown_file, index); }
+bool mark_word_known(AppState& m, int index) { return move_word(m, m.known_file, m.unknown_file, index); }
 
-bool mark_word_unknown(Qlmod& m, int index) { return move_word(m, m.unknown_file, m.known_file, index); }
+bool mark_word_unknown(AppState& m, int index) { return move_word(m, m.unknown_file, m.known_file, index); }
 
 }  // namespace ql

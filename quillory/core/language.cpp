@@ -1,4 +1,4 @@
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -10,7 +10,7 @@ namespace ql {
 namespace {
 
 // Reads "<number>|<number>" lines into the 0-99999 table; lines that do not fit are skipped.
-void load_translation_index(Qlmod& m) {
+void load_translation_index(AppState& m) {
     auto lines = read_lines(m.trans_index_file);
     if (!lines) return;
     for (const QString& line : *lines) {
@@ -28,7 +28,7 @@ void load_translation_index(Qlmod& m) {
 
 }  // namespace
 
-QStringList choose_language(Qlmod& m, const QString& language) {
+QStringList choose_language(AppState& m, const QString& language) {
     m.shown_file.clear();
     m.current_language = language;
     QDir().mkpath(m.user_folder + language);

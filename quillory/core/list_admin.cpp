@@ -1,7 +1,7 @@
 #include "list_admin.h"
 
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -12,13 +12,13 @@ namespace ql {
 
 namespace {
 
-bool make_folder(Qlmod& m, const QString& path) {
+bool make_folder(AppState& m, const QString& path) {
     if (QFileInfo(path).isDir() || QDir().mkpath(path)) return true;
     m.prompter->message(QStringLiteral("The folder %1 could not be created.").arg(path));
     return false;
 }
 
-bool write_or_report(Qlmod& m, const QString& path, const QStringList& lines) {
+bool write_or_report(AppState& m, const QString& path, const QStringList& lines) {
     QString error;
     if (write_lines(path, lines, &error)) return true;
     m.prompter->message(error);
@@ -27,7 +27,7 @@ bool write_or_report(Qlmod& m, const QString& path, const QStringList& lines) {
 
 // Lays the target's lists into the new language: the target's words become the translations and the
 // sound numbers stay, so that the target's recordings speak the translations.
-void derive_lists(Qlmod& m, const QString& language, const QString& target) {
+void derive_lists(AppState& m, const QString& language, const QString& target) {
     const QString from = m.languages_folder + target + u'/';
     const QString to = m.languages_folder + language + u'/';
     QStringList index;
@@ -63,7 +63,7 @@ QString derived_index_line(const QString& target_line) {
     return number + u'|' + number;
 }
 
-bool add_language(Qlmod& m) {
+bool add_language(AppState& m) {
     const auto answer = m.prompter->input(
         QStringLiteral("This button is for the user to add their own language to the Quillory program.  It's best to "
                        "first email me at ") +
@@ -123,7 +123,7 @@ bool add_language(Qlmod& m) {
     return true;
 }
 
-std::optional<QString> add_word_list(Qlmod& m) {
+std::optional<QString> add_word_list(AppState& m) {
     if (m.current_language.isEmpty()) {
         m.prompter->message(QStringLiteral("First select a language."));
         return std::nullopt;

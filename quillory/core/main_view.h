@@ -11,8 +11,8 @@ public:
     virtual void display_words() = 0;
     // Refills the known-lists box from the student's files.
     virtual void refresh_known_list() = 0;
-    virtual void set_label6(const QString& text) = 0;
-    virtual void set_label8(const QString& text) = 0;
+    virtual void set_sound_file_text(const QString& text) = 0;
+    virtual void set_word_count_text(const QString& text) = 0;
     // Shows the main window again when another window closes.
     virtual void show_main() = 0;
     // Runs the language click on the language of that name (after a list was added).

@@ -12,13 +12,13 @@
 
 namespace ql {
 
-QString out_file_path(const Qlmod& m) { return m.working_folder + QStringLiteral("out_file.mp3"); }
+QString out_file_path(const AppState& m) { return m.working_folder + QStringLiteral("out_file.mp3"); }
 
-QString word_block_path(const Qlmod& m, int block) {
+QString word_block_path(const AppState& m, int block) {
     return m.working_folder + QStringLiteral("100words") + QString::number(block) + QStringLiteral(".mp3");
 }
 
-void append_word_mark(Qlmod& m) { append_file_bytes(m.working_folder + QStringLiteral("beep.mp3"), out_file_path(m)); }
+void append_word_mark(AppState& m) { append_file_bytes(m.working_folder + QStringLiteral("beep.mp3"), out_file_path(m)); }
 
 double compiled_seconds(const QString& mp3_path) {
     QFile f(mp3_path);
@@ -92,7 +92,7 @@ private:
 
 }  // namespace
 
-WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
+WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
                                    const std::function<void(int, int)>& progress) {
     // The run is fixed at its start even if the main window loads another list while it pumps events.
     const QStringList sounds = m.shown_sound_numbers;

@@ -1,5 +1,5 @@
 #pragma once
-#include "qlmod.h"
+#include "app_state.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,11 +9,11 @@ namespace ql {
 
 // Compiled MP3 files are installed recordings and clips joined byte by byte, each followed by CR LF;
 // nothing is decoded or encoded.
-QString out_file_path(const Qlmod& m);  // the drill's compilation
-QString word_block_path(const Qlmod& m, int block);  // block from 1: 100words<block>.mp3
+QString out_file_path(const AppState& m);  // the drill's compilation
+QString word_block_path(const AppState& m, int block);  // block from 1: 100words<block>.mp3
 
 // Marks the start of a compiled word of the drill (a beep).
-void append_word_mark(Qlmod& m);
+void append_word_mark(AppState& m);
 
 // Playing time of a compiled file as it stands, from its frame headers; 0 when it is missing.
 double compiled_seconds(const QString& mp3_path);
@@ -28,7 +28,7 @@ struct WordBlocksResult {
 // recordings add nothing. Beside each block goes its caption track (100words<block>.lrc), one line
 // per entry whose recordings went in, replaced together with the block. `progress(done, total)` is called every ten entries so the caller can
 // repaint. The entries are read once at the start: a list reloaded meanwhile does not change the run.
-WordBlocksResult write_word_blocks(Qlmod& m, int repeats, int silence,
+WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
                                    const std::function<void(int done, int total)>& progress = {});
 
 }  // namespace ql

@@ -2,7 +2,7 @@
 
 #include "korvex_binding.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 #include "wav_header.h"
 
@@ -48,7 +48,7 @@ QString raw_take_path(const QString& str_path) { return with_extension(str_path,
 
 QString wav_path(const QString& str_path) { return with_extension(str_path, QStringLiteral(".wav")); }
 
-QString decipher_to_wav(Qlmod& m, const QString& str_path) {
+QString decipher_to_wav(AppState& m, const QString& str_path) {
     const QString t = raw_take_path(str_path);
     const CipherOutcome r = decipher_sound_file(str_path, t);
     QByteArray samples;
@@ -78,6 +78,6 @@ QString decipher_to_wav(Qlmod& m, const QString& str_path) {
     return w;
 }
 
-void attach_new_recording_player(Qlmod& m) { m.decipher_to_wav = decipher_to_wav; }
+void attach_new_recording_player(AppState& m) { m.decipher_to_wav = decipher_to_wav; }
 
 }  // namespace ql

@@ -2,7 +2,7 @@
 
 #include "list_admin.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -100,7 +100,7 @@ bool make_archive(const QString& folder, const QString& archive, const QString& 
     return archive_opens(archive, names.size(), error);
 }
 
-bool zip_new_recordings(Qlmod& m, const QString& kind) {
+bool zip_new_recordings(AppState& m, const QString& kind) {
     const QString& language = m.current_language;
     const QString base = m.languages_folder + language + QStringLiteral("/new_") + kind + u'/';
     const QString out = m.working_folder + QStringLiteral("recordings/") + kind + u'/';
@@ -127,7 +127,7 @@ bool zip_new_recordings(Qlmod& m, const QString& kind) {
     return true;
 }
 
-void pack_contribution(Qlmod& m) {
+void pack_contribution(AppState& m) {
     Prompter& p = *m.prompter;
     const QString& language = m.current_language;
     const QString recordings = m.working_folder + QStringLiteral("recordings");

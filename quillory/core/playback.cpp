@@ -2,22 +2,22 @@
 #include "event_pump.h"
 #include "main_view.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QFile>
 
 namespace ql {
 
-QString installed_sound_path(const Qlmod& m, const QString& s, const QString& language) {
+QString installed_sound_path(const AppState& m, const QString& s, const QString& language) {
     return m.languages_folder + language + u'/' + s.left(2) + u'/' + s + QStringLiteral(".mp3");
 }
 
-QString new_sound_path(const Qlmod& m, const QString& s, const QString& language) {
+QString new_sound_path(const AppState& m, const QString& s, const QString& language) {
     return m.languages_folder + language + QStringLiteral("/new_str/") + s.left(2) + u'/' + s + QStringLiteral(".str");
 }
 
-void play_word_sound(Qlmod& m, const QString& s, const QString& language) {
+void play_word_sound(AppState& m, const QString& s, const QString& language) {
     if (s.isEmpty()) return;
     QString path = installed_sound_path(m, s, language);
     bool installed = true;
@@ -32,7 +32,7 @@ void play_word_sound(Qlmod& m, const QString& s, const QString& language) {
         m.missing_sound_count = 0;
     else
         ++m.missing_sound_count;
-    if (m.main_view) m.main_view->set_label6(QStringLiteral("File # ") + s);
+    if (m.main_view) m.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
 
     if (installed && m.mp3_words_pending > 0) {
         // A compilation is pending: the sound is written into it instead of being played.
@@ -44,7 +44,7 @@ void play_word_sound(Qlmod& m, const QString& s, const QString& language) {
     play_sound_file(m, path);
 }
 
-void play_sound_file(Qlmod& m, const QString& path) {
+void play_sound_file(AppState& m, const QString& path) {
     QString played = path;
     auto finish = [&] {
         if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
@@ -105,7 +105,7 @@ bool append_file_bytes(const QString& source, const QString& destination) {
     return out.write(bytes) == bytes.size();
 }
 
-void wait_seconds(Qlmod& m, float t) {
+void wait_seconds(AppState& m, float t) {
     // A NaN would never compare as elapsed and the wait would never end.
     if (!m.pump || !(t > 0.0f)) return;
     const double start = m.pump->now();
@@ -117,7 +117,7 @@ void wait_seconds(Qlmod& m, float t) {
     }
 }
 
-int random_between(Qlmod& m, int low, int high) {
+int random_between(AppState& m, int low, int high) {
     std::uniform_real_distribution<double> r(0.0, 1.0);
     return int(r(m.rng) * (double(high) - double(low) + 1.0)) + low;
 }

@@ -1,6 +1,6 @@
 #include "record_edit.h"
 
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 namespace ql {
@@ -15,7 +15,7 @@ void set_error(QString* error, const QString& text) {
     if (error) *error = text;
 }
 
-QString language_folder(const Qlmod& m) { return m.languages_folder + m.current_language + u'/'; }
+QString language_folder(const AppState& m) { return m.languages_folder + m.current_language + u'/'; }
 
 void add_to_group(SoundGroups& g, bool with_sound, const QString& word, const QString& translation,
                   const QString& number) {
@@ -32,12 +32,12 @@ void add_to_group(SoundGroups& g, bool with_sound, const QString& word, const QS
 
 }  // namespace
 
-bool has_sound_file(const Qlmod& m, const QString& sound_number) {
+bool has_sound_file(const AppState& m, const QString& sound_number) {
     return file_exists(new_sound_path(m, sound_number, m.current_language)) ||
            file_exists(installed_sound_path(m, sound_number, m.current_language));
 }
 
-SoundGroups create_arrays(const Qlmod& m, const QString& list_file) {
+SoundGroups create_arrays(const AppState& m, const QString& list_file) {
     SoundGroups g;
     const auto lines = read_lines(list_file);
     if (!lines) return g;
@@ -50,7 +50,7 @@ SoundGroups create_arrays(const Qlmod& m, const QString& list_file) {
     return g;
 }
 
-SoundGroups create_word(const Qlmod& m) {
+SoundGroups create_word(const AppState& m) {
     SoundGroups g;
     bool ok = false;
     const int i = m.record_word_index.trimmed().toInt(&ok);
@@ -60,13 +60,13 @@ SoundGroups create_word(const Qlmod& m) {
     return g;
 }
 
-QString highest_num_path(const Qlmod& m) { return language_folder(m) + kHighestFile; }
+QString highest_num_path(const AppState& m) { return language_folder(m) + kHighestFile; }
 
-QString changes_path(const Qlmod& m) {
+QString changes_path(const AppState& m) {
     return language_folder(m) + QStringLiteral("changes_") + m.current_language + QStringLiteral(".dat");
 }
 
-bool get_high(Qlmod& m, QString* error) {
+bool get_high(AppState& m, QString* error) {
     const QString path = highest_num_path(m);
     if (!file_exists(path) && !write_lines(path, {QString::number(kFirstNewNumber)}, error)) return false;
     const auto line = read_first_line(path);
@@ -103,11 +103,11 @@ QString text_refusal(const QString& word, const QString& translation) {
     return QString();
 }
 
-bool add_word2(Qlmod& m, const QString& path, const QString& word, const QString& translation, QString* error) {
+bool append_entry(AppState& m, const QString& path, const QString& word, const QString& translation, QString* error) {
     return append_lines(path, {format_entry(word, translation, m.new_sound_number)}, error);
 }
 
-void queue_replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+void queue_replace_or_delete(AppState& m, const QString& path, const QString& word, const QString& translation,
                              FileChanges& changes) {
     const QString number = m.current_sound_number;
     if (number.isEmpty()) return;
@@ -140,7 +140,7 @@ void queue_replace_or_delete(Qlmod& m, const QString& path, const QString& word,
     if (!logged.isEmpty()) changes.append_lines(m.changes_file, logged);
 }
 
-bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const QString& translation,
+bool replace_or_delete(AppState& m, const QString& path, const QString& word, const QString& translation,
                        QString* error) {
     FileChanges changes;
     queue_replace_or_delete(m, path, word, translation, changes);
@@ -149,7 +149,7 @@ bool replace_or_delete(Qlmod& m, const QString& path, const QString& word, const
 
 namespace {
 
-EditResult save_or_delete(Qlmod& m, const QString& word, const QString& translation) {
+EditResult save_or_delete(AppState& m, const QString& word, const QString& translation) {
     EditResult r;
     if (m.current_sound_number.isEmpty()) {
         r.ok = false;
@@ -182,18 +182,18 @@ EditResult save_or_delete(Qlmod& m, const QString& word, const QString& translat
 
 }  // namespace
 
-EditResult save_text(Qlmod& m, const QString& word, const QString& translation) {
+EditResult save_text(AppState& m, const QString& word, const QString& translation) {
     return save_or_delete(m, word, translation);
 }
 
-EditResult delete_word(Qlmod& m, const QString& word, const QString& translation) {
+EditResult delete_word(AppState& m, const QString& word, const QString& translation) {
     m.delete_mode = QStringLiteral("yes");
     EditResult r = save_or_delete(m, word, translation);
     m.delete_mode = QStringLiteral("no");
     return r;
 }
 
-EditResult add_word(Qlmod& m, const QString& word, const QString& translation) {
+EditResult add_word(AppState& m, const QString& word, const QString& translation) {
     EditResult r;
     const QString refusal = text_refusal(word, translation);
     if (!refusal.isEmpty()) {

@@ -4,7 +4,7 @@
 #include "event_pump.h"
 #include "new_recordings.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "silence_trim.h"
 #include "text_file.h"
 
@@ -18,11 +18,11 @@ namespace ql {
 
 namespace {
 
-void tell(Qlmod& m, const QString& text) {
+void tell(AppState& m, const QString& text) {
     if (m.prompter) m.prompter->message(text);
 }
 
-void audio_failure(Qlmod& m, const char* step) {
+void audio_failure(AppState& m, const char* step) {
     tell(m, audio_failure_message(QLatin1String(step), m.audio->get_error()));
 }
 
@@ -34,7 +34,7 @@ int take_length_samples(int rate, float seconds) {
     return n > 2.0e9 ? 2000000000 : int(n);
 }
 
-QString prepare_new_recording(Qlmod& m, const QString& sound_number) {
+QString prepare_new_recording(AppState& m, const QString& sound_number) {
     const QString base = m.languages_folder + m.current_language + QStringLiteral("/new_str/");
     QDir().mkpath(base + sound_number.left(2));
     const QString path = new_sound_path(m, sound_number, m.current_language);
@@ -47,7 +47,7 @@ QString kept_take_path(const QString& str_path) {
     return str_path + QStringLiteral(".raw");
 }
 
-TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float seconds, short channels,
+TakeResult record_sound(AppState& m, const QString& str_path, int rate, float seconds, short channels,
                         short bytes_per_sample, bool keep_silence,
                         const std::function<void(const QByteArray&)>& on_take) {
     if (!m.audio) return TakeResult::Failed;
@@ -105,7 +105,7 @@ TakeResult record_sound(Qlmod& m, const QString& str_path, int rate, float secon
     return store_take(m, str_path, std::move(take), keep_silence);
 }
 
-TakeResult store_take(Qlmod& m, const QString& str_path, QByteArray take, bool keep_silence) {
+TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, bool keep_silence) {
     if (take.size() < 4) return TakeResult::TooShort;
     if (!keep_silence) take = trim_silence(std::move(take));
 

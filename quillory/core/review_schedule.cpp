@@ -1,7 +1,7 @@
 #include "review_schedule.h"
 
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QFileInfo>
@@ -42,13 +42,13 @@ QDate parse_iso_date(QStringView s) {
 bool is_entry_line(QStringView line) { return line.count(u'|') == 2; }
 
 
-void report(Qlmod& m, const QString& error) {
+void report(AppState& m, const QString& error) {
     if (m.prompter && !error.isEmpty()) m.prompter->message(error);
 }
 
 // An unknown file that is missing is made first as a list click makes it (the list less the
 // known words): appending one word to a missing file would make it the list's only unknown word.
-bool ensure_unknown_file(Qlmod& m, const QString& list_file, const QString& known, const QString& unknown) {
+bool ensure_unknown_file(AppState& m, const QString& list_file, const QString& known, const QString& unknown) {
     if (file_exists(unknown) || !file_exists(list_file)) return true;
     const auto known_lines = read_lines(known).value_or(QStringList());
     QSet<QString> known_set(known_lines.begin(), known_lines.end());
@@ -64,7 +64,7 @@ bool ensure_unknown_file(Qlmod& m, const QString& list_file, const QString& know
 
 // Moves one entry line from a known file to the end of the unknown file, destination first so a
 // failure between the writes leaves the word in both files, never in neither.
-bool move_entry(Qlmod& m, const QString& destination, const QString& source, const QString& line) {
+bool move_entry(AppState& m, const QString& destination, const QString& source, const QString& line) {
     QStringList kept;
     for (const QString& l : read_lines(source).value_or(QStringList()))
         if (auto e = parse_entry(l)) kept << format_entry(*e);
@@ -277,11 +277,11 @@ bool ReviewSchedule::save(QString* error) {
 
 // ---- the program's calls ----
 
-QDate review_today(const Qlmod& m) { return (m.date_clock ? *m.date_clock : system_date_clock()).today(); }
+QDate review_today(const AppState& m) { return (m.date_clock ? *m.date_clock : system_date_clock()).today(); }
 
-QString review_language_folder(const Qlmod& m) { return m.user_folder + m.current_language + u'/'; }
+QString review_language_folder(const AppState& m) { return m.user_folder + m.current_language + u'/'; }
 
-std::vector<ReviewItem> review_due_items(Qlmod& m) {
+std::vector<ReviewItem> review_due_items(AppState& m) {
     if (m.current_language.isEmpty()) return {};
     const QDate today = review_today(m);
     ReviewSchedule s = ReviewSchedule::open(review_language_folder(m), today, true);
@@ -292,9 +292,9 @@ std::vector<ReviewItem> review_due_items(Qlmod& m) {
     return s.due(today);
 }
 
-int review_due_count(Qlmod& m) { return int(review_due_items(m).size()); }
+int review_due_count(AppState& m) { return int(review_due_items(m).size()); }
 
-void review_after_move(Qlmod& m, const QString& destination, const QString& source, const QString& entry) {
+void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry) {
     const bool into_known = destination.endsWith(kKnownSuffix);
     const bool out_of_known = source.endsWith(kKnownSuffix);
     if (into_known == out_of_known) return;
@@ -312,7 +312,7 @@ void review_after_move(Qlmod& m, const QString& destination, const QString& sour
     if (!s.save(&error)) report(m, error);
 }
 
-void review_missed_in_test(Qlmod& m, const QString& entry) {
+void review_missed_in_test(AppState& m, const QString& entry) {
     if (m.current_language.isEmpty()) return;
     const QDate today = review_today(m);
     ReviewSchedule s = ReviewSchedule::open(review_language_folder(m), today, false);
@@ -323,7 +323,7 @@ void review_missed_in_test(Qlmod& m, const QString& entry) {
 
 // ---- a review sitting ----
 
-ReviewSession::ReviewSession(Qlmod& m) : m_(m), folder_(review_language_folder(m)), items_(review_due_items(m)) {}
+ReviewSession::ReviewSession(AppState& m) : m_(m), folder_(review_language_folder(m)), items_(review_due_items(m)) {}
 
 bool ReviewSession::knew_it() {
     if (finished()) return false;

@@ -7,7 +7,7 @@
 
 namespace ql {
 
-struct Qlmod;
+struct AppState;
 
 // Calendar days for the review schedule. The program asks the system; tests hand in a clock they
 // move, so a month of reviews runs in a moment.
@@ -109,28 +109,28 @@ private:
 // ---- what the windows and the known-word moves call ----
 
 // The state's date clock, or the system's when none is set.
-QDate review_today(const Qlmod& m);
+QDate review_today(const AppState& m);
 // The student's folder for the chosen language, ending in '/'.
-QString review_language_folder(const Qlmod& m);
+QString review_language_folder(const AppState& m);
 
 // Due known words of the chosen language. Brings the schedule in line with the known files and
 // writes it when that changed something and there is anything to write; with no known files and
 // no review.txt nothing is written.
-std::vector<ReviewItem> review_due_items(Qlmod& m);
-int review_due_count(Qlmod& m);
+std::vector<ReviewItem> review_due_items(AppState& m);
+int review_due_count(AppState& m);
 
 // Keeps the schedule in step with a move between a list's unknown and known files (paths as
 // move_word gets them): into a known file puts the entry in box 1 due tomorrow; out of one removes
 // it. Other moves leave it alone. A failure to write is reported through the prompter.
-void review_after_move(Qlmod& m, const QString& destination, const QString& source, const QString& entry);
+void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry);
 // A wrong answer in a student test: when the entry is known in the chosen language, it is due today.
-void review_missed_in_test(Qlmod& m, const QString& entry);
+void review_missed_in_test(AppState& m, const QString& entry);
 
 // One review sitting over the words due when it began. Every answer is written at once, so a
 // sitting closed halfway loses nothing.
 class ReviewSession {
 public:
-    explicit ReviewSession(Qlmod& m);
+    explicit ReviewSession(AppState& m);
     int total() const { return int(items_.size()); }
     // Index of the word on screen; total() once every word was answered.
     int position() const { return position_; }
@@ -148,7 +148,7 @@ public:
     bool forgot();
 
 private:
-    Qlmod& m_;
+    AppState& m_;
     QString folder_;
     std::vector<ReviewItem> items_;
     int position_ = 0;

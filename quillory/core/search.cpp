@@ -2,7 +2,7 @@
 
 #include "main_view.h"
 #include "prompter.h"
-#include "qlmod.h"
+#include "app_state.h"
 #include "test_session.h"
 #include "text_file.h"
 
@@ -170,7 +170,7 @@ SearchResult search_master(const QString& master_path, SearchField field, const 
     return result;
 }
 
-bool search_master_list(Qlmod& m, SearchField field, const QString& text) {
+bool search_master_list(AppState& m, SearchField field, const QString& text) {
     if (text.size() < 2) return false;
     SearchResult r;
     if (file_exists(m.master_file)) r = search_master(m.master_file, field, text);

@@ -1,6 +1,6 @@
 #include "test_session.h"
 
-#include "qlmod.h"
+#include "app_state.h"
 #include "text_file.h"
 
 #include <QLocale>
@@ -94,13 +94,13 @@ QString format_results_line(const ResultsLine& r) {
         .join(u'\t');
 }
 
-QString results_file_path(const Qlmod& m) { return m.working_folder + QStringLiteral("test_results.txt"); }
+QString results_file_path(const AppState& m) { return m.working_folder + QStringLiteral("test_results.txt"); }
 
-bool append_results_line(const Qlmod& m, const ResultsLine& r, QString* error) {
+bool append_results_line(const AppState& m, const ResultsLine& r, QString* error) {
     return append_lines(results_file_path(m), {format_results_line(r)}, error);
 }
 
-QString find_test_sound(const Qlmod& m, const QString& s) {
+QString find_test_sound(const AppState& m, const QString& s) {
     const QString d = m.languages_folder + m.current_language;
     const QString sub = s.left(2) + u'/' + s;
     for (const QString& p : {d + QStringLiteral("/new_wav/") + sub + QStringLiteral(".wav"),

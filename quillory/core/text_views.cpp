@@ -1,12 +1,12 @@
 #include "text_views.h"
 
-#include "qlmod.h"
+#include "app_state.h"
 #include "test_session.h"
 #include "text_file.h"
 
 namespace ql {
 
-QString word_list_text(const Qlmod& m, const QDateTime& now) {
+QString word_list_text(const AppState& m, const QDateTime& now) {
     QString text = QStringLiteral("User: ") + m.student_name + QStringLiteral(" List: ") + m.shown_file +
                    QStringLiteral("  ") + us_date_time(now) + QStringLiteral("\r\n");
     for (qsizetype i = 0; i < m.shown_words.size(); ++i) {
@@ -17,6 +17,6 @@ QString word_list_text(const Qlmod& m, const QDateTime& now) {
     return text;
 }
 
-QString test_results_text(const Qlmod& m) { return read_text(results_file_path(m)).value_or(QString()); }
+QString test_results_text(const AppState& m) { return read_text(results_file_path(m)).value_or(QString()); }
 
 }  // namespace ql

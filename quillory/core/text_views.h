@@ -4,15 +4,15 @@
 
 namespace ql {
 
-struct Qlmod;
+struct AppState;
 
 // The printable view of the shown entries: a header naming the student, the shown file and the
 // moment, a blank line, then one row per entry with the word padded to 17 characters, a TAB and the
 // translation. The empty element after the last entry gives a last row of 17 spaces and the TAB.
 // Lines are joined with CR LF.
-QString word_list_text(const Qlmod& m, const QDateTime& now);
+QString word_list_text(const AppState& m, const QDateTime& now);
 
 // Everything in the results file, or an empty text when no test has been finished yet.
-QString test_results_text(const Qlmod& m);
+QString test_results_text(const AppState& m);
 
 }  // namespace ql

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes as a language's translation index: the 0-99999 table must never be written
 // past and the language's lists must still be found.
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
         f.write(reinterpret_cast<const char*>(data), qsizetype(size));
     }
-    ql::Qlmod m;
+    ql::AppState m;
     m.languages_folder = root + QStringLiteral("languages/");
     m.user_folder = root + QStringLiteral("users/u/");
     const QStringList lists = ql::choose_language(m, QStringLiteral("xx"));

@@ -1,7 +1,7 @@
 #include "import_dialog.h"
 
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +48,7 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text = QStr
 
 }  // namespace
 
-ImportDialog::ImportDialog(const Qlmod& m, const QString& language, const QString& target_language,
+ImportDialog::ImportDialog(const AppState& m, const QString& language, const QString& target_language,
                            const QString& file_path, const QByteArray& bytes, WordTable table, QWidget* parent)
     : QDialog(parent),
       m_(m),

@@ -14,7 +14,7 @@ class QTableWidget;
 
 namespace ql {
 
-struct Qlmod;
+struct AppState;
 
 // The preview of a word list brought from another tutor: what the file holds, which column is the
 // word and which the translation, the first pairs as they would be written and what will be skipped.
@@ -26,7 +26,7 @@ public:
 
     // `table` is the file already read (without error); `bytes` lets it be read again when the user
     // changes the separator or the header choice.
-    ImportDialog(const Qlmod& m, const QString& language, const QString& target_language, const QString& file_path,
+    ImportDialog(const AppState& m, const QString& language, const QString& target_language, const QString& file_path,
                  const QByteArray& bytes, WordTable table, QWidget* parent = nullptr);
 
     // The typed name as it will be written (spaces made "_"), once accepted.
@@ -40,7 +40,7 @@ private:
     void fill_columns();
     void refresh();
 
-    const Qlmod& m_;
+    const AppState& m_;
     QString language_, target_language_, file_name_;
     QByteArray bytes_;
     WordTable table_;

@@ -45,7 +45,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-ReviewWindow::ReviewWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+ReviewWindow::ReviewWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
     setObjectName(QStringLiteral("review_window"));
     setWindowTitle(QStringLiteral("Review"));
     setWindowFlag(Qt::Window);
@@ -104,7 +104,7 @@ void ReviewWindow::build_controls() {
     resize(520, 360);
 }
 
-ReviewWindow* ReviewWindow::open(Qlmod& m) {
+ReviewWindow* ReviewWindow::open(AppState& m) {
     auto* w = new ReviewWindow(m);
     w->start();
     return w;
@@ -233,7 +233,7 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
             if (session_ && session_->forgotten() > 0 && !m_.shown_file.isEmpty() && !m_.shown_are_search_results) {
                 create_array_of_words(m_, m_.shown_file);
                 m_.main_view->display_words();
-                m_.main_view->set_label8(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+                m_.main_view->set_word_count_text(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
             }
             m_.main_view->refresh_known_list();
             m_.main_view->show_main();

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/review_schedule.h"
 
 #include <QWidget>
@@ -21,11 +21,11 @@ namespace ql {
 class ReviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ReviewWindow(Qlmod& m, QWidget* parent = nullptr);
+    explicit ReviewWindow(AppState& m, QWidget* parent = nullptr);
 
     // Creates the window for the main window's review button, shows it and presents the first
     // word; the window deletes itself when closed and shows the main window again.
-    static ReviewWindow* open(Qlmod& m);
+    static ReviewWindow* open(AppState& m);
     // Shows the window and presents the first due word (or the summary when none is due).
     void start();
 
@@ -50,7 +50,7 @@ private:
     // Handles the review keys; false for any other key.
     bool handle_key(int key);
 
-    Qlmod& m_;
+    AppState& m_;
     std::unique_ptr<ReviewSession> session_;
     bool revealed_ = false;
     bool closed_ = false;

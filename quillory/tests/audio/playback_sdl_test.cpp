@@ -1,8 +1,8 @@
 // Word playback through the real SDL engine and the real Qt event pump.
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
 #include "core/event_pump.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
@@ -27,9 +27,9 @@ protected:
         m.pump = &qt_event_pump();
         m.prompter = &prompter;
     }
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
 };
 

@@ -1,7 +1,7 @@
 // The pause rules, flags and compilation branch of word playback, on a fake clock and a fake engine
 // so that waited time is exact.
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
@@ -31,7 +31,7 @@ protected:
     QString installed(const char* number) { return installed_sound_path(m, QString::fromLatin1(number), "spanish"); }
 
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePump pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
@@ -50,7 +50,7 @@ TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFil
     EXPECT_EQ(pump.waits(), 0);
     // The lookup itself still happens: the missing one is counted and both are shown.
     EXPECT_EQ(m.missing_sound_count, 1);
-    EXPECT_EQ(view.label6, (QStringList{"File # 01001", "File # 03999"}));
+    EXPECT_EQ(view.sound_file_texts, (QStringList{"File # 01001", "File # 03999"}));
 }
 
 TEST_F(Playback, AMissingFileCostsOneSecondPlusThePauseAndIsCountedUntilOneIsFound) {
@@ -69,7 +69,7 @@ TEST_F(Playback, AMissingFileCostsOneSecondPlusThePauseAndIsCountedUntilOneIsFou
     const double before = pump.total_waited();
     play_word_sound(m, QString(), "spanish");
     EXPECT_EQ(pump.total_waited(), before);
-    EXPECT_EQ(view.label6.size(), 3);
+    EXPECT_EQ(view.sound_file_texts.size(), 3);
 }
 
 TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
@@ -177,7 +177,7 @@ TEST_F(Playback, AppendingFromAMissingSourceWritesNothing) {
 TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
     tree.write("languages/spanish/new_str/01/01001.str", "enciphered");
     QStringList deciphered;
-    m.decipher_to_wav = [&](Qlmod&, const QString& str) {
+    m.decipher_to_wav = [&](AppState&, const QString& str) {
         deciphered << str;
         tree.write("tmp_play.wav", "RIFF....WAVE");
         return tree.path("tmp_play.wav");
@@ -227,7 +227,7 @@ TEST_F(Playback, EngineFailuresAreShownAndTheFlowGoesOn) {
 }
 
 TEST(RandomBetween, DrawsEveryWholeNumberOfTheRangeAndNothingElse) {
-    Qlmod m;
+    AppState m;
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
         const int r = random_between(m, -3, 6);

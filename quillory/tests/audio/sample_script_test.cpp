@@ -1,5 +1,5 @@
 // The set-up script that speaks the sample words, run on a small language of our own.
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
 #include "support/data_tree.h"
 
@@ -31,7 +31,7 @@ QStringList mp3s_under(const QString& folder) {
 }
 
 // Seconds of sound in a file, from the decoded sample the engine holds (stereo 16-bit at 22050 Hz).
-double seconds_of(Qlfmod& fmod, const QString& path) {
+double seconds_of(SdlAudioEngine& fmod, const QString& path) {
     const int sample = fmod.sample_load(path);
     if (sample == 0) return -1;
     void* data = nullptr;
@@ -67,7 +67,7 @@ TEST(SampleScript, SpeaksEveryNumberedEntryOnceAndKeepsWhatIsThere) {
     EXPECT_FALSE(tree.exists("x.mp3"));
 
     use_audio_driver("dummy");
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     ASSERT_TRUE(fmod.init(22050, 64, 0));
     const double word = seconds_of(fmod, tree.path("languages/spanish/04/04004.mp3"));
     EXPECT_GT(word, 0.3);

@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
@@ -45,7 +45,7 @@ protected:
     }
     const QStringList list{"pájaro|bird|01001", "niño|child|70012", "café|coffee|01003"};
     DataTree t;
-    Qlmod m;
+    AppState m;
 };
 
 }  // namespace

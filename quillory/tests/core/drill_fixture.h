@@ -1,7 +1,7 @@
 #pragma once
 #include "core/drill.h"
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
@@ -115,7 +115,7 @@ protected:
     }
 
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePump pump;
     FakeAudio audio;
     FakePrompter prompter;

@@ -130,7 +130,7 @@ TEST_F(DrillTest, LabelsShowTheWordCountSizesAndProgress) {
     stop_at_draw(2);
     drill()->playwords();
     EXPECT_EQ(view.num, u"3 words remain on this list");
-    EXPECT_EQ(main_view.label8, u"3 Words");
+    EXPECT_EQ(main_view.word_count_text, u"3 Words");
     EXPECT_EQ(view.points, 24);
     EXPECT_EQ(view.top, QString(20, u'a'));
     EXPECT_EQ(view.bottom, u"house");
@@ -151,7 +151,7 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     EXPECT_EQ(m.repeat_count, 4);
     EXPECT_EQ(m.bottom_mode, u"no");
 
-    Qlmod& s = m;
+    AppState& s = m;
     s.pause_seconds = 0;
     s.repeat_count = 0;
     s.bottom_mode.clear();
@@ -182,7 +182,7 @@ TEST_F(DrillTest, SmallCardDefaultsPlayTheTranslationBeforeThreePlays) {
     stop_at_draw(2);
     drill(DrillKind::Small)->playwords();
     EXPECT_EQ(plays(), expand("T W W W", drawn[0]));
-    EXPECT_TRUE(main_view.label8.isEmpty());
+    EXPECT_TRUE(main_view.word_count_text.isEmpty());
     EXPECT_EQ(view.points, 0);  // fixed type size
 }
 

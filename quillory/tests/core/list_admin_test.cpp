@@ -1,6 +1,6 @@
 #include "core/help_texts.h"
 #include "core/list_admin.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
@@ -30,7 +30,7 @@ protected:
         m.prompter = &prompter;
     }
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
 };
 

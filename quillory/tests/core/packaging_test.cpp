@@ -1,5 +1,5 @@
 #include "core/packaging.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 
@@ -59,7 +59,7 @@ std::map<QString, QByteArray> snapshot(const DataTree& t) {
 
 struct Rig {
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     Rig() {
         tree.attach(m);

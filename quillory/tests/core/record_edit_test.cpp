@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -32,7 +32,7 @@ protected:
     QByteArray changes() const { return t.read("languages/spanish/changes_spanish.dat"); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
 };
 
 }  // namespace

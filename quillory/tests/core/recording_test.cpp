@@ -1,7 +1,7 @@
 #include "core/audio_engine.h"
 #include "core/korvex_binding.h"
 #include "core/new_recordings.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/recording.h"
 #include "core/silence_trim.h"
 #include "core/wav_header.h"
@@ -37,7 +37,7 @@ std::vector<short> voice(double seconds = 31.0) {
 
 struct Rig {
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePump pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;

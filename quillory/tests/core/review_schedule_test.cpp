@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/review_schedule.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -38,7 +38,7 @@ protected:
     }
 
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakeDateClock clock;
 };

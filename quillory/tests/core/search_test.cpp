@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/search.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -16,7 +16,7 @@ namespace {
 
 struct SearchFixture : ::testing::Test {
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     void SetUp() override {
         clear_master_cache();

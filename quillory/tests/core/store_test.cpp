@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 
@@ -64,7 +64,7 @@ TEST(TextFiles, PathNamesMustStayInTheirFolder) {
 
 TEST(ShownWords, LoadsEntriesSkipsOtherLinesAndKeepsRowsAligned) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.write_lines("l.txt", {"uno|one|00001", "", "bad line", "dos|two|", "tres|three|00003"});
     EXPECT_TRUE(create_array_of_words(m, t.path("l.txt")));
     EXPECT_EQ(m.shown_count(), 3);
@@ -83,7 +83,7 @@ TEST(ShownWords, LoadsEntriesSkipsOtherLinesAndKeepsRowsAligned) {
 
 TEST(ShownWords, ALongerListLoadsItsFirst30001Entries) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     QStringList lines;
     for (int i = 0; i < kMaxListEntries + 5; ++i) lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(i % 100000, 5, 10, QChar(u'0'));
     t.write_lines("big.txt", lines);
@@ -94,7 +94,7 @@ TEST(ShownWords, ALongerListLoadsItsFirst30001Entries) {
 
 TEST(Language, ListsTxtFilesDeletesTinyOnesAndReadsTheTranslationIndex) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.attach(m);
     t.write_lines("languages/spanish/colors.txt", {"rojo|red|00001"});
     t.write_lines("languages/spanish/animals.txt", {"gato|cat|00002"});
@@ -126,7 +126,7 @@ protected:
         create_array_of_words(m, file);
     }
     DataTree t;
-    Qlmod m;
+    AppState m;
 };
 
 TEST_F(KnownWords, FirstUnknownFileIsAByteCopyOfTheList) {

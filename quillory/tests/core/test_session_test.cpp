@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/test_session.h"
 #include "support/data_tree.h"
 
@@ -101,7 +101,7 @@ TEST(Results, DatesAreWrittenInUsEnglishWhateverTheLocale) {
 
 TEST(Results, LinesHaveNineTabSeparatedFieldsEndedByCrLf) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.attach(m, QStringLiteral("ann"));
     ResultsLine r;
     r.student = QStringLiteral("ann");
@@ -137,7 +137,7 @@ TEST(Results, LinesHaveNineTabSeparatedFieldsEndedByCrLf) {
 
 TEST(Results, AnUnwritableResultsFileIsReportedByName) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.attach(m);
     t.mkdir("test_results.txt");  // a folder where the file should be
     QString error;
@@ -147,7 +147,7 @@ TEST(Results, AnUnwritableResultsFileIsReportedByName) {
 
 TEST(Results, SoundLookupPrefersNewRecordings) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.attach(m);
     m.current_language = QStringLiteral("spanish");
     EXPECT_TRUE(find_test_sound(m, QStringLiteral("04001")).isEmpty());

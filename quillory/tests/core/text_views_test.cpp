@@ -1,5 +1,5 @@
 #include "core/help_texts.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_views.h"
 #include "support/data_tree.h"
 
@@ -9,7 +9,7 @@ using namespace ql;
 using ql::testing::DataTree;
 
 TEST(WordListText, HeaderBlankLinePaddedRowsAndTheLastEmptyRow) {
-    Qlmod m;
+    AppState m;
     m.student_name = QStringLiteral("ann");
     m.shown_file = QStringLiteral("/w/users/ann/spanish/colores-u.txt");
     m.shown_words = QStringList{"rojo", "sixteen_letters_", "fifteen_letters", ""};
@@ -27,7 +27,7 @@ TEST(WordListText, HeaderBlankLinePaddedRowsAndTheLastEmptyRow) {
 
 TEST(WordListText, TestResultsTextIsTheWholeFileOrNothing) {
     DataTree t;
-    Qlmod m;
+    AppState m;
     t.attach(m);
     EXPECT_EQ(test_results_text(m), QString());
     t.write("test_results.txt", "a\tb\r\nc\td\r\n");

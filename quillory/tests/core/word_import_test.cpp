@@ -1,5 +1,5 @@
 #include "core/list_import.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "core/word_formats.h"
 #include "support/data_tree.h"
@@ -221,7 +221,7 @@ class ImportWriter : public ::testing::Test {
 protected:
     void SetUp() override { t.attach(m); }
     DataTree t;
-    Qlmod m;
+    AppState m;
 };
 
 TEST_F(ImportWriter, NewPairsTakeNumbersFromTheCounterAndKnownPairsKeepTheirs) {

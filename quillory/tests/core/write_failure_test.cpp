@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
@@ -78,7 +78,7 @@ void write_file(const QString& path, const QByteArray& bytes) {
 }
 
 // A student "ann" half-way through the spanish list "colores", whose entry 70012 stands in every file.
-void lay_folder(const QString& root, Qlmod& m) {
+void lay_folder(const QString& root, AppState& m) {
     write_file(root + "languages/spanish/colores.txt", crlf({"rojo|red|01001", "casa|hause|70012", "verde|green|01003"}));
     write_file(root + "languages/spanish/master_spanish.txt",
                crlf({"perro|dog|00412", "rojo|red|01001", "casa|hause|70012", "verde|green|01003"}));
@@ -97,7 +97,7 @@ void lay_folder(const QString& root, Qlmod& m) {
     m.changes_file = changes_path(m);
 }
 
-void show(Qlmod& m, const QString& file) {
+void show(AppState& m, const QString& file) {
     m.shown_file = file;
     create_array_of_words(m, file);
 }
@@ -105,7 +105,7 @@ void show(Qlmod& m, const QString& file) {
 struct Operation {
     const char* name;
     // Runs the operation; returns the messages it shows (empty when it went well).
-    std::function<QStringList(Qlmod&, FakePrompter&)> run;
+    std::function<QStringList(AppState&, FakePrompter&)> run;
     // Files it may change even when it fails (the sound-number counter, by design).
     QString may_change;
 };
@@ -113,32 +113,32 @@ struct Operation {
 const std::vector<Operation>& operations() {
     static const std::vector<Operation> ops = {
         {"move to known",
-         [](Qlmod& m, FakePrompter& p) {
+         [](AppState& m, FakePrompter& p) {
              show(m, m.unknown_file);
              mark_word_known(m, 0);
              return p.messages();
          }},
         {"move to unknown",
-         [](Qlmod& m, FakePrompter& p) {
+         [](AppState& m, FakePrompter& p) {
              show(m, m.known_file);
              mark_word_unknown(m, 0);
              return p.messages();
          }},
         {"record-and-edit save",
-         [](Qlmod& m, FakePrompter&) {
+         [](AppState& m, FakePrompter&) {
              m.current_sound_number = "70012";
              return save_text(m, "casa", "house").messages;
          }},
         {"record-and-edit delete",
-         [](Qlmod& m, FakePrompter&) {
+         [](AppState& m, FakePrompter&) {
              m.current_sound_number = "70012";
              return delete_word(m, "casa", "hause").messages;
          }},
         {"record-and-edit add",
-         [](Qlmod& m, FakePrompter&) { return add_word(m, "blanco", "white").messages; },
+         [](AppState& m, FakePrompter&) { return add_word(m, "blanco", "white").messages; },
          "languages/spanish/highest_num.dat"},
         {"test result",
-         [](Qlmod& m, FakePrompter&) {
+         [](AppState& m, FakePrompter&) {
              ResultsLine r;
              r.student = "ann";
              r.language = "spanish";
@@ -160,7 +160,7 @@ TEST(NothingLost, AFailingDiskLeavesEveryFileAsItWas) {
         int writes = 0, syncs = 0;
         {
             DataTree t;
-            Qlmod m;
+            AppState m;
             FakePrompter p;
             m.prompter = &p;
             lay_folder(t.root(), m);
@@ -174,7 +174,7 @@ TEST(NothingLost, AFailingDiskLeavesEveryFileAsItWas) {
         ASSERT_GT(writes, 0) << op.name;
         for (int n = 1; n <= writes + syncs; ++n) {
             DataTree t;
-            Qlmod m;
+            AppState m;
             FakePrompter p;
             m.prompter = &p;
             lay_folder(t.root(), m);
@@ -245,7 +245,7 @@ private:
 TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     SmallDisk disk;
     if (!disk.mounted()) GTEST_SKIP() << disk.why_not();
-    Qlmod m;
+    AppState m;
     FakePrompter p;
     m.prompter = &p;
     lay_folder(disk.root(), m);

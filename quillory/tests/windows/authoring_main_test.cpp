@@ -1,13 +1,13 @@
 // The record-and-edit window and the language and list administration, reached from the main window.
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
-#include "windows/edit_list.h"
-#include "windows/qlmain.h"
-#include "windows/qlrecord.h"
+#include "windows/list_editor_window.h"
+#include "windows/main_window.h"
+#include "windows/record_edit_window.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -48,17 +48,17 @@ protected:
         m.pump = &pump;
         m.audio = &audio;
         openers.record_and_edit = [this] {
-            record = new QlRecord(m);
+            record = new RecordEditWindow(m);
             record->load();
         };
-        w = std::make_unique<QlMain>(m, openers);
+        w = std::make_unique<MainWindow>(m, openers);
         w->show();
         prompter.answer_input("ann");
         w->start_up();
     }
     void TearDown() override {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<EditList*>(top)) delete top;
+            if (qobject_cast<ListEditorWindow*>(top)) delete top;
         if (record) delete record.data();
         w.reset();
     }
@@ -67,13 +67,13 @@ protected:
     void choose(const char* box, const QString& text) { click(list(box), rows(list(box)).indexOf(text)); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
-    std::unique_ptr<QlMain> w;
-    QPointer<QlRecord> record;
+    std::unique_ptr<MainWindow> w;
+    QPointer<RecordEditWindow> record;
 };
 
 TEST_F(AuthoringFromMain, TheWholeListOpensAndExitBringsTheMainWindowBack) {
@@ -83,13 +83,13 @@ TEST_F(AuthoringFromMain, TheWholeListOpensAndExitBringsTheMainWindowBack) {
     ASSERT_TRUE(record);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(record->isVisible());
-    EXPECT_EQ(record->current_list->text(), u"colores");
+    EXPECT_EQ(record->list_name_label->text(), u"colores");
     const auto entries = read_lines(t.path("languages/spanish/colores.txt"));
-    EXPECT_EQ(record->span_list_w->count() + record->span_list_wo->count(), entries->size());
+    EXPECT_EQ(record->recorded_words_view->count() + record->unrecorded_words_view->count(), entries->size());
     EXPECT_EQ(m.changes_file, t.path("languages/spanish/changes_spanish.dat"));
 
     // The editor opens over it and leaves it in place.
-    QTest::mouseClick(record->Command1, Qt::LeftButton);
+    QTest::mouseClick(record->advanced_edit_button, Qt::LeftButton);
     ASSERT_TRUE(record->editor);
     QTest::mouseClick(record->editor->exit_without_save, Qt::LeftButton);
     EXPECT_TRUE(record->isVisible());
@@ -108,11 +108,11 @@ TEST_F(AuthoringFromMain, TheSelectedWordOpensAloneAndItsTranslationCanBeSaved) 
     const QString word = words->item(1)->text();
     press("record_word_word");
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->span_list_w->count() + record->span_list_wo->count(), 1);
-    EXPECT_EQ(record->left_word->text(), word);
+    EXPECT_EQ(record->recorded_words_view->count() + record->unrecorded_words_view->count(), 1);
+    EXPECT_EQ(record->word_box->text(), word);
     ASSERT_FALSE(m.current_sound_number.isEmpty());
 
-    record->right_word->setText("corrected");
+    record->translation_box->setText("corrected");
     QTest::mouseClick(record->save_text, Qt::LeftButton);
     const QString line = word + "|corrected|" + m.current_sound_number;
     EXPECT_TRUE(read_lines(t.path("languages/spanish/colores.txt"))->contains(line));

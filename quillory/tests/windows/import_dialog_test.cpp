@@ -1,5 +1,5 @@
 // The preview shown before a word list from another tutor is imported.
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/word_formats.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
@@ -55,7 +55,7 @@ protected:
     QString text(const char* label) { return get<QLabel>(label)->text(); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     std::unique_ptr<ImportDialog> d;
 };

@@ -1,12 +1,12 @@
 // Importing and exporting word lists from the main window: the File menu's items and a dropped file.
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "windows/import_dialog.h"
-#include "windows/qlmain.h"
+#include "windows/main_window.h"
 #include "windows/window_openers.h"
 
 #include <QAction>
@@ -47,7 +47,7 @@ protected:
         m.prompter = &prompter;
         m.pump = &pump;
         m.audio = &audio;
-        w = std::make_unique<QlMain>(m, openers);
+        w = std::make_unique<MainWindow>(m, openers);
         w->show();
         prompter.answer_input("ann");
         w->start_up();
@@ -81,12 +81,12 @@ protected:
     QListWidget* list(const char* name) { return w->findChild<QListWidget*>(name); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
-    std::unique_ptr<QlMain> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace

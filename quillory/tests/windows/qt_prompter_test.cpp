@@ -2,10 +2,10 @@
 #include "core/help_texts.h"
 #include "core/list_admin.h"
 #include "core/packaging.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
-#include "windows/qlrecord.h"
+#include "windows/record_edit_window.h"
 #include "windows/qt_prompter.h"
 
 #include <QApplication>
@@ -94,7 +94,7 @@ TEST(QtPrompter, InputGivesTheTypedTextOrNothingOnCancel) {
 std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     ql::testing::DataTree t;
     ql::testing::FakePrompter fake;
-    Qlmod m;
+    AppState m;
     t.attach(m);
     m.prompter = &fake;
     m.current_language = QStringLiteral("spanish");
@@ -112,7 +112,7 @@ std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     fake.answer_cancel();
     pack_contribution(m);
     {
-        QlRecord record(m);
+        RecordEditWindow record(m);
         record.on_instructions_text();
         record.on_instructions_record();
         record.on_license();

@@ -1,11 +1,11 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_main_view.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "support/recording_oracle.h"
-#include "windows/qlrecord.h"
+#include "windows/record_edit_window.h"
 #include "windows/take_wave.h"
 
 #include <QLabel>
@@ -37,9 +37,9 @@ protected:
         const QStringList lines{"uno|one|70000", "dos|two|70001"};
         t.write_lines("languages/spanish/numeros.txt", lines);
         t.write_lines("languages/spanish/master_spanish.txt", lines);
-        window = new QlRecord(m);
+        window = new RecordEditWindow(m);
         window->load();
-        window->span_list_wo->setCurrentRow(0);
+        window->unrecorded_words_view->setCurrentRow(0);
         m.chosen_list = QStringLiteral("without sounds");
     }
     void TearDown() override { delete window.data(); }
@@ -48,18 +48,18 @@ protected:
     void take(short level) {
         audio.microphone.assign(22050 * 2, 0);
         for (size_t k = 2205; k < 12000; ++k) audio.microphone[k] = short((k / 40) % 2 ? level : -level - (level == 32767));
-        window->span_list_wo->setCurrentRow(0);
+        window->unrecorded_words_view->setCurrentRow(0);
         QTest::mouseClick(window->findChild<QPushButton*>("one_single"), Qt::LeftButton);
     }
     QString note() const { return window->take_panel->findChild<QLabel*>("take_note")->text(); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     FakeMainView main;
-    QPointer<QlRecord> window;
+    QPointer<RecordEditWindow> window;
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/review_schedule.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -51,7 +51,7 @@ struct ReviewWindowTest : ::testing::Test {
     static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
 
     DataTree tree;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeMainView view;
@@ -68,7 +68,7 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     EXPECT_EQ(text(w, "foreign_word"), u"casa");
     EXPECT_EQ(child<QLabel>(w, "foreign_word")->accessibleName(), u"casa");
     EXPECT_EQ(text(w, "translation"), QString());
-    EXPECT_EQ(view.label6.value(0), u"File # 00412");
+    EXPECT_EQ(view.sound_file_texts.value(0), u"File # 00412");
     for (auto* b : w->findChildren<QPushButton*>()) EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
 
     QTest::keyClick(w, Qt::Key_Right);  // not before the answer was seen
@@ -76,7 +76,7 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     QTest::keyClick(child<QPushButton>(w, "show_answer"), Qt::Key_Space);
     EXPECT_EQ(text(w, "translation"), u"house");
     EXPECT_EQ(child<QLabel>(w, "translation")->accessibleName(), u"house");
-    EXPECT_EQ(view.label6.value(1), u"File # 00900") << "the translation is heard";
+    EXPECT_EQ(view.sound_file_texts.value(1), u"File # 00900") << "the translation is heard";
     QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Space);  // a second Space keeps nothing
     EXPECT_EQ(text(w, "progress"), u"1 of 3");
     QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Right);

@@ -1,12 +1,12 @@
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/accessible.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
-#include "windows/test.h"
+#include "windows/test_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +39,7 @@ const QDateTime kStart(QDate(2026, 12, 7), QTime(14, 30, 0));
 
 struct TestWindowFixture : ::testing::Test {
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
@@ -146,18 +146,18 @@ TEST_F(TestWindowFixture, ControlsAndCaptions) {
     EXPECT_EQ(list1->item(1)->text(), u"Unkown Words on Selected List");
     EXPECT_EQ(list1->item(2)->text(), u"All words in selected language");
     EXPECT_EQ(list1->currentRow(), 0);
-    auto* list2 = child<QListWidget>(*w, "List2");
-    EXPECT_EQ(list2->item(0)->text(), u"Show the text of the word");
-    EXPECT_EQ(list2->item(1)->text(), u"Play the sound of the word");
-    EXPECT_EQ(list2->item(2)->text(), u"Both");
-    EXPECT_EQ(list2->currentRow(), 0);
+    auto* presentation_list = child<QListWidget>(*w, "List2");
+    EXPECT_EQ(presentation_list->item(0)->text(), u"Show the text of the word");
+    EXPECT_EQ(presentation_list->item(1)->text(), u"Play the sound of the word");
+    EXPECT_EQ(presentation_list->item(2)->text(), u"Both");
+    EXPECT_EQ(presentation_list->currentRow(), 0);
 
     // A spelling test is sound only: the presentation choice goes away and the answer box appears.
     child<QRadioButton>(*w, "spelling")->click();
-    EXPECT_FALSE(list2->isVisible());
+    EXPECT_FALSE(presentation_list->isVisible());
     EXPECT_TRUE(child<QLineEdit>(*w, "Text1")->isVisible());
     child<QRadioButton>(*w, "fill_in_blank")->click();
-    EXPECT_TRUE(list2->isVisible());
+    EXPECT_TRUE(presentation_list->isVisible());
 
     // Without a master file the whole-language row is not offered.
     m.master_file = m.languages_folder + QStringLiteral("english/none.txt");

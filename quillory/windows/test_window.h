@@ -1,5 +1,5 @@
 #pragma once
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/test_session.h"
 
 #include <QDateTime>
@@ -27,11 +27,11 @@ namespace ql {
 class TestWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TestWindow(Qlmod& m, QWidget* parent = nullptr);
+    explicit TestWindow(AppState& m, QWidget* parent = nullptr);
     ~TestWindow() override;
 
     // Creates the window for the main window's "Start Student Test", deleted when it closes.
-    static TestWindow* open(Qlmod& m);
+    static TestWindow* open(AppState& m);
 
     // The wall clock for the start time written into the results line (tests fix it).
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
@@ -40,7 +40,7 @@ public:
     void on_kind_clicked();
     void on_begin_test();
     void on_choice_clicked(int number);  // 1 to 6
-    void on_text1_enter();
+    void on_answer_entered();
     void on_stop();
     void on_exit();
 
@@ -63,7 +63,7 @@ private:
     // Start checks and set-up; false when the test does not begin.
     bool start_test();
     void run_questions();
-    Step set_labels();
+    Step ask_question();
     void finish_test();
     void reset_test();
     // Waits `seconds` of the pump's clock, delivering events; returns early once the question was
@@ -73,7 +73,7 @@ private:
     void set_choice(int number, const QString& text);
     void restore_shown_entries();
 
-    Qlmod& m_;
+    AppState& m_;
     bool delete_on_close_ = false;
 
     // What the main window had loaded into the shown arrays; a test replaces them and the main
@@ -110,20 +110,20 @@ private:
     QRadioButton* multiple_choice_ = nullptr;
     QRadioButton* spelling_ = nullptr;
     QRadioButton* fill_in_blank_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QListWidget* list2_ = nullptr;
-    QLabel* q_lbl_ = nullptr;
-    QLineEdit* num_qs_ = nullptr;
-    QLabel* sec_lbl_ = nullptr;
-    QLineEdit* num_secs_ = nullptr;
+    QLabel* list_choice_caption_ = nullptr;
+    QListWidget* list_choice_ = nullptr;
+    QLabel* presentation_caption_ = nullptr;
+    QListWidget* presentation_choice_ = nullptr;
+    QLabel* question_count_caption_ = nullptr;
+    QLineEdit* question_count_box_ = nullptr;
+    QLabel* seconds_caption_ = nullptr;
+    QLineEdit* seconds_box_ = nullptr;
     QPushButton* begin_test_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* exit_ = nullptr;
-    QLabel* answer_lbl_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    std::array<QPushButton*, 6> c_{};
+    QLabel* answer_caption_ = nullptr;
+    QLineEdit* answer_box_ = nullptr;
+    std::array<QPushButton*, 6> choice_buttons_{};
     QLabel* test_word_ = nullptr;
     QLabel* remaining_ = nullptr;
     QLabel* time_remaining_ = nullptr;

@@ -1,5 +1,5 @@
 // Word lists brought from other tutors (File menu, or a file dropped on the window) and taken out again.
-#include "qlmain.h"
+#include "main_window.h"
 
 #include "core/list_import.h"
 #include "core/prompter.h"
@@ -32,7 +32,7 @@ QString dropped_file(const QMimeData* mime) {
 
 }  // namespace
 
-void QlMain::on_import_word_list() {
+void MainWindow::on_import_word_list() {
     if (m_.current_language.isEmpty()) {
         m_.prompter->message(QStringLiteral("First select a language."));
         return;
@@ -41,7 +41,7 @@ void QlMain::on_import_word_list() {
     if (!path.isEmpty()) import_word_list_file(path);
 }
 
-void QlMain::import_word_list_file(const QString& path) {
+void MainWindow::import_word_list_file(const QString& path) {
     const QString language = m_.current_language;
     if (language.isEmpty()) {
         m_.prompter->message(QStringLiteral("First select a language."));
@@ -65,11 +65,11 @@ void QlMain::import_word_list_file(const QString& path) {
     if (!r.ok) return;
     // The new list shows among the others, chosen, as a click on it would show it.
     choose_language(language);
-    const auto found = lists_list_->findItems(r.list_name, Qt::MatchExactly);
-    if (!found.isEmpty()) select_row(lists_list_, lists_list_->row(found.first()));
+    const auto found = lists_view_->findItems(r.list_name, Qt::MatchExactly);
+    if (!found.isEmpty()) select_row(lists_view_, lists_view_->row(found.first()));
 }
 
-void QlMain::on_export_word_list() {
+void MainWindow::on_export_word_list() {
     const QString list = exportable_list();
     if (list.isEmpty()) {
         m_.prompter->message(QStringLiteral("First select a list of words to export."));
@@ -86,14 +86,14 @@ void QlMain::on_export_word_list() {
     export_word_list_file(path);
 }
 
-QString QlMain::exportable_list() const {
+QString MainWindow::exportable_list() const {
     if (m_.current_language.isEmpty() || m_.current_list.isEmpty()) return QString();
     // A list chosen in another language stays current after a language click; it is not this one's.
     const QString path = m_.languages_folder + m_.current_language + u'/' + m_.current_list + QStringLiteral(".txt");
     return file_exists(path) ? m_.current_list : QString();
 }
 
-void QlMain::export_word_list_file(const QString& path) {
+void MainWindow::export_word_list_file(const QString& path) {
     const QString list = exportable_list();
     if (list.isEmpty()) {
         m_.prompter->message(QStringLiteral("First select a list of words to export."));
@@ -107,11 +107,11 @@ void QlMain::export_word_list_file(const QString& path) {
     m_.prompter->message(QStringLiteral("The list %1 was exported to %2.").arg(list, path));
 }
 
-void QlMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void QlMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = dropped_file(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();

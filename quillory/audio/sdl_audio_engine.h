@@ -21,12 +21,12 @@ namespace ql {
 // drill of thousands of words. Buffers from sample_alloc() belong to the caller until sample_free().
 //
 // Only one engine can be open at a time: SDL_mixer's device is process-wide.
-class Qlfmod final : public AudioEngine {
+class SdlAudioEngine final : public AudioEngine {
 public:
-    Qlfmod();
-    ~Qlfmod() override;
-    Qlfmod(const Qlfmod&) = delete;
-    Qlfmod& operator=(const Qlfmod&) = delete;
+    SdlAudioEngine();
+    ~SdlAudioEngine() override;
+    SdlAudioEngine(const SdlAudioEngine&) = delete;
+    SdlAudioEngine& operator=(const SdlAudioEngine&) = delete;
 
     bool init(int mix_rate, int max_channels, unsigned flags) override;
     void close() override;

@@ -1,4 +1,4 @@
-#include "qlplay_card.h"
+#include "card_window_base.h"
 
 #include "core/main_view.h"
 
@@ -9,14 +9,14 @@
 
 namespace ql {
 
-FlashCardWindow::FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent)
+CardWindowBase::CardWindowBase(AppState& m, DrillKind kind, QWidget* parent)
     : QWidget(parent), m_(m), drill_(std::make_shared<Drill>(m, kind, this)) {
-    word_lbl_ = make_label("word_lbl", QStringLiteral("Word"));
-    word_lbl2_ = make_label("word_lbl2", QStringLiteral("Translation"));
-    num_lbl_ = make_label("num_lbl", QStringLiteral("Words remaining"));
-    repeat_lbl_ = make_label("repeat_lbl", QStringLiteral("Play count"));
-    speed_lbl_ = make_label("speed_lbl", QStringLiteral("Pause between plays"));
-    for (QLabel* l : {word_lbl_, word_lbl2_}) {
+    top_word_label_ = make_label("word_lbl", QStringLiteral("Word"));
+    bottom_word_label_ = make_label("word_lbl2", QStringLiteral("Translation"));
+    remaining_label_ = make_label("num_lbl", QStringLiteral("Words remaining"));
+    repeat_label_ = make_label("repeat_lbl", QStringLiteral("Play count"));
+    speed_label_ = make_label("speed_lbl", QStringLiteral("Pause between plays"));
+    for (QLabel* l : {top_word_label_, bottom_word_label_}) {
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -27,9 +27,9 @@ FlashCardWindow::FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent)
     }
 }
 
-FlashCardWindow::~FlashCardWindow() { drill_->detach_view(); }
+CardWindowBase::~CardWindowBase() { drill_->detach_view(); }
 
-QLabel* FlashCardWindow::make_label(const char* name, const QString& purpose) {
+QLabel* CardWindowBase::make_label(const char* name, const QString& purpose) {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(name));
     // The name stays the shown text (the word, the count, the pause), which a fixed name would hide.
@@ -38,7 +38,7 @@ QLabel* FlashCardWindow::make_label(const char* name, const QString& purpose) {
     return l;
 }
 
-QHBoxLayout* FlashCardWindow::make_status_row() {
+QHBoxLayout* CardWindowBase::make_status_row() {
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     auto rule = [this] {
@@ -49,17 +49,17 @@ QHBoxLayout* FlashCardWindow::make_status_row() {
     };
     // The count gets what the short play count and pause leave, so that it is not cut on the small
     // card.
-    row->addWidget(num_lbl_, 1);
+    row->addWidget(remaining_label_, 1);
     row->addWidget(rule());
-    row->addWidget(repeat_lbl_);
+    row->addWidget(repeat_label_);
     row->addWidget(rule());
-    row->addWidget(speed_lbl_);
-    repeat_lbl_->setMinimumWidth(repeat_lbl_->fontMetrics().horizontalAdvance(QStringLiteral("60 of 60")));
-    speed_lbl_->setMinimumWidth(speed_lbl_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
+    row->addWidget(speed_label_);
+    repeat_label_->setMinimumWidth(repeat_label_->fontMetrics().horizontalAdvance(QStringLiteral("60 of 60")));
+    speed_label_->setMinimumWidth(speed_label_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
     return row;
 }
 
-QPushButton* FlashCardWindow::make_button(const char* name, const QString& caption, void (Drill::*action)()) {
+QPushButton* CardWindowBase::make_button(const char* name, const QString& caption, void (Drill::*action)()) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
@@ -67,23 +67,23 @@ QPushButton* FlashCardWindow::make_button(const char* name, const QString& capti
     return b;
 }
 
-void FlashCardWindow::set_word_point_size(int points) {
-    for (QLabel* l : {word_lbl_, word_lbl2_}) {
+void CardWindowBase::set_word_point_size(int points) {
+    for (QLabel* l : {top_word_label_, bottom_word_label_}) {
         QFont f = l->font();
         f.setPointSize(points);
         l->setFont(f);
     }
 }
 
-void FlashCardWindow::start() {
+void CardWindowBase::start() {
     show();
     raise();
     activateWindow();
     guarded([](Drill& d) { d.playwords(); });
 }
 
-void FlashCardWindow::guarded(const std::function<void(Drill&)>& action) {
-    QPointer<FlashCardWindow> self(this);
+void CardWindowBase::guarded(const std::function<void(Drill&)>& action) {
+    QPointer<CardWindowBase> self(this);
     const auto drill = drill_;  // outlives this window if it goes away meanwhile
     ++busy_;
     action(*drill);
@@ -92,7 +92,7 @@ void FlashCardWindow::guarded(const std::function<void(Drill&)>& action) {
     if (closed_ && busy_ == 0) deleteLater();
 }
 
-void FlashCardWindow::keyPressEvent(QKeyEvent* event) {
+void CardWindowBase::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
         return;
@@ -100,7 +100,7 @@ void FlashCardWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void FlashCardWindow::closeEvent(QCloseEvent* event) {
+void CardWindowBase::closeEvent(QCloseEvent* event) {
     drill_->window_closed();
     event->accept();
     if (!closed_) {

@@ -1,8 +1,8 @@
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "core/event_pump.h"
 #include "core/main_view.h"
 #include "core/new_recordings.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/silence_trim.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
@@ -10,8 +10,8 @@
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "support/recording_oracle.h"
-#include "windows/qlplay.h"
-#include "windows/qlrecord.h"
+#include "windows/large_card_window.h"
+#include "windows/record_edit_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -68,12 +68,12 @@ protected:
     }
 
     // A list of `words` entries without recordings, numbered 70000 up.
-    QlRecord* open(int words) {
+    RecordEditWindow* open(int words) {
         QStringList lines;
         for (int k = 0; k < words; ++k) lines << QStringLiteral("palabra%1|word%1|%2").arg(k).arg(70000 + k);
         t.write_lines("languages/spanish/numeros.txt", lines);
         t.write_lines("languages/spanish/master_spanish.txt", lines);
-        auto* w = new QlRecord(m);
+        auto* w = new RecordEditWindow(m);
         w->load();
         window = w;
         return w;
@@ -90,7 +90,7 @@ protected:
         for (double at = 0.05; at < seconds; at += 0.05)
             pump.after(at, [this, also, generation] {
                 if (!window || generation != watching) return;
-                const Seen s{window->countdown->text(), background(window->countdown), window->span_list_wo->currentRow()};
+                const Seen s{window->countdown->text(), background(window->countdown), window->unrecorded_words_view->currentRow()};
                 if (seen.empty() || seen.back().text != s.text || seen.back().row != s.row) seen.push_back(s);
                 if (also) also(s);
             });
@@ -118,18 +118,18 @@ protected:
         EXPECT_EQ(m.suppress_sound, u"no");
         EXPECT_EQ(m.record_seconds, 1.0f);
         EXPECT_TRUE(window->countdown->text().isEmpty());
-        EXPECT_EQ(background(window->left_word), QColor(Qt::white));
+        EXPECT_EQ(background(window->word_box), QColor(Qt::white));
         EXPECT_EQ(background(window->countdown), QApplication::palette().color(QPalette::Button));
         EXPECT_TRUE(button("one_many")->isEnabled());
     }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     FakeMainView main;
-    QPointer<QlRecord> window;
+    QPointer<RecordEditWindow> window;
     std::vector<Seen> seen;
     int watching = 0;
 };
@@ -137,11 +137,11 @@ protected:
 }  // namespace
 
 TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes) {
-    QlRecord* w = open(4);
+    RecordEditWindow* w = open(4);
     click("record_speed");
     EXPECT_EQ(w->record_speed->text(), u"Click for slow method");
-    QTest::mouseClick(w->span_list_wo->viewport(), Qt::LeftButton, {},
-                      w->span_list_wo->visualItemRect(w->span_list_wo->item(0)).center());
+    QTest::mouseClick(w->unrecorded_words_view->viewport(), Qt::LeftButton, {},
+                      w->unrecorded_words_view->visualItemRect(w->unrecorded_words_view->item(0)).center());
     ASSERT_EQ(m.chosen_list, u"without sounds");
     audio.played.clear();
     const double start = pump.now();
@@ -155,8 +155,8 @@ TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes)
     const double take = std::ceil((22050.0 - 1300.0) / 220.5) * 0.01;
     EXPECT_NEAR(pump.now() - start, (1.2 + 0.13 + take) + 3 * (0.7 + 0.13 + take), 0.05);
     EXPECT_TRUE(audio.played.isEmpty());  // the run's own selections are silent
-    EXPECT_EQ(w->span_list_wo->currentRow(), 3);
-    EXPECT_EQ(w->filenum_lbl->text(), u"File: 70003");
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 3);
+    EXPECT_EQ(w->sound_number_label->text(), u"File: 70003");
     EXPECT_EQ(prompter.messages(),
               QStringList{QStringLiteral("This makes the pause between recordings shorter (fast). Click again to make it longer (slow).")});
     expect_idle();
@@ -173,20 +173,20 @@ TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes)
 }
 
 TEST_F(RecordingRun, StopWhilePromptingGoesBackTwoWordsAndStopDuringATakeStoresIt) {
-    QlRecord* w = open(12);
-    w->span_list_wo->setCurrentRow(0);
+    RecordEditWindow* w = open(12);
+    w->unrecorded_words_view->setCurrentRow(0);
     watch(60, [this](const Seen& s) {
         if (s.row == 7 && s.text == u"1" && m.stop_playing != u"yes") QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton);
     });
     click("point8_many");
     EXPECT_EQ(recorded(), names(0, 6));
-    EXPECT_EQ(w->span_list_wo->currentRow(), 5);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 5);
     expect_idle();
 
     // Again from the top, stopped in the middle of word 7's take: the take is kept, the run moves
     // on to word 8, stops there and goes back to word 6.
     seen.clear();
-    w->span_list_wo->setCurrentRow(0);
+    w->unrecorded_words_view->setCurrentRow(0);
     bool stopped = false;
     watch(60, [&](const Seen& s) {
         if (s.row == 7 && s.text == u"Speak" && !stopped) {
@@ -204,17 +204,17 @@ TEST_F(RecordingRun, StopWhilePromptingGoesBackTwoWordsAndStopDuringATakeStoresI
         cut_at_the_stop = short_take == trim_silence(pcm_bytes(audio.microphone, p));
     EXPECT_TRUE(cut_at_the_stop) << short_take.size();
     EXPECT_LT(short_take.size(), 2 * 9000);
-    EXPECT_EQ(w->span_list_wo->currentRow(), 6);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 6);
     expect_idle();
 }
 
 TEST_F(RecordingRun, EveryTenthWordStartsANewBatchAtTheTopOfTheList) {
-    QlRecord* w = open(60);
+    RecordEditWindow* w = open(60);
     w->show();
-    w->span_list_wo->setCurrentRow(0);
+    w->unrecorded_words_view->setCurrentRow(0);
     int top_at_ten = -1, top_at_twenty = -1;
     watch(80, [&](const Seen& s) {
-        const int top = w->span_list_wo->indexAt(QPoint(2, 2)).row();
+        const int top = w->unrecorded_words_view->indexAt(QPoint(2, 2)).row();
         if (s.row == 10 && top_at_ten < 0) top_at_ten = top;
         if (s.row == 20 && top_at_twenty < 0) {
             top_at_twenty = top;
@@ -224,26 +224,26 @@ TEST_F(RecordingRun, EveryTenthWordStartsANewBatchAtTheTopOfTheList) {
     click("point8_many");
     EXPECT_EQ(top_at_ten, 10);
     EXPECT_EQ(top_at_twenty, 20);
-    EXPECT_EQ(w->eng_list_wo->indexAt(QPoint(2, 2)).row(), 18);  // after going back two
-    EXPECT_EQ(w->span_list_wo->currentRow(), 18);
+    EXPECT_EQ(w->unrecorded_translations_view->indexAt(QPoint(2, 2)).row(), 18);  // after going back two
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 18);
 }
 
 TEST_F(RecordingRun, ARunFromTheLastEntryRecordsItAndEndsCleanly) {
-    QlRecord* w = open(5);
-    w->span_list_wo->setCurrentRow(4);
+    RecordEditWindow* w = open(5);
+    w->unrecorded_words_view->setCurrentRow(4);
     watch(10);
     click("two_sec_many");
     EXPECT_EQ(recorded(), names(4, 4));
-    EXPECT_EQ(w->span_list_wo->currentRow(), 4);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 4);
     EXPECT_EQ(audio.allocated_samples, 44100);
     EXPECT_TRUE(prompter.shown().empty());
     expect_idle();
 }
 
 TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
-    QlRecord* w = open(5);
+    RecordEditWindow* w = open(5);
     click("record_speed");  // fast method: a single take still gets the long countdown
-    w->span_list_wo->setCurrentRow(1);
+    w->unrecorded_words_view->setCurrentRow(1);
     click("stop_auto_record");  // pressed while idle: the next run still records
     audio.played.clear();
     watch(10);
@@ -251,7 +251,7 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
     EXPECT_EQ(recorded(), names(1, 1));
     EXPECT_EQ(texts(), (QStringList{"2", "1", "Speak"}));
     EXPECT_EQ(audio.allocated_samples, 39689);
-    EXPECT_EQ(w->span_list_wo->currentRow(), 2);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 2);
     EXPECT_TRUE(audio.played.isEmpty());
     expect_idle();
 
@@ -261,11 +261,11 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
     click("unlimited");
     EXPECT_EQ(audio.allocated_samples, 661500);
     EXPECT_EQ(recorded(), (QStringList{"70001.str", "70002.str"}));
-    EXPECT_EQ(w->span_list_wo->currentRow(), 3);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 3);
     expect_idle();
 
-    // With Check1 the whole take is stored.
-    w->Check1->setChecked(true);
+    // With keep_silence_box the whole take is stored.
+    w->keep_silence_box->setChecked(true);
     click("point8_single");
     const QByteArray plain = openssl_decipher_recording(read_file(t.path("languages/spanish/new_str/70/70003.str")));
     EXPECT_EQ(plain, pcm_bytes(audio.microphone, size_t(plain.size() / 2)));
@@ -273,7 +273,7 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
 }
 
 TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays) {
-    QlRecord* w = open(3);
+    RecordEditWindow* w = open(3);
     t.write("languages/spanish/70/70001.mp3", "ID3");
     click("one4_many");
     EXPECT_EQ(prompter.messages(),
@@ -282,7 +282,7 @@ TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays
                                          "bottom of the list.")});
     EXPECT_TRUE(recorded().isEmpty());
     EXPECT_EQ(m.suppress_sound, u"no");
-    w->span_list_wo->setCurrentRow(1);
+    w->unrecorded_words_view->setCurrentRow(1);
     EXPECT_EQ(audio.played, QStringList{t.path("languages/spanish/70/70001.mp3")});
 
     // Nothing selected in the chosen list (the lists were rebuilt): the short message.
@@ -296,14 +296,14 @@ TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays
 
 TEST_F(RecordingRun, ASkipLeftByAFlashCardDoesNotRushTheNextRun) {
     // Pause, Skip and close a large card: the skip is never taken up by a drill.
-    auto* card = new QlPlay(m);
+    auto* card = new LargeCardWindow(m);
     for (const char* name : {"pause", "next_word"})
         QTest::mouseClick(card->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
     card->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QlRecord* w = open(3);
-    w->span_list_wo->setCurrentRow(0);
+    RecordEditWindow* w = open(3);
+    w->unrecorded_words_view->setCurrentRow(0);
     watch(10);
     const double start = pump.now();
     click("one_single");
@@ -314,9 +314,9 @@ TEST_F(RecordingRun, ASkipLeftByAFlashCardDoesNotRushTheNextRun) {
 }
 
 TEST_F(RecordingRun, ClosingTheWindowDuringARunEndsIt) {
-    QlRecord* w = open(6);
+    RecordEditWindow* w = open(6);
     w->show();
-    w->span_list_wo->setCurrentRow(0);
+    w->unrecorded_words_view->setCurrentRow(0);
     pump.after(0.3, [w] { w->close(); });
     click("one_many");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -347,10 +347,10 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILEIN", t.path("mic.raw").toLocal8Bit().constData(), 1);
     ::setenv("SDL_DISKAUDIOFILE", t.path("speaker.raw").toLocal8Bit().constData(), 1);
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();
 
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakeMainView main;
     t.attach(m);
@@ -366,9 +366,9 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     t.write_lines("languages/spanish/saludos.txt", {QStringLiteral("palabra|word|70100")});
     m.master_file = t.path("languages/spanish/saludos.txt");
 
-    QPointer<QlRecord> w = new QlRecord(m);
+    QPointer<RecordEditWindow> w = new RecordEditWindow(m);
     w->load();
-    w->span_list_wo->setCurrentRow(0);
+    w->unrecorded_words_view->setCurrentRow(0);
     QTest::mouseClick(w->one4_single, Qt::LeftButton);
     const QString folder = t.path("languages/spanish/new_str/70/");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70100.str")});

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/drill.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,11 +14,11 @@ namespace ql {
 // What both flash-card windows share: the drill, the labels it writes to, and a lifetime that
 // survives the window being closed while its drill waits underneath (the window is only deleted
 // once none of its handlers is still on the stack).
-class FlashCardWindow : public QWidget, public DrillView {
+class CardWindowBase : public QWidget, public DrillView {
     Q_OBJECT
 public:
-    FlashCardWindow(Qlmod& m, DrillKind kind, QWidget* parent = nullptr);
-    ~FlashCardWindow() override;
+    CardWindowBase(AppState& m, DrillKind kind, QWidget* parent = nullptr);
+    ~CardWindowBase() override;
 
     // Shows the window and runs the drill; returns when the drill returns. The window may have
     // been closed (and scheduled for deletion) by then.
@@ -26,14 +26,14 @@ public:
     Drill& drill() { return *drill_; }
 
     // DrillView
-    void set_top_text(const QString& text) override { word_lbl_->setText(text); }
-    void set_bottom_text(const QString& text) override { word_lbl2_->setText(text); }
+    void set_top_text(const QString& text) override { top_word_label_->setText(text); }
+    void set_bottom_text(const QString& text) override { bottom_word_label_->setText(text); }
     void set_word_point_size(int points) override;
-    void set_top_visible(bool visible) override { word_lbl_->setVisible(visible); }
-    void set_bottom_visible(bool visible) override { word_lbl2_->setVisible(visible); }
-    void set_num_text(const QString& text) override { num_lbl_->setText(text); }
-    void set_repeat_text(const QString& text) override { repeat_lbl_->setText(text); }
-    void set_speed_text(const QString& text) override { speed_lbl_->setText(text); }
+    void set_top_visible(bool visible) override { top_word_label_->setVisible(visible); }
+    void set_bottom_visible(bool visible) override { bottom_word_label_->setVisible(visible); }
+    void set_num_text(const QString& text) override { remaining_label_->setText(text); }
+    void set_repeat_text(const QString& text) override { repeat_label_->setText(text); }
+    void set_speed_text(const QString& text) override { speed_label_->setText(text); }
     void set_mp3_text(const QString&) override {}
     void set_progress(int, int) override {}
 
@@ -49,13 +49,13 @@ protected:
     // read as one sentence.
     QHBoxLayout* make_status_row();
 
-    Qlmod& m_;
+    AppState& m_;
     std::shared_ptr<Drill> drill_;
-    QLabel* word_lbl_;
-    QLabel* word_lbl2_;
-    QLabel* num_lbl_;
-    QLabel* repeat_lbl_;
-    QLabel* speed_lbl_;
+    QLabel* top_word_label_;
+    QLabel* bottom_word_label_;
+    QLabel* remaining_label_;
+    QLabel* repeat_label_;
+    QLabel* speed_label_;
 
 private:
     int busy_ = 0;

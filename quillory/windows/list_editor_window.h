@@ -8,14 +8,14 @@ class QPushButton;
 
 namespace ql {
 
-struct Qlmod;
+struct AppState;
 
 // "Edit Word List": a word-list file of the current language as raw text, for contributors who
 // would rather edit the lines directly. Opened over the record-and-edit window, which stays open.
-class EditList : public QWidget {
+class ListEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit EditList(Qlmod& m, QWidget* parent = nullptr);
+    explicit ListEditorWindow(AppState& m, QWidget* parent = nullptr);
 
     // Loads the current list (or binds the empty box to "temporary" when none is chosen) and shows
     // the window. False, with the window not shown, when the list cannot be read.
@@ -24,9 +24,9 @@ public:
     // The file a save writes to.
     QString edit_target_file;
 
-    QLabel* Label1 = nullptr;
+    QLabel* instructions_label = nullptr;
     QLabel* file_label = nullptr;
-    QPlainTextEdit* TextBox1 = nullptr;
+    QPlainTextEdit* text_box = nullptr;
     QPushButton *save_and_exit = nullptr, *exit_without_save = nullptr, *start_new_list = nullptr,
                 *save_and_exit_unicode = nullptr;
 
@@ -39,7 +39,7 @@ public slots:
 private:
     void save(bool byte_order_mark);
     void show_target();
-    Qlmod& m;
+    AppState& m;
 };
 
 // The text a save writes for the editor's text: every line ended by CR LF and one more CR LF at the

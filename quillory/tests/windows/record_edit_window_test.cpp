@@ -1,5 +1,5 @@
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/text_file.h"
 #include "support/fake_main_view.h"
@@ -7,8 +7,8 @@
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
-#include "windows/edit_list.h"
-#include "windows/qlrecord.h"
+#include "windows/list_editor_window.h"
+#include "windows/record_edit_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,35 +46,35 @@ protected:
         m.record_single_word = "no";
         t.mkdir("users/ann/spanish");
     }
-    QlRecord* open() {
-        auto* w = new QlRecord(m);
+    RecordEditWindow* open() {
+        auto* w = new RecordEditWindow(m);
         w->load();
         window = w;
         return w;
     }
     void TearDown() override {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<EditList*>(top)) delete top;
+            if (qobject_cast<ListEditorWindow*>(top)) delete top;
         if (window) delete window.data();
     }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     FakeMainView main;
-    QPointer<QlRecord> window;
+    QPointer<RecordEditWindow> window;
 };
 
 TEST_F(RecordWindow, ListModeSplitsTheListByRecording) {
-    QlRecord* w = open();
-    EXPECT_EQ(w->current_list->text(), u"colores");
-    EXPECT_EQ(w->words_with_sound->text(), u"1 Words With Sound Files");
-    EXPECT_EQ(w->words_without_sound->text(), u"2 Words Without Sound Files");
-    ASSERT_EQ(w->span_list_wo->count(), 2);
-    EXPECT_EQ(w->span_list_wo->item(1)->text(), u"verde");
-    EXPECT_EQ(w->eng_list_w->item(0)->text(), u"red");
+    RecordEditWindow* w = open();
+    EXPECT_EQ(w->list_name_label->text(), u"colores");
+    EXPECT_EQ(w->recorded_caption->text(), u"1 Words With Sound Files");
+    EXPECT_EQ(w->unrecorded_caption->text(), u"2 Words Without Sound Files");
+    ASSERT_EQ(w->unrecorded_words_view->count(), 2);
+    EXPECT_EQ(w->unrecorded_words_view->item(1)->text(), u"verde");
+    EXPECT_EQ(w->recorded_translations_view->item(0)->text(), u"red");
 }
 
 void click_row(QListWidget* l, int row) {
@@ -82,76 +82,76 @@ void click_row(QListWidget* l, int row) {
 }
 
 TEST_F(RecordWindow, ClickingAPairShowsAndPlaysItInEitherGroup) {
-    QlRecord* w = open();
-    click_row(w->span_list_w, 0);
-    EXPECT_EQ(w->left_word->text(), u"rojo");
-    EXPECT_EQ(w->right_word->text(), u"red");
-    EXPECT_EQ(w->filenum_lbl->text(), u"File: 01001");
+    RecordEditWindow* w = open();
+    click_row(w->recorded_words_view, 0);
+    EXPECT_EQ(w->word_box->text(), u"rojo");
+    EXPECT_EQ(w->translation_box->text(), u"red");
+    EXPECT_EQ(w->sound_number_label->text(), u"File: 01001");
     EXPECT_EQ(m.chosen_list, u"with sounds");
     EXPECT_EQ(m.current_sound_number, u"01001");
-    EXPECT_EQ(w->eng_list_w->currentRow(), 0);
+    EXPECT_EQ(w->recorded_translations_view->currentRow(), 0);
     ASSERT_EQ(audio.played.size(), 1);
     EXPECT_TRUE(audio.played[0].endsWith("languages/spanish/01/01001.mp3"));
     EXPECT_FALSE(m.include_new_recordings);
 
     // The same row clicked again is heard again.
-    click_row(w->span_list_w, 0);
+    click_row(w->recorded_words_view, 0);
     EXPECT_EQ(audio.played.size(), 2);
 
     // A translation click selects its word.
-    click_row(w->eng_list_wo, 1);
-    EXPECT_EQ(w->span_list_wo->currentRow(), 1);
-    EXPECT_EQ(w->left_word->text(), u"verde");
+    click_row(w->unrecorded_translations_view, 1);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 1);
+    EXPECT_EQ(w->word_box->text(), u"verde");
     EXPECT_EQ(m.chosen_list, u"without sounds");
-    EXPECT_EQ(w->filenum_lbl->text(), u"File: 01003");
+    EXPECT_EQ(w->sound_number_label->text(), u"File: 01003");
 }
 
 TEST_F(RecordWindow, LongTextsGetTheSmallerType) {
     const QString sixty(60, u'a');
     t.write_lines("languages/spanish/colores.txt", {sixty + "|x|01001", sixty + "b|y|01002"});
-    QlRecord* w = open();
-    click_row(w->span_list_w, 0);
-    EXPECT_EQ(w->left_word->font().pointSize(), 10);
-    EXPECT_TRUE(w->right_word->font().bold());
-    click_row(w->span_list_wo, 0);
-    EXPECT_EQ(w->left_word->font().pointSize(), 8);
-    EXPECT_FALSE(w->left_word->font().bold());
-    EXPECT_EQ(w->right_word->font().pointSize(), 8);
+    RecordEditWindow* w = open();
+    click_row(w->recorded_words_view, 0);
+    EXPECT_EQ(w->word_box->font().pointSize(), 10);
+    EXPECT_TRUE(w->translation_box->font().bold());
+    click_row(w->unrecorded_words_view, 0);
+    EXPECT_EQ(w->word_box->font().pointSize(), 8);
+    EXPECT_FALSE(w->word_box->font().bold());
+    EXPECT_EQ(w->translation_box->font().pointSize(), 8);
 }
 
 TEST_F(RecordWindow, SaveRewritesTheFilesAndMovesDown) {
     t.write_lines("users/ann/spanish/colores-u.txt", {"azul|blue|70012"});
-    QlRecord* w = open();
-    click_row(w->span_list_wo, 0);
-    w->right_word->setText("light blue");
+    RecordEditWindow* w = open();
+    click_row(w->unrecorded_words_view, 0);
+    w->translation_box->setText("light blue");
     QTest::mouseClick(w->save_text, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
               crlf({"rojo|red|01001", "azul|light blue|70012", "verde|green|01003", "sin numero|no number|"}));
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"), crlf({"rojo|red|01001", "azul|light blue|70012", "verde|green|01003"}));
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"azul|light blue|70012"}));
     EXPECT_EQ(t.read("languages/spanish/changes_spanish.dat"), crlf({"azul|blue|70012->azul|light blue|70012"}));
-    EXPECT_EQ(w->span_list_wo->currentRow(), 1);
-    EXPECT_EQ(w->left_word->text(), u"verde");
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 1);
+    EXPECT_EQ(w->word_box->text(), u"verde");
     // The list still shows the old text until it is refreshed.
-    EXPECT_EQ(w->eng_list_wo->item(0)->text(), u"blue");
+    EXPECT_EQ(w->unrecorded_translations_view->item(0)->text(), u"blue");
     QTest::mouseClick(w->refresh_lists, Qt::LeftButton);
-    EXPECT_EQ(w->eng_list_wo->item(0)->text(), u"light blue");
-    EXPECT_EQ(w->span_list_wo->currentRow(), -1);
+    EXPECT_EQ(w->unrecorded_translations_view->item(0)->text(), u"light blue");
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), -1);
 
     // At the end of the group the selection stays.
-    click_row(w->span_list_wo, 1);
+    click_row(w->unrecorded_words_view, 1);
     QTest::mouseClick(w->save_text, Qt::LeftButton);
-    EXPECT_EQ(w->span_list_wo->currentRow(), 1);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 1);
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 
 TEST_F(RecordWindow, SaveWithoutAChosenPairOrWithABarIsRefused) {
     m.current_sound_number = "70012";  // left over from an earlier visit
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     const QByteArray before = t.read("languages/spanish/colores.txt");
     QTest::mouseClick(w->save_text, Qt::LeftButton);
-    click_row(w->span_list_wo, 0);
-    w->left_word->setText("a|b");
+    click_row(w->unrecorded_words_view, 0);
+    w->word_box->setText("a|b");
     QTest::mouseClick(w->save_text, Qt::LeftButton);
     QTest::mouseClick(w->add_word, Qt::LeftButton);
     EXPECT_EQ(prompter.messages().size(), 3);
@@ -161,42 +161,42 @@ TEST_F(RecordWindow, SaveWithoutAChosenPairOrWithABarIsRefused) {
 }
 
 TEST_F(RecordWindow, AddAndDeleteShowAfterRefresh) {
-    QlRecord* w = open();
-    w->left_word->setText("blanco");
-    w->right_word->setText("white");
+    RecordEditWindow* w = open();
+    w->word_box->setText("blanco");
+    w->translation_box->setText("white");
     QTest::mouseClick(w->add_word, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
               crlf({"rojo|red|01001", "azul|blue|70012", "verde|green|01003", "sin numero|no number|", "blanco|white|70000"}));
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"blanco|white|70000"}));
-    EXPECT_EQ(w->span_list_wo->count(), 2);
+    EXPECT_EQ(w->unrecorded_words_view->count(), 2);
     QTest::mouseClick(w->refresh_lists, Qt::LeftButton);
-    ASSERT_EQ(w->span_list_wo->count(), 3);
-    EXPECT_EQ(w->span_list_wo->item(2)->text(), u"blanco");
-    EXPECT_EQ(w->words_without_sound->text(), u"3 Words Without Sound Files");
+    ASSERT_EQ(w->unrecorded_words_view->count(), 3);
+    EXPECT_EQ(w->unrecorded_words_view->item(2)->text(), u"blanco");
+    EXPECT_EQ(w->unrecorded_caption->text(), u"3 Words Without Sound Files");
 
-    click_row(w->span_list_wo, 0);
+    click_row(w->unrecorded_words_view, 0);
     QTest::mouseClick(w->delete_word, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
               crlf({"rojo|red|01001", "verde|green|01003", "sin numero|no number|", "blanco|white|70000"}));
     EXPECT_EQ(t.read("languages/spanish/changes_spanish.dat"), crlf({"word_deleted->azul|blue|70012"}));
     EXPECT_EQ(m.delete_mode, u"no");
-    EXPECT_EQ(w->span_list_wo->count(), 3);
+    EXPECT_EQ(w->unrecorded_words_view->count(), 3);
 }
 
 TEST_F(RecordWindow, RefreshLeavesNoRowSelectedEvenWhileTheClickedWordStillPlays) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     w->show();
     auto expect_nothing_selected = [w](const char* when) {
-        for (QListWidget* l : {w->span_list_w, w->eng_list_w, w->span_list_wo, w->eng_list_wo}) {
+        for (QListWidget* l : {w->recorded_words_view, w->recorded_translations_view, w->unrecorded_words_view, w->unrecorded_translations_view}) {
             EXPECT_EQ(l->currentRow(), -1) << when;
             EXPECT_TRUE(l->selectedItems().isEmpty()) << when;
         }
     };
     pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
-    click_row(w->span_list_w, 0);
+    click_row(w->recorded_words_view, 0);
     expect_nothing_selected("refresh during the click's sound");
 
-    click_row(w->span_list_wo, 0);
+    click_row(w->unrecorded_words_view, 0);
     pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
     QTest::mouseClick(w->delete_word, Qt::LeftButton);
     expect_nothing_selected("refresh after a delete");
@@ -209,26 +209,26 @@ TEST_F(RecordWindow, OneWordModeShowsOnlyThatWordSelectedAndPlaysIt) {
     m.shown_sound_numbers = QStringList{"01001", "01001", ""};
     compute_shown_rows(m);
     m.record_word_index = "0";
-    QlRecord* w = open();
-    EXPECT_EQ(w->words_with_sound->text(), u"Words With Sound Files");
-    EXPECT_EQ(w->words_without_sound->text(), u"Words Without Sound Files");
-    ASSERT_EQ(w->span_list_w->count(), 1);
-    EXPECT_EQ(w->span_list_wo->count(), 0);
-    EXPECT_EQ(w->span_list_w->currentRow(), 0);
-    EXPECT_EQ(w->eng_list_w->currentRow(), 0);
-    EXPECT_EQ(w->left_word->text(), u"rojo");
+    RecordEditWindow* w = open();
+    EXPECT_EQ(w->recorded_caption->text(), u"Words With Sound Files");
+    EXPECT_EQ(w->unrecorded_caption->text(), u"Words Without Sound Files");
+    ASSERT_EQ(w->recorded_words_view->count(), 1);
+    EXPECT_EQ(w->unrecorded_words_view->count(), 0);
+    EXPECT_EQ(w->recorded_words_view->currentRow(), 0);
+    EXPECT_EQ(w->recorded_translations_view->currentRow(), 0);
+    EXPECT_EQ(w->word_box->text(), u"rojo");
     EXPECT_EQ(audio.played.size(), 1);
 
     // A word without a recording goes to the other group.
     m.shown_sound_numbers[0] = "70012";
     QTest::mouseClick(w->refresh_lists, Qt::LeftButton);
-    EXPECT_EQ(w->span_list_w->count(), 0);
-    EXPECT_EQ(w->span_list_wo->currentRow(), 0);
+    EXPECT_EQ(w->recorded_words_view->count(), 0);
+    EXPECT_EQ(w->unrecorded_words_view->currentRow(), 0);
     EXPECT_EQ(m.current_sound_number, u"70012");
 }
 
 TEST_F(RecordWindow, MessageButtonsAndExit) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     QTest::mouseClick(w->instructions_text, Qt::LeftButton);
     QTest::mouseClick(w->instructions_record, Qt::LeftButton);
     QTest::mouseClick(w->license, Qt::LeftButton);
@@ -246,7 +246,7 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
     EXPECT_EQ(main.shown, 1);
     EXPECT_EQ(m.stop_playing, u"yes");
     // Opened again, the window starts with the flag down so that a recording run can start.
-    QlRecord* again = new QlRecord(m);
+    RecordEditWindow* again = new RecordEditWindow(m);
     again->load();
     EXPECT_EQ(m.stop_playing, u"no");
     delete again;
@@ -255,7 +255,7 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
 }
 
 TEST_F(RecordWindow, EveryControlIsNamedAndCaptioned) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     const std::pair<const char*, const char*> captions[] = {
         {"point8_single", "0.8 second"}, {"one_many", "1 second"}, {"one2_single", "1.2 second"},
         {"one4_many", "1.4 seconds"}, {"two_sec_single", "2 seconds"}, {"five_many", "5 seconds"},
@@ -274,28 +274,28 @@ TEST_F(RecordWindow, EveryControlIsNamedAndCaptioned) {
     EXPECT_EQ(w->findChild<QLabel*>("Label2")->text(), u"Record Selected Word");
     EXPECT_EQ(w->findChild<QLabel*>("Label3")->text(), u"Record Multiple Words");
     EXPECT_EQ(w->findChild<QCheckBox*>("Check1")->text(), u"Do not automaticaly remove silence from beginning and end.");
-    EXPECT_FALSE(w->check1_checked());
+    EXPECT_FALSE(w->keeps_silence());
     EXPECT_EQ(w->findChildren<QPushButton*>().size(), 26 + 3 + 4 + 6);
     for (auto* l : w->findChildren<QListWidget*>()) EXPECT_FALSE(l->accessibleName().isEmpty());
 }
 
 // ---- the list editor, opened over the record-and-edit window ----
 
-EditList* open_editor(QlRecord* w) {
-    QTest::mouseClick(w->Command1, Qt::LeftButton);
+ListEditorWindow* open_editor(RecordEditWindow* w) {
+    QTest::mouseClick(w->advanced_edit_button, Qt::LeftButton);
     return w->editor.data();
 }
 
 TEST_F(RecordWindow, EditorSavedUnchangedGainsOneEmptyLine) {
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|01001", "azul|blue|70012", "verde|green|01003"});
-    QlRecord* w = open();
-    EditList* e = open_editor(w);
+    RecordEditWindow* w = open();
+    ListEditorWindow* e = open_editor(w);
     ASSERT_TRUE(e);
     EXPECT_TRUE(e->isVisible());
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(e->windowTitle(), u"Edit Word List");
-    EXPECT_EQ(e->TextBox1->toPlainText(), u"rojo|red|01001\nazul|blue|70012\nverde|green|01003\n");
-    QPointer<EditList> guard(e);
+    EXPECT_EQ(e->text_box->toPlainText(), u"rojo|red|01001\nazul|blue|70012\nverde|green|01003\n");
+    QPointer<ListEditorWindow> guard(e);
     QTest::mouseClick(e->save_and_exit, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf({"rojo|red|01001", "azul|blue|70012", "verde|green|01003", ""}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -305,8 +305,8 @@ TEST_F(RecordWindow, EditorSavedUnchangedGainsOneEmptyLine) {
 }
 
 TEST_F(RecordWindow, EditorStartsANewListAndRefusesAnExistingName) {
-    QlRecord* w = open();
-    EditList* e = open_editor(w);
+    RecordEditWindow* w = open();
+    ListEditorWindow* e = open_editor(w);
     ASSERT_TRUE(e);
     prompter.answer_input("verbs");
     QTest::mouseClick(e->start_new_list, Qt::LeftButton);
@@ -314,12 +314,12 @@ TEST_F(RecordWindow, EditorStartsANewListAndRefusesAnExistingName) {
     EXPECT_TRUE(prompter.shown().back().title.isEmpty());
     EXPECT_TRUE(t.exists("languages/spanish/verbs.txt"));
     EXPECT_EQ(t.read("languages/spanish/verbs.txt"), QByteArray());
-    EXPECT_TRUE(e->TextBox1->toPlainText().isEmpty());
+    EXPECT_TRUE(e->text_box->toPlainText().isEmpty());
 
     prompter.answer_input("colores");
     QTest::mouseClick(e->start_new_list, Qt::LeftButton);
     EXPECT_EQ(prompter.messages(), QStringList{"That file already exits."});
-    QTest::keyClicks(e->TextBox1, "ir|to go|70100");
+    QTest::keyClicks(e->text_box, "ir|to go|70100");
     QTest::mouseClick(e->save_and_exit, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/verbs.txt"), crlf({"ir|to go|70100"}));
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
@@ -327,15 +327,15 @@ TEST_F(RecordWindow, EditorStartsANewListAndRefusesAnExistingName) {
 }
 
 TEST_F(RecordWindow, EditorWithoutAListWritesTemporaryAndUnicodeKeepsEveryCharacter) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     m.current_list.clear();
-    EditList* e = open_editor(w);
+    ListEditorWindow* e = open_editor(w);
     ASSERT_TRUE(e);
     EXPECT_EQ(prompter.messages(),
               QStringList{"A list was not chosen. A blank form will be opened in case you want to start a new list."});
     EXPECT_EQ(m.current_list, u"temporary");
-    EXPECT_TRUE(e->TextBox1->toPlainText().isEmpty());
-    e->TextBox1->setPlainText(QString::fromUtf8("дом|house|70001\nl\u00A0été|summer|70002"));
+    EXPECT_TRUE(e->text_box->toPlainText().isEmpty());
+    e->text_box->setPlainText(QString::fromUtf8("дом|house|70001\nl\u00A0été|summer|70002"));
     QTest::mouseClick(e->save_and_exit_unicode, Qt::LeftButton);
     const QByteArray bytes = t.read("languages/spanish/temporary.txt");
     EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + crlf({QString::fromUtf8("дом|house|70001"), QString::fromUtf8("l\u00A0été|summer|70002")}));
@@ -346,28 +346,28 @@ TEST_F(RecordWindow, EditorWithoutAListWritesTemporaryAndUnicodeKeepsEveryCharac
 
 TEST_F(RecordWindow, EditorPlainSaveKeepsAnEightBitListEightBit) {
     t.write("languages/spanish/colores.txt", "a\xF1il|indigo|70001\r\n");
-    QlRecord* w = open();
-    EditList* e = open_editor(w);
+    RecordEditWindow* w = open();
+    ListEditorWindow* e = open_editor(w);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->TextBox1->toPlainText(), QString::fromUtf8("añil|indigo|70001\n"));
-    e->TextBox1->setPlainText(QString::fromUtf8("añil|indigo|70001\nbegoña|name|70002"));
+    EXPECT_EQ(e->text_box->toPlainText(), QString::fromUtf8("añil|indigo|70001\n"));
+    e->text_box->setPlainText(QString::fromUtf8("añil|indigo|70001\nbegoña|name|70002"));
     QTest::mouseClick(e->save_and_exit, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), QByteArray("a\xF1il|indigo|70001\r\nbego\xF1" "a|name|70002\r\n"));
 }
 
 TEST_F(RecordWindow, EditorIsNotShownForAListThatCannotBeRead) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     m.current_list = "gone";
     EXPECT_EQ(open_editor(w), nullptr);
     EXPECT_EQ(prompter.messages(), QStringList{"The file " + t.path("languages/spanish/gone.txt") + " could not be read."});
-    for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(qobject_cast<EditList*>(top) && top->isVisible());
+    for (QWidget* top : QApplication::topLevelWidgets()) EXPECT_FALSE(qobject_cast<ListEditorWindow*>(top) && top->isVisible());
 }
 
 TEST_F(RecordWindow, ClosingTheWindowLeavesTheEditorAndItsText) {
-    QlRecord* w = open();
-    QPointer<EditList> e = open_editor(w);
+    RecordEditWindow* w = open();
+    QPointer<ListEditorWindow> e = open_editor(w);
     ASSERT_TRUE(e);
-    e->TextBox1->appendPlainText("typed|words|70050");
+    e->text_box->appendPlainText("typed|words|70050");
     QTest::mouseClick(w->exit_button, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
@@ -378,11 +378,11 @@ TEST_F(RecordWindow, ClosingTheWindowLeavesTheEditorAndItsText) {
 }
 
 TEST_F(RecordWindow, EditorLeftWithoutSavingWritesNothing) {
-    QlRecord* w = open();
+    RecordEditWindow* w = open();
     const QByteArray before = t.read("languages/spanish/colores.txt");
-    EditList* e = open_editor(w);
+    ListEditorWindow* e = open_editor(w);
     ASSERT_TRUE(e);
-    e->TextBox1->setPlainText("junk");
+    e->text_box->setPlainText("junk");
     QTest::mouseClick(e->exit_without_save, Qt::LeftButton);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), before);
 }

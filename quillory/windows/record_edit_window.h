@@ -13,18 +13,18 @@ class QPushButton;
 
 namespace ql {
 
-struct Qlmod;
-class EditList;
+struct AppState;
+class ListEditorWindow;
 class TakePanel;
 
 // The record-and-edit window: the chosen list (or the main window's selected word) split into words
 // with and without a recording, the selected pair in two editable boxes, and the file edits, the
 // recording runs and the packaging that act on it.
-class QlRecord : public QWidget {
+class RecordEditWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit QlRecord(Qlmod& m, QWidget* parent = nullptr);
-    ~QlRecord() override;
+    explicit RecordEditWindow(AppState& m, QWidget* parent = nullptr);
+    ~RecordEditWindow() override;
 
     // The window load: names the list, forms list_file and changes_file, shows the window and builds
     // the two groups.
@@ -35,19 +35,19 @@ public:
     // Selecting a row shows its pair as a click does (and plays it unless sound is suppressed).
     void select_row(const QString& group, int row);
     // The list box of foreign words of "with sounds" / "without sounds".
-    QListWidget* span_list_for(const QString& group) const;
+    QListWidget* words_view_for(const QString& group) const;
     // Sound numbers of a group, in row order.
     const QStringList& numbers_for(const QString& group) const;
 
-    bool check1_checked() const;
+    bool keeps_silence() const;
 
     // The shown pair's group and its words; filled by create_arrays / create_word.
     SoundGroups groups;
 
     // ---- controls (objectNames equal to these names) ----
-    QLabel *Label5 = nullptr, *Label6 = nullptr, *Label1 = nullptr, *current_list = nullptr;
+    QLabel *title_label = nullptr, *about_label = nullptr, *list_name_caption = nullptr, *list_name_label = nullptr;
     QPushButton *instructions_text = nullptr, *instructions_record = nullptr, *license = nullptr, *zip = nullptr;
-    QLabel *Label2 = nullptr, *Label3 = nullptr;
+    QLabel *single_caption = nullptr, *many_caption = nullptr;
     QPushButton *point8_single = nullptr, *point8_many = nullptr, *one_single = nullptr, *one_many = nullptr,
                 *one2_single = nullptr, *one2_many = nullptr, *one4_single = nullptr, *one4_many = nullptr,
                 *one8_single = nullptr, *one8_many = nullptr, *two_sec_single = nullptr, *two_sec_many = nullptr,
@@ -56,22 +56,22 @@ public:
                 *three5_many = nullptr, *four_single = nullptr, *four_many = nullptr, *four5_single = nullptr,
                 *four5_many = nullptr, *five_single = nullptr, *five_many = nullptr;
     QPushButton *unlimited = nullptr, *stop_auto_record = nullptr, *record_speed = nullptr;
-    QLabel *words_without_sound = nullptr, *words_with_sound = nullptr;
-    QListWidget *span_list_wo = nullptr, *eng_list_wo = nullptr, *span_list_w = nullptr, *eng_list_w = nullptr;
-    QLabel *countdown = nullptr, *filenum_lbl = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QLineEdit *left_word = nullptr, *right_word = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel *unrecorded_caption = nullptr, *recorded_caption = nullptr;
+    QListWidget *unrecorded_words_view = nullptr, *unrecorded_translations_view = nullptr, *recorded_words_view = nullptr, *recorded_translations_view = nullptr;
+    QLabel *countdown = nullptr, *sound_number_label = nullptr;
+    QCheckBox* keep_silence_box = nullptr;
+    QLineEdit *word_box = nullptr, *translation_box = nullptr;
+    QLabel* edit_hint_label = nullptr;
     // The last take of a run: its waveform and what its check noticed.
     TakePanel* take_panel = nullptr;
     QPushButton *save_text = nullptr, *add_word = nullptr, *delete_word = nullptr, *refresh_lists = nullptr,
-                *exit_button = nullptr, *Command1 = nullptr;
+                *exit_button = nullptr, *advanced_edit_button = nullptr;
 
-    // The editor opened by Command1, while it is open.
-    QPointer<EditList> editor;
+    // The editor opened by advanced_edit_button, while it is open.
+    QPointer<ListEditorWindow> editor;
 
-    // ---- recording runs and packaging (qlrecord_recording.cpp) ----
-    void misc_rec();
+    // ---- recording runs and packaging (record_edit_window_recording.cpp) ----
+    void run_recording();
     void record_words();
 public slots:
     void on_point8_single();
@@ -105,12 +105,12 @@ public slots:
     void on_record_speed();
     void on_zip();
 
-    // ---- editing (qlrecord.cpp) ----
+    // ---- editing (record_edit_window.cpp) ----
     void on_save_text();
     void on_delete_word();
     void on_add_word();
     void on_refresh_lists();
-    void on_command1();
+    void on_advanced_edit();
     void on_exit_button();
     void on_instructions_text();
     void on_instructions_record();
@@ -133,7 +133,7 @@ private:
 
     void set_run_enabled(bool enabled);
 
-    Qlmod& m;
+    AppState& m;
     // True while a recording run waits; the duration buttons are off meanwhile.
     bool run_under_way_ = false;
     // Row selected in a list box when a mouse press began: a click that does not move the selection

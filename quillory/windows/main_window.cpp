@@ -1,4 +1,4 @@
-#include "qlmain.h"
+#include "main_window.h"
 
 #include "core/audio_engine.h"
 #include "core/prompter.h"
@@ -151,7 +151,7 @@ void set_point_size(QWidget* w, double size) {
 
 }  // namespace
 
-QlMain::QlMain(Qlmod& m, WindowOpeners& openers, QWidget* parent)
+MainWindow::MainWindow(AppState& m, WindowOpeners& openers, QWidget* parent)
     : QMainWindow(parent), m_(m), openers_(openers) {
     setObjectName(QStringLiteral("qlmain"));
     setWindowTitle(kProgramTitle);
@@ -161,49 +161,49 @@ QlMain::QlMain(Qlmod& m, WindowOpeners& openers, QWidget* parent)
     m_.main_view = this;
 }
 
-QlMain::~QlMain() {
+MainWindow::~MainWindow() {
     if (m_.main_view == this) m_.main_view = nullptr;
 }
 
-void QlMain::build_controls() {
+void MainWindow::build_controls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    lang_list_ = make_list(central, "lang_list", QStringLiteral("Languages"), QColor(Qt::white));
-    lists_list_ = make_list(central, "lists_list", QStringLiteral("Word lists"), kCyan);
-    known_lists_ = make_list(central, "known_lists", QStringLiteral("Known lists"), kLightOrange);
-    words_list_ = make_list(central, "words_list", QStringLiteral("Foreign words"), kLightOrange);
-    words_liste_ = make_list(central, "words_liste", QStringLiteral("Translations"), kLightGreen);
-    words_list_->setAccessibleDescription(
+    languages_view_ = make_list(central, "lang_list", QStringLiteral("Languages"), QColor(Qt::white));
+    lists_view_ = make_list(central, "lists_list", QStringLiteral("Word lists"), kCyan);
+    known_lists_view_ = make_list(central, "known_lists", QStringLiteral("Known lists"), kLightOrange);
+    words_view_ = make_list(central, "words_list", QStringLiteral("Foreign words"), kLightOrange);
+    translations_view_ = make_list(central, "words_liste", QStringLiteral("Translations"), kLightGreen);
+    words_view_->setAccessibleDescription(
         QStringLiteral("Click or press Space to hear a word; double-click or press Enter to move it between your "
                        "unknown and known words."));
-    known_lists_->setAccessibleDescription(
+    known_lists_view_->setAccessibleDescription(
         QStringLiteral("Click to show the known words; double-click or press Enter to start the flash cards on them."));
 
-    label1_ = make_label(central, "Label1", QStringLiteral("Click A Language"));
-    label3_ = make_label(central, "Label3", QStringLiteral("Click Unknown List"));
-    label2_ = make_label(central, "Label2", QStringLiteral("Known Lists"));
-    label8_ = make_label(central, "Label8", QString());
-    label4_ = make_label(
+    languages_caption_ = make_label(central, "Label1", QStringLiteral("Click A Language"));
+    lists_caption_ = make_label(central, "Label3", QStringLiteral("Click Unknown List"));
+    known_lists_caption_ = make_label(central, "Label2", QStringLiteral("Known Lists"));
+    word_count_label_ = make_label(central, "Label8", QString());
+    move_hint_label_ = make_label(
         central, "Label4",
         QStringLiteral("Double-click a word to move it from your unknown to your known list, or vice versa."));
-    label4_->setWordWrap(true);
-    label5_ = make_label(central, "Label5", QStringLiteral("To obtain more words, go to ") + kWebSite + u'.');
-    label6_ = make_label(central, "Label6", QString());
-    label9_ = make_label(central, "Label9", QStringLiteral("<--- Search "));
-    label1_->setBuddy(lang_list_);
-    label3_->setBuddy(lists_list_);
-    label2_->setBuddy(known_lists_);
+    move_hint_label_->setWordWrap(true);
+    more_words_label_ = make_label(central, "Label5", QStringLiteral("To obtain more words, go to ") + kWebSite + u'.');
+    sound_file_label_ = make_label(central, "Label6", QString());
+    search_label_ = make_label(central, "Label9", QStringLiteral("<--- Search "));
+    languages_caption_->setBuddy(languages_view_);
+    lists_caption_->setBuddy(lists_view_);
+    known_lists_caption_->setBuddy(known_lists_view_);
 
-    txt_word_search_ = new QLineEdit(central);
-    txt_word_search_->setObjectName(QStringLiteral("txt_word_search"));
-    txt_word_search_->setAccessibleName(QStringLiteral("Search foreign words"));
-    txt_word_search2_ = new QLineEdit(central);
-    txt_word_search2_->setObjectName(QStringLiteral("txt_word_search2"));
-    txt_word_search2_->setAccessibleName(QStringLiteral("Search translations"));
-    txt_word_search_->hide();
-    txt_word_search2_->hide();
-    label9_->hide();
+    word_search_ = new QLineEdit(central);
+    word_search_->setObjectName(QStringLiteral("txt_word_search"));
+    word_search_->setAccessibleName(QStringLiteral("Search foreign words"));
+    translation_search_ = new QLineEdit(central);
+    translation_search_->setObjectName(QStringLiteral("txt_word_search2"));
+    translation_search_->setAccessibleName(QStringLiteral("Search translations"));
+    word_search_->hide();
+    translation_search_->hide();
+    search_label_->hide();
 
     flash_cards_ = make_button(central, "flash_cards", QStringLiteral("Large Flash Cards and MP3"));
     small_flash_ = make_button(central, "small_flash", QStringLiteral("Small Flash Card (Stays On Top)"));
@@ -217,33 +217,33 @@ void QlMain::build_controls() {
     toggle_font_ = make_button(central, "toggle_font", kIncreaseFont);
     exit_program_ = make_button(central, "exit_program", QStringLiteral("Exit Program"));
 
-    set_point_size(words_list_, 8.25);
-    set_point_size(words_liste_, 8.25);
+    set_point_size(words_view_, 8.25);
+    set_point_size(translations_view_, 8.25);
     set_column_colour(kUnknownColumnText);
 
     // Left: the three choosers, each under its caption.
     auto* left = new QVBoxLayout;
-    left->addWidget(label1_);
-    left->addWidget(lang_list_, 2);
-    left->addWidget(label3_);
-    left->addWidget(lists_list_, 3);
-    left->addWidget(label2_);
-    left->addWidget(known_lists_, 3);
+    left->addWidget(languages_caption_);
+    left->addWidget(languages_view_, 2);
+    left->addWidget(lists_caption_);
+    left->addWidget(lists_view_, 3);
+    left->addWidget(known_lists_caption_);
+    left->addWidget(known_lists_view_, 3);
 
     // Middle: the hint and the count above the two columns, which share the width equally; the
     // search boxes sit under the column each one searches.
-    auto* search2 = new QHBoxLayout;
-    search2->addWidget(txt_word_search2_, 1);
-    search2->addWidget(label9_);
+    auto* translation_search_row = new QHBoxLayout;
+    translation_search_row->addWidget(translation_search_, 1);
+    translation_search_row->addWidget(search_label_);
     auto* middle = new QGridLayout;
-    middle->addWidget(label4_, 0, 0, 1, 2);
-    middle->addWidget(label8_, 1, 0);
-    middle->addWidget(label6_, 1, 1);
-    middle->addWidget(words_list_, 2, 0);
-    middle->addWidget(words_liste_, 2, 1);
-    middle->addWidget(txt_word_search_, 3, 0);
-    middle->addLayout(search2, 3, 1);
-    middle->addWidget(label5_, 4, 0, 1, 2);
+    middle->addWidget(move_hint_label_, 0, 0, 1, 2);
+    middle->addWidget(word_count_label_, 1, 0);
+    middle->addWidget(sound_file_label_, 1, 1);
+    middle->addWidget(words_view_, 2, 0);
+    middle->addWidget(translations_view_, 2, 1);
+    middle->addWidget(word_search_, 3, 0);
+    middle->addLayout(translation_search_row, 3, 1);
+    middle->addWidget(more_words_label_, 4, 0, 1, 2);
     middle->setRowStretch(2, 1);
     middle->setColumnStretch(0, 1);
     middle->setColumnStretch(1, 1);
@@ -261,38 +261,38 @@ void QlMain::build_controls() {
     all->addLayout(right, 0);
 
     // Keyboard order follows the way a student works: language, list, words, then the buttons.
-    QWidget* order[] = {lang_list_, lists_list_, known_lists_, words_list_, words_liste_, txt_word_search_,
-                        txt_word_search2_, flash_cards_, small_flash_, record_word_word_, record_word_list_,
+    QWidget* order[] = {languages_view_, lists_view_, known_lists_view_, words_view_, translations_view_, word_search_,
+                        translation_search_, flash_cards_, small_flash_, record_word_word_, record_word_list_,
                         test_me_, show_test_results_, print_list_, new_language_, add_list_, toggle_font_,
                         exit_program_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-    new RowClicks(lang_list_, [this](int r) { on_lang_list_click(r); }, nullptr);
-    new RowClicks(lists_list_, [this](int r) { on_lists_list_click(r); }, nullptr);
-    new RowClicks(known_lists_, [this](int r) { on_known_lists_click(r); },
-                  [this](int r) { on_known_lists_double_click(r); });
-    new RowClicks(words_list_, [this](int r) { on_words_list_click(r); },
-                  [this](int r) { on_words_list_double_click(r); });
-    new RowClicks(words_liste_, [this](int r) { on_words_liste_click(r); }, nullptr);
+    new RowClicks(languages_view_, [this](int r) { on_language_click(r); }, nullptr);
+    new RowClicks(lists_view_, [this](int r) { on_list_click(r); }, nullptr);
+    new RowClicks(known_lists_view_, [this](int r) { on_known_list_click(r); },
+                  [this](int r) { on_known_list_double_click(r); });
+    new RowClicks(words_view_, [this](int r) { on_word_click(r); },
+                  [this](int r) { on_word_double_click(r); });
+    new RowClicks(translations_view_, [this](int r) { on_translation_click(r); }, nullptr);
 
-    connect(txt_word_search_, &QLineEdit::textChanged, this, &QlMain::on_txt_word_search_changed);
-    connect(txt_word_search2_, &QLineEdit::textChanged, this, &QlMain::on_txt_word_search2_changed);
-    connect(flash_cards_, &QPushButton::clicked, this, &QlMain::on_flash_cards);
-    connect(small_flash_, &QPushButton::clicked, this, &QlMain::on_small_flash);
-    connect(record_word_word_, &QPushButton::clicked, this, &QlMain::on_record_word_word);
-    connect(record_word_list_, &QPushButton::clicked, this, &QlMain::on_record_word_list);
-    connect(test_me_, &QPushButton::clicked, this, &QlMain::on_test_me);
-    connect(show_test_results_, &QPushButton::clicked, this, &QlMain::on_show_test_results);
-    connect(print_list_, &QPushButton::clicked, this, &QlMain::on_print_list);
-    connect(new_language_, &QPushButton::clicked, this, &QlMain::on_new_language);
-    connect(add_list_, &QPushButton::clicked, this, &QlMain::on_add_list);
-    connect(toggle_font_, &QPushButton::clicked, this, &QlMain::on_toggle_font);
-    connect(exit_program_, &QPushButton::clicked, this, &QlMain::exit_program);
+    connect(word_search_, &QLineEdit::textChanged, this, &MainWindow::on_word_search_changed);
+    connect(translation_search_, &QLineEdit::textChanged, this, &MainWindow::on_translation_search_changed);
+    connect(flash_cards_, &QPushButton::clicked, this, &MainWindow::on_flash_cards);
+    connect(small_flash_, &QPushButton::clicked, this, &MainWindow::on_small_flash);
+    connect(record_word_word_, &QPushButton::clicked, this, &MainWindow::on_record_word_word);
+    connect(record_word_list_, &QPushButton::clicked, this, &MainWindow::on_record_word_list);
+    connect(test_me_, &QPushButton::clicked, this, &MainWindow::on_test_me);
+    connect(show_test_results_, &QPushButton::clicked, this, &MainWindow::on_show_test_results);
+    connect(print_list_, &QPushButton::clicked, this, &MainWindow::on_print_list);
+    connect(new_language_, &QPushButton::clicked, this, &MainWindow::on_new_language);
+    connect(add_list_, &QPushButton::clicked, this, &MainWindow::on_add_list);
+    connect(toggle_font_, &QPushButton::clicked, this, &MainWindow::on_toggle_font);
+    connect(exit_program_, &QPushButton::clicked, this, &MainWindow::exit_program);
 
     resize(960, 640);
 }
 
-void QlMain::build_menus() {
+void MainWindow::build_menus() {
     auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys, auto slot) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
@@ -302,23 +302,23 @@ void QlMain::build_menus() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnu_file"));
-    add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &QlMain::on_import_word_list);
-    add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &QlMain::on_export_word_list);
-    add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QlMain::exit_program);
+    add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &MainWindow::on_import_word_list);
+    add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
+    add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
     QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));
     add(instructions, "mnu_instructions_text", QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        &QlMain::on_instructions);
+        &MainWindow::on_instructions);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnu_help"));
-    add(help, "mnu_help_text", QStringLiteral("Hel&p"), QKeySequence(), &QlMain::on_help);
+    add(help, "mnu_help_text", QStringLiteral("Hel&p"), QKeySequence(), &MainWindow::on_help);
     add(help, "mnu_troubleshooting", QStringLiteral("&Troubleshooting"), QKeySequence(Qt::CTRL | Qt::Key_T),
-        &QlMain::on_troubleshooting);
-    add(help, "mnu_about", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A), &QlMain::on_about);
+        &MainWindow::on_troubleshooting);
+    add(help, "mnu_about", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::on_about);
 }
 
-void QlMain::set_column_colour(const QColor& text) {
-    for (QListWidget* w : {words_list_, words_liste_}) {
+void MainWindow::set_column_colour(const QColor& text) {
+    for (QListWidget* w : {words_view_, translations_view_}) {
         QPalette p = w->palette();
         p.setColor(QPalette::Text, text);
         w->setPalette(p);
@@ -327,7 +327,7 @@ void QlMain::set_column_colour(const QColor& text) {
 
 // ---- start-up ----
 
-void QlMain::start_up() {
+void MainWindow::start_up() {
     if (m_.audio && !m_.audio->init(22050, 64, 0) && m_.prompter) {
         m_.prompter->message(audio_failure_message(
             QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
@@ -337,12 +337,12 @@ void QlMain::start_up() {
     ask_student_name();
     m_.languages_folder = m_.working_folder + QStringLiteral("languages/");
     list_languages();
-    words_list_->clear();
-    words_liste_->clear();
-    select_row(lang_list_, 0);
+    words_view_->clear();
+    translations_view_->clear();
+    select_row(languages_view_, 0);
 }
 
-void QlMain::ask_student_name() {
+void MainWindow::ask_student_name() {
     QString name;
     for (;;) {
         std::optional<QString> answer;
@@ -362,59 +362,59 @@ void QlMain::ask_student_name() {
     QDir().mkpath(m_.user_folder);
 }
 
-void QlMain::list_languages() {
-    lang_list_->clear();
-    lang_list_->addItems(folder_entries(m_.languages_folder));
+void MainWindow::list_languages() {
+    languages_view_->clear();
+    languages_view_->addItems(folder_entries(m_.languages_folder));
 }
 
-void QlMain::select_row(QListWidget* list, int row) {
+void MainWindow::select_row(QListWidget* list, int row) {
     if (row < 0 || row >= list->count()) return;
     list->setCurrentRow(row);
 }
 
 // ---- language and list clicks ----
 
-void QlMain::on_lang_list_click(int row) {
-    QListWidgetItem* item = lang_list_->item(row);
+void MainWindow::on_language_click(int row) {
+    QListWidgetItem* item = languages_view_->item(row);
     if (!item) return;
-    words_list_->clear();
-    words_liste_->clear();
-    lists_list_->clear();
-    known_lists_->clear();
+    words_view_->clear();
+    translations_view_->clear();
+    lists_view_->clear();
+    known_lists_view_->clear();
     // The count belonged to the list just emptied from the columns.
-    label8_->clear();
-    txt_word_search_->show();
-    txt_word_search2_->show();
-    label9_->show();
+    word_count_label_->clear();
+    word_search_->show();
+    translation_search_->show();
+    search_label_->show();
     const QStringList lists = ql::choose_language(m_, item->text());
-    lists_list_->addItems(lists);
+    lists_view_->addItems(lists);
     refresh_known_list();
     // A large master takes longer to read than a keystroke may; read it while the user looks.
     preread_master(m_.master_file);
 }
 
-void QlMain::choose_language(const QString& language) {
-    const auto found = lang_list_->findItems(language, Qt::MatchExactly);
+void MainWindow::choose_language(const QString& language) {
+    const auto found = languages_view_->findItems(language, Qt::MatchExactly);
     if (found.isEmpty()) return;
-    const int row = lang_list_->row(found.first());
-    if (lang_list_->currentRow() == row && selected_row(lang_list_) == row)
-        on_lang_list_click(row);  // already selected: selecting again would not run the click
+    const int row = languages_view_->row(found.first());
+    if (languages_view_->currentRow() == row && selected_row(languages_view_) == row)
+        on_language_click(row);  // already selected: selecting again would not run the click
     else
-        select_row(lang_list_, row);
+        select_row(languages_view_, row);
 }
 
-void QlMain::on_lists_list_click(int row) {
-    if (QListWidgetItem* item = lists_list_->item(row)) show_student_list(item->text(), false);
+void MainWindow::on_list_click(int row) {
+    if (QListWidgetItem* item = lists_view_->item(row)) show_student_list(item->text(), false);
 }
 
-void QlMain::on_known_lists_click(int row) {
-    if (QListWidgetItem* item = known_lists_->item(row)) show_student_list(item->text(), true);
+void MainWindow::on_known_list_click(int row) {
+    if (QListWidgetItem* item = known_lists_view_->item(row)) show_student_list(item->text(), true);
 }
 
-void QlMain::show_student_list(const QString& list, bool known) {
+void MainWindow::show_student_list(const QString& list, bool known) {
     m_.current_list = list;
-    words_list_->clear();
-    words_liste_->clear();
+    words_view_->clear();
+    translations_view_->clear();
     // Dropping the old entries before loading lets the new ones reuse their memory: holding both
     // doubles the peak and makes a large list's click fault in fresh pages.
     displayed_ = Shown{};
@@ -422,19 +422,19 @@ void QlMain::show_student_list(const QString& list, bool known) {
     m_.shown_file = known ? m_.known_file : m_.unknown_file;
     const bool complete = create_array_of_words(m_, m_.shown_file);
     display_words();
-    label8_->setText(QString::number(m_.shown_count()) +
+    word_count_label_->setText(QString::number(m_.shown_count()) +
                      (known ? QStringLiteral(" Known Words") : QStringLiteral(" Unknown Words")));
-    QPalette p = label8_->palette();
+    QPalette p = word_count_label_->palette();
     p.setColor(QPalette::WindowText, known ? kKnownCountText : QApplication::palette().color(QPalette::ButtonText));
-    label8_->setPalette(p);
+    word_count_label_->setPalette(p);
     set_column_colour(known ? kKnownColumnText : kUnknownColumnText);
     if (!complete && m_.prompter)
         m_.prompter->message(QStringLiteral("This list holds more than %1 entries; only the first %1 are shown.")
                                  .arg(kMaxListEntries));
 }
 
-void QlMain::on_known_lists_double_click(int row) {
-    on_known_lists_click(row);
+void MainWindow::on_known_list_double_click(int row) {
+    on_known_list_click(row);
     if (openers_.large_flash_cards) {
         openers_.large_flash_cards(true);
     } else if (m_.prompter) {
@@ -444,7 +444,7 @@ void QlMain::on_known_lists_double_click(int row) {
 
 // ---- the word columns ----
 
-void QlMain::display_words() {
+void MainWindow::display_words() {
     QStringList words, translations;
     words.reserve(qsizetype(m_.shown_rows.size()));
     translations.reserve(qsizetype(m_.shown_rows.size()));
@@ -454,28 +454,28 @@ void QlMain::display_words() {
         words << m_.shown_words[i];
         translations << m_.shown_translations[i];
     }
-    words_list_->clear();
-    words_liste_->clear();
-    words_list_->addItems(words);
-    words_liste_->addItems(translations);
+    words_view_->clear();
+    translations_view_->clear();
+    words_view_->addItems(words);
+    translations_view_->addItems(translations);
     displayed_ = Shown{m_.shown_words, m_.shown_translations, m_.shown_sound_numbers, m_.shown_rows,
                        m_.shown_are_search_results};
 }
 
-void QlMain::on_words_list_click(int row) {
+void MainWindow::on_word_click(int row) {
     if (m_.column_sync == u"yes") return;
     m_.column_sync = QStringLiteral("no");
-    select_row(words_liste_, row);
+    select_row(translations_view_, row);
     m_.column_sync.clear();
     const int entry = entry_at_row(m_, row);
     if (entry < 0) return;
     play_word_sound(m_, m_.shown_sound_numbers[entry], m_.current_language);
 }
 
-void QlMain::on_words_liste_click(int row) {
+void MainWindow::on_translation_click(int row) {
     if (m_.column_sync == u"no") return;
     m_.column_sync = QStringLiteral("yes");
-    select_row(words_list_, row);
+    select_row(words_view_, row);
     m_.column_sync.clear();
     const int entry = entry_at_row(m_, row);
     if (entry < 0) return;
@@ -485,9 +485,9 @@ void QlMain::on_words_liste_click(int row) {
     play_word_sound(m_, m_.target_sound_numbers[size_t(k)], m_.target_language);
 }
 
-void QlMain::on_words_list_double_click(int /*row*/) {
-    const int r = words_list_->currentRow();
-    if (r < 0 || selected_row(words_list_) != r) return;
+void MainWindow::on_word_double_click(int /*row*/) {
+    const int r = words_view_->currentRow();
+    if (r < 0 || selected_row(words_view_) != r) return;
     // Search hits belong to no student file: moving one would rewrite a file with foreign entries.
     if (m_.shown_are_search_results || m_.shown_file.isEmpty()) return;
     const int entry = entry_at_row(m_, r);
@@ -499,23 +499,23 @@ void QlMain::on_words_list_double_click(int /*row*/) {
     // The move has already reloaded shown_file into the arrays and the columns.
 
     m_.suppress_sound = QStringLiteral("yes");
-    select_row(words_list_, r + 17);
-    select_row(words_list_, r);
+    select_row(words_view_, r + 17);
+    select_row(words_view_, r);
     m_.suppress_sound = QStringLiteral("on");
-    select_row(words_liste_, words_list_->currentRow());
-    label8_->setText(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+    select_row(translations_view_, words_view_->currentRow());
+    word_count_label_->setText(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
 }
 
-void QlMain::refresh_known_list() {
-    known_lists_->clear();
-    known_lists_->addItems(known_list_names(m_));
+void MainWindow::refresh_known_list() {
+    known_lists_view_->clear();
+    known_lists_view_->addItems(known_list_names(m_));
 }
 
-void QlMain::set_label6(const QString& text) { label6_->setText(text); }
+void MainWindow::set_sound_file_text(const QString& text) { sound_file_label_->setText(text); }
 
-void QlMain::set_label8(const QString& text) { label8_->setText(text); }
+void MainWindow::set_word_count_text(const QString& text) { word_count_label_->setText(text); }
 
-void QlMain::show_main() {
+void MainWindow::show_main() {
     m_.shown_words = displayed_.words;
     m_.shown_translations = displayed_.translations;
     m_.shown_sound_numbers = displayed_.sound_numbers;
@@ -528,7 +528,7 @@ void QlMain::show_main() {
 
 // ---- the buttons that open other windows ----
 
-void QlMain::hide_for(const std::function<void()>& open, const QString& what) {
+void MainWindow::hide_for(const std::function<void()>& open, const QString& what) {
     if (!open) {
         if (m_.prompter)
             m_.prompter->message(QStringLiteral("The %1 is not available in this version of the program.").arg(what));
@@ -538,7 +538,7 @@ void QlMain::hide_for(const std::function<void()>& open, const QString& what) {
     open();
 }
 
-void QlMain::on_flash_cards() {
+void MainWindow::on_flash_cards() {
     if (m_.shown_file.isEmpty()) {
         if (m_.prompter) m_.prompter->message(kSelectListFirst);
         return;
@@ -547,7 +547,7 @@ void QlMain::on_flash_cards() {
     hide_for(open ? std::function<void()>([open] { open(false); }) : nullptr, QStringLiteral("large flash-card window"));
 }
 
-void QlMain::on_small_flash() {
+void MainWindow::on_small_flash() {
     if (m_.shown_file.isEmpty()) {
         if (m_.prompter) m_.prompter->message(kSelectListFirst);
         return;
@@ -555,8 +555,8 @@ void QlMain::on_small_flash() {
     hide_for(openers_.small_flash_card, QStringLiteral("small flash card"));
 }
 
-void QlMain::on_record_word_word() {
-    const int row = selected_row(words_list_);
+void MainWindow::on_record_word_word() {
+    const int row = selected_row(words_view_);
     const int entry = entry_at_row(m_, row);
     if (row < 0 || entry < 0) {
         if (m_.prompter) m_.prompter->message(QStringLiteral("First select a word to record or edit."));
@@ -568,7 +568,7 @@ void QlMain::on_record_word_word() {
     hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
 }
 
-void QlMain::on_record_word_list() {
+void MainWindow::on_record_word_list() {
     if (m_.list_file.isEmpty()) {
         if (m_.prompter) m_.prompter->message(QStringLiteral("First select a list of words to record or edit."));
         return;
@@ -579,7 +579,7 @@ void QlMain::on_record_word_list() {
     hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
 }
 
-void QlMain::on_test_me() {
+void MainWindow::on_test_me() {
     if (m_.current_list.isEmpty()) {
         if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select a list to start the test."));
         return;
@@ -589,13 +589,13 @@ void QlMain::on_test_me() {
 
 // ---- font and exit ----
 
-void QlMain::on_toggle_font() {
+void MainWindow::on_toggle_font() {
     const bool increase = toggle_font_->text() == kIncreaseFont;
-    for (QListWidget* w : {lists_list_, words_list_, words_liste_}) set_point_size(w, increase ? 10 : 8);
+    for (QListWidget* w : {lists_view_, words_view_, translations_view_}) set_point_size(w, increase ? 10 : 8);
     toggle_font_->setText(increase ? kDecreaseFont : kIncreaseFont);
 }
 
-void QlMain::exit_program() {
+void MainWindow::exit_program() {
     // A drill or wait running under this click ends at its next step.
     m_.stop_playing = QStringLiteral("yes");
     if (!audio_closed_ && m_.audio) m_.audio->close();
@@ -604,7 +604,7 @@ void QlMain::exit_program() {
     QCoreApplication::quit();
 }
 
-void QlMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     exit_program();
     event->accept();
 }

@@ -1,9 +1,9 @@
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
-#include "windows/test_results.h"
+#include "windows/results_window.h"
 
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -18,7 +18,7 @@ namespace {
 
 struct ResultsWindowFixture : ::testing::Test {
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakeMainView main_view;
     void SetUp() override {
@@ -27,7 +27,7 @@ struct ResultsWindowFixture : ::testing::Test {
         m.main_view = &main_view;
         m.results_text = QStringLiteral("ann\tspanish\tcolores\t2\t100%\t00:03 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
                                         "bo\tspanish\tmaster\t1\t0%\t00:05 \tSpelling\tSound Only\t12/7/2026 2:31:00 PM\r\n");
-        TestResultsWindow::save_name().clear();
+        ResultsWindow::save_name().clear();
     }
     static QPushButton* button(QWidget& w, const char* name) {
         auto* b = w.findChild<QPushButton*>(QString::fromLatin1(name));
@@ -39,7 +39,7 @@ struct ResultsWindowFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
-    TestResultsWindow w(m);
+    ResultsWindow w(m);
     EXPECT_EQ(w.objectName(), u"test_results");
     EXPECT_EQ(w.windowTitle(), u"Test Results");
     EXPECT_EQ(button(w, "print_test_results")->text(),
@@ -54,7 +54,7 @@ TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
 TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
     m.results_text += QStringLiteral("d\u00e9j\u00e0\u00a0vu");
     {
-        TestResultsWindow w(m);
+        ResultsWindow w(m);
         w.show();
         prompter.answer_input(QStringLiteral("mine.txt"));
         QTest::mouseClick(button(w, "save_and_exit"), Qt::LeftButton);
@@ -67,10 +67,10 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
     EXPECT_EQ(prompter.shown()[0].text, u"What would you like to save this file as?");
     // The text keeps its CR LF lines and always ends with one more.
     EXPECT_EQ(t.read("mine.txt"), m.results_text.toUtf8() + "\r\n");
-    EXPECT_EQ(TestResultsWindow::save_name(), u"mine.txt");
+    EXPECT_EQ(ResultsWindow::save_name(), u"mine.txt");
 
     // An absolute name is used as typed; an edited text is what gets saved.
-    TestResultsWindow w(m);
+    ResultsWindow w(m);
     w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"))->setPlainText(QStringLiteral("edited\n"));
     prompter.answer_input(t.path("other.txt"));
     w.on_save_and_exit();
@@ -78,7 +78,7 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
 }
 
 TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
-    TestResultsWindow w(m);
+    ResultsWindow w(m);
     w.show();
     prompter.cancel_input();
     prompter.answer_input(QString());
@@ -93,14 +93,14 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
     EXPECT_EQ(main_view.shown, 0);
     EXPECT_EQ(w.text(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The last name typed is offered next time.
-    EXPECT_EQ(TestResultsWindow::save_name(), u"no/such/folder/x.txt");
+    EXPECT_EQ(ResultsWindow::save_name(), u"no/such/folder/x.txt");
     QTest::mouseClick(button(w, "exit_without_save"), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(main_view.shown, 1);
 }
 
 TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
-    TestResultsWindow w(m);
+    ResultsWindow w(m);
     w.print_to_file = t.path("out.pdf");
     QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
     EXPECT_TRUE(prompter.shown().empty());
@@ -117,7 +117,7 @@ TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
 }
 
 TEST_F(ResultsWindowFixture, NoDefaultPrinterIsSaid) {
-    TestResultsWindow w(m);
+    ResultsWindow w(m);
     w.default_printer_name = [] { return QString(); };
     QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
     EXPECT_EQ(prompter.messages(),

@@ -1,4 +1,4 @@
-#include "qlplay.h"
+#include "large_card_window.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,20 +7,20 @@
 
 namespace ql {
 
-QlPlay::QlPlay(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Large, parent) {
+LargeCardWindow::LargeCardWindow(AppState& m, QWidget* parent) : CardWindowBase(m, DrillKind::Large, parent) {
     setObjectName(QStringLiteral("qlplay"));
     setWindowTitle(QStringLiteral("Random Word Play"));
     setWindowFlag(Qt::Window);
 
-    mp3_label_ = make_label("mp3_label", QStringLiteral("MP3 compilation"));
+    compilation_label_ = make_label("mp3_label", QStringLiteral("MP3 compilation"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("mp3_progress"));
     progress_->setAccessibleName(QStringLiteral("MP3 compilation progress"));
     progress_->setVisible(false);
 
     set_word_point_size(48);
-    word_lbl_->setMinimumHeight(90);
-    word_lbl2_->setMinimumHeight(90);
+    top_word_label_->setMinimumHeight(90);
+    bottom_word_label_->setMinimumHeight(90);
 
     auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
     auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
@@ -41,11 +41,11 @@ QlPlay::QlPlay(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Large,
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* root = new QVBoxLayout(this);
-    root->addWidget(word_lbl_, 3);
-    root->addWidget(word_lbl2_, 3);
+    root->addWidget(top_word_label_, 3);
+    root->addWidget(bottom_word_label_, 3);
     root->addLayout(make_status_row());
     auto* mp3 = new QHBoxLayout;
-    mp3->addWidget(mp3_label_, 1);
+    mp3->addWidget(compilation_label_, 1);
     mp3->addWidget(progress_, 2);
     root->addLayout(mp3);
 
@@ -66,16 +66,16 @@ QlPlay::QlPlay(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Large,
     resize(960, 560);
 }
 
-void QlPlay::open(Qlmod& m, bool /*main_stays_visible*/) {
+void LargeCardWindow::open(AppState& m, bool /*main_stays_visible*/) {
     // The main window hid itself before calling unless a known list was double-clicked; closing shows
     // it either way.
-    auto* w = new QlPlay(m);
+    auto* w = new LargeCardWindow(m);
     w->start();
 }
 
-void QlPlay::set_mp3_text(const QString& text) { mp3_label_->setText(text); }
+void LargeCardWindow::set_mp3_text(const QString& text) { compilation_label_->setText(text); }
 
-void QlPlay::set_progress(int done, int total) {
+void LargeCardWindow::set_progress(int done, int total) {
     progress_->setVisible(total > 0);
     if (total > 0) {
         progress_->setRange(0, total);

@@ -1,10 +1,10 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/search.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
-#include "windows/qlmain.h"
+#include "windows/main_window.h"
 #include "windows/window_openers.h"
 
 #include <QAction>
@@ -36,7 +36,7 @@ protected:
         m.pump = &pump;
         m.audio = &audio;
         openers.test_results = [this] { opened << m.results_text; };
-        w = std::make_unique<QlMain>(m, openers);
+        w = std::make_unique<MainWindow>(m, openers);
         w->show();
         prompter.answer_input(QStringLiteral("ann"));
         w->start_up();  // chooses the first language, english
@@ -57,13 +57,13 @@ protected:
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
     QStringList opened;
-    std::unique_ptr<QlMain> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace

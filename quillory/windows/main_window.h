@@ -1,6 +1,6 @@
 #pragma once
 #include "core/main_view.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "windows/window_openers.h"
 
 #include <QMainWindow>
@@ -17,22 +17,22 @@ namespace ql {
 // columns (foreign word, translation) in the middle, and the buttons that open the other windows.
 //
 // The window's behaviour is split over three files so that separate topics can change apart:
-//   qlmain.cpp        start-up, the list and column clicks, known-word moves, the opener buttons;
-//   qlmain_texts.cpp  search boxes, the text views (print_list, show_test_results) and the menus'
+//   main_window.cpp        start-up, the list and column clicks, known-word moves, the opener buttons;
+//   main_window_texts.cpp  search boxes, the text views (print_list, show_test_results) and the menus'
 //                     instruction and help texts;
-//   qlmain_admin.cpp  adding a language and adding a list;
-//   qlmain_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
+//   main_window_admin.cpp  adding a language and adding a list;
+//   main_window_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
 // Code in the last two files may use the protected members below: the shared state m_, the
 // openers, every control, and the helpers list_languages() / select_row() / hide_for().
 //
 // Rows versus entries: the word columns do not show entries whose sound number is empty, so a
 // window row is NOT an index into the shown arrays. Map rows with entry_at_row()/row_of_entry().
 // record_word_index is handed over as the ENTRY index of the selected word for that reason.
-class QlMain : public QMainWindow, public MainView {
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
-    QlMain(Qlmod& m, WindowOpeners& openers, QWidget* parent = nullptr);
-    ~QlMain() override;
+    MainWindow(AppState& m, WindowOpeners& openers, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Audio start, the student's name, the folders, the languages; chooses the first language.
     // The app calls it once the window is shown.
@@ -41,19 +41,19 @@ public:
     // ---- MainView ----
     void display_words() override;
     void refresh_known_list() override;
-    void set_label6(const QString& text) override;
-    void set_label8(const QString& text) override;
+    void set_sound_file_text(const QString& text) override;
+    void set_word_count_text(const QString& text) override;
     void show_main() override;
     void choose_language(const QString& language) override;
 
     // ---- handlers, one per control and event; rows are window rows ----
-    void on_lang_list_click(int row);
-    void on_lists_list_click(int row);
-    void on_known_lists_click(int row);
-    void on_known_lists_double_click(int row);
-    void on_words_list_click(int row);
-    void on_words_liste_click(int row);
-    void on_words_list_double_click(int row);
+    void on_language_click(int row);
+    void on_list_click(int row);
+    void on_known_list_click(int row);
+    void on_known_list_double_click(int row);
+    void on_word_click(int row);
+    void on_translation_click(int row);
+    void on_word_double_click(int row);
     void on_flash_cards();
     void on_small_flash();
     void on_record_word_word();
@@ -62,9 +62,9 @@ public:
     void on_toggle_font();
     void exit_program();
 
-    // Defined in qlmain_texts.cpp.
-    void on_txt_word_search_changed(const QString& text);
-    void on_txt_word_search2_changed(const QString& text);
+    // Defined in main_window_texts.cpp.
+    void on_word_search_changed(const QString& text);
+    void on_translation_search_changed(const QString& text);
     void on_print_list();
     void on_show_test_results();
     void on_instructions();
@@ -72,11 +72,11 @@ public:
     void on_troubleshooting();
     void on_about();
 
-    // Defined in qlmain_admin.cpp.
+    // Defined in main_window_admin.cpp.
     void on_new_language();
     void on_add_list();
 
-    // Defined in qlmain_import.cpp. The *_file forms take the path the menu items ask for.
+    // Defined in main_window_import.cpp. The *_file forms take the path the menu items ask for.
     void on_import_word_list();
     void on_export_word_list();
     void import_word_list_file(const QString& path);
@@ -103,24 +103,24 @@ protected:
     // One list click for lists_list or known_lists (`known` chooses which file is shown).
     void show_student_list(const QString& list, bool known);
 
-    Qlmod& m_;
+    AppState& m_;
     WindowOpeners& openers_;
 
-    QListWidget* lang_list_ = nullptr;
-    QListWidget* lists_list_ = nullptr;
-    QListWidget* known_lists_ = nullptr;
-    QListWidget* words_list_ = nullptr;
-    QListWidget* words_liste_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label6_ = nullptr;
-    QLabel* label8_ = nullptr;
-    QLabel* label9_ = nullptr;
-    QLineEdit* txt_word_search_ = nullptr;
-    QLineEdit* txt_word_search2_ = nullptr;
+    QListWidget* languages_view_ = nullptr;
+    QListWidget* lists_view_ = nullptr;
+    QListWidget* known_lists_view_ = nullptr;
+    QListWidget* words_view_ = nullptr;
+    QListWidget* translations_view_ = nullptr;
+    QLabel* languages_caption_ = nullptr;
+    QLabel* known_lists_caption_ = nullptr;
+    QLabel* lists_caption_ = nullptr;
+    QLabel* move_hint_label_ = nullptr;
+    QLabel* more_words_label_ = nullptr;
+    QLabel* sound_file_label_ = nullptr;
+    QLabel* word_count_label_ = nullptr;
+    QLabel* search_label_ = nullptr;
+    QLineEdit* word_search_ = nullptr;
+    QLineEdit* translation_search_ = nullptr;
     QPushButton* flash_cards_ = nullptr;
     QPushButton* small_flash_ = nullptr;
     QPushButton* record_word_word_ = nullptr;

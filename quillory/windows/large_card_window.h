@@ -1,25 +1,25 @@
 #pragma once
-#include "qlplay_card.h"
+#include "card_window_base.h"
 
 class QProgressBar;
 
 namespace ql {
 
 // "Random Word Play": the large flash cards, with the MP3 commands.
-class QlPlay : public FlashCardWindow {
+class LargeCardWindow : public CardWindowBase {
     Q_OBJECT
 public:
-    explicit QlPlay(Qlmod& m, QWidget* parent = nullptr);
+    explicit LargeCardWindow(AppState& m, QWidget* parent = nullptr);
 
     // Opens a new window and runs its drill; the main window is expected hidden unless
     // `main_stays_visible`. Returns when the drill returns; the window deletes itself once closed.
-    static void open(Qlmod& m, bool main_stays_visible);
+    static void open(AppState& m, bool main_stays_visible);
 
     void set_mp3_text(const QString& text) override;
     void set_progress(int done, int total) override;
 
 private:
-    QLabel* mp3_label_;
+    QLabel* compilation_label_;
     QProgressBar* progress_;
 };
 

@@ -1,10 +1,10 @@
-#include "qlrecord.h"
+#include "record_edit_window.h"
 
 #include "core/list_admin.h"
 #include "core/main_view.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
-#include "edit_list.h"
+#include "core/app_state.h"
+#include "list_editor_window.h"
 #include "take_wave.h"
 
 #include <QCheckBox>
@@ -67,38 +67,38 @@ void set_base(QWidget* w, const QColor& c) {
 
 }  // namespace
 
-QlRecord::QlRecord(Qlmod& model, QWidget* parent) : QWidget(parent), m(model) {
+RecordEditWindow::RecordEditWindow(AppState& model, QWidget* parent) : QWidget(parent), m(model) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
     build_controls();
     connect_controls();
 }
 
-QlRecord::~QlRecord() = default;
+RecordEditWindow::~RecordEditWindow() = default;
 
-void QlRecord::build_controls() {
-    Label5 = label(this, "Label5", QStringLiteral("Record and Edit Words"));
-    QFont title_font = Label5->font();
+void RecordEditWindow::build_controls() {
+    title_label = label(this, "Label5", QStringLiteral("Record and Edit Words"));
+    QFont title_font = title_label->font();
     title_font.setPointSize(12);
     title_font.setBold(true);
-    Label5->setFont(title_font);
-    Label6 = label(this, "Label6",
+    title_label->setFont(title_font);
+    about_label = label(this, "Label6",
                    QStringLiteral("This part of the program allows the user to add, record, and edit words and phrases "
                                   "for any language.  When you finish, click the 'Email Files' button below for "
                                   "instructions on how to email your work to me so that it can be used in other parts "
                                   "of the program and distributed to others.  ") +
                        QStringLiteral("If you have any trouble, please email me at %1 or call me at %2.")
                            .arg(contact::kEmail, contact::kPhone));
-    Label6->setWordWrap(true);
-    Label1 = label(this, "Label1", QStringLiteral("Word List Name:"));
-    current_list = label(this, "current_list", QString());
+    about_label->setWordWrap(true);
+    list_name_caption = label(this, "Label1", QStringLiteral("Word List Name:"));
+    list_name_label = label(this, "current_list", QString());
     instructions_text = button(this, "instructions_text", QStringLiteral("Text Editing Instructions"));
     instructions_record = button(this, "instructions_record", QStringLiteral("Recording Instructions"));
     license = button(this, "license", QStringLiteral("License"));
     zip = button(this, "zip", QStringLiteral("Email Files"));
 
-    Label2 = label(this, "Label2", QStringLiteral("Record Selected Word"));
-    Label3 = label(this, "Label3", QStringLiteral("Record Multiple Words"));
+    single_caption = label(this, "Label2", QStringLiteral("Record Selected Word"));
+    many_caption = label(this, "Label3", QStringLiteral("Record Multiple Words"));
     struct Duration {
         QPushButton** single;
         QPushButton** many;
@@ -123,8 +123,8 @@ void QlRecord::build_controls() {
     };
     auto* duration_grid = new QGridLayout;
     duration_grid->setVerticalSpacing(2);
-    duration_grid->addWidget(Label2, 0, 0);
-    duration_grid->addWidget(Label3, 0, 1);
+    duration_grid->addWidget(single_caption, 0, 0);
+    duration_grid->addWidget(many_caption, 0, 1);
     int row = 1;
     for (const Duration& d : durations) {
         *d.single = button(this, d.single_name, QString::fromLatin1(d.caption));
@@ -142,15 +142,15 @@ void QlRecord::build_controls() {
     duration_grid->addWidget(record_speed, row + 1, 1);
     unlimited->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
-    words_without_sound = label(this, "words_without_sound", QStringLiteral("Words Without Sound Files"));
-    words_with_sound = label(this, "words_with_sound", QStringLiteral("Words With Sound Files"));
-    filenum_lbl = label(this, "filenum_lbl", QStringLiteral("File: "));
+    unrecorded_caption = label(this, "words_without_sound", QStringLiteral("Words Without Sound Files"));
+    recorded_caption = label(this, "words_with_sound", QStringLiteral("Words With Sound Files"));
+    sound_number_label = label(this, "filenum_lbl", QStringLiteral("File: "));
     const QColor list_colour(0xFF, 0xF4, 0xE0);
     const QColor translation_colour(0xE8, 0xFF, 0xE8);
-    span_list_wo = list(this, "span_list_wo", QStringLiteral("Foreign words without sound files"), list_colour);
-    eng_list_wo = list(this, "eng_list_wo", QStringLiteral("Translations of words without sound files"), translation_colour);
-    span_list_w = list(this, "span_list_w", QStringLiteral("Foreign words with sound files"), list_colour);
-    eng_list_w = list(this, "eng_list_w", QStringLiteral("Translations of words with sound files"), translation_colour);
+    unrecorded_words_view = list(this, "span_list_wo", QStringLiteral("Foreign words without sound files"), list_colour);
+    unrecorded_translations_view = list(this, "eng_list_wo", QStringLiteral("Translations of words without sound files"), translation_colour);
+    recorded_words_view = list(this, "span_list_w", QStringLiteral("Foreign words with sound files"), list_colour);
+    recorded_translations_view = list(this, "eng_list_w", QStringLiteral("Translations of words with sound files"), translation_colour);
 
     countdown = label(this, "countdown", QString());
     QFont countdown_font = countdown->font();
@@ -162,15 +162,15 @@ void QlRecord::build_controls() {
     countdown->setAlignment(Qt::AlignCenter);
     // Its name is what it shows ("2", "1", "Speak"), which is what a screen-reader user waits for.
     countdown->setAccessibleDescription(QStringLiteral("Recording prompt"));
-    Check1 = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
+    keep_silence_box = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
 
-    left_word = named(new QLineEdit(this), "left_word");
-    left_word->setAccessibleName(QStringLiteral("Foreign word or phrase"));
-    set_base(left_word, Qt::white);
-    right_word = named(new QLineEdit(this), "right_word");
-    right_word->setAccessibleName(QStringLiteral("Translation"));
-    set_base(right_word, QColor(0xC0, 0xC0, 0xC0));
-    for (QLineEdit* e : {left_word, right_word}) {
+    word_box = named(new QLineEdit(this), "left_word");
+    word_box->setAccessibleName(QStringLiteral("Foreign word or phrase"));
+    set_base(word_box, Qt::white);
+    translation_box = named(new QLineEdit(this), "right_word");
+    translation_box->setAccessibleName(QStringLiteral("Translation"));
+    set_base(translation_box, QColor(0xC0, 0xC0, 0xC0));
+    for (QLineEdit* e : {word_box, translation_box}) {
         e->setMinimumHeight(40);
         QFont f = e->font();
         f.setPointSize(10);
@@ -178,24 +178,24 @@ void QlRecord::build_controls() {
         e->setFont(f);
     }
 
-    Label4 = label(this, "Label4",
+    edit_hint_label = label(this, "Label4",
                    QStringLiteral("You can change the text in the white box if you are recording the words.  Do not "
                                   "change the text in the bottom grey box unless you are adding a new word or phrase "
                                   "pair."));
-    Label4->setWordWrap(true);
+    edit_hint_label->setWordWrap(true);
     save_text = button(this, "save_text", QStringLiteral("Save the above text changes"));
     add_word = button(this, "add_word", QStringLiteral("Add the above text as a new word/phrase pair"));
     delete_word = button(this, "delete_word", QStringLiteral("Delete this word/phrase pair"));
     refresh_lists = button(this, "refresh_lists", QStringLiteral("Refresh Lists to Show Changes"));
     exit_button = button(this, "exit_button", QStringLiteral("Exit and Return"));
-    Command1 = button(this, "Command1", QStringLiteral("Advanced List Editing"));
+    advanced_edit_button = button(this, "Command1", QStringLiteral("Advanced List Editing"));
 
     // ---- arrangement: a top strip, the recording column on the left, the two groups on the right ----
     auto* top_left = new QGridLayout;
-    top_left->addWidget(Label5, 0, 0, 1, 3);
+    top_left->addWidget(title_label, 0, 0, 1, 3);
     auto* name_row = new QHBoxLayout;
-    name_row->addWidget(Label1);
-    name_row->addWidget(current_list, 1);
+    name_row->addWidget(list_name_caption);
+    name_row->addWidget(list_name_label, 1);
     top_left->addLayout(name_row, 1, 0, 1, 3);
     top_left->addWidget(instructions_text, 2, 0);
     top_left->addWidget(instructions_record, 2, 1);
@@ -203,27 +203,27 @@ void QlRecord::build_controls() {
     top_left->addWidget(zip, 3, 1, 1, 2);
     auto* top = new QHBoxLayout;
     top->addLayout(top_left);
-    top->addWidget(Label6, 1);
+    top->addWidget(about_label, 1);
 
     auto* left = new QVBoxLayout;
     left->addLayout(duration_grid);
     left->addStretch(1);
-    left->addWidget(Label4);
+    left->addWidget(edit_hint_label);
 
     auto* headings = new QGridLayout;
-    headings->addWidget(words_without_sound, 0, 0, 1, 2);
-    headings->addWidget(words_with_sound, 0, 2);
-    headings->addWidget(filenum_lbl, 0, 3, Qt::AlignRight);
-    headings->addWidget(span_list_wo, 1, 0);
-    headings->addWidget(eng_list_wo, 1, 1);
-    headings->addWidget(span_list_w, 1, 2);
-    headings->addWidget(eng_list_w, 1, 3);
+    headings->addWidget(unrecorded_caption, 0, 0, 1, 2);
+    headings->addWidget(recorded_caption, 0, 2);
+    headings->addWidget(sound_number_label, 0, 3, Qt::AlignRight);
+    headings->addWidget(unrecorded_words_view, 1, 0);
+    headings->addWidget(unrecorded_translations_view, 1, 1);
+    headings->addWidget(recorded_words_view, 1, 2);
+    headings->addWidget(recorded_translations_view, 1, 3);
     for (int c = 0; c < 4; ++c) headings->setColumnStretch(c, 1);
     columns_ = headings;
     headings->setRowStretch(1, 1);
 
     auto* prompt_row = new QHBoxLayout;
-    prompt_row->addWidget(Check1);
+    prompt_row->addWidget(keep_silence_box);
     prompt_row->addWidget(countdown, 1);
     take_panel = named(new TakePanel(this), "take_panel");
 
@@ -239,8 +239,8 @@ void QlRecord::build_controls() {
     right->addLayout(headings, 1);
     right->addLayout(prompt_row);
     right->addWidget(take_panel);
-    right->addWidget(left_word);
-    right->addWidget(right_word);
+    right->addWidget(word_box);
+    right->addWidget(translation_box);
     right->addLayout(edit_buttons);
 
     auto* body = new QHBoxLayout;
@@ -248,73 +248,73 @@ void QlRecord::build_controls() {
     body->addLayout(right, 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Command1);
+    bottom->addWidget(advanced_edit_button);
     bottom->addStretch(1);
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top);
     outer->addLayout(body, 1);
     outer->addLayout(bottom);
-    Label4->setMaximumWidth(260);
+    edit_hint_label->setMaximumWidth(260);
     // The word columns take what the screen offers beyond the design's 1000 pixels.
     const QScreen* screen = this->screen();
     const int room = screen ? screen->availableGeometry().width() - 40 : 1000;
     resize(std::clamp(room, 1000, 1240), 660);
 
     // Tab order follows the reading order: the groups, the boxes, the edit buttons.
-    setTabOrder(span_list_wo, eng_list_wo);
-    setTabOrder(eng_list_wo, span_list_w);
-    setTabOrder(span_list_w, eng_list_w);
-    setTabOrder(eng_list_w, left_word);
-    setTabOrder(left_word, right_word);
-    setTabOrder(right_word, save_text);
+    setTabOrder(unrecorded_words_view, unrecorded_translations_view);
+    setTabOrder(unrecorded_translations_view, recorded_words_view);
+    setTabOrder(recorded_words_view, recorded_translations_view);
+    setTabOrder(recorded_translations_view, word_box);
+    setTabOrder(word_box, translation_box);
+    setTabOrder(translation_box, save_text);
     setTabOrder(save_text, delete_word);
     setTabOrder(delete_word, add_word);
     setTabOrder(add_word, refresh_lists);
     setTabOrder(refresh_lists, exit_button);
 }
 
-void QlRecord::connect_controls() {
-    const std::pair<QPushButton*, void (QlRecord::*)()> clicks[] = {
-        {point8_single, &QlRecord::on_point8_single}, {point8_many, &QlRecord::on_point8_many},
-        {one_single, &QlRecord::on_one_single},       {one_many, &QlRecord::on_one_many},
-        {one2_single, &QlRecord::on_one2_single},     {one2_many, &QlRecord::on_one2_many},
-        {one4_single, &QlRecord::on_one4_single},     {one4_many, &QlRecord::on_one4_many},
-        {one8_single, &QlRecord::on_one8_single},     {one8_many, &QlRecord::on_one8_many},
-        {two_sec_single, &QlRecord::on_two_sec_single}, {two_sec_many, &QlRecord::on_two_sec_many},
-        {two4_single, &QlRecord::on_two4_single},     {two4_many, &QlRecord::on_two4_many},
-        {two7_single, &QlRecord::on_two7_single},     {two7_many, &QlRecord::on_two7_many},
-        {three_sec_single, &QlRecord::on_three_sec_single}, {three_sec_many, &QlRecord::on_three_sec_many},
-        {three5_single, &QlRecord::on_three5_single}, {three5_many, &QlRecord::on_three5_many},
-        {four_single, &QlRecord::on_four_single},     {four_many, &QlRecord::on_four_many},
-        {four5_single, &QlRecord::on_four5_single},   {four5_many, &QlRecord::on_four5_many},
-        {five_single, &QlRecord::on_five_single},     {five_many, &QlRecord::on_five_many},
-        {unlimited, &QlRecord::on_unlimited},         {stop_auto_record, &QlRecord::on_stop_auto_record},
-        {record_speed, &QlRecord::on_record_speed},   {zip, &QlRecord::on_zip},
-        {save_text, &QlRecord::on_save_text},         {delete_word, &QlRecord::on_delete_word},
-        {add_word, &QlRecord::on_add_word},           {refresh_lists, &QlRecord::on_refresh_lists},
-        {Command1, &QlRecord::on_command1},           {exit_button, &QlRecord::on_exit_button},
-        {instructions_text, &QlRecord::on_instructions_text},
-        {instructions_record, &QlRecord::on_instructions_record},
-        {license, &QlRecord::on_license},
+void RecordEditWindow::connect_controls() {
+    const std::pair<QPushButton*, void (RecordEditWindow::*)()> clicks[] = {
+        {point8_single, &RecordEditWindow::on_point8_single}, {point8_many, &RecordEditWindow::on_point8_many},
+        {one_single, &RecordEditWindow::on_one_single},       {one_many, &RecordEditWindow::on_one_many},
+        {one2_single, &RecordEditWindow::on_one2_single},     {one2_many, &RecordEditWindow::on_one2_many},
+        {one4_single, &RecordEditWindow::on_one4_single},     {one4_many, &RecordEditWindow::on_one4_many},
+        {one8_single, &RecordEditWindow::on_one8_single},     {one8_many, &RecordEditWindow::on_one8_many},
+        {two_sec_single, &RecordEditWindow::on_two_sec_single}, {two_sec_many, &RecordEditWindow::on_two_sec_many},
+        {two4_single, &RecordEditWindow::on_two4_single},     {two4_many, &RecordEditWindow::on_two4_many},
+        {two7_single, &RecordEditWindow::on_two7_single},     {two7_many, &RecordEditWindow::on_two7_many},
+        {three_sec_single, &RecordEditWindow::on_three_sec_single}, {three_sec_many, &RecordEditWindow::on_three_sec_many},
+        {three5_single, &RecordEditWindow::on_three5_single}, {three5_many, &RecordEditWindow::on_three5_many},
+        {four_single, &RecordEditWindow::on_four_single},     {four_many, &RecordEditWindow::on_four_many},
+        {four5_single, &RecordEditWindow::on_four5_single},   {four5_many, &RecordEditWindow::on_four5_many},
+        {five_single, &RecordEditWindow::on_five_single},     {five_many, &RecordEditWindow::on_five_many},
+        {unlimited, &RecordEditWindow::on_unlimited},         {stop_auto_record, &RecordEditWindow::on_stop_auto_record},
+        {record_speed, &RecordEditWindow::on_record_speed},   {zip, &RecordEditWindow::on_zip},
+        {save_text, &RecordEditWindow::on_save_text},         {delete_word, &RecordEditWindow::on_delete_word},
+        {add_word, &RecordEditWindow::on_add_word},           {refresh_lists, &RecordEditWindow::on_refresh_lists},
+        {advanced_edit_button, &RecordEditWindow::on_advanced_edit},           {exit_button, &RecordEditWindow::on_exit_button},
+        {instructions_text, &RecordEditWindow::on_instructions_text},
+        {instructions_record, &RecordEditWindow::on_instructions_record},
+        {license, &RecordEditWindow::on_license},
     };
     for (const auto& [b, slot] : clicks) connect(b, &QPushButton::clicked, this, slot);
 
-    connect(span_list_w, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithSounds, row); });
-    connect(span_list_wo, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithoutSounds, row); });
-    connect(eng_list_w, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) span_list_w->setCurrentRow(row);
+    connect(recorded_words_view, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithSounds, row); });
+    connect(unrecorded_words_view, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithoutSounds, row); });
+    connect(recorded_translations_view, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) recorded_words_view->setCurrentRow(row);
     });
-    connect(eng_list_wo, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) span_list_wo->setCurrentRow(row);
+    connect(unrecorded_translations_view, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) unrecorded_words_view->setCurrentRow(row);
     });
-    for (QListWidget* l : {span_list_w, span_list_wo, eng_list_w, eng_list_wo}) {
+    for (QListWidget* l : {recorded_words_view, unrecorded_words_view, recorded_translations_view, unrecorded_translations_view}) {
         l->viewport()->installEventFilter(this);
         connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem* item) { list_clicked(l, l->row(item)); });
     }
 }
 
-bool QlRecord::eventFilter(QObject* watched, QEvent* e) {
+bool RecordEditWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::MouseButtonPress || e == forwarded_press_) return QWidget::eventFilter(watched, e);
     auto* l = qobject_cast<QListWidget*>(watched->parent());
     if (!l) return QWidget::eventFilter(watched, e);
@@ -323,7 +323,7 @@ bool QlRecord::eventFilter(QObject* watched, QEvent* e) {
     // has played: when Refresh rebuilt the lists meanwhile, it would select the rows under the
     // pointer in the new lists. Deliver the press here to clear that afterwards.
     const int generation = lists_generation_;
-    QPointer<QlRecord> self(this);
+    QPointer<RecordEditWindow> self(this);
     QEvent* const outer = forwarded_press_;
     forwarded_press_ = e;
     QCoreApplication::sendEvent(watched, e);
@@ -333,34 +333,34 @@ bool QlRecord::eventFilter(QObject* watched, QEvent* e) {
     return true;
 }
 
-void QlRecord::clear_selections() {
-    for (QListWidget* l : {span_list_w, eng_list_w, span_list_wo, eng_list_wo}) {
+void RecordEditWindow::clear_selections() {
+    for (QListWidget* l : {recorded_words_view, recorded_translations_view, unrecorded_words_view, unrecorded_translations_view}) {
         const QSignalBlocker block(l);
         l->setCurrentRow(-1);
         l->clearSelection();
     }
 }
 
-void QlRecord::list_clicked(QListWidget* l, int row) {
+void RecordEditWindow::list_clicked(QListWidget* l, int row) {
     // A click on the row already selected changes nothing, yet the user expects to hear the word again.
     if (row < 0 || row != row_at_press_) return;
     row_at_press_ = -1;
-    const QString group = (l == span_list_w || l == eng_list_w) ? kWithSounds : kWithoutSounds;
+    const QString group = (l == recorded_words_view || l == recorded_translations_view) ? kWithSounds : kWithoutSounds;
     show_pair(group, row);
 }
 
-QListWidget* QlRecord::span_list_for(const QString& group) const {
-    if (group == kWithSounds) return span_list_w;
-    if (group == kWithoutSounds) return span_list_wo;
+QListWidget* RecordEditWindow::words_view_for(const QString& group) const {
+    if (group == kWithSounds) return recorded_words_view;
+    if (group == kWithoutSounds) return unrecorded_words_view;
     return nullptr;
 }
 
-const QStringList& QlRecord::numbers_for(const QString& group) const {
+const QStringList& RecordEditWindow::numbers_for(const QString& group) const {
     return group == kWithSounds ? groups.with_numbers : groups.without_numbers;
 }
 
-void QlRecord::select_row(const QString& group, int row) {
-    QListWidget* l = span_list_for(group);
+void RecordEditWindow::select_row(const QString& group, int row) {
+    QListWidget* l = words_view_for(group);
     if (!l || row < 0 || row >= l->count()) return;
     if (l->currentRow() == row)
         show_pair(group, row);
@@ -368,8 +368,8 @@ void QlRecord::select_row(const QString& group, int row) {
         l->setCurrentRow(row);
 }
 
-void QlRecord::load() {
-    current_list->setText(m.current_list);
+void RecordEditWindow::load() {
+    list_name_label->setText(m.current_list);
     m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
     m.changes_file = changes_path(m);
     // A number left from an earlier visit would let Save write empty boxes over that entry.
@@ -384,36 +384,36 @@ void QlRecord::load() {
     create_arrays();
 }
 
-void QlRecord::clear_lists() {
-    for (QListWidget* l : {span_list_w, eng_list_w, span_list_wo, eng_list_wo}) {
+void RecordEditWindow::clear_lists() {
+    for (QListWidget* l : {recorded_words_view, recorded_translations_view, unrecorded_words_view, unrecorded_translations_view}) {
         const QSignalBlocker block(l);
         l->clear();
     }
 }
 
-void QlRecord::create_arrays() {
+void RecordEditWindow::create_arrays() {
     if (m.record_single_word == u"yes") {
         create_word();
         return;
     }
     clear_lists();
     groups = ql::create_arrays(m, m.list_file);
-    fill(span_list_w, groups.with_words);
-    fill(eng_list_w, groups.with_translations);
-    fill(span_list_wo, groups.without_words);
-    fill(eng_list_wo, groups.without_translations);
+    fill(recorded_words_view, groups.with_words);
+    fill(recorded_translations_view, groups.with_translations);
+    fill(unrecorded_words_view, groups.without_words);
+    fill(unrecorded_translations_view, groups.without_translations);
     // Rebuilt lists start with nothing chosen.
     ++lists_generation_;
     clear_selections();
     share_width_by_text();
-    words_with_sound->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
-    words_without_sound->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
+    recorded_caption->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
+    unrecorded_caption->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
 }
 
-void QlRecord::share_width_by_text() {
+void RecordEditWindow::share_width_by_text() {
     // Each column gets a share of the width after its longest text, so that translations, which run
     // longer than the words, are not the ones cut off.
-    QListWidget* const lists[] = {span_list_wo, eng_list_wo, span_list_w, eng_list_w};
+    QListWidget* const lists[] = {unrecorded_words_view, unrecorded_translations_view, recorded_words_view, recorded_translations_view};
     for (int c = 0; c < 4; ++c) {
         QListWidget* l = lists[c];
         int widest = l->fontMetrics().horizontalAdvance(QStringLiteral("some word"));
@@ -424,91 +424,91 @@ void QlRecord::share_width_by_text() {
     }
 }
 
-void QlRecord::create_word() {
+void RecordEditWindow::create_word() {
     clear_lists();
-    words_with_sound->setText(QStringLiteral("Words With Sound Files"));
-    words_without_sound->setText(QStringLiteral("Words Without Sound Files"));
+    recorded_caption->setText(QStringLiteral("Words With Sound Files"));
+    unrecorded_caption->setText(QStringLiteral("Words Without Sound Files"));
     groups = ql::create_word(m);
     const bool with = groups.with_count() > 0;
     if (!with && groups.without_count() == 0) return;
-    QListWidget* span = with ? span_list_w : span_list_wo;
-    QListWidget* eng = with ? eng_list_w : eng_list_wo;
+    QListWidget* span = with ? recorded_words_view : unrecorded_words_view;
+    QListWidget* eng = with ? recorded_translations_view : unrecorded_translations_view;
     fill(span, with ? groups.with_words : groups.without_words);
     fill(eng, with ? groups.with_translations : groups.without_translations);
     share_width_by_text();
     span->setCurrentRow(0);
 }
 
-void QlRecord::show_pair(const QString& group, int row) {
-    QListWidget* span = span_list_for(group);
-    QListWidget* eng = group == kWithSounds ? eng_list_w : eng_list_wo;
+void RecordEditWindow::show_pair(const QString& group, int row) {
+    QListWidget* span = words_view_for(group);
+    QListWidget* eng = group == kWithSounds ? recorded_translations_view : unrecorded_translations_view;
     if (!span || row < 0 || row >= span->count()) return;
     eng->setCurrentRow(row);
     const QString word = span->item(row)->text();
     const QString translation = eng->item(row) ? eng->item(row)->text() : QString();
     // Long phrases get a smaller, lighter type so that they fit in the boxes.
     const bool long_text = word.size() > 60;
-    for (QLineEdit* e : {left_word, right_word}) {
+    for (QLineEdit* e : {word_box, translation_box}) {
         QFont f = e->font();
         f.setPointSize(long_text ? 8 : 10);
         f.setBold(!long_text);
         e->setFont(f);
     }
-    left_word->setText(word);
-    right_word->setText(translation);
+    word_box->setText(word);
+    translation_box->setText(translation);
     m.chosen_list = group;
     m.current_sound_number = numbers_for(group).value(row);
-    filenum_lbl->setText(QStringLiteral("File: ") + m.current_sound_number);
+    sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
     m.include_new_recordings = true;
     play_word_sound(m, m.current_sound_number, m.current_language);
     m.include_new_recordings = false;
 }
 
-void QlRecord::show_messages(const QStringList& messages) {
+void RecordEditWindow::show_messages(const QStringList& messages) {
     for (const QString& text : messages) m.prompter->message(text);
 }
 
-void QlRecord::on_save_text() {
-    const EditResult r = ql::save_text(m, left_word->text(), right_word->text());
+void RecordEditWindow::on_save_text() {
+    const EditResult r = ql::save_text(m, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
-    if (QListWidget* l = span_list_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+    if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
 }
 
-void QlRecord::on_delete_word() {
-    const EditResult r = ql::delete_word(m, left_word->text(), right_word->text());
+void RecordEditWindow::on_delete_word() {
+    const EditResult r = ql::delete_word(m, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
-    if (QListWidget* l = span_list_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+    if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
 }
 
-void QlRecord::on_add_word() { show_messages(ql::add_word(m, left_word->text(), right_word->text()).messages); }
+void RecordEditWindow::on_add_word() { show_messages(ql::add_word(m, word_box->text(), translation_box->text()).messages); }
 
-void QlRecord::on_refresh_lists() { create_arrays(); }
+void RecordEditWindow::on_refresh_lists() { create_arrays(); }
 
-void QlRecord::on_command1() {
+void RecordEditWindow::on_advanced_edit() {
     if (editor) {
         editor->raise();
         editor->activateWindow();
         return;
     }
     // Its own top-level window: closing this window must not throw away text typed in the editor.
-    auto* e = new EditList(m);
+    auto* e = new ListEditorWindow(m);
     if (e->load())
         editor = e;
     else
         delete e;
 }
 
-void QlRecord::on_exit_button() { close(); }
+void RecordEditWindow::on_exit_button() { close(); }
 
-void QlRecord::closeEvent(QCloseEvent* e) {
+void RecordEditWindow::closeEvent(QCloseEvent* e) {
     m.stop_playing = QStringLiteral("yes");
     if (m.main_view) m.main_view->show_main();
     e->accept();
 }
 
-void QlRecord::on_instructions_text() {
+void RecordEditWindow::on_instructions_text() {
     m.prompter->message(
         QStringLiteral("First correct the spelling of the words on the left before recording.  Try to make the "
                        "translations one word. Do not modify the english words. ") +
@@ -520,7 +520,7 @@ void QlRecord::on_instructions_text() {
         QStringLiteral("Click the 'email' button for more instruction on how to email the corrected lists. "));
 }
 
-void QlRecord::on_instructions_record() {
+void RecordEditWindow::on_instructions_record() {
     m.prompter->message(
         QStringLiteral("Use a noise-free room and make the recordings as loud as possible without distortion.  ") +
         QStringLiteral("Start speaking ASAP when the program says 'SPEAK'.  It's best to record a few words and then "
@@ -542,10 +542,10 @@ void QlRecord::on_instructions_record() {
                        "directory to see where all these sound files are stored."));
 }
 
-void QlRecord::on_license() {
+void RecordEditWindow::on_license() {
     m.prompter->message(QStringLiteral("    ") + contact::kEmail + QStringLiteral("."));
 }
 
-bool QlRecord::check1_checked() const { return Check1->isChecked(); }
+bool RecordEditWindow::keeps_silence() const { return keep_silence_box->isChecked(); }
 
 }  // namespace ql

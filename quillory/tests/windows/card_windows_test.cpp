@@ -2,8 +2,8 @@
 
 #include "core/event_pump.h"
 #include "core/text_file.h"
-#include "windows/qlplay.h"
-#include "windows/qlplay2.h"
+#include "windows/large_card_window.h"
+#include "windows/small_card_window.h"
 #include "support/accessible.h"
 
 #include <QApplication>
@@ -57,8 +57,8 @@ protected:
 }  // namespace
 
 TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
-    auto* w = new QlPlay(m);
-    QPointer<QlPlay> guard(w);
+    auto* w = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> guard(w);
     EXPECT_EQ(w->windowTitle(), u"Random Word Play");
     const std::pair<const char*, const char*> buttons[] = {
         {"pause", "Pause"},
@@ -97,9 +97,9 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
 }
 
 TEST_F(FlashWindowTest, ScreenReadersHearWhatBothCardsShow) {
-    auto* large = new QlPlay(m);
-    auto* small = new QlPlay2(m);
-    for (FlashCardWindow* w : {static_cast<FlashCardWindow*>(large), static_cast<FlashCardWindow*>(small)}) {
+    auto* large = new LargeCardWindow(m);
+    auto* small = new SmallCardWindow(m);
+    for (CardWindowBase* w : {static_cast<CardWindowBase*>(large), static_cast<CardWindowBase*>(small)}) {
         w->set_top_text(QStringLiteral("pájaro"));
         w->set_bottom_text(QStringLiteral("bird"));
         w->set_num_text(QStringLiteral("250 words remain on this list"));
@@ -120,15 +120,15 @@ TEST_F(FlashWindowTest, ScreenReadersHearWhatBothCardsShow) {
 
 TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     load_list(12);
-    auto* w = new QlPlay(m);
-    QPointer<QlPlay> guard(w);
+    auto* w = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> guard(w);
     at_ms(300, [&] { click(w, "pause"); });
     w->start();  // returns when Pause has stopped the drill
     ASSERT_TRUE(guard);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(m.stop_playing, u"yes");
     EXPECT_EQ(label(w, "num_lbl")->text(), u"12 words remain on this list");
-    EXPECT_EQ(main_view.label8, u"12 Words");
+    EXPECT_EQ(main_view.word_count_text, u"12 Words");
     EXPECT_EQ(label(w, "word_lbl")->font().pointSize(), 48);
     EXPECT_EQ(label(w, "word_lbl")->text(), m.shown_words[m.current_index]);
     EXPECT_EQ(label(w, "word_lbl2")->text(), m.shown_translations[m.current_index]);
@@ -179,13 +179,13 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
 
 TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
     load_list(5);
-    auto* outer = new QlPlay(m);
-    QPointer<QlPlay> outer_guard(outer);
-    QPointer<QlPlay> inner_guard;
+    auto* outer = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> outer_guard(outer);
+    QPointer<LargeCardWindow> inner_guard;
     bool inner_returned = false;
     at_ms(200, [&] {
         // A second drill from the main window, while the first waits.
-        auto* inner = new QlPlay(m);
+        auto* inner = new LargeCardWindow(m);
         inner_guard = inner;
         at_ms(300, [&] { outer_guard->close(); });  // the first window goes while the second drills
         inner->start();
@@ -206,8 +206,8 @@ TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
 
 TEST_F(FlashWindowTest, EmptyListShowsNothingAndWaitsForClose) {
     load_list(0);
-    auto* w = new QlPlay(m);
-    QPointer<QlPlay> guard(w);
+    auto* w = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> guard(w);
     at_ms(400, [&] { w->close(); });
     QElapsedTimer cpu_clock;
     cpu_clock.start();
@@ -222,8 +222,8 @@ TEST_F(FlashWindowTest, EmptyListShowsNothingAndWaitsForClose) {
 
 TEST_F(FlashWindowTest, WholeListCompilationShowsProgressAndFinishes) {
     load_list(120);
-    auto* w = new QlPlay(m);
-    QPointer<QlPlay> guard(w);
+    auto* w = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> guard(w);
     bool bar_seen = false;
     prompter.answer_ok();
     prompter.answer_input("1");
@@ -253,8 +253,8 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     m.pause_seconds = 0;
     m.repeat_count = 0;
     m.bottom_mode.clear();
-    auto* w = new QlPlay2(m);
-    QPointer<QlPlay2> guard(w);
+    auto* w = new SmallCardWindow(m);
+    QPointer<SmallCardWindow> guard(w);
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
     const std::pair<const char*, const char*> buttons[] = {
         {"resume", "Resume"},        {"pause", "Pause"},       {"next_word", "Next"},
@@ -273,7 +273,7 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.2f);
     EXPECT_EQ(m.bottom_mode, u"yes");
     EXPECT_EQ(label(w, "num_lbl")->text(), u"5 words remain on this list");
-    EXPECT_TRUE(main_view.label8.isEmpty());
+    EXPECT_TRUE(main_view.word_count_text.isEmpty());
     EXPECT_LE(w->width(), 500);
 
     prompter.answer_input("11");
@@ -301,8 +301,8 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
 TEST_F(FlashWindowTest, SmallCardStopsWhenRecordingsAreMissingAndStaysOpen) {
     load_list(5);
     m.missing_sound_count = 8;
-    auto* w = new QlPlay2(m);
-    QPointer<QlPlay2> guard(w);
+    auto* w = new SmallCardWindow(m);
+    QPointer<SmallCardWindow> guard(w);
     w->start();
     EXPECT_EQ(prompter.messages(), QStringList{"Not enough files had sound files"});
     EXPECT_EQ(m.missing_sound_count, 0);

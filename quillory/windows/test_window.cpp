@@ -1,4 +1,4 @@
-#include "test.h"
+#include "test_window.h"
 
 #include "core/event_pump.h"
 #include "core/main_view.h"
@@ -45,7 +45,7 @@ constexpr int kMaxQuestions = 32767;  // the counters were 16-bit
 
 }  // namespace
 
-TestWindow::TestWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
     saved_words_ = m_.shown_words;
     saved_translations_ = m_.shown_translations;
     saved_sound_numbers_ = m_.shown_sound_numbers;
@@ -56,7 +56,7 @@ TestWindow::TestWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
 
 TestWindow::~TestWindow() { restore_shown_entries(); }
 
-TestWindow* TestWindow::open(Qlmod& m) {
+TestWindow* TestWindow::open(AppState& m) {
     auto* w = new TestWindow(m);
     w->delete_on_close_ = true;
     w->show();
@@ -89,42 +89,42 @@ void TestWindow::build_controls() {
     }
     multiple_choice_->setChecked(true);
 
-    label3_ = label("Label3", QStringLiteral("Choose Word List"));
-    list1_ = new QListWidget(this);
-    list1_->setObjectName(QStringLiteral("list1"));
-    list1_->setAccessibleName(QStringLiteral("Choose Word List"));
-    list1_->addItems({QStringLiteral("All Words on Selected List"), QStringLiteral("Unkown Words on Selected List")});
-    if (file_exists(m_.master_file)) list1_->addItem(QStringLiteral("All words in selected language"));
-    list1_->setCurrentRow(0);
-    label3_->setBuddy(list1_);
+    list_choice_caption_ = label("Label3", QStringLiteral("Choose Word List"));
+    list_choice_ = new QListWidget(this);
+    list_choice_->setObjectName(QStringLiteral("list1"));
+    list_choice_->setAccessibleName(QStringLiteral("Choose Word List"));
+    list_choice_->addItems({QStringLiteral("All Words on Selected List"), QStringLiteral("Unkown Words on Selected List")});
+    if (file_exists(m_.master_file)) list_choice_->addItem(QStringLiteral("All words in selected language"));
+    list_choice_->setCurrentRow(0);
+    list_choice_caption_->setBuddy(list_choice_);
 
-    label2_ = label("Label2", QStringLiteral("Choose Text or Sound"));
-    list2_ = new QListWidget(this);
-    list2_->setObjectName(QStringLiteral("List2"));
-    list2_->setAccessibleName(QStringLiteral("Choose Text or Sound"));
-    list2_->addItems({QStringLiteral("Show the text of the word"), QStringLiteral("Play the sound of the word"),
+    presentation_caption_ = label("Label2", QStringLiteral("Choose Text or Sound"));
+    presentation_choice_ = new QListWidget(this);
+    presentation_choice_->setObjectName(QStringLiteral("List2"));
+    presentation_choice_->setAccessibleName(QStringLiteral("Choose Text or Sound"));
+    presentation_choice_->addItems({QStringLiteral("Show the text of the word"), QStringLiteral("Play the sound of the word"),
                       QStringLiteral("Both")});
-    list2_->setCurrentRow(0);
-    label2_->setBuddy(list2_);
+    presentation_choice_->setCurrentRow(0);
+    presentation_caption_->setBuddy(presentation_choice_);
     // Three rows at most, all in view: room for them and for the longest row, so that neither list
     // shows a scrollbar it does not need.
-    for (QListWidget* l : {list1_, list2_}) {
+    for (QListWidget* l : {list_choice_, presentation_choice_}) {
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setFixedHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 6);
         l->setMinimumWidth(l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8);
     }
 
-    q_lbl_ = label("q_lbl", QStringLiteral("Number of Questions"));
-    num_qs_ = new QLineEdit(QStringLiteral("10"), this);
-    num_qs_->setObjectName(QStringLiteral("num_qs"));
-    num_qs_->setAccessibleName(QStringLiteral("Number of Questions"));
-    q_lbl_->setBuddy(num_qs_);
-    sec_lbl_ = label("sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
-    num_secs_ = new QLineEdit(QStringLiteral("10"), this);
-    num_secs_->setObjectName(QStringLiteral("num_secs"));
-    num_secs_->setAccessibleName(QStringLiteral("Time allowed for each question in seconds"));
-    sec_lbl_->setBuddy(num_secs_);
+    question_count_caption_ = label("q_lbl", QStringLiteral("Number of Questions"));
+    question_count_box_ = new QLineEdit(QStringLiteral("10"), this);
+    question_count_box_->setObjectName(QStringLiteral("num_qs"));
+    question_count_box_->setAccessibleName(QStringLiteral("Number of Questions"));
+    question_count_caption_->setBuddy(question_count_box_);
+    seconds_caption_ = label("sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
+    seconds_box_ = new QLineEdit(QStringLiteral("10"), this);
+    seconds_box_->setObjectName(QStringLiteral("num_secs"));
+    seconds_box_->setAccessibleName(QStringLiteral("Time allowed for each question in seconds"));
+    seconds_caption_->setBuddy(seconds_box_);
 
     auto button = [this](const char* name, const QString& text) {
         auto* b = new QPushButton(text, this);
@@ -138,20 +138,20 @@ void TestWindow::build_controls() {
     connect(stop_, &QPushButton::clicked, this, [this] { on_stop(); });
     connect(exit_, &QPushButton::clicked, this, [this] { on_exit(); });
 
-    answer_lbl_ = label("answer_lbl", QStringLiteral("Enter Answer:"));
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("Enter Answer:"));
-    answer_lbl_->setBuddy(text1_);
-    connect(text1_, &QLineEdit::returnPressed, this, [this] { on_text1_enter(); });
+    answer_caption_ = label("answer_lbl", QStringLiteral("Enter Answer:"));
+    answer_box_ = new QLineEdit(this);
+    answer_box_->setObjectName(QStringLiteral("Text1"));
+    answer_box_->setAccessibleName(QStringLiteral("Enter Answer:"));
+    answer_caption_->setBuddy(answer_box_);
+    connect(answer_box_, &QLineEdit::returnPressed, this, [this] { on_answer_entered(); });
 
     for (int i = 0; i < 6; ++i) {
-        c_[size_t(i)] = button(QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
+        choice_buttons_[size_t(i)] = button(QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
         // Announced by its caption, the answer it gives; the position is only a description.
-        c_[size_t(i)]->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
-        c_[size_t(i)]->setMinimumWidth(180);
-        c_[size_t(i)]->setEnabled(false);
-        connect(c_[size_t(i)], &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
+        choice_buttons_[size_t(i)]->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
+        choice_buttons_[size_t(i)]->setMinimumWidth(180);
+        choice_buttons_[size_t(i)]->setEnabled(false);
+        connect(choice_buttons_[size_t(i)], &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
     }
 
     test_word_ = label("test_word", QString());
@@ -191,17 +191,17 @@ void TestWindow::build_controls() {
     left->addWidget(spelling_);
     left->addWidget(fill_in_blank_);
     left->addSpacing(8);
-    left->addWidget(label3_);
-    left->addWidget(list1_);
-    left->addWidget(label2_);
-    left->addWidget(list2_);
+    left->addWidget(list_choice_caption_);
+    left->addWidget(list_choice_);
+    left->addWidget(presentation_caption_);
+    left->addWidget(presentation_choice_);
     auto* numbers = new QGridLayout;
-    numbers->addWidget(q_lbl_, 0, 0);
-    numbers->addWidget(num_qs_, 0, 1);
-    numbers->addWidget(sec_lbl_, 1, 0);
-    numbers->addWidget(num_secs_, 1, 1);
-    num_qs_->setMaximumWidth(70);
-    num_secs_->setMaximumWidth(70);
+    numbers->addWidget(question_count_caption_, 0, 0);
+    numbers->addWidget(question_count_box_, 0, 1);
+    numbers->addWidget(seconds_caption_, 1, 0);
+    numbers->addWidget(seconds_box_, 1, 1);
+    question_count_box_->setMaximumWidth(70);
+    seconds_box_->setMaximumWidth(70);
     left->addLayout(numbers);
     auto* actions = new QHBoxLayout;
     actions->addWidget(begin_test_);
@@ -218,11 +218,11 @@ void TestWindow::build_controls() {
     progress->addWidget(time_remaining_);
     right->addLayout(progress);
     auto* typed = new QHBoxLayout;
-    typed->addWidget(answer_lbl_);
-    typed->addWidget(text1_);
+    typed->addWidget(answer_caption_);
+    typed->addWidget(answer_box_);
     right->addLayout(typed);
     auto* choices = new QGridLayout;
-    for (int i = 0; i < 6; ++i) choices->addWidget(c_[size_t(i)], i / 2, i % 2);
+    for (int i = 0; i < 6; ++i) choices->addWidget(choice_buttons_[size_t(i)], i / 2, i % 2);
     right->addLayout(choices);
     right->addWidget(previous_word_);
     right->addStretch();
@@ -235,12 +235,12 @@ void TestWindow::build_controls() {
     outer->addLayout(top);
     outer->addLayout(columns);
 
-    setTabOrder(multiple_choice_, list1_);
-    setTabOrder(list1_, list2_);
-    setTabOrder(list2_, num_qs_);
-    setTabOrder(num_qs_, num_secs_);
-    setTabOrder(num_secs_, begin_test_);
-    setTabOrder(begin_test_, text1_);
+    setTabOrder(multiple_choice_, list_choice_);
+    setTabOrder(list_choice_, presentation_choice_);
+    setTabOrder(presentation_choice_, question_count_box_);
+    setTabOrder(question_count_box_, seconds_box_);
+    setTabOrder(seconds_box_, begin_test_);
+    setTabOrder(begin_test_, answer_box_);
 
     on_kind_clicked();
     resize(900, 520);
@@ -254,15 +254,15 @@ TestKind TestWindow::chosen_kind() const {
 }
 
 void TestWindow::show_answer_box(bool visible) {
-    text1_->setVisible(visible);
-    answer_lbl_->setVisible(visible);
+    answer_box_->setVisible(visible);
+    answer_caption_->setVisible(visible);
 }
 
 void TestWindow::on_kind_clicked() {
     // A spelling test is always sound only, so the presentation choice goes away.
     const bool spelling = spelling_->isChecked();
-    list2_->setVisible(!spelling);
-    label2_->setVisible(!spelling);
+    presentation_choice_->setVisible(!spelling);
+    presentation_caption_->setVisible(!spelling);
     if (!session_active_) show_answer_box(chosen_kind() != TestKind::MultipleChoice);
 }
 
@@ -292,7 +292,7 @@ bool TestWindow::start_test() {
     const TestKind kind = chosen_kind();
     show_answer_box(kind != TestKind::MultipleChoice);
 
-    const auto questions = read_number(num_qs_->text());
+    const auto questions = read_number(question_count_box_->text());
     const int whole = questions ? int(std::clamp(std::floor(*questions), -1.0, double(kMaxQuestions) + 1)) : 0;
     if (!questions || whole <= 0) {
         if (m_.prompter) m_.prompter->message(QStringLiteral("The number of questions must be a number greater than 0."));
@@ -304,14 +304,14 @@ bool TestWindow::start_test() {
                                      .arg(kMaxQuestions));
         return false;
     }
-    const auto seconds = read_number(num_secs_->text());
+    const auto seconds = read_number(seconds_box_->text());
     if (!seconds || *seconds <= 0) {
         if (m_.prompter)
             m_.prompter->message(QStringLiteral("The number of seconds per question must be a number greater than 0."));
         return false;
     }
 
-    switch (list1_->currentRow()) {
+    switch (list_choice_->currentRow()) {
     case 1:
         create_array_of_words(m_, m_.unknown_file);
         test_list_name_ = m_.current_list + QStringLiteral(" (unknowns only)");
@@ -332,7 +332,7 @@ bool TestWindow::start_test() {
         return false;
     }
 
-    const int row = list2_->currentRow();
+    const int row = presentation_choice_->currentRow();
     presentation_ = row == 1 ? Presentation::SoundOnly : row == 2 ? Presentation::TextAndSound : Presentation::TextOnly;
     show_text_ = presentation_ != Presentation::SoundOnly;
     play_sound_ = presentation_ != Presentation::TextOnly;
@@ -349,7 +349,7 @@ bool TestWindow::start_test() {
     seconds_per_question_ = float(*seconds);
     start_time_ = clock();
     start_clock_ = m_.pump ? m_.pump->now() : 0.0;
-    for (QPushButton* b : c_) b->setEnabled(kind_ == TestKind::MultipleChoice);
+    for (QPushButton* b : choice_buttons_) b->setEnabled(kind_ == TestKind::MultipleChoice);
     m_.stop_playing = kNo;
     // A skip left by a flash card would cut every spoken question's pause short.
     m_.skip_word.clear();
@@ -361,7 +361,7 @@ void TestWindow::run_questions() {
     QPointer<TestWindow> self(this);
     loop_active_ = true;
     for (;;) {
-        const Step step = set_labels();
+        const Step step = ask_question();
         if (!self) return;
         if (step != Step::Next) break;
     }
@@ -369,7 +369,7 @@ void TestWindow::run_questions() {
     m_.stop_playing = kNo;
     if (!session_active_) {
         // Ended by Stop, Exit or a new Begin Test: nothing of it may be left waiting for an answer.
-        for (QPushButton* b : c_) b->setEnabled(false);
+        for (QPushButton* b : choice_buttons_) b->setEnabled(false);
     }
     if (closing_ && delete_on_close_) deleteLater();
 }
@@ -387,15 +387,15 @@ void TestWindow::wait_for_answer(float seconds) {
 
 void TestWindow::set_choice(int number, const QString& text) {
     choices_[size_t(number - 1)] = text;
-    c_[size_t(number - 1)]->setText(button_caption(text));
+    choice_buttons_[size_t(number - 1)]->setText(button_caption(text));
 }
 
-TestWindow::Step TestWindow::set_labels() {
+TestWindow::Step TestWindow::ask_question() {
     QPointer<TestWindow> self(this);
     QString s;
     for (;;) {
         if (quitting()) return Step::Quit;
-        text1_->clear();
+        answer_box_->clear();
         test_word_->clear();
         const int i = random_between(m_, 0, entry_count_ - 1);
         shown_word_ = m_.shown_words.value(i);
@@ -445,11 +445,11 @@ TestWindow::Step TestWindow::set_labels() {
         if (!self) return Step::Quit;
         if (quitting()) return Step::Quit;
         if (m_.stop_playing != kYes)
-            answer_ = kind_ == TestKind::MultipleChoice ? QString() : text1_->text();
+            answer_ = kind_ == TestKind::MultipleChoice ? QString() : answer_box_->text();
     }
 
     m_.stop_playing = kNo;
-    text1_->clear();
+    answer_box_->clear();
     QString shown_pair = shown_word_ + QStringLiteral(" = ") + correct_answer_;
     if (kind_ == TestKind::Spelling) correct_answer_ = fold_accents(shown_word_);
 
@@ -504,9 +504,9 @@ void TestWindow::reset_test() {
     question_count_ = 0;
     asked_count_ = 0;
     correct_count_ = 0;
-    text1_->clear();
+    answer_box_->clear();
     for (int b = 1; b <= 6; ++b) set_choice(b, QString());
-    for (QPushButton* b : c_) b->setEnabled(false);
+    for (QPushButton* b : choice_buttons_) b->setEnabled(false);
     show_text_ = false;
     play_sound_ = false;
     remaining_->clear();
@@ -519,9 +519,9 @@ void TestWindow::on_choice_clicked(int number) {
     m_.stop_playing = kYes;
 }
 
-void TestWindow::on_text1_enter() {
+void TestWindow::on_answer_entered() {
     if (!loop_active_ || !session_active_) return;
-    answer_ = text1_->text();
+    answer_ = answer_box_->text();
     m_.stop_playing = kYes;
 }
 

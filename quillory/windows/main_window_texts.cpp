@@ -1,5 +1,5 @@
 // Search boxes, the text views and the instruction and help texts of the main window.
-#include "qlmain.h"
+#include "main_window.h"
 
 #include "core/help_texts.h"
 #include "core/prompter.h"
@@ -12,20 +12,20 @@ namespace ql {
 
 namespace {
 
-void show_help(Qlmod& m, const HelpText& h) {
+void show_help(AppState& m, const HelpText& h) {
     if (m.prompter) m.prompter->message(h.text, h.title);
 }
 
 }  // namespace
 
 // Both boxes search on every keystroke; the master is cached, so this stays quick on a large one.
-void QlMain::on_txt_word_search_changed(const QString& text) { search_master_list(m_, SearchField::Word, text); }
+void MainWindow::on_word_search_changed(const QString& text) { search_master_list(m_, SearchField::Word, text); }
 
-void QlMain::on_txt_word_search2_changed(const QString& text) {
+void MainWindow::on_translation_search_changed(const QString& text) {
     search_master_list(m_, SearchField::Translation, text);
 }
 
-void QlMain::on_print_list() {
+void MainWindow::on_print_list() {
     if (m_.shown_file.isEmpty()) {
         if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
         return;
@@ -34,18 +34,18 @@ void QlMain::on_print_list() {
     hide_for(openers_.test_results, QStringLiteral("test results window"));
 }
 
-void QlMain::on_show_test_results() {
+void MainWindow::on_show_test_results() {
     // No results file yet (no test finished) shows an empty text.
     m_.results_text = test_results_text(m_);
     hide_for(openers_.test_results, QStringLiteral("test results window"));
 }
 
-void QlMain::on_instructions() { show_help(m_, instructions_text()); }
+void MainWindow::on_instructions() { show_help(m_, instructions_text()); }
 
-void QlMain::on_help() { show_help(m_, help_text()); }
+void MainWindow::on_help() { show_help(m_, help_text()); }
 
-void QlMain::on_troubleshooting() { show_help(m_, troubleshooting_text()); }
+void MainWindow::on_troubleshooting() { show_help(m_, troubleshooting_text()); }
 
-void QlMain::on_about() { show_help(m_, about_text()); }
+void MainWindow::on_about() { show_help(m_, about_text()); }
 
 }  // namespace ql

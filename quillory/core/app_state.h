@@ -16,7 +16,7 @@ class DateClock;
 // The program's module-wide values: one instance owned by the app for the whole run and handed by
 // reference to every window. Names follow the design documents so that a reader can follow them.
 // Flags are strings compared exactly with "yes", "no", "quit" ("" is neither).
-struct Qlmod {
+struct AppState {
     // ---- services (owned by the app or a test) ----
     Prompter* prompter = nullptr;
     EventPump* pump = nullptr;
@@ -63,7 +63,7 @@ struct Qlmod {
     int silence_count = 0;
     // Turns a new recording (.str) into a playable WAV and returns its path, or "" when it cannot.
     // Set by the recording code; while unset new recordings are not played.
-    std::function<QString(Qlmod&, const QString& str_path)> decipher_to_wav;
+    std::function<QString(AppState&, const QString& str_path)> decipher_to_wav;
 
     // ---- drill settings, shared by both flash-card windows for the whole run ----
     int repeat_count = 0;
@@ -90,36 +90,36 @@ inline constexpr int kMaxListEntries = 30001;
 
 // Loads a list-format file into the shown arrays. Returns false when the file had more entries than
 // the table holds (the first kMaxListEntries are loaded).
-bool create_array_of_words(Qlmod& m, const QString& path);
+bool create_array_of_words(AppState& m, const QString& path);
 // Rebuilds shown_rows: the indexes of entries with a sound number, in file order.
-void compute_shown_rows(Qlmod& m);
+void compute_shown_rows(AppState& m);
 // The entry index shown at a window row, or -1.
-int entry_at_row(const Qlmod& m, int row);
+int entry_at_row(const AppState& m, int row);
 // The window row showing an entry index, or -1.
-int row_of_entry(const Qlmod& m, int index);
+int row_of_entry(const AppState& m, int index);
 
 // ---- playback services ----
-void play_word_sound(Qlmod& m, const QString& s, const QString& language);
-void play_sound_file(Qlmod& m, const QString& path);
+void play_word_sound(AppState& m, const QString& s, const QString& language);
+void play_sound_file(AppState& m, const QString& path);
 bool append_file_bytes(const QString& source, const QString& destination);
-void wait_seconds(Qlmod& m, float t);
-int random_between(Qlmod& m, int low, int high);
-QString installed_sound_path(const Qlmod& m, const QString& s, const QString& language);
-QString new_sound_path(const Qlmod& m, const QString& s, const QString& language);
+void wait_seconds(AppState& m, float t);
+int random_between(AppState& m, int low, int high);
+QString installed_sound_path(const AppState& m, const QString& s, const QString& language);
+QString new_sound_path(const AppState& m, const QString& s, const QString& language);
 
 // ---- known and unknown words ----
-void generate_unknowns_file(Qlmod& m);
+void generate_unknowns_file(AppState& m);
 // Names of the student's known lists for the current language (deleting known files under 2 bytes).
-QStringList known_list_names(Qlmod& m);
+QStringList known_list_names(AppState& m);
 // Move entry `index` of the shown arrays (an entry index, not a window row). Return false and
 // report through the prompter when a file could not be written.
-bool mark_word_known(Qlmod& m, int index);
-bool mark_word_unknown(Qlmod& m, int index);
-bool move_word(Qlmod& m, const QString& destination, const QString& source, int index);
+bool mark_word_known(AppState& m, int index);
+bool mark_word_unknown(AppState& m, int index);
+bool move_word(AppState& m, const QString& destination, const QString& source, int index);
 
 // ---- language choice ----
 // The file work of a language click: folders, list names (deleting lists under 2 bytes), the target
 // language and its translation index. Returns the list names to show.
-QStringList choose_language(Qlmod& m, const QString& language);
+QStringList choose_language(AppState& m, const QString& language);
 
 }  // namespace ql

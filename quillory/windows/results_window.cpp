@@ -1,4 +1,4 @@
-#include "test_results.h"
+#include "results_window.h"
 
 #include "core/main_view.h"
 #include "core/prompter.h"
@@ -54,22 +54,22 @@ qreal line_up_columns(QPlainTextEdit& box, const QString& text) {
 
 }  // namespace
 
-TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+ResultsWindow::ResultsWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
     default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
     setObjectName(QStringLiteral("test_results"));
     setWindowTitle(QStringLiteral("Test Results"));
 
-    text_box1_ = new QPlainTextEdit(this);
-    text_box1_->setObjectName(QStringLiteral("TextBox1"));
-    text_box1_->setAccessibleName(QStringLiteral("Results text"));
+    text_box_ = new QPlainTextEdit(this);
+    text_box_->setObjectName(QStringLiteral("TextBox1"));
+    text_box_->setAccessibleName(QStringLiteral("Results text"));
     // The word list lines its columns up with spaces and tabs.
-    text_box1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text_box1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_box1_->setTabChangesFocus(false);
+    text_box_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_box_->setTabChangesFocus(false);
     QString shown = m_.results_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    text_box1_->setPlainText(shown);
-    const qreal text_width = line_up_columns(*text_box1_, shown);
+    text_box_->setPlainText(shown);
+    const qreal text_width = line_up_columns(*text_box_, shown);
 
     print_test_results_ = new QPushButton(
         QStringLiteral("Print Text Directly to Default Printer. May not finish printing until program is exited."), this);
@@ -87,38 +87,38 @@ TestResultsWindow::TestResultsWindow(Qlmod& m, QWidget* parent) : QWidget(parent
     buttons->addWidget(save_and_exit_);
     buttons->addWidget(exit_without_save_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_box1_, 1);
+    layout->addWidget(text_box_, 1);
     layout->addLayout(buttons);
     // Wide enough for the lined-up columns, up to the last field (the date a test started), when the
     // screen allows.
     int width = 900;
-    const int wanted = int(text_width) + 2 * text_box1_->frameWidth() + 40;
+    const int wanted = int(text_width) + 2 * text_box_->frameWidth() + 40;
     const QScreen* screen = this->screen();
     const int room = screen ? screen->availableGeometry().width() - 40 : 1240;
     width = std::clamp(wanted, width, std::max(width, std::min(room, 1240)));
     resize(width, 560);
 }
 
-TestResultsWindow* TestResultsWindow::open(Qlmod& m) {
-    auto* w = new TestResultsWindow(m);
+ResultsWindow* ResultsWindow::open(AppState& m) {
+    auto* w = new ResultsWindow(m);
     w->delete_on_close_ = true;
     w->show();
     return w;
 }
 
-QString& TestResultsWindow::save_name() {
+QString& ResultsWindow::save_name() {
     static QString name;
     return name;
 }
 
-QString TestResultsWindow::text() const {
+QString ResultsWindow::text() const {
     // The raw text keeps non-breaking spaces, which the plain-text rendering turns into spaces.
-    QString t = text_box1_->document()->toRawText();
+    QString t = text_box_->document()->toRawText();
     t.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     return t;
 }
 
-void TestResultsWindow::on_print_test_results() {
+void ResultsWindow::on_print_test_results() {
     QPrinter printer(QPrinter::HighResolution);
     QString where;
     if (!print_to_file.isEmpty()) {
@@ -145,7 +145,7 @@ void TestResultsWindow::on_print_test_results() {
         m_.prompter->message(QStringLiteral("The text could not be printed on ") + where + u'.');
 }
 
-void TestResultsWindow::on_save_and_exit() {
+void ResultsWindow::on_save_and_exit() {
     const auto answer = m_.prompter ? m_.prompter->input(QStringLiteral("What would you like to save this file as?"),
                                                          QStringLiteral("Save File"), save_name())
                                     : std::nullopt;
@@ -169,9 +169,9 @@ void TestResultsWindow::on_save_and_exit() {
     close();
 }
 
-void TestResultsWindow::on_exit_without_save() { close(); }
+void ResultsWindow::on_exit_without_save() { close(); }
 
-void TestResultsWindow::closeEvent(QCloseEvent* event) {
+void ResultsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (closed_) return;
     closed_ = true;

@@ -1,4 +1,4 @@
-#include "qlplay2.h"
+#include "small_card_window.h"
 
 #include "core/prompter.h"
 
@@ -8,15 +8,15 @@
 
 namespace ql {
 
-QlPlay2::QlPlay2(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Small, parent) {
+SmallCardWindow::SmallCardWindow(AppState& m, QWidget* parent) : CardWindowBase(m, DrillKind::Small, parent) {
     setObjectName(QStringLiteral("qlplay2"));
     setWindowTitle(kProgramTitle);
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
 
     set_word_point_size(16);
-    QFont bold = word_lbl_->font();
+    QFont bold = top_word_label_->font();
     bold.setBold(true);
-    word_lbl_->setFont(bold);
+    top_word_label_->setFont(bold);
 
     auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
     auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
@@ -31,8 +31,8 @@ QlPlay2::QlPlay2(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Smal
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     root->setSpacing(3);
-    root->addWidget(word_lbl_);
-    root->addWidget(word_lbl2_);
+    root->addWidget(top_word_label_);
+    root->addWidget(bottom_word_label_);
     root->addLayout(make_status_row());
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
@@ -45,8 +45,8 @@ QlPlay2::QlPlay2(Qlmod& m, QWidget* parent) : FlashCardWindow(m, DrillKind::Smal
     resize(360, 200);
 }
 
-void QlPlay2::open(Qlmod& m) {
-    auto* w = new QlPlay2(m);
+void SmallCardWindow::open(AppState& m) {
+    auto* w = new SmallCardWindow(m);
     w->start();
 }
 

@@ -1,9 +1,9 @@
-#include "qlrecord.h"
+#include "record_edit_window.h"
 #include "take_wave.h"
 
 #include "core/packaging.h"
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/recording.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ void set_background(QLineEdit* e, const QColor& c) {
     e->setPalette(p);
 }
 
-bool stopping(const Qlmod& m) { return m.stop_playing == u"yes"; }
+bool stopping(const AppState& m) { return m.stop_playing == u"yes"; }
 
 }  // namespace
 
@@ -43,46 +43,46 @@ bool stopping(const Qlmod& m) { return m.stop_playing == u"yes"; }
 namespace {
 
 // A duration button: which word(s) and how long each take is.
-void duration_clicked(QlRecord& w, Qlmod& m, bool busy, float seconds, bool single) {
+void duration_clicked(RecordEditWindow& w, AppState& m, bool busy, float seconds, bool single) {
     if (busy) return;
     m.single_take = single ? QStringLiteral("yes") : QStringLiteral("no");
     m.record_seconds = seconds;
-    w.misc_rec();
+    w.run_recording();
 }
 
 }  // namespace
 
-void QlRecord::on_point8_single() { duration_clicked(*this, m, run_under_way_, 0.8f, true); }
-void QlRecord::on_point8_many() { duration_clicked(*this, m, run_under_way_, 0.8f, false); }
-void QlRecord::on_one_single() { duration_clicked(*this, m, run_under_way_, 1.0f, true); }
-void QlRecord::on_one_many() { duration_clicked(*this, m, run_under_way_, 1.0f, false); }
-void QlRecord::on_one2_single() { duration_clicked(*this, m, run_under_way_, 1.2f, true); }
-void QlRecord::on_one2_many() { duration_clicked(*this, m, run_under_way_, 1.2f, false); }
-void QlRecord::on_one4_single() { duration_clicked(*this, m, run_under_way_, 1.4f, true); }
-void QlRecord::on_one4_many() { duration_clicked(*this, m, run_under_way_, 1.4f, false); }
-void QlRecord::on_one8_single() { duration_clicked(*this, m, run_under_way_, 1.8f, true); }
-void QlRecord::on_one8_many() { duration_clicked(*this, m, run_under_way_, 1.8f, false); }
-void QlRecord::on_two_sec_single() { duration_clicked(*this, m, run_under_way_, 2.0f, true); }
-void QlRecord::on_two_sec_many() { duration_clicked(*this, m, run_under_way_, 2.0f, false); }
-void QlRecord::on_two4_single() { duration_clicked(*this, m, run_under_way_, 2.4f, true); }
-void QlRecord::on_two4_many() { duration_clicked(*this, m, run_under_way_, 2.4f, false); }
-void QlRecord::on_two7_single() { duration_clicked(*this, m, run_under_way_, 2.7f, true); }
-void QlRecord::on_two7_many() { duration_clicked(*this, m, run_under_way_, 2.7f, false); }
-void QlRecord::on_three_sec_single() { duration_clicked(*this, m, run_under_way_, 3.0f, true); }
-void QlRecord::on_three_sec_many() { duration_clicked(*this, m, run_under_way_, 3.0f, false); }
-void QlRecord::on_three5_single() { duration_clicked(*this, m, run_under_way_, 3.5f, true); }
-void QlRecord::on_three5_many() { duration_clicked(*this, m, run_under_way_, 3.5f, false); }
-void QlRecord::on_four_single() { duration_clicked(*this, m, run_under_way_, 4.0f, true); }
-void QlRecord::on_four_many() { duration_clicked(*this, m, run_under_way_, 4.0f, false); }
-void QlRecord::on_four5_single() { duration_clicked(*this, m, run_under_way_, 4.5f, true); }
-void QlRecord::on_four5_many() { duration_clicked(*this, m, run_under_way_, 4.5f, false); }
-void QlRecord::on_five_single() { duration_clicked(*this, m, run_under_way_, 5.0f, true); }
-void QlRecord::on_five_many() { duration_clicked(*this, m, run_under_way_, 5.0f, false); }
-void QlRecord::on_unlimited() { duration_clicked(*this, m, run_under_way_, 30.0f, true); }
+void RecordEditWindow::on_point8_single() { duration_clicked(*this, m, run_under_way_, 0.8f, true); }
+void RecordEditWindow::on_point8_many() { duration_clicked(*this, m, run_under_way_, 0.8f, false); }
+void RecordEditWindow::on_one_single() { duration_clicked(*this, m, run_under_way_, 1.0f, true); }
+void RecordEditWindow::on_one_many() { duration_clicked(*this, m, run_under_way_, 1.0f, false); }
+void RecordEditWindow::on_one2_single() { duration_clicked(*this, m, run_under_way_, 1.2f, true); }
+void RecordEditWindow::on_one2_many() { duration_clicked(*this, m, run_under_way_, 1.2f, false); }
+void RecordEditWindow::on_one4_single() { duration_clicked(*this, m, run_under_way_, 1.4f, true); }
+void RecordEditWindow::on_one4_many() { duration_clicked(*this, m, run_under_way_, 1.4f, false); }
+void RecordEditWindow::on_one8_single() { duration_clicked(*this, m, run_under_way_, 1.8f, true); }
+void RecordEditWindow::on_one8_many() { duration_clicked(*this, m, run_under_way_, 1.8f, false); }
+void RecordEditWindow::on_two_sec_single() { duration_clicked(*this, m, run_under_way_, 2.0f, true); }
+void RecordEditWindow::on_two_sec_many() { duration_clicked(*this, m, run_under_way_, 2.0f, false); }
+void RecordEditWindow::on_two4_single() { duration_clicked(*this, m, run_under_way_, 2.4f, true); }
+void RecordEditWindow::on_two4_many() { duration_clicked(*this, m, run_under_way_, 2.4f, false); }
+void RecordEditWindow::on_two7_single() { duration_clicked(*this, m, run_under_way_, 2.7f, true); }
+void RecordEditWindow::on_two7_many() { duration_clicked(*this, m, run_under_way_, 2.7f, false); }
+void RecordEditWindow::on_three_sec_single() { duration_clicked(*this, m, run_under_way_, 3.0f, true); }
+void RecordEditWindow::on_three_sec_many() { duration_clicked(*this, m, run_under_way_, 3.0f, false); }
+void RecordEditWindow::on_three5_single() { duration_clicked(*this, m, run_under_way_, 3.5f, true); }
+void RecordEditWindow::on_three5_many() { duration_clicked(*this, m, run_under_way_, 3.5f, false); }
+void RecordEditWindow::on_four_single() { duration_clicked(*this, m, run_under_way_, 4.0f, true); }
+void RecordEditWindow::on_four_many() { duration_clicked(*this, m, run_under_way_, 4.0f, false); }
+void RecordEditWindow::on_four5_single() { duration_clicked(*this, m, run_under_way_, 4.5f, true); }
+void RecordEditWindow::on_four5_many() { duration_clicked(*this, m, run_under_way_, 4.5f, false); }
+void RecordEditWindow::on_five_single() { duration_clicked(*this, m, run_under_way_, 5.0f, true); }
+void RecordEditWindow::on_five_many() { duration_clicked(*this, m, run_under_way_, 5.0f, false); }
+void RecordEditWindow::on_unlimited() { duration_clicked(*this, m, run_under_way_, 30.0f, true); }
 
-void QlRecord::on_stop_auto_record() { m.stop_playing = QStringLiteral("yes"); }
+void RecordEditWindow::on_stop_auto_record() { m.stop_playing = QStringLiteral("yes"); }
 
-void QlRecord::on_record_speed() {
+void RecordEditWindow::on_record_speed() {
     if (m.fast_pause == u"yes") {
         m.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
                                            "it shorter (fast)."));
@@ -96,18 +96,18 @@ void QlRecord::on_record_speed() {
     }
 }
 
-void QlRecord::on_zip() {
+void RecordEditWindow::on_zip() {
     if (run_under_way_) return;
     pack_contribution(m);
 }
 
-void QlRecord::misc_rec() {
+void RecordEditWindow::run_recording() {
     record_words();
     m.single_take = QStringLiteral("no");
     m.record_seconds = 1.0f;
 }
 
-void QlRecord::set_run_enabled(bool enabled) {
+void RecordEditWindow::set_run_enabled(bool enabled) {
     for (QPushButton* b :
          {point8_single, point8_many, one_single,     one_many,     one2_single,      one2_many,      one4_single,
           one4_many,     one8_single, one8_many,      two_sec_single, two_sec_many,   two4_single,    two4_many,
@@ -118,7 +118,7 @@ void QlRecord::set_run_enabled(bool enabled) {
 
 // ---- the run ----
 
-void QlRecord::record_words() {
+void RecordEditWindow::record_words() {
     if (run_under_way_) return;
     m.suppress_sound = QStringLiteral("yes");
     if (m.chosen_list.isEmpty()) {
@@ -131,7 +131,7 @@ void QlRecord::record_words() {
 
     // The window may be closed during any wait; closing it asks the run to stop, and from then on
     // only the shared state is touched.
-    QPointer<QlRecord> self(this);
+    QPointer<RecordEditWindow> self(this);
     const QString group = m.chosen_list;
     // A STOP pressed while nothing was recording must not silently end this run before its first take.
     m.stop_playing = QStringLiteral("no");
@@ -148,12 +148,12 @@ void QlRecord::record_words() {
         return self && !stopping(m);
     };
     auto set_colours = [&](const QColor& c) {
-        set_background(left_word, c);
+        set_background(word_box, c);
         set_background(countdown, c);
     };
 
     for (;;) {
-        QListWidget* list = span_list_for(group);
+        QListWidget* list = words_view_for(group);
         index = list->currentRow();
         if (index < 0) {
             m.prompter->message(QStringLiteral("You have to select a word on one of the lists."));
@@ -167,13 +167,13 @@ void QlRecord::record_words() {
         if (batch == 10) {
             // A new batch of ten starts at the top of the view.
             batch = 0;
-            QListWidget* eng = group == kWithSounds ? eng_list_w : eng_list_wo;
+            QListWidget* eng = group == kWithSounds ? recorded_translations_view : unrecorded_translations_view;
             for (QListWidget* l : {list, eng})
                 if (QListWidgetItem* it = l->item(index)) l->scrollToItem(it, QAbstractItemView::PositionAtTop);
         }
         ++batch;
 
-        filenum_lbl->setText(QStringLiteral("File: ") + m.current_sound_number);
+        sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
         set_colours(kOrange);
 
         if (first_word || m.fast_pause != u"yes" || m.single_take == u"yes") {
@@ -194,7 +194,7 @@ void QlRecord::record_words() {
 
         const QString path = prepare_new_recording(m, m.current_sound_number);
         if (m.record_seconds == 0.0f) m.record_seconds = kDefaultTakeSeconds;
-        const bool keep_silence = Check1->isChecked();
+        const bool keep_silence = keep_silence_box->isChecked();
         // The take is checked and drawn as it is stored; nothing here waits or asks.
         QPointer<TakePanel> panel(take_panel);
         record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
@@ -227,7 +227,7 @@ void QlRecord::record_words() {
     if (!self) return;
     countdown->clear();
     set_background(countdown, QApplication::palette().color(QPalette::Button));
-    set_background(left_word, Qt::white);
+    set_background(word_box, Qt::white);
     run_under_way_ = false;
     set_run_enabled(true);
 }

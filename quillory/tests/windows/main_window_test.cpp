@@ -1,11 +1,11 @@
 #include "core/audio_engine.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
-#include "windows/qlmain.h"
+#include "windows/main_window.h"
 #include "windows/window_openers.h"
 
 #include <QAction>
@@ -18,7 +18,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using namespace ql;
+using ql::AppState;
+using ql::FMOD_ERR_INIT;
+using ql::fmod_error_text;
+using ql::kMaxListEntries;
+using ql::kProgramTitle;
+using ql::unsafe_name_message;
+using ql::WindowOpeners;
 using ql::testing::crlf;
 using ql::testing::DataTree;
 using ql::testing::FakeAudio;
@@ -49,9 +55,9 @@ protected:
     }
 
     // Starts a window on the tree as the app does, answering the name prompt with `student`.
-    QlMain& start(const QString& student = QStringLiteral("ann")) {
+    ql::MainWindow& start(const QString& student = QStringLiteral("ann")) {
         w.reset();
-        w = std::make_unique<QlMain>(m, openers);
+        w = std::make_unique<ql::MainWindow>(m, openers);
         w->show();
         prompter.answer_input(student);
         w->start_up();
@@ -99,12 +105,12 @@ protected:
     }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakePump pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
-    std::unique_ptr<QlMain> w;
+    std::unique_ptr<ql::MainWindow> w;
 };
 
 TEST_F(MainWindow, EveryControlHasItsNameAndCaption) {
@@ -248,7 +254,7 @@ TEST_F(MainWindow, StudentNamesThatLeaveTheUsersFolderAreAskedAgain) {
 
     // Cancel gives the empty name: the student's files lie directly under users/.
     w.reset();
-    w = std::make_unique<QlMain>(m, openers);
+    w = std::make_unique<ql::MainWindow>(m, openers);
     prompter.cancel_input();
     w->start_up();
     EXPECT_EQ(m.student_name, u"");

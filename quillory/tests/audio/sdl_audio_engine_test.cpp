@@ -1,4 +1,4 @@
-#include "audio/qlfmod.h"
+#include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
 #include "support/data_tree.h"
 
@@ -18,7 +18,7 @@ protected:
         use_audio_driver("dummy");
         ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();
     }
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     DataTree tree;
 };
 
@@ -129,7 +129,7 @@ TEST_F(Engine, FreeingASampleStopsItsChannel) {
 TEST_F(Engine, OnlyOneEngineOwnsTheDeviceAndInitTwiceIsRefused) {
     EXPECT_FALSE(fmod.init(22050, 64, 0));
     EXPECT_EQ(fmod.get_error(), FMOD_ERR_BUSY);
-    Qlfmod second;
+    SdlAudioEngine second;
     EXPECT_FALSE(second.init(22050, 64, 0));
     EXPECT_EQ(second.get_error(), FMOD_ERR_ALLOCATED);
     fmod.close();
@@ -138,7 +138,7 @@ TEST_F(Engine, OnlyOneEngineOwnsTheDeviceAndInitTwiceIsRefused) {
 
 TEST(EngineWithoutDevice, AFailedInitLeavesEveryCallFailingCleanly) {
     use_audio_driver("no_such_driver");
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     EXPECT_FALSE(fmod.init(22050, 64, 0));
     EXPECT_EQ(fmod.get_error(), FMOD_ERR_INIT);
     EXPECT_EQ(fmod_error_text(fmod.get_error()), "Error initializing output device.");
@@ -168,7 +168,7 @@ TEST(EngineWithoutDevice, AFailedInitLeavesEveryCallFailingCleanly) {
 TEST_F(Engine, AllocatedBuffersAreZeroedLockableAndBounded) {
     EXPECT_EQ(fmod.sample_alloc(0), 0);
     EXPECT_EQ(fmod.get_error(), FMOD_ERR_INVALID_PARAM);
-    EXPECT_EQ(fmod.sample_alloc(Qlfmod::kMaxAllocSamples + 1), 0);
+    EXPECT_EQ(fmod.sample_alloc(SdlAudioEngine::kMaxAllocSamples + 1), 0);
     EXPECT_EQ(fmod.get_error(), FMOD_ERR_MEMORY);
 
     const int sample = fmod.sample_alloc(1000);
@@ -214,7 +214,7 @@ protected:
     }
     std::vector<int16_t> signal = std::vector<int16_t>(22050);
     DataTree tree;
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
 };
 
 }  // namespace
@@ -264,7 +264,7 @@ TEST(RecordingWithoutMicrophone, StartFailsWithTheRecordingCode) {
     use_audio_driver("disk");
     ::setenv("SDL_DISKAUDIOFILEIN", tree.path("no_such_microphone.raw").toLocal8Bit().constData(), 1);
     ::setenv("SDL_DISKAUDIOFILE", tree.path("speaker.raw").toLocal8Bit().constData(), 1);
-    Qlfmod fmod;
+    SdlAudioEngine fmod;
     ASSERT_TRUE(fmod.init(22050, 64, 0));
     const int take = fmod.sample_alloc(22050);
     EXPECT_FALSE(fmod.record_start_sample(take));

@@ -1,4 +1,4 @@
-#include "qlfmod.h"
+#include "sdl_audio_engine.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ namespace {
 std::unique_ptr<std::atomic<bool>[]> g_channel_done;
 std::atomic<int> g_channel_count{0};
 std::atomic<bool> g_any_done{false};
-const Qlfmod* g_open_engine = nullptr;
+const SdlAudioEngine* g_open_engine = nullptr;
 
 void on_channel_finished(int channel) {
     if (channel >= 0 && channel < g_channel_count.load()) {
@@ -42,7 +42,7 @@ FileKind sniff(const QByteArray& head) {
 
 }  // namespace
 
-struct Qlfmod::Capture {
+struct SdlAudioEngine::Capture {
     SDL_AudioDeviceID device = 0;
     int handle = 0;
     int16_t* buffer = nullptr;
@@ -61,23 +61,23 @@ struct Qlfmod::Capture {
     }
 };
 
-Qlfmod::Qlfmod() : capture_(std::make_unique<Capture>()) {}
+SdlAudioEngine::SdlAudioEngine() : capture_(std::make_unique<Capture>()) {}
 
-Qlfmod::~Qlfmod() { close(); }
+SdlAudioEngine::~SdlAudioEngine() { close(); }
 
-bool Qlfmod::fail(int code) {
+bool SdlAudioEngine::fail(int code) {
     error_ = code;
     return false;
 }
 
-int Qlfmod::new_handle() {
+int SdlAudioEngine::new_handle() {
     while (samples_.count(next_handle_) || next_handle_ <= 0) {
         next_handle_ = next_handle_ <= 0 ? 1 : next_handle_ + 1;
     }
     return next_handle_++;
 }
 
-bool Qlfmod::init(int mix_rate, int max_channels, unsigned /*flags*/) {
+bool SdlAudioEngine::init(int mix_rate, int max_channels, unsigned /*flags*/) {
     if (open_) return fail(FMOD_ERR_BUSY);
     if (g_open_engine) return fail(FMOD_ERR_ALLOCATED);
     if (mix_rate <= 0 || max_channels <= 0) return fail(FMOD_ERR_INVALID_PARAM);
@@ -109,7 +109,7 @@ bool Qlfmod::init(int mix_rate, int max_channels, unsigned /*flags*/) {
     return true;
 }
 
-void Qlfmod::close() {
+void SdlAudioEngine::close() {
     if (!open_) return;
     record_stop();
     Mix_ChannelFinished(nullptr);
@@ -129,7 +129,7 @@ void Qlfmod::close() {
     g_open_engine = nullptr;
 }
 
-void Qlfmod::release_finished() {
+void SdlAudioEngine::release_finished() {
     if (!g_any_done.exchange(false)) return;
     for (int ch = 0; ch < channels_; ++ch) {
         if (!g_channel_done[size_t(ch)].exchange(false)) continue;
@@ -138,7 +138,7 @@ void Qlfmod::release_finished() {
     }
 }
 
-void Qlfmod::detach_channel(int ch) {
+void SdlAudioEngine::detach_channel(int ch) {
     const int handle = channel_sample_[size_t(ch)];
     channel_sample_[size_t(ch)] = 0;
     auto it = samples_.find(handle);
@@ -147,14 +147,14 @@ void Qlfmod::detach_channel(int ch) {
     release_if_idle(handle);
 }
 
-void Qlfmod::release_if_idle(int handle) {
+void SdlAudioEngine::release_if_idle(int handle) {
     auto it = samples_.find(handle);
     if (it == samples_.end() || !it->second.chunk || it->second.channels_playing > 0) return;
     Mix_FreeChunk(it->second.chunk);
     samples_.erase(it);
 }
 
-int Qlfmod::sample_load(const QString& path) {
+int SdlAudioEngine::sample_load(const QString& path) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     release_finished();
     const QFileInfo info(path);
@@ -171,7 +171,7 @@ int Qlfmod::sample_load(const QString& path) {
     return handle;
 }
 
-int Qlfmod::play_sound(int sample) {
+int SdlAudioEngine::play_sound(int sample) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     release_finished();
     auto it = samples_.find(sample);
@@ -191,14 +191,14 @@ int Qlfmod::play_sound(int sample) {
     return ch + 1;
 }
 
-bool Qlfmod::is_playing(int channel) {
+bool SdlAudioEngine::is_playing(int channel) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     release_finished();
     if (channel < 1 || channel > channels_) return fail(FMOD_ERR_INVALID_PARAM);
     return Mix_Playing(channel - 1) != 0;
 }
 
-int Qlfmod::sample_alloc(int length_samples) {
+int SdlAudioEngine::sample_alloc(int length_samples) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     release_finished();
     if (length_samples <= 0) return fail(FMOD_ERR_INVALID_PARAM);
@@ -214,7 +214,7 @@ int Qlfmod::sample_alloc(int length_samples) {
     return handle;
 }
 
-bool Qlfmod::record_start_sample(int sample) {
+bool SdlAudioEngine::record_start_sample(int sample) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     release_finished();
     auto it = samples_.find(sample);
@@ -246,13 +246,13 @@ bool Qlfmod::record_start_sample(int sample) {
     return true;
 }
 
-int Qlfmod::record_get_position() {
+int SdlAudioEngine::record_get_position() {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     // Still valid after record_stop(): the caller asks how much the take holds once it has stopped.
     return int(capture_->position.load());
 }
 
-bool Qlfmod::record_stop() {
+bool SdlAudioEngine::record_stop() {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     Capture& c = *capture_;
     if (c.device != 0) {
@@ -264,7 +264,7 @@ bool Qlfmod::record_stop() {
     return true;
 }
 
-bool Qlfmod::sample_lock(int sample, int offset, int length_bytes, void** ptr1, unsigned* len1, void** ptr2,
+bool SdlAudioEngine::sample_lock(int sample, int offset, int length_bytes, void** ptr1, unsigned* len1, void** ptr2,
                          unsigned* len2) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     auto it = samples_.find(sample);
@@ -281,13 +281,13 @@ bool Qlfmod::sample_lock(int sample, int offset, int length_bytes, void** ptr1, 
     return true;
 }
 
-bool Qlfmod::sample_unlock(int sample, void*, void*, unsigned, unsigned) {
+bool SdlAudioEngine::sample_unlock(int sample, void*, void*, unsigned, unsigned) {
     if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
     if (!samples_.count(sample)) return fail(FMOD_ERR_INVALID_PARAM);
     return true;
 }
 
-void Qlfmod::sample_free(int sample) {
+void SdlAudioEngine::sample_free(int sample) {
     if (!open_) {
         fail(FMOD_ERR_UNINITIALIZED);
         return;

@@ -1,7 +1,7 @@
-#include "edit_list.h"
+#include "list_editor_window.h"
 
 #include "core/prompter.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 
 #include <QHBoxLayout>
@@ -32,11 +32,11 @@ QString editor_file_text(const QString& text) {
     return t;
 }
 
-EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), m(model) {
+ListEditorWindow::ListEditorWindow(AppState& model, QWidget* parent) : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), m(model) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("edit_list"));
     setWindowTitle(QStringLiteral("Edit Word List"));
-    Label1 = new QLabel(
+    instructions_label = new QLabel(
         QStringLiteral(
             "This is the advanced view for editing the text of the word/phrase lists. If you don't fully understand "
             "these instructions, it's best to use the previous view.  The format shown below should be like this: "
@@ -50,16 +50,16 @@ EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, parent ? Qt:
             "correct spelling) unless you're adding the translation yourself. This window simply shows the text in "
             "a data file that can also be edited with your own text editor."),
         this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
+    instructions_label->setObjectName(QStringLiteral("Label1"));
+    instructions_label->setWordWrap(true);
     file_label = new QLabel(this);
     file_label->setObjectName(QStringLiteral("file_label"));
-    TextBox1 = new QPlainTextEdit(this);
-    TextBox1->setObjectName(QStringLiteral("TextBox1"));
-    TextBox1->setAccessibleName(QStringLiteral("Word list text"));
-    TextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_box = new QPlainTextEdit(this);
+    text_box->setObjectName(QStringLiteral("TextBox1"));
+    text_box->setAccessibleName(QStringLiteral("Word list text"));
+    text_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on to the buttons; list lines never hold tabs.
-    TextBox1->setTabChangesFocus(true);
+    text_box->setTabChangesFocus(true);
     save_and_exit = button(this, "save_and_exit", QStringLiteral("Save Changes and Exit "));
     exit_without_save = button(this, "exit_without_save", QStringLiteral("Do Not Save Changes and Exit"));
     start_new_list = button(this, "start_new_list", QStringLiteral("Start New Word List for This Language"));
@@ -68,19 +68,19 @@ EditList::EditList(Qlmod& model, QWidget* parent) : QWidget(parent, parent ? Qt:
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {save_and_exit, exit_without_save, start_new_list, save_and_exit_unicode}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(instructions_label);
     layout->addWidget(file_label);
-    layout->addWidget(TextBox1, 1);
+    layout->addWidget(text_box, 1);
     layout->addLayout(buttons);
     resize(900, 640);
 
-    connect(save_and_exit, &QPushButton::clicked, this, &EditList::on_save_and_exit);
-    connect(exit_without_save, &QPushButton::clicked, this, &EditList::on_exit_without_save);
-    connect(start_new_list, &QPushButton::clicked, this, &EditList::on_start_new_list);
-    connect(save_and_exit_unicode, &QPushButton::clicked, this, &EditList::on_save_and_exit_unicode);
+    connect(save_and_exit, &QPushButton::clicked, this, &ListEditorWindow::on_save_and_exit);
+    connect(exit_without_save, &QPushButton::clicked, this, &ListEditorWindow::on_exit_without_save);
+    connect(start_new_list, &QPushButton::clicked, this, &ListEditorWindow::on_start_new_list);
+    connect(save_and_exit_unicode, &QPushButton::clicked, this, &ListEditorWindow::on_save_and_exit_unicode);
 }
 
-bool EditList::load() {
+bool ListEditorWindow::load() {
     const QString folder = m.languages_folder + m.current_language + u'/';
     if (!m.current_list.isEmpty()) {
         edit_target_file = folder + m.current_list + QStringLiteral(".txt");
@@ -91,7 +91,7 @@ bool EditList::load() {
         }
         QString t = *text;
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        TextBox1->setPlainText(t);
+        text_box->setPlainText(t);
     } else {
         m.prompter->message(
             QStringLiteral("A list was not chosen. A blank form will be opened in case you want to start a new list."));
@@ -103,14 +103,14 @@ bool EditList::load() {
     return true;
 }
 
-void EditList::show_target() {
+void ListEditorWindow::show_target() {
     file_label->setText(QStringLiteral("Language: %1    List Name: %2")
                             .arg(m.current_language, edit_target_file.section(u'/', -1).chopped(4)));
 }
 
-void EditList::save(bool byte_order_mark) {
+void ListEditorWindow::save(bool byte_order_mark) {
     // The raw text keeps non-breaking spaces, which the plain-text view would turn into blanks.
-    QString text = TextBox1->document()->toRawText();
+    QString text = text_box->document()->toRawText();
     text.replace(QChar(QChar::ParagraphSeparator), u'\n');
     text.replace(QChar(QChar::LineSeparator), u'\n');
     // The plain save keeps the file in its own character set; the Unicode one writes UTF-8 behind a
@@ -127,13 +127,13 @@ void EditList::save(bool byte_order_mark) {
     close();
 }
 
-void EditList::on_save_and_exit() { save(false); }
+void ListEditorWindow::on_save_and_exit() { save(false); }
 
-void EditList::on_save_and_exit_unicode() { save(true); }
+void ListEditorWindow::on_save_and_exit_unicode() { save(true); }
 
-void EditList::on_exit_without_save() { close(); }
+void ListEditorWindow::on_exit_without_save() { close(); }
 
-void EditList::on_start_new_list() {
+void ListEditorWindow::on_start_new_list() {
     const QString name = m.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
     if (name.isEmpty()) return;
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
@@ -152,7 +152,7 @@ void EditList::on_start_new_list() {
         m.prompter->message(error);
         return;
     }
-    TextBox1->clear();
+    text_box->clear();
     edit_target_file = path;
     show_target();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QWidget>
 #include <functional>
@@ -11,13 +11,13 @@ namespace ql {
 
 // A plain text viewer for results_text (the saved test results or the printable word list), which
 // the student may edit, print on the default printer or save to a file.
-class TestResultsWindow : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TestResultsWindow(Qlmod& m, QWidget* parent = nullptr);
+    explicit ResultsWindow(AppState& m, QWidget* parent = nullptr);
 
     // Creates the window for the main window's text views, deleted when it closes.
-    static TestResultsWindow* open(Qlmod& m);
+    static ResultsWindow* open(AppState& m);
 
     // The name last typed in the save prompt; remembered for the whole run.
     static QString& save_name();
@@ -38,10 +38,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Qlmod& m_;
+    AppState& m_;
     bool delete_on_close_ = false;
     bool closed_ = false;
-    QPlainTextEdit* text_box1_ = nullptr;
+    QPlainTextEdit* text_box_ = nullptr;
     QPushButton* print_test_results_ = nullptr;
     QPushButton* save_and_exit_ = nullptr;
     QPushButton* exit_without_save_ = nullptr;

@@ -1,13 +1,13 @@
 // Both flash-card windows opened the way a student opens them: from the main window's buttons and
 // from a double-click on a known list, on the real event loop.
 #include "core/event_pump.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "windows/qlmain.h"
-#include "windows/qlplay.h"
-#include "windows/qlplay2.h"
+#include "windows/main_window.h"
+#include "windows/large_card_window.h"
+#include "windows/small_card_window.h"
 #include "windows/window_openers.h"
 
 #include <QApplication>
@@ -32,8 +32,8 @@ protected:
         m.prompter = &prompter;
         m.pump = &qt_event_pump();
         m.audio = &audio;
-        openers.large_flash_cards = [this](bool main_stays_visible) { QlPlay::open(m, main_stays_visible); };
-        openers.small_flash_card = [this] { QlPlay2::open(m); };
+        openers.large_flash_cards = [this](bool main_stays_visible) { LargeCardWindow::open(m, main_stays_visible); };
+        openers.small_flash_card = [this] { SmallCardWindow::open(m); };
         QStringList lines;
         for (int i = 0; i < 12; ++i) {
             const QString s = QStringLiteral("%1").arg(i + 1, 5, 10, QLatin1Char('0'));
@@ -41,7 +41,7 @@ protected:
             t.write(QStringLiteral("languages/spanish/%1/%2.mp3").arg(s.left(2), s), "mp3");
         }
         t.write_lines("languages/spanish/colores.txt", lines);
-        w = std::make_unique<QlMain>(m, openers);
+        w = std::make_unique<MainWindow>(m, openers);
         w->show();
         prompter.answer_input(QStringLiteral("ann"));
         w->start_up();
@@ -83,11 +83,11 @@ protected:
     }
 
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     FakeAudio audio{nullptr};
     WindowOpeners openers;
-    std::unique_ptr<QlMain> w;
+    std::unique_ptr<MainWindow> w;
 };
 
 }  // namespace
