@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         m, dir.path(), 50, [](int i) { return 300 + 11 * i; }, [](int i) { return 250 + 7 * i; }, 40);
     m.repeat_count = 5;
     m.pause_seconds = 0.8f;
-    m.bottom_mode = QStringLiteral("interlace");
+    m.bottom_mode = ql::BottomMode::Interlace;
     m.interlace_every = 2;
 
     const long target = argc > 1 ? std::atol(argv[1]) : 10000;

@@ -13,9 +13,47 @@ class AudioEngine;
 class MainView;
 class DateClock;
 
-// The program's module-wide values: one instance owned by the app for the whole run and handed by
-// reference to every window. Names follow the design documents so that a reader can follow them.
-// Flags are strings compared exactly with "yes", "no", "quit" ("" is neither).
+// Whether a drill, a test or a recording run goes on. Clicks that run inside a wait (Pause, STOP,
+// an answer, Exit) set it; every wait and loop step reads it. Idle is "never set this run".
+enum class Playback {
+    Idle,
+    Running,
+    Stop,  // pause a drill, end a recording run, or: the test's question was answered
+    Quit,  // the test ends without judging the question on screen
+};
+
+// Whether playback is silenced. On while the program moves a selection itself (a known-word move,
+// a recording run), so those moves play nothing. Off (a recording run ended) and Lifted (a
+// known-word move ended) both let sound through; they stay distinct so the last setter can be told.
+enum class SoundSuppression { Unset, On, Off, Lifted };
+
+// What a drill plays besides the foreign word. Unset lets each flash-card window pick its default.
+enum class BottomMode {
+    Unset,
+    WordOnly,
+    TranslationFirst,  // the translation once, before the word's plays
+    Interlace,         // the translation after every interlace_every plays of the word
+};
+
+// Which word column is selecting the same row in the other; that one's click handler must not
+// select back.
+enum class ColumnSync { None, FromWords, FromTranslations };
+
+// Marks a column click as the source of the selection it makes in the other column, for as long
+// as the guard lives.
+class ColumnSyncGuard {
+public:
+    ColumnSyncGuard(ColumnSync& sync, ColumnSync source) : sync_(sync) { sync_ = source; }
+    ~ColumnSyncGuard() { sync_ = ColumnSync::None; }
+    ColumnSyncGuard(const ColumnSyncGuard&) = delete;
+    ColumnSyncGuard& operator=(const ColumnSyncGuard&) = delete;
+
+private:
+    ColumnSync& sync_;
+};
+
+// The program's run-wide values: one instance owned by the app for the whole run and handed by
+// reference to every window.
 struct AppState {
     // ---- services (owned by the app or a test) ----
     Prompter* prompter = nullptr;
@@ -48,13 +86,16 @@ struct AppState {
     // For each sound number (0-99999) of the current language, the sound number of its translation.
     std::vector<QString> target_sound_numbers = std::vector<QString>(100000);
 
-    QString column_sync;
-    QString suppress_sound;
-    QString record_word_index, record_single_word;
+    ColumnSync column_sync = ColumnSync::None;
+    SoundSuppression sound_suppression = SoundSuppression::Unset;
+    // Hand-over to the record-and-edit window: the selected word alone (its entry index) or the list.
+    QString record_word_index;
+    bool record_single_word = false;
     QString results_text;
 
     // ---- playback ----
-    QString stop_playing, skip_word;
+    Playback playback = Playback::Idle;
+    bool skip_word = false;  // leave the word on screen and draw the next one
     float pause_seconds = 0.0f;
     bool include_new_recordings = false;
     int missing_sound_count = 0;
@@ -67,7 +108,7 @@ struct AppState {
 
     // ---- drill settings, shared by both flash-card windows for the whole run ----
     int repeat_count = 0;
-    QString bottom_mode;
+    BottomMode bottom_mode = BottomMode::Unset;
     int interlace_every = 0;
     int top_text_delay = 0, bottom_text_delay = 0;
     int current_index = 0, previous_index = 0;
@@ -75,8 +116,11 @@ struct AppState {
 
     // ---- recording and the record-and-edit window ----
     float record_seconds = 0.0f;
-    QString single_take, chosen_list, current_sound_number, fast_pause;
-    QString new_sound_number, delete_mode, changes_file;
+    bool single_take = false;  // a run records the selected word only
+    bool fast_pause = false;   // the short countdown between the words of a run
+    bool deleting = false;     // the entry edit under way removes the entry
+    QString chosen_list, current_sound_number;
+    QString new_sound_number, changes_file;
 
     // One generator seeded once: drawing from a re-seeded clock repeats values within a tick.
     std::mt19937 rng{std::random_device{}()};

@@ -13,14 +13,6 @@
 
 namespace ql {
 
-namespace {
-
-const QString kYes = QStringLiteral("yes");
-const QString kNo = QStringLiteral("no");
-const QString kInterlace = QStringLiteral("interlace");
-
-}  // namespace
-
 std::optional<double> number_answer(const QString& text) {
     bool ok = false;
     const double v = QLocale::c().toDouble(text.trimmed(), &ok);
@@ -74,8 +66,8 @@ void ask_repeat_count(AppState& m) {
 Drill::Drill(AppState& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
 
 Drill::Flow Drill::check() const {
-    if (m_.stop_playing == kYes) return Flow::End;
-    if (m_.skip_word == kYes) return Flow::Draw;
+    if (m_.playback == Playback::Stop) return Flow::End;
+    if (m_.skip_word) return Flow::Draw;
     return Flow::Go;
 }
 
@@ -86,14 +78,14 @@ void Drill::normalise() {
         if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.8f;
         m_.silence_count = silence_clips(m_.pause_seconds);
         if (m_.repeat_count == 0) m_.repeat_count = 4;
-        if (m_.bottom_mode.isEmpty()) m_.bottom_mode = kNo;
+        if (m_.bottom_mode == BottomMode::Unset) m_.bottom_mode = BottomMode::WordOnly;
     } else {
         if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.2f;
         if (m_.repeat_count == 0) m_.repeat_count = 3;
-        if (m_.bottom_mode.isEmpty()) m_.bottom_mode = kYes;
+        if (m_.bottom_mode == BottomMode::Unset) m_.bottom_mode = BottomMode::TranslationFirst;
     }
-    m_.stop_playing = kNo;
-    m_.skip_word.clear();
+    m_.playback = Playback::Running;
+    m_.skip_word = false;
 }
 
 void Drill::playwords() {
@@ -111,7 +103,7 @@ void Drill::run() {
     for (;;) {
         // Draw
         leave_word();
-        m_.skip_word.clear();
+        m_.skip_word = false;
         if (kind_ == DrillKind::Small && m_.missing_sound_count > 7) {
             m_.prompter->message(QStringLiteral("Not enough files had sound files"));
             return;
@@ -167,7 +159,7 @@ Drill::Flow Drill::play_word(const Word& w) {
     const float short_wait = large ? 0.001f : 0.01f;
 
     // Translation first
-    if (m_.bottom_mode == kYes || (m_.bottom_mode == kInterlace && m_.interlace_every > 1)) {
+    if (m_.bottom_mode == BottomMode::TranslationFirst || (m_.bottom_mode == BottomMode::Interlace && m_.interlace_every > 1)) {
         wait_seconds(m_, 0.01f);
         if (auto f = check(); f != Flow::Go) return f;
         play(w.translation_sound, m_.target_language);
@@ -193,7 +185,7 @@ Drill::Flow Drill::play_word(const Word& w) {
         if (auto f = check(); f != Flow::Go) return f;
 
         ++c;
-        if (m_.bottom_mode == kInterlace && k != m_.repeat_count && c == m_.interlace_every) {
+        if (m_.bottom_mode == BottomMode::Interlace && k != m_.repeat_count && c == m_.interlace_every) {
             c = 0;
             wait_seconds(m_, short_wait);
             // Pause or Skip pressed during that wait must not let one more sound out.
@@ -216,8 +208,8 @@ bool Drill::wait_for_entries() {
     }
     if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_word_count_text(QStringLiteral("0 Words"));
     for (;;) {
-        if (m_.stop_playing == kYes) return false;
-        m_.skip_word.clear();
+        if (m_.playback == Playback::Stop) return false;
+        m_.skip_word = false;
         if (m_.shown_count() != 0) return true;
         if (!m_.pump) return false;
         wait_seconds(m_, 0.5f);
@@ -257,16 +249,16 @@ int Drill::shown_entry() const {
 
 // ---- buttons ----
 
-void Drill::pause() { m_.stop_playing = kYes; }
+void Drill::pause() { m_.playback = Playback::Stop; }
 
 void Drill::resume() {
-    if (m_.stop_playing == kYes && !compiling_) playwords();
+    if (m_.playback == Playback::Stop && !compiling_) playwords();
 }
 
-void Drill::next_word() { m_.skip_word = kYes; }
+void Drill::next_word() { m_.skip_word = true; }
 
 void Drill::i_know_this_word() {
-    m_.skip_word = kYes;
+    m_.skip_word = true;
     // The entry on screen, found again if the arrays were reloaded since it was drawn (the main
     // window may load another list meanwhile); a second press finds it gone and moves nothing.
     if (shown_.index < 0) return;
@@ -289,7 +281,7 @@ void Drill::i_know_this_word() {
 
 void Drill::change_repeat() {
     ask_repeat_count(m_);
-    m_.skip_word = kYes;
+    m_.skip_word = true;
 }
 
 void Drill::change_speed() {
@@ -315,13 +307,13 @@ void Drill::change_speed() {
 
 void Drill::say_bottom() {
     m_.prompter->message(QStringLiteral("This plays just the top word."));
-    m_.bottom_mode = kNo;
+    m_.bottom_mode = BottomMode::WordOnly;
 }
 
 void Drill::speak_both() {
     m_.prompter->message(
         QStringLiteral("If both language's sound files are installed, this plays both the top and bottom words."));
-    m_.bottom_mode = kYes;
+    m_.bottom_mode = BottomMode::TranslationFirst;
 }
 
 void Drill::ask_whole_number(const QString& question, int& setting) {
@@ -336,7 +328,7 @@ void Drill::interlace() {
                          : QStringLiteral("How many times should the top word be played before the bottom word is "
                                           "played?   This works only if both languages are installed."),
                      m_.interlace_every);
-    m_.bottom_mode = kInterlace;
+    m_.bottom_mode = BottomMode::Interlace;
 }
 
 void Drill::delay_top() {
@@ -370,7 +362,7 @@ void Drill::create_mp3() {
     // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
     compiled_word_ = false;
     // An answer of 0 or less compiles nothing, so the word being drilled plays on undisturbed.
-    if (running() && *words > 0) m_.skip_word = kYes;
+    if (running() && *words > 0) m_.skip_word = true;
     const QString out = out_file_path(m_);
     if (QFile::exists(out)) QFile::remove(out);
     if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));
@@ -426,6 +418,6 @@ void Drill::auto_mp3() {
     if (view_) view_->set_mp3_text(QString());
 }
 
-void Drill::window_closed() { m_.stop_playing = kYes; }
+void Drill::window_closed() { m_.playback = Playback::Stop; }
 
 }  // namespace ql

@@ -49,7 +49,7 @@ void play_sound_file(AppState& m, const QString& path) {
     auto finish = [&] {
         if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
     };
-    if (m.suppress_sound == u"yes") return finish();
+    if (m.sound_suppression == SoundSuppression::On) return finish();
     if (!file_exists(path)) {
         wait_seconds(m, 1.0f);
         wait_seconds(m, m.pause_seconds);
@@ -82,11 +82,11 @@ void play_sound_file(AppState& m, const QString& path) {
         while (channel != 0 && m.audio->is_playing(channel)) {
             wait_seconds(m, 0.01f);
             // The test's Stop and Exit say "quit": the question must not outlast its sound.
-            if (m.stop_playing == u"yes" || m.stop_playing == u"quit") return finish();
+            if (m.playback == Playback::Stop || m.playback == Playback::Quit) return finish();
             // A pending skip makes every wait return at once, yet the sound is still heard to its
             // end with no event delivered meanwhile. Sleep instead of spinning on the channel: a
             // spin burns a core, and with a clock that only moves inside waits it never ends.
-            if (m.skip_word == u"yes" && m.pump) m.pump->sleep_until(m.pump->now() + 0.01);
+            if (m.skip_word && m.pump) m.pump->sleep_until(m.pump->now() + 0.01);
         }
         wait_seconds(m, m.pause_seconds);
     } else {
@@ -111,7 +111,7 @@ void wait_seconds(AppState& m, float t) {
     const double start = m.pump->now();
     const double deadline = start + double(t);
     for (;;) {
-        if (m.stop_playing == u"yes" || m.stop_playing == u"quit" || m.skip_word == u"yes") return;
+        if (m.playback == Playback::Stop || m.playback == Playback::Quit || m.skip_word) return;
         if (m.pump->now() - start >= double(t)) return;
         m.pump->wait_for_events(deadline);
     }

@@ -113,7 +113,7 @@ void queue_replace_or_delete(AppState& m, const QString& path, const QString& wo
     if (number.isEmpty()) return;
     auto lines = read_lines(path);
     if (!lines) return;
-    const bool deleting = m.delete_mode == u"yes";
+    const bool deleting = m.deleting;
     const bool is_master = path == m.master_file;
     const QString new_line = format_entry(word, translation, number);
 
@@ -156,7 +156,7 @@ EditResult save_or_delete(AppState& m, const QString& word, const QString& trans
         r.messages << QStringLiteral("You have to select a word on one of the lists.");
         return r;
     }
-    if (m.delete_mode != u"yes") {
+    if (!m.deleting) {
         const QString refusal = text_refusal(word, translation);
         if (!refusal.isEmpty()) {
             r.ok = false;
@@ -187,9 +187,9 @@ EditResult save_text(AppState& m, const QString& word, const QString& translatio
 }
 
 EditResult delete_word(AppState& m, const QString& word, const QString& translation) {
-    m.delete_mode = QStringLiteral("yes");
+    m.deleting = true;
     EditResult r = save_or_delete(m, word, translation);
-    m.delete_mode = QStringLiteral("no");
+    m.deleting = false;
     return r;
 }
 

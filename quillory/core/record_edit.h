@@ -46,7 +46,7 @@ QString text_refusal(const QString& word, const QString& translation);
 bool append_entry(AppState& m, const QString& path, const QString& word, const QString& translation, QString* error);
 
 // Rewrites every line of `path` that ends in m.current_sound_number: replaced by the given texts, or
-// removed while m.delete_mode is "yes". Changes to the master file are logged. A file that cannot be
+// removed while m.deleting is set. Changes to the master file are logged. A file that cannot be
 // read is left alone (true); a failed rewrite leaves the old file whole and returns false.
 bool replace_or_delete(AppState& m, const QString& path, const QString& word, const QString& translation,
                        QString* error);
@@ -61,7 +61,7 @@ struct EditResult {
 };
 
 // Saves the two texts over the entry of m.current_sound_number in the list, master, unknown and known
-// files (delete_mode "yes" removes it instead).
+// files (while deleting, it is removed instead).
 EditResult save_text(AppState& m, const QString& word, const QString& translation);
 // Removes the entry of m.current_sound_number from the four files and logs it.
 EditResult delete_word(AppState& m, const QString& word, const QString& translation);

@@ -75,9 +75,9 @@ TakeResult record_sound(AppState& m, const QString& str_path, int rate, float se
         // As a wait does, the flag is tested before any event is delivered. Not wait_seconds: a
         // skip flag left up would make it return at once, and the take would spin without
         // delivering a single event, leaving STOP dead for the whole take.
-        if (m.stop_playing == u"yes") break;
+        if (m.playback == Playback::Stop) break;
         if (m.pump) m.pump->wait_for_events(m.pump->now() + 0.01);
-        if (m.stop_playing == u"yes") break;
+        if (m.playback == Playback::Stop) break;
     }
     if (!audio.record_stop()) {
         audio_failure(m, "Record Stop Error:");

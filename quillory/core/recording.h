@@ -34,7 +34,7 @@ int take_length_samples(int rate, float seconds);
 QString prepare_new_recording(AppState& m, const QString& sound_number);
 
 // One take of `seconds` from the default capture device, stored enciphered at `str_path`. The
-// recording stops early when stop_playing turns "yes"; what was recorded up to then is stored.
+// recording stops early when playback turns to Stop; what was recorded up to then is stored.
 // With `keep_silence` the take is stored whole, otherwise its silent ends are cut off. `on_take`, when
 // given, sees the recorded samples before they are stored; it cannot change what is stored.
 TakeResult record_sound(AppState& m, const QString& str_path, int rate, float seconds, short channels,

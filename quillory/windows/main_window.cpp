@@ -463,20 +463,22 @@ void MainWindow::display_words() {
 }
 
 void MainWindow::on_word_click(int row) {
-    if (m_.column_sync == u"yes") return;
-    m_.column_sync = QStringLiteral("no");
-    select_row(translations_view_, row);
-    m_.column_sync.clear();
+    if (m_.column_sync == ColumnSync::FromTranslations) return;
+    {
+        const ColumnSyncGuard sync(m_.column_sync, ColumnSync::FromWords);
+        select_row(translations_view_, row);
+    }
     const int entry = entry_at_row(m_, row);
     if (entry < 0) return;
     play_word_sound(m_, m_.shown_sound_numbers[entry], m_.current_language);
 }
 
 void MainWindow::on_translation_click(int row) {
-    if (m_.column_sync == u"no") return;
-    m_.column_sync = QStringLiteral("yes");
-    select_row(words_view_, row);
-    m_.column_sync.clear();
+    if (m_.column_sync == ColumnSync::FromWords) return;
+    {
+        const ColumnSyncGuard sync(m_.column_sync, ColumnSync::FromTranslations);
+        select_row(words_view_, row);
+    }
     const int entry = entry_at_row(m_, row);
     if (entry < 0) return;
     bool ok = false;
@@ -498,10 +500,10 @@ void MainWindow::on_word_double_click(int /*row*/) {
     refresh_known_list();
     // The move has already reloaded shown_file into the arrays and the columns.
 
-    m_.suppress_sound = QStringLiteral("yes");
+    m_.sound_suppression = SoundSuppression::On;
     select_row(words_view_, r + 17);
     select_row(words_view_, r);
-    m_.suppress_sound = QStringLiteral("on");
+    m_.sound_suppression = SoundSuppression::Lifted;
     select_row(translations_view_, words_view_->currentRow());
     word_count_label_->setText(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
 }
@@ -564,7 +566,7 @@ void MainWindow::on_record_word_word() {
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
     m_.record_word_index = QString::number(entry);
-    m_.record_single_word = QStringLiteral("yes");
+    m_.record_single_word = true;
     hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
 }
 
@@ -574,7 +576,7 @@ void MainWindow::on_record_word_list() {
         return;
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
-    m_.record_single_word = QStringLiteral("no");
+    m_.record_single_word = false;
     m_.record_word_index.clear();
     hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
 }
@@ -597,7 +599,7 @@ void MainWindow::on_toggle_font() {
 
 void MainWindow::exit_program() {
     // A drill or wait running under this click ends at its next step.
-    m_.stop_playing = QStringLiteral("yes");
+    m_.playback = Playback::Stop;
     if (!audio_closed_ && m_.audio) m_.audio->close();
     audio_closed_ = true;
     hide();

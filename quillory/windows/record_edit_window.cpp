@@ -378,8 +378,8 @@ void RecordEditWindow::load() {
     // The last close raised the stop flag; left up, it would end the first recording run at once. A
     // skip left by a flash card's Skip, "# Repeats" or Mark Word As Known would make every wait of
     // the run return at once.
-    m.stop_playing = QStringLiteral("no");
-    m.skip_word.clear();
+    m.playback = Playback::Running;
+    m.skip_word = false;
     show();
     create_arrays();
 }
@@ -392,7 +392,7 @@ void RecordEditWindow::clear_lists() {
 }
 
 void RecordEditWindow::create_arrays() {
-    if (m.record_single_word == u"yes") {
+    if (m.record_single_word) {
         create_word();
         return;
     }
@@ -503,7 +503,7 @@ void RecordEditWindow::on_advanced_edit() {
 void RecordEditWindow::on_exit_button() { close(); }
 
 void RecordEditWindow::closeEvent(QCloseEvent* e) {
-    m.stop_playing = QStringLiteral("yes");
+    m.playback = Playback::Stop;
     if (m.main_view) m.main_view->show_main();
     e->accept();
 }

@@ -34,7 +34,7 @@ void set_background(QLineEdit* e, const QColor& c) {
     e->setPalette(p);
 }
 
-bool stopping(const AppState& m) { return m.stop_playing == u"yes"; }
+bool stopping(const AppState& m) { return m.playback == Playback::Stop; }
 
 }  // namespace
 
@@ -45,7 +45,7 @@ namespace {
 // A duration button: which word(s) and how long each take is.
 void duration_clicked(RecordEditWindow& w, AppState& m, bool busy, float seconds, bool single) {
     if (busy) return;
-    m.single_take = single ? QStringLiteral("yes") : QStringLiteral("no");
+    m.single_take = single;
     m.record_seconds = seconds;
     w.run_recording();
 }
@@ -80,18 +80,18 @@ void RecordEditWindow::on_five_single() { duration_clicked(*this, m, run_under_w
 void RecordEditWindow::on_five_many() { duration_clicked(*this, m, run_under_way_, 5.0f, false); }
 void RecordEditWindow::on_unlimited() { duration_clicked(*this, m, run_under_way_, 30.0f, true); }
 
-void RecordEditWindow::on_stop_auto_record() { m.stop_playing = QStringLiteral("yes"); }
+void RecordEditWindow::on_stop_auto_record() { m.playback = Playback::Stop; }
 
 void RecordEditWindow::on_record_speed() {
-    if (m.fast_pause == u"yes") {
+    if (m.fast_pause) {
         m.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
                                            "it shorter (fast)."));
-        m.fast_pause = QStringLiteral("no");
+        m.fast_pause = false;
         record_speed->setText(QStringLiteral("Click for fast method"));
     } else {
         m.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
                                            "make it longer (slow)."));
-        m.fast_pause = QStringLiteral("yes");
+        m.fast_pause = true;
         record_speed->setText(QStringLiteral("Click for slow method"));
     }
 }
@@ -103,7 +103,7 @@ void RecordEditWindow::on_zip() {
 
 void RecordEditWindow::run_recording() {
     record_words();
-    m.single_take = QStringLiteral("no");
+    m.single_take = false;
     m.record_seconds = 1.0f;
 }
 
@@ -120,12 +120,12 @@ void RecordEditWindow::set_run_enabled(bool enabled) {
 
 void RecordEditWindow::record_words() {
     if (run_under_way_) return;
-    m.suppress_sound = QStringLiteral("yes");
+    m.sound_suppression = SoundSuppression::On;
     if (m.chosen_list.isEmpty()) {
         m.prompter->message(QStringLiteral(
             "You have to select a word on one of the lists. If you just added the word and don't see it, you need to "
             "click the refresh button and then look at the bottom of the list."));
-        m.suppress_sound = QStringLiteral("no");
+        m.sound_suppression = SoundSuppression::Off;
         return;
     }
 
@@ -134,8 +134,8 @@ void RecordEditWindow::record_words() {
     QPointer<RecordEditWindow> self(this);
     const QString group = m.chosen_list;
     // A STOP pressed while nothing was recording must not silently end this run before its first take.
-    m.stop_playing = QStringLiteral("no");
-    m.skip_word.clear();
+    m.playback = Playback::Running;
+    m.skip_word = false;
     run_under_way_ = true;
     set_run_enabled(false);
     int batch = 0;
@@ -157,7 +157,7 @@ void RecordEditWindow::record_words() {
         index = list->currentRow();
         if (index < 0) {
             m.prompter->message(QStringLiteral("You have to select a word on one of the lists."));
-            m.suppress_sound = QStringLiteral("no");
+            m.sound_suppression = SoundSuppression::Off;
             run_under_way_ = false;
             set_run_enabled(true);
             return;
@@ -176,7 +176,7 @@ void RecordEditWindow::record_words() {
         sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
         set_colours(kOrange);
 
-        if (first_word || m.fast_pause != u"yes" || m.single_take == u"yes") {
+        if (first_word || !m.fast_pause || m.single_take) {
             first_word = false;
             countdown->setText(QStringLiteral("2"));
             if (stopping(m) || !wait_then_go_on(0.6f)) break;
@@ -205,7 +205,7 @@ void RecordEditWindow::record_words() {
 
         set_colours(kOrange);
         countdown->clear();
-        if (m.single_take == u"yes") break;
+        if (m.single_take) break;
 
         if (index + 1 >= list->count()) break;  // the end of the list ends the run
         select_row(group, index + 1);
@@ -214,16 +214,16 @@ void RecordEditWindow::record_words() {
 
     // Finish.
     if (self) {
-        if (m.single_take == u"yes") {
+        if (m.single_take) {
             select_row(group, index + 1);
         } else if (stopping(m) && index > 2) {
             // Back over the words around the interruption.
             select_row(group, index - 2);
         }
     }
-    m.single_take = QStringLiteral("no");
-    m.stop_playing = QStringLiteral("no");
-    m.suppress_sound = QStringLiteral("no");
+    m.single_take = false;
+    m.playback = Playback::Running;
+    m.sound_suppression = SoundSuppression::Off;
     if (!self) return;
     countdown->clear();
     set_background(countdown, QApplication::palette().color(QPalette::Button));

@@ -112,8 +112,8 @@ ReviewWindow* ReviewWindow::open(AppState& m) {
 
 void ReviewWindow::start() {
     // A flag left by an earlier drill or test would cut every wait short.
-    m_.stop_playing = QStringLiteral("no");
-    m_.skip_word = QStringLiteral("no");
+    m_.playback = Playback::Running;
+    m_.skip_word = false;
     session_ = std::make_unique<ReviewSession>(m_);
     show();
     raise();

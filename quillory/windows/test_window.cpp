@@ -24,10 +24,6 @@ namespace ql {
 
 namespace {
 
-const QString kYes = QStringLiteral("yes");
-const QString kNo = QStringLiteral("no");
-const QString kQuit = QStringLiteral("quit");
-
 // A caption shows "&" literally; the answer itself is kept apart, unescaped.
 QString button_caption(const QString& text) {
     QString t = text;
@@ -270,7 +266,7 @@ void TestWindow::on_begin_test() {
     if (loop_active_) {
         // The old test is still waiting underneath this click: ask it to end without judging, and
         // begin the new one once it has left the stack.
-        m_.stop_playing = kQuit;
+        m_.playback = Playback::Quit;
         session_active_ = false;
         restart_pending_ = true;
         return;
@@ -285,7 +281,7 @@ void TestWindow::on_begin_test() {
 }
 
 bool TestWindow::start_test() {
-    m_.stop_playing = kQuit;
+    m_.playback = Playback::Quit;
     previous_word_->clear();
     previous_word_->setPalette(palette());
 
@@ -350,9 +346,9 @@ bool TestWindow::start_test() {
     start_time_ = clock();
     start_clock_ = m_.pump ? m_.pump->now() : 0.0;
     for (QPushButton* b : choice_buttons_) b->setEnabled(kind_ == TestKind::MultipleChoice);
-    m_.stop_playing = kNo;
+    m_.playback = Playback::Running;
     // A skip left by a flash card would cut every spoken question's pause short.
-    m_.skip_word.clear();
+    m_.skip_word = false;
     session_active_ = true;
     return true;
 }
@@ -366,7 +362,7 @@ void TestWindow::run_questions() {
         if (step != Step::Next) break;
     }
     loop_active_ = false;
-    m_.stop_playing = kNo;
+    m_.playback = Playback::Running;
     if (!session_active_) {
         // Ended by Stop, Exit or a new Begin Test: nothing of it may be left waiting for an answer.
         for (QPushButton* b : choice_buttons_) b->setEnabled(false);
@@ -379,7 +375,7 @@ void TestWindow::wait_for_answer(float seconds) {
     const double start = m_.pump->now();
     const double deadline = start + double(seconds);
     for (;;) {
-        if (m_.stop_playing == kYes || m_.stop_playing == kQuit) return;
+        if (m_.playback == Playback::Stop || m_.playback == Playback::Quit) return;
         if (m_.pump->now() - start >= double(seconds)) return;
         m_.pump->wait_for_events(deadline);
     }
@@ -434,7 +430,7 @@ TestWindow::Step TestWindow::ask_question() {
         time_remaining_->setText(QString(k, u'='));
         wait_for_answer(seconds_per_question_ / 20.0f);
         if (!self) return Step::Quit;
-        if (m_.stop_playing == kYes) {
+        if (m_.playback == Playback::Stop) {
             answered = true;
             break;
         }
@@ -444,11 +440,11 @@ TestWindow::Step TestWindow::ask_question() {
         wait_for_answer(0.5f);
         if (!self) return Step::Quit;
         if (quitting()) return Step::Quit;
-        if (m_.stop_playing != kYes)
+        if (m_.playback != Playback::Stop)
             answer_ = kind_ == TestKind::MultipleChoice ? QString() : answer_box_->text();
     }
 
-    m_.stop_playing = kNo;
+    m_.playback = Playback::Running;
     answer_box_->clear();
     QString shown_pair = shown_word_ + QStringLiteral(" = ") + correct_answer_;
     if (kind_ == TestKind::Spelling) correct_answer_ = fold_accents(shown_word_);
@@ -516,19 +512,19 @@ void TestWindow::reset_test() {
 void TestWindow::on_choice_clicked(int number) {
     if (!loop_active_ || !session_active_) return;
     answer_ = choices_[size_t(number - 1)];
-    m_.stop_playing = kYes;
+    m_.playback = Playback::Stop;
 }
 
 void TestWindow::on_answer_entered() {
     if (!loop_active_ || !session_active_) return;
     answer_ = answer_box_->text();
-    m_.stop_playing = kYes;
+    m_.playback = Playback::Stop;
 }
 
 void TestWindow::on_stop() {
     // With no test running there is no question to take back and no result to write.
     if (!session_active_) return;
-    m_.stop_playing = kQuit;
+    m_.playback = Playback::Quit;
     if (asked_count_ > 0) --asked_count_;  // the question on screen was not answered
     finish_test();
 }
@@ -548,7 +544,7 @@ void TestWindow::restore_shown_entries() {
 void TestWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (restored_) return;
-    m_.stop_playing = kQuit;
+    m_.playback = Playback::Quit;
     session_active_ = false;
     restart_pending_ = false;
     restore_shown_entries();
@@ -556,7 +552,7 @@ void TestWindow::closeEvent(QCloseEvent* event) {
     if (loop_active_) {
         closing_ = true;  // the question loop deletes the window once it has unwound
     } else {
-        m_.stop_playing = kNo;
+        m_.playback = Playback::Running;
         if (delete_on_close_) deleteLater();
     }
 }

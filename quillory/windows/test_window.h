@@ -21,7 +21,7 @@ namespace ql {
 //
 // A test is a loop inside the Begin Test click; its waits deliver window events, so the answer
 // buttons, Enter, Stop, Exit and Begin Test itself run in the middle of it and talk to it through
-// m.stop_playing ("no" waiting, "yes" answered, "quit" end). A test that is ended by Exit or by a new
+// m.playback (Running: waiting for an answer, Stop: answered, Quit: the test ends). A test that is ended by Exit or by a new
 // Begin Test never judges its waiting question and never writes a results line; the new test starts
 // only once the old loop has left the stack, and the window is deleted only then.
 class TestWindow : public QWidget {
@@ -69,7 +69,7 @@ private:
     // Waits `seconds` of the pump's clock, delivering events; returns early once the question was
     // answered or the test was asked to end.
     void wait_for_answer(float seconds);
-    bool quitting() const { return m_.stop_playing == u"quit"; }
+    bool quitting() const { return m_.playback == Playback::Quit; }
     void set_choice(int number, const QString& text);
     void restore_shown_entries();
 

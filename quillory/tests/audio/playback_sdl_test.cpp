@@ -95,10 +95,10 @@ TEST_F(RealPlayback, WaitsDeliverEventsAndEndOnAFlagSetByOne) {
     ticker.stop();
 
     // A click (here a timer) that sets skip_word ends a long wait early.
-    QTimer::singleShot(100, [&] { m.skip_word = "yes"; });
+    QTimer::singleShot(100, [&] { m.skip_word = true; });
     clock.restart();
     wait_seconds(m, 20.0f);
-    EXPECT_EQ(m.skip_word, "yes");
+    EXPECT_TRUE(m.skip_word);
     EXPECT_LT(clock.elapsed(), 10000);
 
     // With a flag already set nothing is delivered at all.
@@ -106,8 +106,8 @@ TEST_F(RealPlayback, WaitsDeliverEventsAndEndOnAFlagSetByOne) {
     QTimer::singleShot(0, [&] { delivered = true; });
     wait_seconds(m, 20.0f);
     EXPECT_FALSE(delivered);
-    m.skip_word = "no";
-    m.stop_playing = "yes";
+    m.skip_word = false;
+    m.playback = Playback::Stop;
     wait_seconds(m, 20.0f);
     EXPECT_FALSE(delivered);
     QCoreApplication::processEvents();

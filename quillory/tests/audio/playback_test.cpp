@@ -11,7 +11,10 @@
 #include <gtest/gtest.h>
 #include <set>
 
-using namespace ql;
+// Not the whole of ql: its Playback would clash with the fixture of that name.
+using ql::AppState;
+using ql::append_file_bytes;
+using ql::SoundSuppression;
 using namespace ql::testing;
 
 namespace {
@@ -41,7 +44,7 @@ protected:
 }  // namespace
 
 TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFile) {
-    m.suppress_sound = "yes";
+    m.sound_suppression = SoundSuppression::On;
     m.pause_seconds = 2.0f;
     play_word_sound(m, "01001", "spanish");
     play_word_sound(m, "03999", "spanish");
@@ -89,7 +92,7 @@ TEST_F(Playback, AShorterPauseDoesNotAskWhetherTheSoundHasEnded) {
 
 TEST_F(Playback, StopEndsTheSoundPollingAtOnceWithoutThePause) {
     m.pause_seconds = 2.0f;
-    pump.after(1.0, [&] { m.stop_playing = "yes"; });
+    pump.after(1.0, [&] { m.playback = ql::Playback::Stop; });
     play_word_sound(m, "01001", "spanish");
     EXPECT_NEAR(pump.total_waited(), 1.0, 0.011);
 }
@@ -97,7 +100,7 @@ TEST_F(Playback, StopEndsTheSoundPollingAtOnceWithoutThePause) {
 TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
     m.pause_seconds = 2.0f;
     bool delivered_late = false;
-    pump.after(0.5, [&] { m.skip_word = "yes"; });
+    pump.after(0.5, [&] { m.skip_word = true; });
     pump.after(0.7, [&] { delivered_late = true; });
     play_word_sound(m, "01001", "spanish");
     // Heard to its end (3 s), no pause after it, and no event delivered once the skip was set.
@@ -108,7 +111,7 @@ TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
 
 TEST_F(Playback, SkipBelowTheThresholdReturnsAtOnceAndTheSoundPlaysOn) {
     m.pause_seconds = 1.0f;
-    pump.after(0.5, [&] { m.skip_word = "yes"; });
+    pump.after(0.5, [&] { m.skip_word = true; });
     play_word_sound(m, "01001", "spanish");
     EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
     EXPECT_TRUE(audio.is_playing(m.last_channel));
@@ -122,19 +125,19 @@ TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
     bool delivered = false;
     pump.at(pump.now(), [&] { delivered = true; });
     for (const char* flag : {"stop", "skip"}) {
-        m.stop_playing = flag == std::string("stop") ? "yes" : "no";
-        m.skip_word = flag == std::string("skip") ? "yes" : "no";
+        m.playback = flag == std::string("stop") ? ql::Playback::Stop : ql::Playback::Running;
+        m.skip_word = flag == std::string("skip");
         wait_seconds(m, 5.0f);
         EXPECT_FALSE(delivered) << flag;
         EXPECT_EQ(pump.total_waited(), 0.0) << flag;
     }
     // The test's Stop and Exit say "quit", which ends a wait too; "no" and "" do not.
-    m.stop_playing = "quit";
-    m.skip_word = "";
+    m.playback = ql::Playback::Quit;
+    m.skip_word = false;
     wait_seconds(m, 5.0f);
     EXPECT_FALSE(delivered) << "quit";
     EXPECT_EQ(pump.total_waited(), 0.0) << "quit";
-    m.stop_playing = "no";
+    m.playback = ql::Playback::Running;
     wait_seconds(m, 2.0f);
     EXPECT_TRUE(delivered);
     EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);

@@ -99,7 +99,7 @@ protected:
     void stop_at_draw(int draw) {
         view.on_draw = [this, draw](int d) {
             drawn.push_back(m.current_index);
-            if (d == draw) m.stop_playing = QStringLiteral("yes");
+            if (d == draw) m.playback = Playback::Stop;
         };
     }
 

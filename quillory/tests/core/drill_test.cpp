@@ -22,7 +22,7 @@ QStringList expand(const QString& pattern, int i) {
 TEST_F(DrillTest, InterlaceEveryTwoPlaysTranslationFirstAndAfterEverySecondPlay) {
     load_list(3);
     m.repeat_count = 6;
-    m.bottom_mode = "interlace";
+    m.bottom_mode = BottomMode::Interlace;
     m.interlace_every = 2;
     stop_at_draw(2);
     drill()->playwords();
@@ -33,16 +33,16 @@ TEST_F(DrillTest, InterlaceEveryTwoPlaysTranslationFirstAndAfterEverySecondPlay)
 TEST_F(DrillTest, TranslationModesDecideWhenTheTranslationSounds) {
     load_list(3);
     struct Case {
-        QString mode;
+        BottomMode mode;
         int every;
         QString expected;
     } cases[] = {
-        {"yes", 0, "T W W W W"},           // once, before the word's plays
-        {"no", 3, "W W W W"},
-        {"interlace", 1, "W T W T W T W"},  // after every play but the last, never first
-        {"interlace", 0, "W W W W"},
-        {"interlace", -2, "W W W W"},
-        {"interlace", 3, "T W W W T W"},
+        {BottomMode::TranslationFirst, 0, "T W W W W"},  // once, before the word's plays
+        {BottomMode::WordOnly, 3, "W W W W"},
+        {BottomMode::Interlace, 1, "W T W T W T W"},  // after every play but the last, never first
+        {BottomMode::Interlace, 0, "W W W W"},
+        {BottomMode::Interlace, -2, "W W W W"},
+        {BottomMode::Interlace, 3, "T W W W T W"},
     };
     for (const auto& c : cases) {
         audio.played.clear();
@@ -53,7 +53,7 @@ TEST_F(DrillTest, TranslationModesDecideWhenTheTranslationSounds) {
         m.interlace_every = c.every;
         stop_at_draw(2);
         drill()->playwords();
-        EXPECT_EQ(plays(), expand(c.expected, drawn[0])) << c.mode.toStdString() << " " << c.every;
+        EXPECT_EQ(plays(), expand(c.expected, drawn[0])) << int(c.mode) << " " << c.every;
     }
 }
 
@@ -91,7 +91,7 @@ TEST_F(DrillTest, ListOfOneEndsAtOnceWithoutDrawing) {
     EXPECT_EQ(view.draws, 0);
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_EQ(m.missing_sound_count, 0);
-    EXPECT_EQ(m.stop_playing, u"no");
+    EXPECT_EQ(m.playback, Playback::Running);
 }
 
 TEST_F(DrillTest, ShortListsMayRepeatAWordLongerListsNever) {
@@ -149,18 +149,18 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.8f);
     EXPECT_EQ(m.silence_count, 4);
     EXPECT_EQ(m.repeat_count, 4);
-    EXPECT_EQ(m.bottom_mode, u"no");
+    EXPECT_EQ(m.bottom_mode, BottomMode::WordOnly);
 
     AppState& s = m;
     s.pause_seconds = 0;
     s.repeat_count = 0;
-    s.bottom_mode.clear();
+    s.bottom_mode = BottomMode::Unset;
     s.silence_count = 9;
     s.top_text_delay = 150;
     drill(DrillKind::Small)->playwords();
     EXPECT_FLOAT_EQ(s.pause_seconds, 0.2f);
     EXPECT_EQ(s.repeat_count, 3);
-    EXPECT_EQ(s.bottom_mode, u"yes");
+    EXPECT_EQ(s.bottom_mode, BottomMode::TranslationFirst);
     EXPECT_EQ(s.silence_count, 9);
     EXPECT_EQ(s.top_text_delay, 150);
 }
@@ -170,7 +170,7 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
 TEST_F(DrillTest, SmallCardStopsAtTheFourthDrawWithoutRecordings) {
     load_list(5, /*recordings=*/false);
     m.repeat_count = 3;
-    m.bottom_mode = "no";
+    m.bottom_mode = BottomMode::WordOnly;
     drill(DrillKind::Small)->playwords();
     EXPECT_EQ(view.draws, 3);  // 3, 6, then 9 misses; the fourth draw stops
     EXPECT_EQ(prompter.messages(), QStringList{"Not enough files had sound files"});
@@ -195,7 +195,7 @@ TEST_F(DrillTest, PauseStopsAtOnceAndResumeDrawsAgain) {
     pump.after(1.0, [&] { d->pause(); });  // inside the first play's wait
     d->playwords();
     EXPECT_EQ(audio.played.size(), 1);
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_FALSE(d->running());
 
     view.on_draw = [&](int n) {
@@ -204,7 +204,7 @@ TEST_F(DrillTest, PauseStopsAtOnceAndResumeDrawsAgain) {
     d->resume();
     EXPECT_EQ(view.draws, 3);
     EXPECT_EQ(audio.played.size(), 5);  // the interrupted word is not taken up; the new one plays four times
-    m.stop_playing = "no";
+    m.playback = Playback::Running;
     d->resume();  // only a stopped drill resumes
     EXPECT_EQ(view.draws, 3);
 }
@@ -299,7 +299,7 @@ TEST_F(DrillTest, DrillStartedInsideAWaitEndsBothRuns) {
     });
     outer->playwords();
     EXPECT_FALSE(outer->running());
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_EQ(view.draws, 1);
     EXPECT_GE(inner_view.draws, 1);
     // Nothing of the outer word sounds after the inner drill returned.
@@ -321,7 +321,7 @@ TEST_F(DrillTest, ClosedWindowLeavesTheRunWithoutTouchingTheView) {
     auto* raw = d.get();
     raw->playwords();
     EXPECT_TRUE(weak.expired());  // the run kept the drill alive until it returned
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_EQ(audio.played.size(), 1);
 }
 
@@ -345,7 +345,7 @@ TEST_F(DrillTest, RepeatCountAcceptsOneToSixty) {
         auto d = drill();
         d->change_repeat();
         EXPECT_EQ(m.repeat_count, c.expected) << c.answer.value_or("<cancel>").toStdString();
-        EXPECT_EQ(m.skip_word, u"yes");
+        EXPECT_TRUE(m.skip_word);
         EXPECT_EQ(prompter.messages().size(), c.complaint ? 1 : 0);
         if (c.complaint) EXPECT_EQ(prompter.messages()[0], u"That was too few or too many. It is now set to 3.");
     }
@@ -396,10 +396,10 @@ TEST_F(DrillTest, WholeNumberSettingsRoundHalvesToEvenAndIgnoreNonsense) {
     EXPECT_EQ(ask(&Drill::delay_bottom, "32767", m.bottom_text_delay, 9), 32767);
     EXPECT_EQ(ask(&Drill::delay_bottom, "32767.5", m.bottom_text_delay, 9), 9);
     EXPECT_EQ(ask(&Drill::delay_top, "two", m.top_text_delay, 9), 9);
-    m.bottom_mode = "no";
+    m.bottom_mode = BottomMode::WordOnly;
     prompter.cancel_input();
     d->interlace();
-    EXPECT_EQ(m.bottom_mode, u"interlace");  // any answer, even none
+    EXPECT_EQ(m.bottom_mode, BottomMode::Interlace);  // any answer, even none
     EXPECT_TRUE(prompter.messages().isEmpty());
 
     const QStringList questions = prompter.texts();
@@ -418,9 +418,9 @@ TEST_F(DrillTest, WholeNumberSettingsRoundHalvesToEvenAndIgnoreNonsense) {
 TEST_F(DrillTest, SayTopOnlyAndSayBothExplainThemselves) {
     auto d = drill();
     d->speak_both();
-    EXPECT_EQ(m.bottom_mode, u"yes");
+    EXPECT_EQ(m.bottom_mode, BottomMode::TranslationFirst);
     d->say_bottom();
-    EXPECT_EQ(m.bottom_mode, u"no");
+    EXPECT_EQ(m.bottom_mode, BottomMode::WordOnly);
     EXPECT_EQ(prompter.messages(),
               (QStringList{"If both language's sound files are installed, this plays both the top and bottom words.",
                            "This plays just the top word."}));

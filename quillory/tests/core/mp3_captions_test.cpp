@@ -110,7 +110,7 @@ TEST_F(CaptionTest, DrillCompilationCaptionsEachCompiledWordAtItsBeep) {
     for (int i = 0; i < 3; ++i) real_recordings(i);
     tree.write("out_file.lrc", "[00:00.00]old - track\r\n");
     m.repeat_count = 2;
-    m.bottom_mode = "no";
+    m.bottom_mode = BottomMode::WordOnly;
     m.pause_seconds = 0.4f;
     auto d = drill();
     prompter.answer_input("2");

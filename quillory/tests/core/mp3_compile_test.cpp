@@ -45,7 +45,7 @@ TEST_F(CompileTest, OneCompiledWordIsABeepThenTheDrillsOwnSounds) {
     load_list(3);
     tree.write("out_file.mp3", "OLD");
     m.repeat_count = 2;
-    m.bottom_mode = "no";
+    m.bottom_mode = BottomMode::WordOnly;
     m.pause_seconds = 0.4f;  // two silence clips
     auto d = drill();
     prompter.answer_input("1");
@@ -71,7 +71,7 @@ TEST_F(CompileTest, OneCompiledWordIsABeepThenTheDrillsOwnSounds) {
 TEST_F(CompileTest, CompiledWordsKeepTheDrillsTranslationOrder) {
     load_list(3);
     m.repeat_count = 3;
-    m.bottom_mode = "interlace";
+    m.bottom_mode = BottomMode::Interlace;
     m.interlace_every = 2;
     m.pause_seconds = 0.2f;
     auto d = drill();
@@ -80,7 +80,7 @@ TEST_F(CompileTest, CompiledWordsKeepTheDrillsTranslationOrder) {
     QStringList labels;
     view.on_draw = [&](int n) {
         drawn.push_back(m.current_index);
-        if (n == 3) m.stop_playing = "yes";
+        if (n == 3) m.playback = Playback::Stop;
     };
     d->playwords();
     auto word = [&](int i) {

@@ -115,7 +115,7 @@ TEST_F(ListEdits, DeletingRemovesTheEntryEverywhereAndLogsTheBoxTexts) {
     m.current_sound_number = "70012";
     const EditResult r = delete_word(m, "casa", "house (as typed)");
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(m.delete_mode, u"no");
+    EXPECT_FALSE(m.deleting);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf({"rojo|red|01001", "verde|green|01003"}));
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"), crlf({"perro|dog|00412", "rojo|red|01001", "verde|green|01003"}));
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"verde|green|01003"}));

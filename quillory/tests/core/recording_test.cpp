@@ -110,7 +110,7 @@ TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
     EXPECT_LT(p, 42800 + 221);
 
     // An unlimited take stopped after three seconds is still stored.
-    r.pump.after(3.0, [&] { r.m.stop_playing = QStringLiteral("yes"); });
+    r.pump.after(3.0, [&] { r.m.playback = Playback::Stop; });
     ASSERT_EQ(record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true),
               TakeResult::Stored);
     EXPECT_EQ(r.audio.allocated_samples, 661500);
@@ -120,7 +120,7 @@ TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
 
 TEST(Take, AStopBeforeFourBytesWritesNothing) {
     Rig r;
-    r.m.stop_playing = QStringLiteral("yes");
+    r.m.playback = Playback::Stop;
     const QString path = prepare_new_recording(r.m, QStringLiteral("70002"));
     EXPECT_EQ(record_sound(r.m, path, 22050, 1.4f, 1, 2, false), TakeResult::TooShort);
     EXPECT_TRUE(r.files().isEmpty());

@@ -47,7 +47,7 @@ protected:
         w->start_up();
         m.pause_seconds = 0.01f;
         m.repeat_count = 2;
-        m.bottom_mode = "no";
+        m.bottom_mode = BottomMode::WordOnly;
         select_list();
     }
     ~FlashFromMain() override {
@@ -131,7 +131,7 @@ TEST_F(FlashFromMain, SmallCardIsOnTopAndClosingItMidDrillBringsTheMainWindowBac
     EXPECT_TRUE(main_hidden);
     EXPECT_FALSE(top_level("qlplay2"));
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
 }
 
 TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVisible) {

@@ -29,7 +29,7 @@ protected:
         audio = FakeAudio(nullptr);
         m.pause_seconds = 0.01f;
         m.repeat_count = 2;
-        m.bottom_mode = "no";
+        m.bottom_mode = BottomMode::WordOnly;
     }
     ~FlashWindowTest() override { settle(); }
 
@@ -93,7 +93,7 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
 }
 
 TEST_F(FlashWindowTest, ScreenReadersHearWhatBothCardsShow) {
@@ -126,7 +126,7 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     w->start();  // returns when Pause has stopped the drill
     ASSERT_TRUE(guard);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_EQ(label(w, "num_lbl")->text(), u"12 words remain on this list");
     EXPECT_EQ(main_view.word_count_text, u"12 Words");
     EXPECT_EQ(label(w, "word_lbl")->font().pointSize(), 48);
@@ -150,7 +150,7 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     click(w, "delay_bottom");
     EXPECT_EQ(m.repeat_count, 3);
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.05f);
-    EXPECT_EQ(m.bottom_mode, u"interlace");
+    EXPECT_EQ(m.bottom_mode, BottomMode::Interlace);
     EXPECT_EQ(m.interlace_every, 1);
     EXPECT_EQ(m.top_text_delay, 1);
     EXPECT_EQ(m.bottom_text_delay, 0);
@@ -171,7 +171,7 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
     EXPECT_EQ(m.shown_count(), 11);
     EXPECT_GE(main_view.refreshes, 1);
@@ -196,7 +196,7 @@ TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
     settle();
     EXPECT_TRUE(outer_guard.isNull());
     ASSERT_FALSE(inner_guard.isNull());  // stopped by the shared flag, left open
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     EXPECT_FALSE(inner_guard->drill().running());
     inner_guard->close();
     settle();
@@ -252,7 +252,7 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     load_list(5);
     m.pause_seconds = 0;
     m.repeat_count = 0;
-    m.bottom_mode.clear();
+    m.bottom_mode = BottomMode::Unset;
     auto* w = new SmallCardWindow(m);
     QPointer<SmallCardWindow> guard(w);
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -271,7 +271,7 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     w->start();
     EXPECT_EQ(m.repeat_count, 3);
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.2f);
-    EXPECT_EQ(m.bottom_mode, u"yes");
+    EXPECT_EQ(m.bottom_mode, BottomMode::TranslationFirst);
     EXPECT_EQ(label(w, "num_lbl")->text(), u"5 words remain on this list");
     EXPECT_TRUE(main_view.word_count_text.isEmpty());
     EXPECT_LE(w->width(), 500);

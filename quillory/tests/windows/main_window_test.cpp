@@ -19,10 +19,12 @@
 #include <memory>
 
 using ql::AppState;
+using ql::ColumnSync;
 using ql::FMOD_ERR_INIT;
 using ql::fmod_error_text;
 using ql::kMaxListEntries;
 using ql::kProgramTitle;
+using ql::SoundSuppression;
 using ql::unsafe_name_message;
 using ql::WindowOpeners;
 using ql::testing::crlf;
@@ -314,7 +316,7 @@ TEST_F(MainWindow, DoubleClicksMoveWordsBetweenTheStudentFilesAndSurviveARestart
     EXPECT_EQ(get("words_list")->currentRow(), 1);
     EXPECT_EQ(get("words_liste")->currentRow(), 1);
     EXPECT_EQ(audio.played, QStringList{sound("spanish", "00002")});
-    EXPECT_EQ(m.suppress_sound, u"on");
+    EXPECT_EQ(m.sound_suppression, ql::SoundSuppression::Lifted);
 
     // Double-clicking down the list: the last row moves too.
     double_click("words_list", 1);
@@ -386,7 +388,7 @@ TEST_F(MainWindow, TranslationClickSelectsTheWordRowAndPlaysOnlyTheTranslation) 
     EXPECT_EQ(get("words_list")->currentRow(), 1);
     EXPECT_EQ(audio.played, QStringList{sound("english", "00102")});
     EXPECT_EQ(label("Label6"), u"File # 00102");
-    EXPECT_TRUE(m.column_sync.isEmpty());
+    EXPECT_EQ(m.column_sync, ColumnSync::None);
 
     // And a word click selects the translation row and plays only the word.
     audio.played.clear();
@@ -482,7 +484,7 @@ TEST_F(MainWindow, OpenerButtonsCheckTheirPreconditions) {
     QStringList opened;
     openers.large_flash_cards = [&](bool visible) { opened << (visible ? "large visible" : "large"); };
     openers.small_flash_card = [&] { opened << "small"; };
-    openers.record_and_edit = [&] { opened << "record " + m.record_single_word + " " + m.record_word_index; };
+    openers.record_and_edit = [&] { opened << (m.record_single_word ? "record yes " : "record no ") + m.record_word_index; };
     openers.student_test = [&] { opened << "test"; };
     start();
 

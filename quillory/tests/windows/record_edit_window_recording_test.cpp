@@ -57,7 +57,7 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/numeros-u.txt");
         m.known_file = t.path("users/ann/spanish/numeros-k.txt");
-        m.record_single_word = QStringLiteral("no");
+        m.record_single_word = false;
         audio.microphone.resize(22050 * 31);
         for (size_t k = 0; k < audio.microphone.size(); ++k)
             audio.microphone[k] = short(k > 4000 && k < 12000 ? std::lround(9000 * std::sin(double(k) / 9)) : 0);
@@ -113,9 +113,9 @@ protected:
         return out;
     }
     void expect_idle() {
-        EXPECT_EQ(m.single_take, u"no");
-        EXPECT_EQ(m.stop_playing, u"no");
-        EXPECT_EQ(m.suppress_sound, u"no");
+        EXPECT_FALSE(m.single_take);
+        EXPECT_EQ(m.playback, Playback::Running);
+        EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
         EXPECT_EQ(m.record_seconds, 1.0f);
         EXPECT_TRUE(window->countdown->text().isEmpty());
         EXPECT_EQ(background(window->word_box), QColor(Qt::white));
@@ -167,7 +167,7 @@ TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes)
 
     click("record_speed");
     EXPECT_EQ(w->record_speed->text(), u"Click for fast method");
-    EXPECT_EQ(m.fast_pause, u"no");
+    EXPECT_FALSE(m.fast_pause);
     EXPECT_EQ(prompter.messages().last(),
               QStringLiteral("This makes the pause between recordings longer (slow). Click again to make it shorter (fast)."));
 }
@@ -176,7 +176,7 @@ TEST_F(RecordingRun, StopWhilePromptingGoesBackTwoWordsAndStopDuringATakeStoresI
     RecordEditWindow* w = open(12);
     w->unrecorded_words_view->setCurrentRow(0);
     watch(60, [this](const Seen& s) {
-        if (s.row == 7 && s.text == u"1" && m.stop_playing != u"yes") QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton);
+        if (s.row == 7 && s.text == u"1" && m.playback != Playback::Stop) QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton);
     });
     click("point8_many");
     EXPECT_EQ(recorded(), names(0, 6));
@@ -218,7 +218,7 @@ TEST_F(RecordingRun, EveryTenthWordStartsANewBatchAtTheTopOfTheList) {
         if (s.row == 10 && top_at_ten < 0) top_at_ten = top;
         if (s.row == 20 && top_at_twenty < 0) {
             top_at_twenty = top;
-            m.stop_playing = QStringLiteral("yes");
+            m.playback = Playback::Stop;
         }
     });
     click("point8_many");
@@ -281,7 +281,7 @@ TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays
                                          "don't see it, you need to click the refresh button and then look at the "
                                          "bottom of the list.")});
     EXPECT_TRUE(recorded().isEmpty());
-    EXPECT_EQ(m.suppress_sound, u"no");
+    EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
     w->unrecorded_words_view->setCurrentRow(1);
     EXPECT_EQ(audio.played, QStringList{t.path("languages/spanish/70/70001.mp3")});
 
@@ -290,7 +290,7 @@ TEST_F(RecordingRun, ADurationButtonBeforeAnyListClickExplainsAndSoundStillPlays
     click("refresh_lists");
     click("one4_many");
     EXPECT_EQ(prompter.messages(), QStringList{QStringLiteral("You have to select a word on one of the lists.")});
-    EXPECT_EQ(m.suppress_sound, u"no");
+    EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
     EXPECT_TRUE(button("one4_many")->isEnabled());
 }
 
@@ -321,8 +321,8 @@ TEST_F(RecordingRun, ClosingTheWindowDuringARunEndsIt) {
     click("one_many");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(recorded().isEmpty());
-    EXPECT_EQ(m.stop_playing, u"no");
-    EXPECT_EQ(m.suppress_sound, u"no");
+    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
 }
 
 TEST_F(RecordingRun, TheEmailButtonPacksTheRecordings) {
@@ -362,7 +362,7 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     attach_new_recording_player(m);
     m.current_language = QStringLiteral("spanish");
     m.current_list = QStringLiteral("saludos");
-    m.record_single_word = QStringLiteral("no");
+    m.record_single_word = false;
     t.write_lines("languages/spanish/saludos.txt", {QStringLiteral("palabra|word|70100")});
     m.master_file = t.path("languages/spanish/saludos.txt");
 

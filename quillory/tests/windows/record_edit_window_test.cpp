@@ -43,7 +43,7 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/colores-u.txt");
         m.known_file = t.path("users/ann/spanish/colores-k.txt");
-        m.record_single_word = "no";
+        m.record_single_word = false;
         t.mkdir("users/ann/spanish");
     }
     RecordEditWindow* open() {
@@ -179,7 +179,7 @@ TEST_F(RecordWindow, AddAndDeleteShowAfterRefresh) {
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
               crlf({"rojo|red|01001", "verde|green|01003", "sin numero|no number|", "blanco|white|70000"}));
     EXPECT_EQ(t.read("languages/spanish/changes_spanish.dat"), crlf({"word_deleted->azul|blue|70012"}));
-    EXPECT_EQ(m.delete_mode, u"no");
+    EXPECT_FALSE(m.deleting);
     EXPECT_EQ(w->unrecorded_words_view->count(), 3);
 }
 
@@ -203,7 +203,7 @@ TEST_F(RecordWindow, RefreshLeavesNoRowSelectedEvenWhileTheClickedWordStillPlays
 }
 
 TEST_F(RecordWindow, OneWordModeShowsOnlyThatWordSelectedAndPlaysIt) {
-    m.record_single_word = "yes";
+    m.record_single_word = true;
     m.shown_words = QStringList{"rojo", "azul", ""};
     m.shown_translations = QStringList{"red", "blue", ""};
     m.shown_sound_numbers = QStringList{"01001", "01001", ""};
@@ -244,11 +244,11 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
 
     QTest::mouseClick(w->exit_button, Qt::LeftButton);
     EXPECT_EQ(main.shown, 1);
-    EXPECT_EQ(m.stop_playing, u"yes");
+    EXPECT_EQ(m.playback, Playback::Stop);
     // Opened again, the window starts with the flag down so that a recording run can start.
     RecordEditWindow* again = new RecordEditWindow(m);
     again->load();
-    EXPECT_EQ(m.stop_playing, u"no");
+    EXPECT_EQ(m.playback, Playback::Running);
     delete again;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());

@@ -404,7 +404,7 @@ TEST_F(TestWindowFixture, ExitWhileAQuestionWaitsEndsQuietlyAndDeletesTheWindowA
     EXPECT_TRUE(prompter.shown().empty());  // the typed answer was never judged
     EXPECT_FALSE(t.exists("test_results.txt"));
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.stop_playing, u"no");
+    EXPECT_EQ(m.playback, Playback::Running);
     // The main window's entries are back.
     EXPECT_EQ(m.shown_words, before);
     EXPECT_EQ(m.shown_rows, std::vector<int>{0});
@@ -509,5 +509,5 @@ TEST_F(TestWindowFixture, ExitAndRestartThroughTheRealEventLoop) {
     EXPECT_TRUE(w.isNull());
     EXPECT_FALSE(t.exists("test_results.txt"));
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.stop_playing, u"no");
+    EXPECT_EQ(m.playback, Playback::Running);
 }
