@@ -11,10 +11,10 @@ struct Mix_Chunk;
 
 namespace ql {
 
-// The program's audio library: the old FSOUND calls over SDL2 + SDL2_mixer.
+// The program's audio engine over SDL2 + SDL2_mixer.
 //
-// Handles are positive, 0 means failure and get_error() names the last failure with the old
-// library's codes. Channels are numbered from 1 (mixer channel + 1).
+// Handles are positive, 0 means failure and get_error() names the last failure with one of the
+// FmodError codes. Channels are numbered from 1 (mixer channel + 1).
 //
 // A sample loaded from a file is played once by the program and never freed by it, so the engine
 // releases it as soon as its channel stops (or when its play fails): memory stays flat over a

@@ -3,7 +3,7 @@
 
 namespace ql {
 
-// The calls the program makes into its audio library, in the shape of the old FSOUND interface:
+// The calls the program makes into its audio engine:
 // handles and channels are positive numbers and 0 means failure; get_error() gives the code of the
 // last failure, whose text is fmod_error_text().
 class AudioEngine {
@@ -29,7 +29,7 @@ public:
     virtual void sample_free(int sample) = 0;
 };
 
-// Error codes shared by every engine, numbered as the old library numbered them.
+// Error codes shared by every engine; each number picks the text fmod_error_text() shows.
 enum FmodError {
     FMOD_ERR_NONE = 0,
     FMOD_ERR_BUSY = 1,

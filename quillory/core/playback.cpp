@@ -81,7 +81,7 @@ void play_sound_file(AppState& m, const QString& path) {
     if (m.pause_seconds >= 1.5f) {
         while (channel != 0 && m.audio->is_playing(channel)) {
             wait_seconds(m, 0.01f);
-            // The test's Stop and Exit say "quit": the question must not outlast its sound.
+            // The test's Stop and Exit set Quit: the question must not outlast its sound.
             if (m.playback == Playback::Stop || m.playback == Playback::Quit) return finish();
             // A pending skip makes every wait return at once, yet the sound is still heard to its
             // end with no event delivered meanwhile. Sleep instead of spinning on the channel: a

@@ -92,7 +92,7 @@ protected:
 
     // Asks the first name until it is one that can name a folder; Cancel gives the empty name.
     void ask_student_name();
-    // Refills lang_list from languages_folder (no selection made).
+    // Refills the languages box from languages_folder (no selection made).
     void list_languages();
     // Selects a row from code; as with a click, the list's click handler runs when the selection
     // changes. Rows outside the list are ignored.
@@ -100,7 +100,7 @@ protected:
     // Hides the main window and calls `open`; when the window it opens does not exist in this
     // build, says so and stays visible.
     void hide_for(const std::function<void()>& open, const QString& what);
-    // One list click for lists_list or known_lists (`known` chooses which file is shown).
+    // One click on the lists box or the known-lists box (`known` chooses which file is shown).
     void show_student_list(const QString& list, bool known);
 
     AppState& m_;

@@ -44,7 +44,7 @@ public:
     // The shown pair's group and its words; filled by create_arrays / create_word.
     SoundGroups groups;
 
-    // ---- controls (objectNames equal to these names) ----
+    // ---- controls (their objectNames, set where they are built, are the handles tests find them by) ----
     QLabel *title_label = nullptr, *about_label = nullptr, *list_name_caption = nullptr, *list_name_label = nullptr;
     QPushButton *instructions_text = nullptr, *instructions_record = nullptr, *license = nullptr, *zip = nullptr;
     QLabel *single_caption = nullptr, *many_caption = nullptr;

@@ -103,7 +103,7 @@ private:
     bool restart_pending_ = false; // Begin Test was pressed while the loop was on the stack
     bool closing_ = false;
 
-    // ---- controls (objectNames as the design names them) ----
+    // ---- controls (their objectNames, set where they are built, are the handles tests find them by) ----
     QLabel* language_name_ = nullptr;
     QLabel* list_name_ = nullptr;
     QLabel* user_name_ = nullptr;

@@ -131,7 +131,7 @@ TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
         EXPECT_FALSE(delivered) << flag;
         EXPECT_EQ(pump.total_waited(), 0.0) << flag;
     }
-    // The test's Stop and Exit say "quit", which ends a wait too; "no" and "" do not.
+    // The test's Stop and Exit set Quit, which ends a wait too; Running and Idle do not.
     m.playback = ql::Playback::Quit;
     m.skip_word = false;
     wait_seconds(m, 5.0f);
