@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the sample recordings need, only when missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config ccache
-  qt6-base-dev libgl-dev libsdl2-dev libsdl2-mixer-dev libzip-dev
+  qt6-base-dev qt6-charts-dev libgl-dev libsdl2-dev libsdl2-mixer-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev openssl
   espeak-ng lame sox libmpg123-dev libebur128-dev zip unzip poppler-utils fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream dpkg-dev file)

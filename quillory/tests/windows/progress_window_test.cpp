@@ -1,0 +1,151 @@
+#include "core/qlmod.h"
+#include "support/data_tree.h"
+#include "support/fake_prompter.h"
+#include "windows/progress_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QCheckBox>
+#include <QHorizontalStackedBarSeries>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QBarSeries>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+struct ProgressWindowFixture : ::testing::Test {
+    DataTree t;
+    Qlmod m;
+    FakePrompter prompter;
+    void SetUp() override {
+        t.attach(m);
+        m.prompter = &prompter;
+        m.current_language = QStringLiteral("spanish");
+        t.write_lines(QStringLiteral("test_results.txt"),
+                      {"ann\tspanish\tcolores\t10\t80%\t01:10 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM",
+                       "bo\tspanish\tcolores\t5\t20%\t01:00 \tSpelling\tSound Only\t12/1/2026 9:00:00 AM",
+                       "ann\tgerman\tfarben\t4\t50%\t00:40 \tFill In Blank\tText Only\t12/2/2026 9:00:00 AM",
+                       "ann\tspanish\tcolores\t3\t33%\t00:20 \tSpelling\tSound Only\t12/1/2026 9:00:00 AM",
+                       "ann\tspanish\tcolores\tthree\t33%\t00:20 \tSpelling\tSound Only\t12/1/2026 9:00:00 AM"});
+        t.write_lines(QStringLiteral("users/ann/spanish/colores-k.txt"), {"rojo|red|00001"});
+        t.write_lines(QStringLiteral("users/ann/spanish/colores-u.txt"), {"verde|green|00003", "azul|blue|00002"});
+    }
+    void TearDown() override { ProgressWindow::review_due_dates() = nullptr; }
+    static std::vector<QLineSeries*> lines(QChart* chart) {
+        std::vector<QLineSeries*> out;
+        if (chart)
+            for (QAbstractSeries* s : chart->series()) out.push_back(qobject_cast<QLineSeries*>(s));
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnly) {
+    ProgressWindow w(m);
+    EXPECT_EQ(w.windowTitle(), u"Progress");
+    auto scores = lines(w.shown_chart());
+    ASSERT_EQ(scores.size(), 2u);
+    EXPECT_EQ(scores[0]->name(), u"spanish");
+    EXPECT_EQ(scores[1]->name(), u"german");
+    // bo's 20% is not ann's; her tests run oldest first.
+    ASSERT_EQ(scores[0]->count(), 2);
+    EXPECT_EQ(scores[0]->at(0).y(), 33);
+    EXPECT_EQ(scores[0]->at(1).y(), 80);
+    EXPECT_EQ(scores[0]->at(1).x(), double(QDateTime(QDate(2026, 12, 7), QTime(14, 30)).toMSecsSinceEpoch()));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("unreadable_lines"))->text(), u"1 line could not be read");
+
+    auto* only = w.findChild<QCheckBox*>(QStringLiteral("only_language"));
+    EXPECT_EQ(only->text(), u"Only spanish");
+    only->setChecked(true);
+    scores = lines(w.shown_chart());
+    ASSERT_EQ(scores.size(), 1u);
+    EXPECT_EQ(scores[0]->count(), 2);
+
+    w.show_page(ProgressWindow::Page::KnownWords);
+    ASSERT_NE(w.shown_chart(), nullptr);
+    auto* bars = qobject_cast<QHorizontalStackedBarSeries*>(w.shown_chart()->series().value(0));
+    ASSERT_NE(bars, nullptr);
+    EXPECT_EQ(bars->barSets()[0]->at(0), 1);
+    EXPECT_EQ(bars->barSets()[1]->at(0), 2);
+
+    // Without a schedule reader the page says so rather than drawing empty axes.
+    w.show_page(ProgressWindow::Page::Reviews);
+    EXPECT_EQ(w.shown_chart(), nullptr);
+    EXPECT_FALSE(w.sentence(ProgressWindow::Page::Reviews).isEmpty());
+    EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("save_image"))->isEnabled());
+}
+
+TEST_F(ProgressWindowFixture, SaysThereIsNothingToShowForANewStudent) {
+    t.attach(m, QStringLiteral("cy"));
+    ProgressWindow w(m);
+    EXPECT_EQ(w.shown_chart(), nullptr);
+    EXPECT_EQ(w.sentence(ProgressWindow::Page::Scores),
+              u"There are no test results yet. Finish a test and its score will show here.");
+    EXPECT_EQ(w.sentence(ProgressWindow::Page::KnownWords),
+              u"There are no word lists of yours in spanish yet. Click a list in the main window and double-click "
+              u"the words you know.");
+    EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("save_image"))->isEnabled());
+}
+
+TEST_F(ProgressWindowFixture, ReviewsAheadCountsTheScheduleReadersDueDates) {
+    const QDate today(2026, 12, 8);
+    QString asked_folder;
+    ProgressWindow::review_due_dates() = [&](const QString& folder, const QDate& day) {
+        asked_folder = folder;
+        return std::optional<std::vector<QDate>>({day.addDays(-2), day, day.addDays(3), day.addDays(40)});
+    };
+    ProgressWindow w(m);
+    w.today = today;
+    w.reload();
+    w.show_page(ProgressWindow::Page::Reviews);
+    EXPECT_EQ(asked_folder, m.user_folder + QStringLiteral("spanish/"));
+    ASSERT_NE(w.shown_chart(), nullptr);
+    auto* bars = qobject_cast<QBarSeries*>(w.shown_chart()->series().value(0));
+    ASSERT_NE(bars, nullptr);
+    QBarSet* due = bars->barSets()[0];
+    ASSERT_EQ(due->count(), 30);
+    EXPECT_EQ(due->at(0), 2);
+    EXPECT_EQ(due->at(3), 1);
+    EXPECT_EQ(due->sum(), 3);
+}
+
+TEST_F(ProgressWindowFixture, SavesTheShownChartAsAPngOfTheWindowsSizeInsideItsFolder) {
+    ProgressWindow w(m);
+    w.today = QDate(2026, 12, 8);
+    w.resize(820, 540);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QString suggested;
+    w.ask_image_path = [&](const QString& s) {
+        suggested = s;
+        return t.path(QStringLiteral("scores"));
+    };
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("save_image")), Qt::LeftButton);
+    EXPECT_EQ(suggested, t.path(QStringLiteral("progress_ann_2026-12-08.png")));
+    QImage saved;
+    ASSERT_TRUE(saved.load(t.path(QStringLiteral("scores.png")), "PNG"));
+    EXPECT_EQ(saved.size(), QSize(820, 540));
+    // Not a blank picture: the chart's lines and labels are drawn on it.
+    int dark = 0;
+    for (int y = 0; y < saved.height(); y += 4)
+        for (int x = 0; x < saved.width(); x += 4) dark += qGray(saved.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 50);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+
+    // Names that leave their folder are refused, as every save refuses them.
+    for (const QString& name : {QStringLiteral("../out.png"), QStringLiteral("sub/out.png"),
+                                t.path(QStringLiteral("users/../out.png"))})
+        EXPECT_FALSE(w.save_image(name)) << name.toStdString();
+    EXPECT_EQ(prompter.messages().size(), 3);
+    EXPECT_FALSE(t.exists(QStringLiteral("out.png")));
+    EXPECT_FALSE(QFileInfo::exists(t.root() + QStringLiteral("../out.png")));
+}

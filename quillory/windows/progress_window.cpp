@@ -1,0 +1,442 @@
+#include "progress_window.h"
+
+#include "core/prompter.h"
+#include "core/test_session.h"
+#include "core/text_file.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTimeAxis>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHorizontalStackedBarSeries>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace ql {
+
+namespace {
+
+constexpr int kReviewDays = 30;
+constexpr size_t kMostMarkedTests = 200;
+
+QString us_date(const QDateTime& t) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(t, QStringLiteral("M/d/yyyy h:mm AP"));
+}
+
+QChart* new_chart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Redrawing a chart of ten thousand tests with animations would make the window lag.
+    chart->setAnimationOptions(QChart::NoAnimation);
+    return chart;
+}
+
+// Smoothed edges cost most on a line of thousands of tests, where they are least seen.
+bool draw_smooth(QChart* chart) {
+    qsizetype points = 0;
+    for (QAbstractSeries* s : chart->series())
+        if (auto* xy = qobject_cast<QXYSeries*>(s)) points += xy->count();
+    return points <= qsizetype(kMostMarkedTests) * 4;
+}
+
+}  // namespace
+
+ProgressWindow::ReviewDueDates& ProgressWindow::review_due_dates() {
+    static ReviewDueDates reader;
+    return reader;
+}
+
+ProgressWindow::ProgressWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+    setObjectName(QStringLiteral("progress"));
+    setWindowTitle(QStringLiteral("Progress"));
+    ask_image_path = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Image"), suggested,
+                                            QStringLiteral("PNG images (*.png)"));
+    };
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("progress_pages"));
+    tabs_->setAccessibleName(QStringLiteral("Progress charts"));
+
+    auto* scores = new QWidget;
+    only_language_ = new QCheckBox(scores);
+    only_language_->setObjectName(QStringLiteral("only_language"));
+    only_language_->setAccessibleDescription(QStringLiteral("Shows only the tests in the language chosen in the main window"));
+    unreadable_label_ = new QLabel(scores);
+    unreadable_label_->setObjectName(QStringLiteral("unreadable_lines"));
+    detail_label_ = new QLabel(scores);
+    detail_label_->setObjectName(QStringLiteral("test_detail"));
+    detail_label_->setAccessibleDescription(QStringLiteral("The test under the mouse pointer"));
+    auto* score_bar = new QHBoxLayout;
+    score_bar->addWidget(only_language_);
+    score_bar->addStretch(1);
+    score_bar->addWidget(unreadable_label_);
+    auto* score_layout = new QVBoxLayout(scores);
+    score_layout->addLayout(score_bar);
+    pages_[0] = make_page(scores, "scores");
+    score_layout->addWidget(pages_[0].stack, 1);
+    score_layout->addWidget(detail_label_);
+    tabs_->addTab(scores, QStringLiteral("&Test Scores"));
+
+    auto* known = new QWidget;
+    auto* known_layout = new QVBoxLayout(known);
+    pages_[1] = make_page(known, "known_words");
+    known_layout->addWidget(pages_[1].stack, 1);
+    tabs_->addTab(known, QStringLiteral("&Known Words"));
+
+    auto* reviews = new QWidget;
+    auto* reviews_layout = new QVBoxLayout(reviews);
+    pages_[2] = make_page(reviews, "reviews_ahead");
+    reviews_layout->addWidget(pages_[2].stack, 1);
+    tabs_->addTab(reviews, QStringLiteral("&Reviews Ahead"));
+
+    save_image_ = new QPushButton(QStringLiteral("Save as Image..."), this);
+    save_image_->setObjectName(QStringLiteral("save_image"));
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setObjectName(QStringLiteral("close_progress"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save_image_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    connect(save_image_, &QPushButton::clicked, this, [this] { on_save_image(); });
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(only_language_, &QCheckBox::toggled, this, [this] { on_only_language_toggled(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { update_save_button(); });
+
+    reload();
+    resize(960, 640);
+}
+
+ProgressWindow* ProgressWindow::open(Qlmod& m) {
+    auto* w = new ProgressWindow(m);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    return w;
+}
+
+ProgressWindow::PageWidgets ProgressWindow::make_page(QWidget* holder, const char* name) {
+    PageWidgets p;
+    p.stack = new QStackedWidget(holder);
+    p.view = new QChartView(p.stack);
+    p.view->setObjectName(QString::fromLatin1(name) + QStringLiteral("_chart"));
+    p.sentence = new QLabel(p.stack);
+    p.sentence->setObjectName(QString::fromLatin1(name) + QStringLiteral("_empty"));
+    p.sentence->setWordWrap(true);
+    p.sentence->setAlignment(Qt::AlignCenter);
+    p.stack->addWidget(p.view);
+    p.stack->addWidget(p.sentence);
+    return p;
+}
+
+void ProgressWindow::reload() {
+    history_ = read_score_history(results_file_path(m_), m_.student_name);
+    const bool has_language = !m_.current_language.isEmpty();
+    only_language_->setText(has_language ? QStringLiteral("Only ") + m_.current_language : QStringLiteral("Only the chosen language"));
+    only_language_->setEnabled(has_language);
+    if (!has_language) only_language_->setChecked(false);
+    const QString unreadable = unreadable_lines_text(history_.unreadable);
+    unreadable_label_->setText(unreadable);
+    unreadable_label_->setAccessibleName(unreadable);
+    detail_label_->clear();
+    for (Page page : {Page::Scores, Page::KnownWords, Page::Reviews}) {
+        QString empty;
+        QChart* chart = build_chart(page, &empty);
+        set_page_chart(page, chart, empty);
+    }
+    update_save_button();
+}
+
+void ProgressWindow::on_only_language_toggled() {
+    QString empty;
+    QChart* chart = build_scores_chart(&empty);
+    set_page_chart(Page::Scores, chart, empty);
+    detail_label_->clear();
+    update_save_button();
+}
+
+void ProgressWindow::set_page_chart(Page page, QChart* chart, const QString& empty_sentence) {
+    PageWidgets& p = pages_[int(page)];
+    QChart* old = p.view->chart();
+    if (chart) {
+        p.view->setChart(chart);
+        p.view->setRenderHint(QPainter::Antialiasing, draw_smooth(chart));
+        p.stack->setCurrentWidget(p.view);
+        p.sentence->clear();
+    } else {
+        // The view keeps a chart of its own; an empty one stands in for the old.
+        p.view->setChart(new QChart);
+        p.sentence->setText(empty_sentence);
+        p.sentence->setAccessibleName(empty_sentence);
+        p.stack->setCurrentWidget(p.sentence);
+    }
+    delete old;
+}
+
+QChart* ProgressWindow::build_chart(Page page, QString* empty_sentence) {
+    switch (page) {
+    case Page::Scores: return build_scores_chart(empty_sentence);
+    case Page::KnownWords: return build_known_words_chart(empty_sentence);
+    case Page::Reviews: return build_reviews_chart(empty_sentence);
+    }
+    return nullptr;
+}
+
+QChart* ProgressWindow::build_scores_chart(QString* empty_sentence) {
+    const bool only = only_language_->isChecked() && !m_.current_language.isEmpty();
+    const auto series = score_series(history_, only ? m_.current_language : QString());
+    if (series.empty()) {
+        *empty_sentence = only ? QStringLiteral("There are no test results in %1 yet. Finish a test and its score "
+                                                "will show here.")
+                                     .arg(m_.current_language)
+                               : QStringLiteral("There are no test results yet. Finish a test and its score will "
+                                                "show here.");
+        return nullptr;
+    }
+    QChart* chart = new_chart(QStringLiteral("Test scores"));
+    auto* x = new QDateTimeAxis;
+    x->setFormat(QStringLiteral("M/d/yyyy"));
+    x->setTitleText(QStringLiteral("Date"));
+    x->setTickCount(6);
+    auto* y = new QValueAxis;
+    y->setRange(0, 100);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTitleText(QStringLiteral("Score (%)"));
+    y->setTickCount(6);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
+    for (const ScoreSeries& s : series) {
+        auto* line = new QLineSeries(chart);
+        line->setName(s.language.isEmpty() ? QStringLiteral("(no language)") : s.language);
+        // Markers on thousands of tests would hide the line and slow every redraw.
+        line->setPointsVisible(s.tests.size() <= kMostMarkedTests);
+        QList<QPointF> points;
+        points.reserve(qsizetype(s.tests.size()));
+        for (int i : s.tests) {
+            const TestRecord& t = history_.tests[size_t(i)];
+            const qint64 ms = t.started.toMSecsSinceEpoch();
+            first = std::min(first, ms);
+            last = std::max(last, ms);
+            points.append(QPointF(double(ms), t.percent));
+        }
+        line->replace(points);
+        chart->addSeries(line);
+        line->attachAxis(x);
+        line->attachAxis(y);
+        connect(line, &QLineSeries::hovered, this, [this, chart, line, tests = s.tests](const QPointF& at, bool entered) {
+            if (!entered) return;
+            // The hovered place lies on the line between two tests; the nearest one on screen is meant.
+            const QPointF here = chart->mapToPosition(at, line);
+            int best = -1;
+            double best_distance = 0;
+            const QList<QPointF> points = line->points();
+            for (int k = 0; k < points.size(); ++k) {
+                const QPointF d = chart->mapToPosition(points[k], line) - here;
+                const double distance = d.x() * d.x() + d.y() * d.y();
+                if (best < 0 || distance < best_distance) best = k, best_distance = distance;
+            }
+            if (best >= 0) show_test_detail(tests[size_t(best)]);
+        });
+    }
+    // A lone test still gets a day either side, so its point is not squeezed onto an edge.
+    const qint64 day = 24LL * 3600 * 1000;
+    const qint64 pad = std::max<qint64>((last - first) / 40, first == last ? day : 0);
+    x->setRange(QDateTime::fromMSecsSinceEpoch(first - pad), QDateTime::fromMSecsSinceEpoch(last + pad));
+    return chart;
+}
+
+void ProgressWindow::show_test_detail(int test) {
+    if (test < 0 || test >= int(history_.tests.size())) return;
+    const TestRecord& t = history_.tests[size_t(test)];
+    QStringList parts{t.word_source};
+    if (!t.kind.isEmpty()) parts << t.kind;
+    parts << (t.questions == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(t.questions));
+    parts << QString::number(t.percent) + u'%';
+    const QString text = parts.join(QStringLiteral(", ")) + QStringLiteral("  (") + t.language + QStringLiteral(", ") +
+                         us_date(t.started) + u')';
+    detail_label_->setText(text);
+    detail_label_->setAccessibleName(text);
+    QToolTip::showText(QCursor::pos(), text, pages_[0].view);
+}
+
+QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
+    if (m_.current_language.isEmpty()) {
+        *empty_sentence = QStringLiteral("Choose a language in the main window to see the known words of its lists.");
+        return nullptr;
+    }
+    const auto lists = known_words_by_list(m_.user_folder + m_.current_language + u'/');
+    if (lists.empty()) {
+        *empty_sentence = QStringLiteral("There are no word lists of yours in %1 yet. Click a list in the main "
+                                         "window and double-click the words you know.")
+                              .arg(m_.current_language);
+        return nullptr;
+    }
+    QChart* chart = new_chart(QStringLiteral("Known words in ") + m_.current_language);
+    auto* known = new QBarSet(QStringLiteral("Known"));
+    auto* unknown = new QBarSet(QStringLiteral("Unknown"));
+    known->setColor(QColor(0, 0, 192));
+    unknown->setColor(QColor(200, 200, 215));
+    QStringList names;
+    int most = 0;
+    // Listed top down in name order: a horizontal bar axis counts from the bottom.
+    for (auto it = lists.rbegin(); it != lists.rend(); ++it) {
+        names << it->list;
+        *known << it->known;
+        *unknown << it->unknown;
+        most = std::max(most, it->known + it->unknown);
+    }
+    auto* series = new QHorizontalStackedBarSeries(chart);
+    series->append(known);
+    series->append(unknown);
+    chart->addSeries(series);
+    auto* lists_axis = new QBarCategoryAxis;
+    lists_axis->append(names);
+    auto* counts = new QValueAxis;
+    counts->setRange(0, most);
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTitleText(QStringLiteral("Words"));
+    counts->applyNiceNumbers();
+    chart->addAxis(lists_axis, Qt::AlignLeft);
+    chart->addAxis(counts, Qt::AlignBottom);
+    series->attachAxis(lists_axis);
+    series->attachAxis(counts);
+    return chart;
+}
+
+QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
+    const ReviewDueDates& reader = review_due_dates();
+    if (m_.current_language.isEmpty()) {
+        *empty_sentence = QStringLiteral("Choose a language in the main window to see the reviews ahead in it.");
+        return nullptr;
+    }
+    const auto dates = reader ? reader(m_.user_folder + m_.current_language + u'/', today) : std::nullopt;
+    if (!dates) {
+        *empty_sentence = QStringLiteral("There is no review schedule to show yet.");
+        return nullptr;
+    }
+    const auto days = due_per_day(*dates, today, kReviewDays);
+    int most = 0;
+    for (int n : days) most = std::max(most, n);
+    if (most == 0) {
+        *empty_sentence = QStringLiteral("No reviews are due in %1 over the next %2 days.").arg(m_.current_language).arg(kReviewDays);
+        return nullptr;
+    }
+    QChart* chart = new_chart(QStringLiteral("Reviews ahead in ") + m_.current_language);
+    auto* due = new QBarSet(QStringLiteral("Words due"));
+    due->setColor(QColor(0, 0, 192));
+    QStringList labels;
+    for (int d = 0; d < kReviewDays; ++d) {
+        *due << days[size_t(d)];
+        labels << (d == 0 ? QStringLiteral("Today") : today.addDays(d).toString(QStringLiteral("M/d")));
+    }
+    auto* series = new QBarSeries(chart);
+    series->append(due);
+    chart->addSeries(series);
+    auto* day_axis = new QBarCategoryAxis;
+    day_axis->append(labels);
+    day_axis->setLabelsAngle(-60);
+    auto* counts = new QValueAxis;
+    counts->setRange(0, most);
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTitleText(QStringLiteral("Words"));
+    counts->applyNiceNumbers();
+    chart->addAxis(day_axis, Qt::AlignBottom);
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(day_axis);
+    series->attachAxis(counts);
+    chart->legend()->hide();
+    return chart;
+}
+
+void ProgressWindow::show_page(Page page) { tabs_->setCurrentIndex(int(page)); }
+
+ProgressWindow::Page ProgressWindow::shown_page() const { return Page(tabs_->currentIndex()); }
+
+QChart* ProgressWindow::shown_chart() const {
+    const PageWidgets& p = pages_[tabs_->currentIndex()];
+    return p.stack->currentWidget() == p.view ? p.view->chart() : nullptr;
+}
+
+QString ProgressWindow::sentence(Page page) const {
+    const PageWidgets& p = pages_[int(page)];
+    return p.stack->currentWidget() == p.sentence ? p.sentence->text() : QString();
+}
+
+void ProgressWindow::update_save_button() { save_image_->setEnabled(shown_chart() != nullptr); }
+
+QString ProgressWindow::default_image_name() const {
+    const QString date = today.toString(Qt::ISODate);
+    return m_.student_name.isEmpty() ? QStringLiteral("progress_%1.png").arg(date)
+                                     : QStringLiteral("progress_%1_%2.png").arg(m_.student_name, date);
+}
+
+void ProgressWindow::on_save_image() {
+    if (!shown_chart()) return;
+    const QString path = ask_image_path ? ask_image_path(m_.working_folder + default_image_name()) : QString();
+    if (path.isEmpty()) return;
+    save_image(path);
+}
+
+bool ProgressWindow::save_image(const QString& chosen) {
+    const auto refuse = [this](const QString& text) {
+        if (m_.prompter) m_.prompter->message(text);
+        return false;
+    };
+    // A typed name is a name in the working folder; a path from the dialog was chosen folder by folder,
+    // but a ".." in it still leaves the folder it names.
+    const bool absolute = QFileInfo(chosen).isAbsolute();
+    const QStringList parts = chosen.split(u'/');
+    if (parts.contains(QStringLiteral("..")) || parts.contains(QStringLiteral(".")) || (!absolute && parts.size() > 1))
+        return refuse(unsafe_name_message(QStringLiteral("file name")));
+    QString name = parts.last();
+    if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) name += QStringLiteral(".png");
+    if (const QString refusal = path_name_refusal(name, QStringLiteral("file name")); !refusal.isEmpty())
+        return refuse(refusal);
+    const QString folder = absolute ? chosen.left(chosen.size() - parts.last().size()) : m_.working_folder;
+    const QString path = folder + name;
+
+    // Drawn afresh at the window's size, so the picture does not depend on how the page is laid out.
+    QString empty;
+    QChart* chart = build_chart(shown_page(), &empty);
+    if (!chart) return refuse(QStringLiteral("There is no chart to save on this page yet."));
+    QChartView view;
+    view.setChart(chart);
+    view.setRenderHint(QPainter::Antialiasing, draw_smooth(chart));
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.resize(size());
+    view.show();  // lays the chart out at its size without putting it on the screen
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    static_cast<QWidget&>(view).render(&image);  // the widget as shown, not the scene
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return refuse(QStringLiteral("The image of the chart could not be made."));
+    QString error;
+    if (!write_bytes(path, png, &error)) return refuse(error);
+    return true;
+}
+
+}  // namespace ql

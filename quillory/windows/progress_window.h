@@ -1,0 +1,87 @@
+#pragma once
+#include "core/progress_data.h"
+#include "core/qlmod.h"
+
+#include <QDate>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QChart;
+class QChartView;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace ql {
+
+// The student's progress drawn as charts: test scores over time, known words per list of the chosen
+// language, and the reviews due over the coming days. It only reads; nothing here writes a student file.
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProgressWindow(Qlmod& m, QWidget* parent = nullptr);
+
+    // Creates the window for the main window, deleted when it closes.
+    static ProgressWindow* open(Qlmod& m);
+
+    enum class Page { Scores = 0, KnownWords = 1, Reviews = 2 };
+
+    // Due dates of the student's known words in one language (the student's language folder, ending
+    // in '/'), read from the review schedule; std::nullopt while no schedule reader is connected.
+    using ReviewDueDates = std::function<std::optional<std::vector<QDate>>(const QString& language_folder, const QDate& today)>;
+    static ReviewDueDates& review_due_dates();
+
+    // The day the reviews are counted from and the saved image is named after.
+    QDate today = QDate::currentDate();
+    // Asks where to save the image, starting from the suggested path; an empty answer cancels.
+    std::function<QString(const QString& suggested_path)> ask_image_path;
+
+    // Reads the files again and redraws every page.
+    void reload();
+    void show_page(Page page);
+    Page shown_page() const;
+    // The chart on the shown page, or nullptr when the page says there is nothing to show.
+    QChart* shown_chart() const;
+    QString sentence(Page page) const;  // the page's text when it has no chart; empty otherwise
+
+    QString default_image_name() const;
+    // Writes the shown chart as PNG at the window's size. A relative name lies in the working
+    // folder. Refused names and failed writes are reported through the prompter; returns success.
+    bool save_image(const QString& path);
+
+    // ---- handlers ----
+    void on_save_image();
+    void on_only_language_toggled();
+
+private:
+    struct PageWidgets {
+        QStackedWidget* stack = nullptr;
+        QChartView* view = nullptr;
+        QLabel* sentence = nullptr;
+    };
+    PageWidgets make_page(QWidget* holder, const char* name);
+    void set_page_chart(Page page, QChart* chart, const QString& empty_sentence);
+    QChart* build_scores_chart(QString* empty_sentence);
+    QChart* build_known_words_chart(QString* empty_sentence) const;
+    QChart* build_reviews_chart(QString* empty_sentence) const;
+    QChart* build_chart(Page page, QString* empty_sentence);
+    void show_test_detail(int test);
+    void update_save_button();
+
+    Qlmod& m_;
+    bool delete_on_close_ = false;
+    ScoreHistory history_;
+    QTabWidget* tabs_ = nullptr;
+    PageWidgets pages_[3];
+    QCheckBox* only_language_ = nullptr;
+    QLabel* unreadable_label_ = nullptr;
+    QLabel* detail_label_ = nullptr;
+    QPushButton* save_image_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace ql
