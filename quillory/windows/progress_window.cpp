@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kReviewDays = 30;
 constexpr size_t kMostMarkedTests = 200;
+const QString kDetailHint = QStringLiteral("Point at a test to see its list, kind, questions and score.");
 
 QString us_date(const QDateTime& t) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(t, QStringLiteral("M/d/yyyy h:mm AP"));
@@ -47,6 +48,12 @@ QChart* new_chart(const QString& title) {
     // Redrawing a chart of ten thousand tests with animations would make the window lag.
     chart->setAnimationOptions(QChart::NoAnimation);
     return chart;
+}
+
+// A label's shown text is what a screen reader should say.
+void show_text(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
 }
 
 // Smoothed edges cost most on a line of thousands of tests, where they are least seen.
@@ -157,9 +164,8 @@ void ProgressWindow::reload() {
     only_language_->setEnabled(has_language);
     if (!has_language) only_language_->setChecked(false);
     const QString unreadable = unreadable_lines_text(history_.unreadable);
-    unreadable_label_->setText(unreadable);
-    unreadable_label_->setAccessibleName(unreadable);
-    detail_label_->clear();
+    show_text(unreadable_label_, unreadable);
+    show_text(detail_label_, kDetailHint);
     for (Page page : {Page::Scores, Page::KnownWords, Page::Reviews}) {
         QString empty;
         QChart* chart = build_chart(page, &empty);
@@ -172,7 +178,7 @@ void ProgressWindow::on_only_language_toggled() {
     QString empty;
     QChart* chart = build_scores_chart(&empty);
     set_page_chart(Page::Scores, chart, empty);
-    detail_label_->clear();
+    show_text(detail_label_, kDetailHint);
     update_save_button();
 }
 
@@ -187,8 +193,7 @@ void ProgressWindow::set_page_chart(Page page, QChart* chart, const QString& emp
     } else {
         // The view keeps a chart of its own; an empty one stands in for the old.
         p.view->setChart(new QChart);
-        p.sentence->setText(empty_sentence);
-        p.sentence->setAccessibleName(empty_sentence);
+        show_text(p.sentence, empty_sentence);
         p.stack->setCurrentWidget(p.sentence);
     }
     delete old;
@@ -276,8 +281,7 @@ void ProgressWindow::show_test_detail(int test) {
     parts << QString::number(t.percent) + u'%';
     const QString text = parts.join(QStringLiteral(", ")) + QStringLiteral("  (") + t.language + QStringLiteral(", ") +
                          us_date(t.started) + u')';
-    detail_label_->setText(text);
-    detail_label_->setAccessibleName(text);
+    show_text(detail_label_, text);
     QToolTip::showText(QCursor::pos(), text, pages_[0].view);
 }
 
@@ -346,17 +350,21 @@ QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
     QChart* chart = new_chart(QStringLiteral("Reviews ahead in ") + m_.current_language);
     auto* due = new QBarSet(QStringLiteral("Words due"));
     due->setColor(QColor(0, 0, 192));
-    QStringList labels;
-    for (int d = 0; d < kReviewDays; ++d) {
-        *due << days[size_t(d)];
-        labels << (d == 0 ? QStringLiteral("Today") : today.addDays(d).toString(QStringLiteral("M/d")));
-    }
+    for (int d = 0; d < kReviewDays; ++d) *due << days[size_t(d)];
     auto* series = new QBarSeries(chart);
     series->append(due);
+    series->setBarWidth(0.7);
     chart->addSeries(series);
-    auto* day_axis = new QBarCategoryAxis;
-    day_axis->append(labels);
-    day_axis->setLabelsAngle(-60);
+    // Days counted from today rather than dates as categories: thirty dates do not fit under the
+    // bars, and day-of-month labels repeat when a month is shorter than the span.
+    auto* day_axis = new QValueAxis;
+    day_axis->setRange(-0.5, kReviewDays - 0.5);
+    day_axis->setTickType(QValueAxis::TicksDynamic);
+    day_axis->setTickAnchor(0);
+    day_axis->setTickInterval(5);
+    day_axis->setLabelFormat(QStringLiteral("%d"));
+    day_axis->setTitleText(QStringLiteral("Days from today, %1 (words overdue count today)")
+                               .arg(today.toString(QStringLiteral("M/d/yyyy"))));
     auto* counts = new QValueAxis;
     counts->setRange(0, most);
     counts->setLabelFormat(QStringLiteral("%d"));

@@ -51,6 +51,8 @@ struct ProgressWindowFixture : ::testing::Test {
 
 TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnly) {
     ProgressWindow w(m);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(w.windowTitle(), u"Progress");
     auto scores = lines(w.shown_chart());
     ASSERT_EQ(scores.size(), 2u);
@@ -62,6 +64,10 @@ TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnl
     EXPECT_EQ(scores[0]->at(1).y(), 80);
     EXPECT_EQ(scores[0]->at(1).x(), double(QDateTime(QDate(2026, 12, 7), QTime(14, 30)).toMSecsSinceEpoch()));
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("unreadable_lines"))->text(), u"1 line could not be read");
+    // Pointing at the line near a test tells that test.
+    emit scores[0]->hovered(scores[0]->at(1) - QPointF(3600e3, 1), true);
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("test_detail"))->text(),
+              u"colores, Multiple Choice, 10 questions, 80%  (spanish, 12/7/2026 2:30 PM)");
 
     auto* only = w.findChild<QCheckBox*>(QStringLiteral("only_language"));
     EXPECT_EQ(only->text(), u"Only spanish");
