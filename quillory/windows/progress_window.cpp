@@ -1,6 +1,7 @@
 #include "progress_window.h"
 
 #include "core/prompter.h"
+#include "core/review_schedule.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
 
@@ -66,12 +67,23 @@ bool draw_smooth(QChart* chart) {
 
 }  // namespace
 
+std::optional<std::vector<QDate>> ProgressWindow::schedule_due_dates(const QString& language_folder, const QDate& today) {
+    // In step with the known files, as the review window would find it, but only read: looking at
+    // progress writes nothing.
+    const ReviewSchedule schedule = ReviewSchedule::open(language_folder, today, true);
+    std::vector<QDate> dates;
+    dates.reserve(schedule.items().size());
+    for (const ReviewItem& item : schedule.items()) dates.push_back(item.due);
+    return dates;
+}
+
 ProgressWindow::ReviewDueDates& ProgressWindow::review_due_dates() {
-    static ReviewDueDates reader;
+    static ReviewDueDates reader = &ProgressWindow::schedule_due_dates;
     return reader;
 }
 
 ProgressWindow::ProgressWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+    today = review_today(m_);
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
     ask_image_path = [this](const QString& suggested) {

@@ -31,12 +31,15 @@ public:
     enum class Page { Scores = 0, KnownWords = 1, Reviews = 2 };
 
     // Due dates of the student's known words in one language (the student's language folder, ending
-    // in '/'), read from the review schedule; std::nullopt while no schedule reader is connected.
+    // in '/'); std::nullopt when there is no schedule to read. The review schedule by default;
+    // tests stand in dates of their own.
     using ReviewDueDates = std::function<std::optional<std::vector<QDate>>(const QString& language_folder, const QDate& today)>;
     static ReviewDueDates& review_due_dates();
+    static std::optional<std::vector<QDate>> schedule_due_dates(const QString& language_folder, const QDate& today);
 
-    // The day the reviews are counted from and the saved image is named after.
-    QDate today = QDate::currentDate();
+    // The day the reviews are counted from and the saved image is named after: the review
+    // schedule's day. Set reload() after changing it.
+    QDate today;
     // Asks where to save the image, starting from the suggested path; an empty answer cancels.
     std::function<QString(const QString& suggested_path)> ask_image_path;
 

@@ -38,7 +38,7 @@ struct ProgressWindowFixture : ::testing::Test {
         t.write_lines(QStringLiteral("users/ann/spanish/colores-k.txt"), {"rojo|red|00001"});
         t.write_lines(QStringLiteral("users/ann/spanish/colores-u.txt"), {"verde|green|00003", "azul|blue|00002"});
     }
-    void TearDown() override { ProgressWindow::review_due_dates() = nullptr; }
+    void TearDown() override { ProgressWindow::review_due_dates() = &ProgressWindow::schedule_due_dates; }
     static std::vector<QLineSeries*> lines(QChart* chart) {
         std::vector<QLineSeries*> out;
         if (chart)
@@ -83,11 +83,15 @@ TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnl
     EXPECT_EQ(bars->barSets()[0]->at(0), 1);
     EXPECT_EQ(bars->barSets()[1]->at(0), 2);
 
-    // Without a schedule reader the page says so rather than drawing empty axes.
+    // The review schedule, made from the known file since there is none yet: rojo is due today.
     w.show_page(ProgressWindow::Page::Reviews);
-    EXPECT_EQ(w.shown_chart(), nullptr);
-    EXPECT_FALSE(w.sentence(ProgressWindow::Page::Reviews).isEmpty());
-    EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("save_image"))->isEnabled());
+    ASSERT_NE(w.shown_chart(), nullptr);
+    auto* due = qobject_cast<QBarSeries*>(w.shown_chart()->series().value(0));
+    ASSERT_NE(due, nullptr);
+    EXPECT_EQ(due->barSets()[0]->at(0), 1);
+    EXPECT_EQ(due->barSets()[0]->sum(), 1);
+    // Looking writes nothing.
+    EXPECT_FALSE(t.exists(QStringLiteral("users/ann/spanish/review.txt")));
 }
 
 TEST_F(ProgressWindowFixture, SaysThereIsNothingToShowForANewStudent) {
@@ -99,6 +103,11 @@ TEST_F(ProgressWindowFixture, SaysThereIsNothingToShowForANewStudent) {
     EXPECT_EQ(w.sentence(ProgressWindow::Page::KnownWords),
               u"There are no word lists of yours in spanish yet. Click a list in the main window and double-click "
               u"the words you know.");
+    EXPECT_EQ(w.sentence(ProgressWindow::Page::Reviews), u"No reviews are due in spanish over the next 30 days.");
+    // Without a schedule to read the page says so rather than drawing empty axes.
+    ProgressWindow::review_due_dates() = [](const QString&, const QDate&) { return std::nullopt; };
+    w.reload();
+    EXPECT_EQ(w.sentence(ProgressWindow::Page::Reviews), u"There is no review schedule to show yet.");
     EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("save_image"))->isEnabled());
 }
 
