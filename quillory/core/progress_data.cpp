@@ -3,6 +3,7 @@
 #include "text_file.h"
 
 #include <QHash>
+#include <QTimeZone>
 #include <algorithm>
 
 namespace ql {
@@ -65,21 +66,23 @@ bool parse_wall_clock(QStringView text, QDate* date_out, QTime* time_out) {
     return true;
 }
 
-// Local date-times for many wall-clock times. Asking the time zone costs a file-system look-up per
-// call, so each day's offset is asked once and reused, except on days the offset changes.
+// Local date-times for many wall-clock times. Local time asks the C library, which looks at the
+// zone file on every call; the zone's own rules, read once, answer in memory, and each day's offset
+// is asked once and reused, except on days the offset changes.
 class LocalTimes {
 public:
     QDateTime make(const QDate& date, const QTime& time) {
         auto it = offsets_.find(date);
         if (it == offsets_.end()) {
-            const int morning = QDateTime(date, QTime(0, 0)).offsetFromUtc();
-            const int evening = QDateTime(date, QTime(23, 59, 59)).offsetFromUtc();
+            const int morning = QDateTime(date, QTime(0, 0), zone_).offsetFromUtc();
+            const int evening = QDateTime(date, QTime(23, 59, 59), zone_).offsetFromUtc();
             it = offsets_.insert(date, morning == evening ? std::optional<int>(morning) : std::nullopt);
         }
         return *it ? QDateTime(date, time, Qt::OffsetFromUTC, **it) : QDateTime(date, time);
     }
 
 private:
+    QTimeZone zone_ = QTimeZone::systemTimeZone();
     QHash<QDate, std::optional<int>> offsets_;
 };
 

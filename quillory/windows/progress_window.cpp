@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -149,10 +150,18 @@ ProgressWindow::ProgressWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(
 }
 
 ProgressWindow* ProgressWindow::open(Qlmod& m) {
-    auto* w = new ProgressWindow(m);
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    w->show();
-    return w;
+    // One window is enough: asked again, it shows the files as they are now.
+    static QPointer<ProgressWindow> open_window;
+    if (open_window) {
+        open_window->reload();
+    } else {
+        open_window = new ProgressWindow(m);
+        open_window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open_window->show();
+    open_window->raise();
+    open_window->activateWindow();
+    return open_window;
 }
 
 ProgressWindow::PageWidgets ProgressWindow::make_page(QWidget* holder, const char* name) {

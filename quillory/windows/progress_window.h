@@ -25,7 +25,7 @@ class ProgressWindow : public QWidget {
 public:
     explicit ProgressWindow(Qlmod& m, QWidget* parent = nullptr);
 
-    // Creates the window for the main window, deleted when it closes.
+    // Shows the window for the main window (the one already open, read again), deleted when it closes.
     static ProgressWindow* open(Qlmod& m);
 
     enum class Page { Scores = 0, KnownWords = 1, Reviews = 2 };
