@@ -2,7 +2,7 @@
 // two languages, the rest other students'), until its score chart is painted. Measured against just
 // reading the same file in the same run, and against the 300 ms a user should wait at most.
 #include "core/progress_data.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "core/text_file.h"
 #include "windows/progress_window.h"
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     }
     ql::write_lines(root + QStringLiteral("test_results.txt"), lines);
 
-    ql::Qlmod m;
+    ql::AppState m;
     m.working_folder = root;
     m.student_name = QStringLiteral("ann");
     m.user_folder = root + QStringLiteral("users/ann/");

@@ -83,7 +83,7 @@ ProgressWindow::ReviewDueDates& ProgressWindow::review_due_dates() {
     return reader;
 }
 
-ProgressWindow::ProgressWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(m) {
+ProgressWindow::ProgressWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
     today = review_today(m_);
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
@@ -149,7 +149,7 @@ ProgressWindow::ProgressWindow(Qlmod& m, QWidget* parent) : QWidget(parent), m_(
     resize(960, 640);
 }
 
-ProgressWindow* ProgressWindow::open(Qlmod& m) {
+ProgressWindow* ProgressWindow::open(AppState& m) {
     // One window is enough: asked again, it shows the files as they are now.
     static QPointer<ProgressWindow> open_window;
     if (open_window) {

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/progress_data.h"
-#include "core/qlmod.h"
+#include "core/app_state.h"
 
 #include <QDate>
 #include <QWidget>
@@ -23,10 +23,10 @@ namespace ql {
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ProgressWindow(Qlmod& m, QWidget* parent = nullptr);
+    explicit ProgressWindow(AppState& m, QWidget* parent = nullptr);
 
     // Shows the window for the main window (the one already open, read again), deleted when it closes.
-    static ProgressWindow* open(Qlmod& m);
+    static ProgressWindow* open(AppState& m);
 
     enum class Page { Scores = 0, KnownWords = 1, Reviews = 2 };
 
@@ -75,7 +75,7 @@ private:
     void show_test_detail(int test);
     void update_save_button();
 
-    Qlmod& m_;
+    AppState& m_;
     bool delete_on_close_ = false;
     ScoreHistory history_;
     QTabWidget* tabs_ = nullptr;

@@ -1,4 +1,4 @@
-#include "core/qlmod.h"
+#include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 #include "windows/progress_window.h"
@@ -23,7 +23,7 @@ namespace {
 
 struct ProgressWindowFixture : ::testing::Test {
     DataTree t;
-    Qlmod m;
+    AppState m;
     FakePrompter prompter;
     void SetUp() override {
         t.attach(m);
