@@ -9,6 +9,7 @@
 #include "windows/record_edit_window.h"
 #include "windows/qt_prompter.h"
 #include "windows/test_window.h"
+#include "windows/progress_window.h"
 #include "windows/results_window.h"
 #include "windows/window_openers.h"
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     openers.record_and_edit = [&m] { (new ql::RecordEditWindow(m))->load(); };
     openers.student_test = [&m] { ql::TestWindow::open(m); };
     openers.test_results = [&m] { ql::ResultsWindow::open(m); };
+    openers.progress = [&m] { ql::ProgressWindow::open(m); };
 
     ql::MainWindow main_window(m, openers);
     main_window.show();

@@ -211,6 +211,7 @@ void MainWindow::build_controls() {
     record_word_list_ = make_button(central, "record_word_list", QStringLiteral("Record and Edit Selected List"));
     test_me_ = make_button(central, "test_me", QStringLiteral("Start Student Test"));
     show_test_results_ = make_button(central, "show_test_results", QStringLiteral("Show Test Results"));
+    progress_ = make_button(central, "show_progress", QStringLiteral("Progress"));
     print_list_ = make_button(central, "print_list", QStringLiteral("Show Selected Word List"));
     new_language_ = make_button(central, "new_language", QStringLiteral("Add new language"));
     add_list_ = make_button(central, "add_list", QStringLiteral("Add new word list"));
@@ -250,7 +251,7 @@ void MainWindow::build_controls() {
 
     auto* right = new QVBoxLayout;
     for (QPushButton* b : {flash_cards_, small_flash_, record_word_word_, record_word_list_, test_me_,
-                           show_test_results_, print_list_, new_language_, add_list_, toggle_font_})
+                           show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_})
         right->addWidget(b);
     right->addStretch(1);
     right->addWidget(exit_program_);
@@ -263,7 +264,7 @@ void MainWindow::build_controls() {
     // Keyboard order follows the way a student works: language, list, words, then the buttons.
     QWidget* order[] = {languages_view_, lists_view_, known_lists_view_, words_view_, translations_view_, word_search_,
                         translation_search_, flash_cards_, small_flash_, record_word_word_, record_word_list_,
-                        test_me_, show_test_results_, print_list_, new_language_, add_list_, toggle_font_,
+                        test_me_, show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_,
                         exit_program_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
@@ -283,6 +284,7 @@ void MainWindow::build_controls() {
     connect(record_word_list_, &QPushButton::clicked, this, &MainWindow::on_record_word_list);
     connect(test_me_, &QPushButton::clicked, this, &MainWindow::on_test_me);
     connect(show_test_results_, &QPushButton::clicked, this, &MainWindow::on_show_test_results);
+    connect(progress_, &QPushButton::clicked, this, &MainWindow::on_progress);
     connect(print_list_, &QPushButton::clicked, this, &MainWindow::on_print_list);
     connect(new_language_, &QPushButton::clicked, this, &MainWindow::on_new_language);
     connect(add_list_, &QPushButton::clicked, this, &MainWindow::on_add_list);
@@ -304,6 +306,7 @@ void MainWindow::build_menus() {
     file->setObjectName(QStringLiteral("mnu_file"));
     add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &MainWindow::on_import_word_list);
     add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
+    add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
     QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));

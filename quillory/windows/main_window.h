@@ -18,7 +18,8 @@ namespace ql {
 //
 // The window's behaviour is split over three files so that separate topics can change apart:
 //   main_window.cpp        start-up, the list and column clicks, known-word moves, the opener buttons;
-//   main_window_texts.cpp  search boxes, the text views (print_list, show_test_results) and the menus'
+//   main_window_texts.cpp  search boxes, the text views (print_list, show_test_results), the progress
+//                     charts and the menus'
 //                     instruction and help texts;
 //   main_window_admin.cpp  adding a language and adding a list;
 //   main_window_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
@@ -67,6 +68,7 @@ public:
     void on_translation_search_changed(const QString& text);
     void on_print_list();
     void on_show_test_results();
+    void on_progress();
     void on_instructions();
     void on_help();
     void on_troubleshooting();
@@ -127,6 +129,7 @@ protected:
     QPushButton* record_word_list_ = nullptr;
     QPushButton* test_me_ = nullptr;
     QPushButton* show_test_results_ = nullptr;
+    QPushButton* progress_ = nullptr;
     QPushButton* print_list_ = nullptr;
     QPushButton* new_language_ = nullptr;
     QPushButton* add_list_ = nullptr;

@@ -40,6 +40,15 @@ void MainWindow::on_show_test_results() {
     hide_for(openers_.test_results, QStringLiteral("test results window"));
 }
 
+void MainWindow::on_progress() {
+    // The charts only read the student's files, so the main window stays to choose another language.
+    if (!openers_.progress) {
+        if (m_.prompter) m_.prompter->message(QStringLiteral("The progress window is not available in this version of the program."));
+        return;
+    }
+    openers_.progress();
+}
+
 void MainWindow::on_instructions() { show_help(m_, instructions_text()); }
 
 void MainWindow::on_help() { show_help(m_, help_text()); }

@@ -15,6 +15,7 @@ struct WindowOpeners {
     std::function<void()> record_and_edit;  // reads record_single_word / record_word_index
     std::function<void()> student_test;
     std::function<void()> test_results;     // shows results_text
+    std::function<void()> progress;         // the progress charts; the main window stays visible beside them
 };
 
 }  // namespace ql

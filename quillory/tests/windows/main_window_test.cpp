@@ -170,6 +170,7 @@ TEST_F(MainWindow, EveryControlHasItsNameAndCaption) {
     }
     const std::map<QString, QString> expected = {{"&File", ""},         {"E&xit", "Ctrl+X"},
                                                  {"&Import Word List...", ""}, {"&Export Word List...", ""},
+                                                 {"&Progress...", ""},
                                                  {"&Instructions", ""},  {"Instructions", "Ctrl+S"},
                                                  {"&Help", ""},          {"Hel&p", ""},
                                                  {"&Troubleshooting", "Ctrl+T"}, {"&About", "Ctrl+A"}};

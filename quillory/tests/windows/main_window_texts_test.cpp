@@ -147,3 +147,16 @@ TEST_F(MainWindowTexts, AMissingMasterIsNamedWhenSearching) {
               QStringList{QStringLiteral("Required master list file was not found. You need ") +
                           t.path("languages/spanish/master_spanish.txt")});
 }
+
+TEST_F(MainWindowTexts, ProgressOpensFromTheButtonAndTheFileMenuBesideTheMainWindow) {
+    int opened_progress = 0;
+    openers.progress = [&] { ++opened_progress; };
+    w = std::make_unique<MainWindow>(m, openers);
+    w->show();
+    auto* button = get<QPushButton>("show_progress");
+    EXPECT_EQ(button->text(), u"Progress");
+    QTest::mouseClick(button, Qt::LeftButton);
+    trigger("mnu_progress");
+    EXPECT_EQ(opened_progress, 2);
+    EXPECT_TRUE(w->isVisible());
+}
