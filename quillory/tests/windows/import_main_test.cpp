@@ -94,7 +94,7 @@ protected:
 TEST_F(ImportFromMain, FileMenuHoldsImportAndExportBeforeExit) {
     QStringList names;
     for (QAction* a : w->findChild<QMenu*>("mnu_file")->actions()) names << a->text();
-    EXPECT_EQ(names, (QStringList{"&Import Word List...", "&Export Word List...", "E&xit"}));
+    EXPECT_EQ(names, (QStringList{"&Import Word List...", "&Export Word List...", "&Progress...", "E&xit"}));
     EXPECT_TRUE(w->acceptDrops());
 }
 
