@@ -8,6 +8,7 @@
 #include "windows/small_card_window.h"
 #include "windows/record_edit_window.h"
 #include "windows/qt_prompter.h"
+#include "windows/review_window.h"
 #include "windows/test_window.h"
 #include "windows/progress_window.h"
 #include "windows/results_window.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     openers.student_test = [&m] { ql::TestWindow::open(m); };
     openers.test_results = [&m] { ql::ResultsWindow::open(m); };
     openers.progress = [&m] { ql::ProgressWindow::open(m); };
+    openers.review = [&m] { ql::ReviewWindow::open(m); };
 
     ql::MainWindow main_window(m, openers);
     main_window.show();

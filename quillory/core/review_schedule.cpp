@@ -2,10 +2,10 @@
 
 #include "prompter.h"
 #include "app_state.h"
+#include "known_words.h"
 #include "text_file.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <algorithm>
 #include <array>
 
@@ -44,40 +44,6 @@ bool is_entry_line(QStringView line) { return line.count(u'|') == 2; }
 
 void report(AppState& m, const QString& error) {
     if (m.prompter && !error.isEmpty()) m.prompter->message(error);
-}
-
-// An unknown file that is missing is made first as a list click makes it (the list less the
-// known words): appending one word to a missing file would make it the list's only unknown word.
-bool ensure_unknown_file(AppState& m, const QString& list_file, const QString& known, const QString& unknown) {
-    if (file_exists(unknown) || !file_exists(list_file)) return true;
-    const auto known_lines = read_lines(known).value_or(QStringList());
-    QSet<QString> known_set(known_lines.begin(), known_lines.end());
-    known_set.insert(QString());
-    QStringList lines;
-    for (const QString& line : read_lines(list_file).value_or(QStringList()))
-        if (!known_set.contains(line)) lines << line;
-    QString error;
-    if (write_lines(unknown, lines, &error)) return true;
-    report(m, error);
-    return false;
-}
-
-// Moves one entry line from a known file to the end of the unknown file, destination first so a
-// failure between the writes leaves the word in both files, never in neither.
-bool move_entry(AppState& m, const QString& destination, const QString& source, const QString& line) {
-    QStringList kept;
-    for (const QString& l : read_lines(source).value_or(QStringList()))
-        if (auto e = parse_entry(l)) kept << format_entry(*e);
-    const qsizetype at = kept.indexOf(line);
-    if (at < 0) return false;
-    kept.removeAt(at);
-    QString error;
-    if (!append_lines(destination, {line}, &error) || !write_lines(source, kept, &error)) {
-        report(m, error);
-        return false;
-    }
-    review_after_move(m, destination, source, line);
-    return true;
 }
 
 }  // namespace
@@ -265,11 +231,15 @@ int ReviewSchedule::make_due_today(const QString& entry, const QDate& today) {
     return n;
 }
 
-bool ReviewSchedule::save(QString* error) {
+QStringList ReviewSchedule::lines() const {
     QStringList lines;
     lines.reserve(qsizetype(items_.size()));
     for (const ReviewItem& i : items_) lines << format_review_line(i);
-    if (!write_lines(path_, lines, error)) return false;
+    return lines;
+}
+
+bool ReviewSchedule::save(QString* error) {
+    if (!write_lines(path_, lines(), error)) return false;
     changed_ = false;
     existed_ = true;
     return true;
@@ -294,7 +264,8 @@ std::vector<ReviewItem> review_due_items(AppState& m) {
 
 int review_due_count(AppState& m) { return int(review_due_items(m).size()); }
 
-void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry) {
+void schedule_move(AppState& m, const QString& destination, const QString& source, const QString& entry,
+                   FileChanges& changes) {
     const bool into_known = destination.endsWith(kKnownSuffix);
     const bool out_of_known = source.endsWith(kKnownSuffix);
     if (into_known == out_of_known) return;
@@ -307,9 +278,14 @@ void review_after_move(AppState& m, const QString& destination, const QString& s
         s.add_known(list, entry, today);
     else
         s.remove(list, entry);
-    if (!s.changed()) return;
+    if (s.changed()) changes.rewrite_lines(s.path(), s.lines());
+}
+
+void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry) {
+    FileChanges changes;
+    schedule_move(m, destination, source, entry, changes);
     QString error;
-    if (!s.save(&error)) report(m, error);
+    if (!changes.apply(&error)) report(m, error);
 }
 
 void review_missed_in_test(AppState& m, const QString& entry) {
@@ -350,7 +326,9 @@ bool ReviewSession::forgot() {
     const bool still_known = read_lines(known).value_or(QStringList()).contains(item.entry);
     if (still_known) {
         const QString list_file = m_.languages_folder + m_.current_language + u'/' + item.list + QStringLiteral(".txt");
-        if (!ensure_unknown_file(m_, list_file, known, unknown)) return false;
+        // A missing unknown file is made first, as a list click makes it: appending one word to a
+        // missing file would leave it the list's only unknown word.
+        if (!make_unknown_file(m_, list_file, known, unknown)) return false;
         if (!move_entry(m_, unknown, known, item.entry)) return false;
     } else {
         // Gone from the known file behind the schedule's back: it only has to leave the schedule.

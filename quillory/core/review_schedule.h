@@ -2,12 +2,14 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
 namespace ql {
 
 struct AppState;
+class FileChanges;
 
 // Calendar days for the review schedule. The program asks the system; tests hand in a clock they
 // move, so a month of reviews runs in a moment.
@@ -89,6 +91,8 @@ public:
     // items changed.
     int make_due_today(const QString& entry, const QDate& today);
 
+    const QString& path() const { return path_; }
+    QStringList lines() const;
     // Replaces review.txt atomically. On failure `error` names the file.
     bool save(QString* error = nullptr);
 
@@ -121,7 +125,11 @@ int review_due_count(AppState& m);
 
 // Keeps the schedule in step with a move between a list's unknown and known files (paths as
 // move_word gets them): into a known file puts the entry in box 1 due tomorrow; out of one removes
-// it. Other moves leave it alone. A failure to write is reported through the prompter.
+// it. Other moves leave it alone. The schedule's new content joins `changes`, so that the move and
+// the schedule change together or not at all.
+void schedule_move(AppState& m, const QString& destination, const QString& source, const QString& entry,
+                   FileChanges& changes);
+// The same on its own; a failure to write is reported through the prompter.
 void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry);
 // A wrong answer in a student test: when the entry is known in the chosen language, it is due today.
 void review_missed_in_test(AppState& m, const QString& entry);

@@ -2,6 +2,7 @@
 
 #include "core/audio_engine.h"
 #include "core/prompter.h"
+#include "core/review_schedule.h"
 #include "core/search.h"
 #include "core/text_file.h"
 
@@ -210,6 +211,9 @@ void MainWindow::build_controls() {
     record_word_word_ = make_button(central, "record_word_word", QStringLiteral("Record and Edit Selected Word"));
     record_word_list_ = make_button(central, "record_word_list", QStringLiteral("Record and Edit Selected List"));
     test_me_ = make_button(central, "test_me", QStringLiteral("Start Student Test"));
+    review_due_ = make_button(central, "review_due", QString());
+    review_due_->setAccessibleDescription(QStringLiteral("Review the known words that are due"));
+    update_review_button();
     show_test_results_ = make_button(central, "show_test_results", QStringLiteral("Show Test Results"));
     progress_ = make_button(central, "show_progress", QStringLiteral("Progress"));
     print_list_ = make_button(central, "print_list", QStringLiteral("Show Selected Word List"));
@@ -250,7 +254,7 @@ void MainWindow::build_controls() {
     middle->setColumnStretch(1, 1);
 
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {flash_cards_, small_flash_, record_word_word_, record_word_list_, test_me_,
+    for (QPushButton* b : {flash_cards_, small_flash_, record_word_word_, record_word_list_, test_me_, review_due_,
                            show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_})
         right->addWidget(b);
     right->addStretch(1);
@@ -264,7 +268,8 @@ void MainWindow::build_controls() {
     // Keyboard order follows the way a student works: language, list, words, then the buttons.
     QWidget* order[] = {languages_view_, lists_view_, known_lists_view_, words_view_, translations_view_, word_search_,
                         translation_search_, flash_cards_, small_flash_, record_word_word_, record_word_list_,
-                        test_me_, show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_,
+                        test_me_, review_due_, show_test_results_, progress_, print_list_, new_language_, add_list_,
+                        toggle_font_,
                         exit_program_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
@@ -283,6 +288,7 @@ void MainWindow::build_controls() {
     connect(record_word_word_, &QPushButton::clicked, this, &MainWindow::on_record_word_word);
     connect(record_word_list_, &QPushButton::clicked, this, &MainWindow::on_record_word_list);
     connect(test_me_, &QPushButton::clicked, this, &MainWindow::on_test_me);
+    connect(review_due_, &QPushButton::clicked, this, &MainWindow::on_review_due);
     connect(show_test_results_, &QPushButton::clicked, this, &MainWindow::on_show_test_results);
     connect(progress_, &QPushButton::clicked, this, &MainWindow::on_progress);
     connect(print_list_, &QPushButton::clicked, this, &MainWindow::on_print_list);
@@ -514,6 +520,15 @@ void MainWindow::on_word_double_click(int /*row*/) {
 void MainWindow::refresh_known_list() {
     known_lists_view_->clear();
     known_lists_view_->addItems(known_list_names(m_));
+    update_review_button();
+}
+
+void MainWindow::update_review_button() {
+    const int due = m_.current_language.isEmpty() ? 0 : review_due_count(m_);
+    const QString text = QStringLiteral("Review %1 due words").arg(due);
+    review_due_->setText(text);
+    review_due_->setAccessibleName(text);
+    review_due_->setEnabled(due > 0);
 }
 
 void MainWindow::set_sound_file_text(const QString& text) { sound_file_label_->setText(text); }
@@ -526,6 +541,7 @@ void MainWindow::show_main() {
     m_.shown_sound_numbers = displayed_.sound_numbers;
     m_.shown_rows = displayed_.rows;
     m_.shown_are_search_results = displayed_.search_results;
+    update_review_button();
     show();
     raise();
     activateWindow();
@@ -591,6 +607,8 @@ void MainWindow::on_test_me() {
     }
     hide_for(openers_.student_test, QStringLiteral("student test"));
 }
+
+void MainWindow::on_review_due() { hide_for(openers_.review, QStringLiteral("review window")); }
 
 // ---- font and exit ----
 

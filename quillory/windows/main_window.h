@@ -60,6 +60,7 @@ public:
     void on_record_word_word();
     void on_record_word_list();
     void on_test_me();
+    void on_review_due();
     void on_toggle_font();
     void exit_program();
 
@@ -128,6 +129,7 @@ protected:
     QPushButton* record_word_word_ = nullptr;
     QPushButton* record_word_list_ = nullptr;
     QPushButton* test_me_ = nullptr;
+    QPushButton* review_due_ = nullptr;
     QPushButton* show_test_results_ = nullptr;
     QPushButton* progress_ = nullptr;
     QPushButton* print_list_ = nullptr;
@@ -140,6 +142,8 @@ private:
     void build_controls();
     void build_menus();
     void set_column_colour(const QColor& text);
+    // "Review N due words", enabled when N > 0, over the chosen language's known lists.
+    void update_review_button();
 
     bool audio_closed_ = false;
 

@@ -229,13 +229,13 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         if (m_.main_view) {
-            // Forgotten words left the known file the main window may be showing.
-            if (session_ && session_->forgotten() > 0 && !m_.shown_file.isEmpty() && !m_.shown_are_search_results) {
-                create_array_of_words(m_, m_.shown_file);
-                m_.main_view->display_words();
-                m_.main_view->set_word_count_text(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+            // Forgotten words left a known file, which may now be empty; the moves have already
+            // reloaded the entries the main window shows.
+            if (session_ && session_->forgotten() > 0) {
+                if (!m_.shown_file.isEmpty())
+                    m_.main_view->set_word_count_text(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+                m_.main_view->refresh_known_list();
             }
-            m_.main_view->refresh_known_list();
             m_.main_view->show_main();
         }
     }

@@ -3,6 +3,7 @@
 #include "core/event_pump.h"
 #include "core/main_view.h"
 #include "core/prompter.h"
+#include "core/review_schedule.h"
 #include "core/text_file.h"
 
 #include <QButtonGroup>
@@ -388,7 +389,7 @@ void TestWindow::set_choice(int number, const QString& text) {
 
 TestWindow::Step TestWindow::ask_question() {
     QPointer<TestWindow> self(this);
-    QString s;
+    QString s, drawn_entry;
     for (;;) {
         if (quitting()) return Step::Quit;
         answer_box_->clear();
@@ -398,6 +399,7 @@ TestWindow::Step TestWindow::ask_question() {
         if (show_text_) test_word_->setText(shown_word_);
         correct_answer_ = m_.shown_translations.value(i);
         s = m_.shown_sound_numbers.value(i);
+        drawn_entry = format_entry(shown_word_, correct_answer_, s);
         if (!play_sound_ || !find_test_sound(m_, s).isEmpty()) break;
         const bool go_on =
             m_.prompter && m_.prompter->ok_cancel(QStringLiteral(
@@ -457,6 +459,8 @@ TestWindow::Step TestWindow::ask_question() {
     } else {
         colours.setColor(QPalette::Window, QColor(255, 128, 0));
         shown_pair += QStringLiteral("\nnot ") + answer_;
+        // A known word the student got wrong comes back for review today.
+        review_missed_in_test(m_, drawn_entry);
     }
     previous_word_->setPalette(colours);
     previous_word_->setText(shown_pair);

@@ -16,6 +16,7 @@ struct WindowOpeners {
     std::function<void()> student_test;
     std::function<void()> test_results;     // shows results_text
     std::function<void()> progress;         // the progress charts; the main window stays visible beside them
+    std::function<void()> review;           // the due known words of the chosen language
 };
 
 }  // namespace ql

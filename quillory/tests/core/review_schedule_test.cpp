@@ -5,6 +5,7 @@
 #include "support/fake_date_clock.h"
 #include "support/fake_prompter.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace ql;
@@ -30,13 +31,17 @@ protected:
     QStringList schedule_lines() const {
         return read_lines(tree.path(student(QStringLiteral("review.txt")))).value_or(QStringList());
     }
-    // Marks an entry known the way every move into a known file does.
+    // Marks an entry known as a double-click in the unknown view does: the entry is added to the
+    // list's unknown file, shown, and moved.
     void mark_known(const QString& list, const QString& entry) {
-        const QString k = student(list + QStringLiteral("-k.txt"));
-        tree.write(k, tree.read(k) + crlf({entry}));
-        review_after_move(m, tree.path(k), tree.path(student(list + QStringLiteral("-u.txt"))), entry);
+        m.current_list = list;
+        generate_unknowns_file(m);
+        const QString u = student(list + QStringLiteral("-u.txt"));
+        if (!read_lines(tree.path(u)).value_or(QStringList()).contains(entry)) tree.write(u, tree.read(u) + crlf({entry}));
+        m.shown_file = m.unknown_file;
+        create_array_of_words(m, m.shown_file);
+        ASSERT_TRUE(mark_word_known(m, int(m.shown_words.indexOf(entry.section(u'|', 0, 0)))));
     }
-
     DataTree tree;
     AppState m;
     FakePrompter prompter;
@@ -120,6 +125,7 @@ TEST_F(ReviewTest, ForgotIntoAMissingUnknownFileKeepsTheRestOfTheList) {
     // A student whose unknown file was deleted: appending one word would leave it the only one.
     tree.write("languages/spanish/colors.txt", crlf({kCasa, kNino, kGato}));
     mark_known("colors", kCasa);
+    ASSERT_TRUE(QFile::remove(tree.path(student("colors-u.txt"))));
     clock.advance(1);
     ReviewSession s(m);
     ASSERT_TRUE(s.forgot());
@@ -198,8 +204,11 @@ TEST_F(ReviewTest, MovesBackToUnknownLeaveTheScheduleAndAMissedTestWordIsDueToda
     ASSERT_EQ(due.size(), 1u);
     EXPECT_EQ(due[0].entry, kPerro);
 
-    tree.write(student("colors-k.txt"), crlf({kNino}));
-    review_after_move(m, tree.path(student("colors-u.txt")), tree.path(student("colors-k.txt")), kCasa);
+    m.current_list = QStringLiteral("colors");
+    m.shown_file = m.known_file;
+    create_array_of_words(m, m.shown_file);
+    ASSERT_TRUE(mark_word_unknown(m, 0));
+    EXPECT_EQ(tree.read(student("colors-k.txt")), crlf({kNino}));
     const QStringList lines = schedule_lines();
     ASSERT_EQ(lines.size(), 2);
     EXPECT_FALSE(lines.join(u'\n').contains(QStringLiteral("casa")));

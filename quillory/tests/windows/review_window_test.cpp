@@ -7,11 +7,14 @@
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "windows/review_window.h"
+#include "windows/test_window.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -121,4 +124,30 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
     EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST_F(ReviewWindowTest, AWrongTestAnswerOnAKnownWordMakesItDueToday) {
+    tree.write("languages/spanish/colors.txt", crlf({kCasa}));
+    m.current_list = QStringLiteral("colors");
+    m.list_file = tree.path("languages/spanish/colors.txt");
+    const auto before = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    ASSERT_EQ(before.due_count(clock.day), 3);
+    ASSERT_TRUE(ReviewSession(m).knew_it());  // casa now waits three days
+
+    TestWindow w(m);
+    w.show();
+    child<QRadioButton>(&w, "fill_in_blank")->click();
+    child<QLineEdit>(&w, "num_qs")->setText(QStringLiteral("1"));
+    child<QLineEdit>(&w, "num_secs")->setText(QStringLiteral("10"));
+    pump.after(1.0, [&] {
+        QTest::keyClicks(child<QLineEdit>(&w, "Text1"), QStringLiteral("home"));
+        QTest::keyClick(child<QLineEdit>(&w, "Text1"), Qt::Key_Return);
+    });
+    QTest::mouseClick(child<QPushButton>(&w, "begin_test"), Qt::LeftButton);
+    ASSERT_EQ(w.correct_count(), 0);
+    const auto after = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    ASSERT_EQ(after.items().size(), 3u);
+    EXPECT_EQ(after.items()[0].due, clock.day);
+    EXPECT_EQ(after.items()[0].box, 2);
+    w.close();
 }
