@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config ccache
   qt6-base-dev qt6-charts-dev libgl-dev libsdl2-dev libsdl2-mixer-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev openssl
-  espeak-ng lame sox libmpg123-dev libebur128-dev zip unzip poppler-utils fonts-dejavu-core xvfb xauth
+  espeak-ng lame sox libmpg123-dev libebur128-dev libespeak-ng-dev libmp3lame-dev zip unzip poppler-utils fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,6 @@
+#include "audio/espeak_voice.h"
 #include "audio/sdl_audio_engine.h"
+#include "core/voice_clips.h"
 #include "core/data_folder.h"
 #include "core/event_pump.h"
 #include "core/new_recordings.h"
@@ -63,6 +65,11 @@ int main(int argc, char** argv) {
     m.pump = &ql::qt_event_pump();
     ql::SdlAudioEngine audio;
     m.audio = &audio;
+    // Speaks words without a recording when the student turns it on; it starts at its first word.
+    ql::EspeakVoice voice;
+    ql::VoiceClipCache voice_clips;
+    m.voice = &voice;
+    m.voice_clips = &voice_clips;
     ql::attach_new_recording_player(m);
 
     ql::WindowOpeners openers;

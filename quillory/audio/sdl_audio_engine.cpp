@@ -1,5 +1,7 @@
 #include "sdl_audio_engine.h"
 
+#include "core/wav_header.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <SDL.h>
@@ -166,6 +168,21 @@ int SdlAudioEngine::sample_load(const QString& path) {
 
     Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
     if (!chunk) return fail(kind == FileKind::Unknown ? FMOD_ERR_FILE_FORMAT : FMOD_ERR_FILE_BAD);
+    const int handle = new_handle();
+    samples_[handle].chunk = chunk;
+    return handle;
+}
+
+int SdlAudioEngine::sample_load_pcm(const int16_t* pcm, int count) {
+    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+    release_finished();
+    if (!pcm || count <= 0 || count > kMaxAllocSamples) return fail(FMOD_ERR_INVALID_PARAM);
+    // Wrapped as a WAV in memory so that the mixer converts it to its own format, as for a file.
+    const auto bytes = uint32_t(count) * 2;
+    QByteArray wav = wav_header(bytes);
+    wav.append(reinterpret_cast<const char*>(pcm), qsizetype(bytes));
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1);
+    if (!chunk) return fail(FMOD_ERR_MEMORY);
     const int handle = new_handle();
     samples_[handle].chunk = chunk;
     return handle;

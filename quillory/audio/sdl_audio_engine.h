@@ -33,6 +33,7 @@ public:
     int get_error() override { return error_; }
 
     int sample_load(const QString& path) override;
+    int sample_load_pcm(const int16_t* pcm, int count) override;
     int play_sound(int sample) override;
     bool is_playing(int channel) override;
 

@@ -12,6 +12,8 @@ class EventPump;
 class AudioEngine;
 class MainView;
 class DateClock;
+class SpeechVoice;
+class VoiceClipCache;
 
 // Whether a drill, a test or a recording run goes on. Clicks that run inside a wait (Pause, STOP,
 // an answer, Exit) set it; every wait and loop step reads it. Idle is "never set this run".
@@ -106,6 +108,12 @@ struct AppState {
     // Set by the recording code; while unset new recordings are not played.
     std::function<QString(AppState&, const QString& str_path)> decipher_to_wav;
 
+    // ---- the voice for words without a recording ----
+    SpeechVoice* voice = nullptr;            // owned by the app; null: no voice at all
+    VoiceClipCache* voice_clips = nullptr;   // clips for compiled files
+    bool speak_missing_words = false;        // the student's toggle, off by default
+    bool voice_failure_shown = false;        // the failure is told once a run
+
     // ---- drill settings, shared by both flash-card windows for the whole run ----
     int repeat_count = 0;
     BottomMode bottom_mode = BottomMode::Unset;
@@ -145,7 +153,11 @@ int row_of_entry(const AppState& m, int index);
 // ---- playback services ----
 void play_word_sound(AppState& m, const QString& s, const QString& language);
 void play_sound_file(AppState& m, const QString& path);
+// Plays synthesised samples (16-bit mono, 22050 Hz) with the same pause rules as a file.
+void play_spoken_samples(AppState& m, const std::vector<int16_t>& pcm);
 bool append_file_bytes(const QString& source, const QString& destination);
+// Appends bytes held in memory (a synthesised clip), then CR LF, as append_file_bytes does a file.
+bool append_bytes(const QByteArray& clip, const QString& destination);
 void wait_seconds(AppState& m, float t);
 int random_between(AppState& m, int low, int high);
 QString installed_sound_path(const AppState& m, const QString& s, const QString& language);

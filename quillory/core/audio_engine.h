@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <cstdint>
 
 namespace ql {
 
@@ -15,6 +16,9 @@ public:
 
     // Loads an MP3 or WAV file; the sample is released by the engine once its channel stops.
     virtual int sample_load(const QString& path) = 0;
+    // Takes a copy of 16-bit mono samples at 22050 Hz (a synthesised word) as a sample that plays and
+    // is released exactly like a loaded file.
+    virtual int sample_load_pcm(const int16_t* pcm, int count) = 0;
     virtual int play_sound(int sample) = 0;
     virtual bool is_playing(int channel) = 0;
 

@@ -5,6 +5,7 @@
 #include "main_view.h"
 #include "mp3_compile.h"
 #include "prompter.h"
+#include "spoken_words.h"
 #include "text_file.h"
 
 #include <QFile>
@@ -235,11 +236,13 @@ void Drill::leave_word() {
 void Drill::play(const QString& sound, const QString& language) {
     // A compiled word gets a caption only when one of its recordings goes into the file, which is
     // when playing it would take the installed recording.
-    if (compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty() &&
-        file_exists(installed_sound_path(m_, sound, language)) &&
-        !(m_.include_new_recordings && file_exists(new_sound_path(m_, sound, language))))
-        compiled_recording_ = true;
+    const bool compiling = compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty() &&
+                           !(m_.include_new_recordings && file_exists(new_sound_path(m_, sound, language)));
+    const bool recorded = file_exists(installed_sound_path(m_, sound, language));
+    if (compiling && recorded) compiled_recording_ = true;
     play_word_sound(m_, sound, language);
+    // With the voice on, a word without a recording goes in spoken, and is captioned like one.
+    if (compiling && !recorded && voice_wanted(m_) && m_.missing_sound_count == 0) compiled_recording_ = true;
 }
 
 int Drill::shown_entry() const {

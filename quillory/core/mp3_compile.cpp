@@ -4,6 +4,7 @@
 #include "lrc_captions.h"
 #include "mpeg_frames.h"
 #include "prompter.h"
+#include "spoken_words.h"
 #include "text_file.h"
 
 #include <QFile>
@@ -33,14 +34,18 @@ struct Clip {
     MpegPlayLength length;
 };
 
-std::optional<Clip> read_clip(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+Clip clip_of(QByteArray bytes) {
     Clip c;
-    c.bytes = f.readAll();
+    c.bytes = std::move(bytes);
     c.length = mpeg_play_length(c.bytes);
     c.bytes += QByteArray("\r\n", 2);
     return c;
+}
+
+std::optional<Clip> read_clip(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return clip_of(f.readAll());
 }
 
 // One block file, opened on its first append so that a block with nothing to write leaves no file,
@@ -106,9 +111,19 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
 
     const auto silence_clip = read_clip(m.working_folder + QStringLiteral("silence.mp3"));
     const auto beep_clip = read_clip(m.working_folder + QStringLiteral("beep.mp3"));
-    auto recording = [&](const QString& s, const QString& lang) -> std::optional<Clip> {
+    // With the student's voice on, an entry without a recording goes in spoken; each language's voice
+    // is chosen once for the run.
+    QHash<QString, QString> voices;
+    auto recording = [&](const QString& s, const QString& lang, const QString& text) -> std::optional<Clip> {
         if (s.isEmpty()) return std::nullopt;
-        return read_clip(installed_sound_path(m, s, lang));
+        auto clip = read_clip(installed_sound_path(m, s, lang));
+        if (!clip && voice_wanted(m)) {
+            auto v = voices.find(lang);
+            if (v == voices.end()) v = voices.insert(lang, chosen_voice(m, lang));
+            if (v->isEmpty()) return clip;
+            if (auto spoken = spoken_clip_of_text(m, text, lang, *v)) clip = clip_of(std::move(*spoken));
+        }
+        return clip;
     };
 
     WordBlocksResult result;
@@ -128,8 +143,8 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
             close_block();
             block.emplace(word_block_path(m, i / 100 + 1));
         }
-        const auto word = recording(sounds[i], language);
-        const auto translation = recording(translation_sounds[i], target_language);
+        const auto word = recording(sounds[i], language, words[i]);
+        const auto translation = recording(translation_sounds[i], target_language, translations[i]);
         if ((word || translation) && repeats > 0) block->caption(caption_text(words[i], translations[i]));
         for (int r = 0; r < repeats; ++r) {
             block->append(translation);

@@ -3,6 +3,7 @@
 #include "main_view.h"
 #include "prompter.h"
 #include "app_state.h"
+#include "spoken_words.h"
 #include "text_file.h"
 
 #include <QFile>
@@ -17,6 +18,10 @@ QString new_sound_path(const AppState& m, const QString& s, const QString& langu
     return m.languages_folder + language + QStringLiteral("/new_str/") + s.left(2) + u'/' + s + QStringLiteral(".str");
 }
 
+namespace {
+void play_file_or_samples(AppState& m, const QString& path, const std::vector<int16_t>* pcm);
+}  // namespace
+
 void play_word_sound(AppState& m, const QString& s, const QString& language) {
     if (s.isEmpty()) return;
     QString path = installed_sound_path(m, s, language);
@@ -28,34 +33,57 @@ void play_word_sound(AppState& m, const QString& s, const QString& language) {
             installed = false;
         }
     }
-    if (file_exists(path))
+    const bool exists = file_exists(path);
+    const bool compiling = installed && m.mp3_words_pending > 0;
+    // With the student's voice on, a word without a recording is spoken (or compiled) instead, and
+    // does not count as missing.
+    std::optional<std::vector<int16_t>> spoken;
+    std::optional<QByteArray> spoken_clip_bytes;
+    if (!exists && voice_wanted(m)) {
+        if (compiling)
+            spoken_clip_bytes = spoken_clip(m, s, language);
+        else
+            spoken = spoken_samples(m, s, language);
+    }
+    if (exists || spoken || spoken_clip_bytes)
         m.missing_sound_count = 0;
     else
         ++m.missing_sound_count;
     if (m.main_view) m.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
 
-    if (installed && m.mp3_words_pending > 0) {
+    if (compiling) {
         // A compilation is pending: the sound is written into it instead of being played.
         const QString out = m.working_folder + QStringLiteral("out_file.mp3");
-        append_file_bytes(path, out);
+        if (spoken_clip_bytes)
+            append_bytes(*spoken_clip_bytes, out);
+        else
+            append_file_bytes(path, out);
         for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.working_folder + QStringLiteral("silence.mp3"), out);
         return;
     }
+    if (spoken) return play_spoken_samples(m, *spoken);
     play_sound_file(m, path);
 }
 
-void play_sound_file(AppState& m, const QString& path) {
+void play_sound_file(AppState& m, const QString& path) { play_file_or_samples(m, path, nullptr); }
+
+// A synthesised word is timed exactly as a recording, so Stop, Skip and the 1.5-second rule act on both.
+void play_spoken_samples(AppState& m, const std::vector<int16_t>& pcm) { play_file_or_samples(m, QString(), &pcm); }
+
+namespace {
+
+void play_file_or_samples(AppState& m, const QString& path, const std::vector<int16_t>* pcm) {
     QString played = path;
     auto finish = [&] {
         if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
     };
     if (m.sound_suppression == SoundSuppression::On) return finish();
-    if (!file_exists(path)) {
+    if (!pcm && !file_exists(path)) {
         wait_seconds(m, 1.0f);
         wait_seconds(m, m.pause_seconds);
         return finish();
     }
-    if (path.endsWith(QStringLiteral("str"))) {
+    if (!pcm && path.endsWith(QStringLiteral("str"))) {
         if (!m.include_new_recordings || !m.decipher_to_wav) return finish();
         played = m.decipher_to_wav(m, path);
         if (played.isEmpty()) return;
@@ -63,7 +91,7 @@ void play_sound_file(AppState& m, const QString& path) {
 
     int channel = 0;
     if (m.audio) {
-        const int sample = m.audio->sample_load(played);
+        const int sample = pcm ? m.audio->sample_load_pcm(pcm->data(), int(pcm->size())) : m.audio->sample_load(played);
         if (sample == 0) {
             if (m.prompter)
                 m.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
@@ -96,10 +124,16 @@ void play_sound_file(AppState& m, const QString& path) {
     finish();
 }
 
+}  // namespace
+
 bool append_file_bytes(const QString& source, const QString& destination) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = in.readAll() + QByteArray("\r\n", 2);
+    return append_bytes(in.readAll(), destination);
+}
+
+bool append_bytes(const QByteArray& clip, const QString& destination) {
+    const QByteArray bytes = clip + QByteArray("\r\n", 2);
     QFile out(destination);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     return out.write(bytes) == bytes.size();

@@ -4,6 +4,7 @@
 #include "core/prompter.h"
 #include "core/review_schedule.h"
 #include "core/search.h"
+#include "core/spoken_words.h"
 #include "core/text_file.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -314,6 +316,15 @@ void MainWindow::build_menus() {
     add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
     add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
+    if (m_.voice) {
+        // Without a voice engine there is nothing to turn on, and the menus stay as they were.
+        QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+        options->setObjectName(QStringLiteral("mnu_options"));
+        speak_missing_action_ = options->addAction(QStringLiteral("Speak words that have no recording"));
+        speak_missing_action_->setObjectName(QStringLiteral("mnu_speak_missing"));
+        speak_missing_action_->setCheckable(true);
+        connect(speak_missing_action_, &QAction::toggled, this, &MainWindow::on_speak_missing_toggled);
+    }
     QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));
     add(instructions, "mnu_instructions_text", QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -369,6 +380,20 @@ void MainWindow::ask_student_name() {
     // An empty name puts the student's files directly in users/.
     m_.user_folder = m_.working_folder + QStringLiteral("users/") + (name.isEmpty() ? QString() : name + u'/');
     QDir().mkpath(m_.user_folder);
+    if (speak_missing_action_) {
+        m_.speak_missing_words = load_speak_missing_words(m_);
+        const QSignalBlocker quiet(speak_missing_action_);
+        speak_missing_action_->setChecked(m_.speak_missing_words);
+    }
+}
+
+void MainWindow::on_speak_missing_toggled(bool on) {
+    m_.speak_missing_words = on;
+    // Turned on again, a voice that failed before may be told about again.
+    if (on) m_.voice_failure_shown = false;
+    if (!save_speak_missing_words(m_, on) && m_.prompter)
+        m_.prompter->message(QStringLiteral("The setting could not be saved in ") + student_settings_path(m_) +
+                             QStringLiteral(". It holds until the program ends."));
 }
 
 void MainWindow::list_languages() {

@@ -63,6 +63,8 @@ public:
     void on_review_due();
     void on_toggle_font();
     void exit_program();
+    // Options > "Speak words that have no recording": remembered for the student.
+    void on_speak_missing_toggled(bool on);
 
     // Defined in main_window_texts.cpp.
     void on_word_search_changed(const QString& text);
@@ -146,6 +148,7 @@ private:
     void update_review_button();
 
     bool audio_closed_ = false;
+    QAction* speak_missing_action_ = nullptr;  // only when there is a voice
 
     // What the columns show. Other windows reload the shared arrays for their own use (the test,
     // the record window) while this window is hidden; when it comes back, the arrays are set back

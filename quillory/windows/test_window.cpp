@@ -4,6 +4,7 @@
 #include "core/main_view.h"
 #include "core/prompter.h"
 #include "core/review_schedule.h"
+#include "core/spoken_words.h"
 #include "core/text_file.h"
 
 #include <QButtonGroup>
@@ -401,6 +402,8 @@ TestWindow::Step TestWindow::ask_question() {
         s = m_.shown_sound_numbers.value(i);
         drawn_entry = format_entry(shown_word_, correct_answer_, s);
         if (!play_sound_ || !find_test_sound(m_, s).isEmpty()) break;
+        // With the voice on, a word without a recording is spoken instead of being asked about.
+        if (voice_wanted(m_) && !chosen_voice(m_, m_.current_language).isEmpty()) break;
         const bool go_on =
             m_.prompter && m_.prompter->ok_cancel(QStringLiteral(
                                "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test."));

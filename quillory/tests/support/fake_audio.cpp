@@ -15,6 +15,15 @@ int FakeAudio::sample_load(const QString& path) {
     return next_sample_++;
 }
 
+int FakeAudio::sample_load_pcm(const int16_t* pcm, int count) {
+    if (fail_load || !pcm || count <= 0) {
+        error = fail_load ? FMOD_ERR_MEMORY : FMOD_ERR_INVALID_PARAM;
+        return 0;
+    }
+    loaded_[next_sample_] = QStringLiteral("pcm:") + QString::number(count);
+    return next_sample_++;
+}
+
 int FakeAudio::play_sound(int sample) {
     auto it = loaded_.find(sample);
     if (fail_play || it == loaded_.end()) {
@@ -24,7 +33,8 @@ int FakeAudio::play_sound(int sample) {
     played << it->second;
     const double now = pump_ ? pump_->now() : 0.0;
     const int channel = next_channel_++;
-    ends_[channel] = now + duration_of(it->second);
+    const bool pcm = it->second.startsWith(QStringLiteral("pcm:"));
+    ends_[channel] = now + (pcm ? it->second.mid(4).toDouble() / 22050.0 : duration_of(it->second));
     loaded_.erase(it);  // released when the channel stops; nothing here holds memory
     return channel;
 }

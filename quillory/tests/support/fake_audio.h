@@ -21,6 +21,8 @@ public:
     void close() override { closed = true; }
     int get_error() override { return error; }
     int sample_load(const QString& path) override;
+    // Played as "pcm:<samples>"; it lasts as long as its samples do.
+    int sample_load_pcm(const int16_t* pcm, int count) override;
     int play_sound(int sample) override;
     bool is_playing(int channel) override;
 

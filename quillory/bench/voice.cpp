@@ -1,0 +1,149 @@
+// The voice for words without a recording.
+// 1. Click to first sample: a word spoken by the voice (synthesis, then the engine's play) against
+//    playing a recording of the same length (load and play), both through the real SDL engine in
+//    this run. Target: the first sample of a spoken word within 150 ms of the click.
+// 2. Compiling 250 entries none of which has a recording, into blocks of 100 (5 repeats, silence
+//    0.5 s): cold clip cache (target under 20 s), warm cache, against the same list with every
+//    entry recorded (target: warm within 1.5x of it).
+#include "audio/espeak_voice.h"
+#include "audio/sdl_audio_engine.h"
+#include "core/drill.h"
+#include "core/event_pump.h"
+#include "core/mp3_compile.h"
+#include "core/mp3_encode.h"
+#include "core/app_state.h"
+#include "core/spoken_words.h"
+#include "core/voice_clips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char* kWords[] = {"hola", "casa", "perro", "gato", "libro", "mesa", "agua", "ciudad", "ventana", "camino",
+                        "manzana", "escuela", "hermano", "trabajo", "mañana", "cocina", "pregunta", "viernes",
+                        "montaña", "bicicleta"};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Seconds from the call until the engine reports the channel playing.
+double until_playing(ql::SdlAudioEngine& engine, const std::function<int()>& load) {
+    QElapsedTimer t;
+    t.start();
+    const int channel = engine.play_sound(load());
+    if (channel == 0) return -1;
+    while (!engine.is_playing(channel)) {
+    }
+    const double s = double(t.nsecsElapsed()) / 1e9;
+    while (engine.is_playing(channel)) QThread::msleep(5);
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    QTemporaryDir dir;
+    const QString root = dir.path() + u'/';
+    ql::EspeakVoice voice;
+    ql::SdlAudioEngine engine;
+    if (!engine.init(22050, 64, 0)) {
+        std::fprintf(stderr, "audio engine failed: %s\n", qPrintable(ql::fmod_error_text(engine.get_error())));
+        return 1;
+    }
+
+    std::printf("click to first sample, %zu Spanish words, median (target: spoken under 150 ms)\n", std::size(kWords));
+    std::vector<double> spoken, recorded;
+    double spoken_seconds = 0;
+    for (const char* w : kWords) {
+        const QString word = QString::fromUtf8(w);
+        std::vector<int16_t> pcm;
+        spoken.push_back(until_playing(engine, [&] {
+            voice.synthesize(QStringLiteral("es"), word, pcm);
+            return engine.sample_load_pcm(pcm.data(), int(pcm.size()));
+        }));
+        spoken_seconds += double(pcm.size()) / 22050.0;
+        // The same word as a recording of the same length, in the recordings' format.
+        const QString path = root + QStringLiteral("rec.mp3");
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(ql::encode_mp3(pcm));
+        f.close();
+        recorded.push_back(until_playing(engine, [&] { return engine.sample_load(path); }));
+    }
+    const double s = median(spoken), r = median(recorded);
+    std::printf("(words last %.2f s on average)\n", spoken_seconds / double(std::size(kWords)));
+    std::printf("%-28s %10.1f ms (worst %.1f ms)\n", "spoken word", s * 1e3, *std::max_element(spoken.begin(), spoken.end()) * 1e3);
+    std::printf("%-28s %10.1f ms\n", "recording of the same length", r * 1e3);
+    std::printf("%-28s %10.2fx\n", "ratio spoken / recording", s / r);
+    engine.close();
+
+    // ---- compilation ----
+    ql::AppState m;
+    m.working_folder = root + QStringLiteral("list/");
+    m.languages_folder = m.working_folder + QStringLiteral("languages/");
+    m.current_language = QStringLiteral("spanish");
+    m.target_language = QStringLiteral("english");
+    m.pump = &ql::qt_event_pump();
+    ql::VoiceClipCache clips(root + QStringLiteral("cache/"));
+    m.voice = &voice;
+    m.voice_clips = &clips;
+    m.speak_missing_words = true;
+    QDir().mkpath(m.languages_folder);
+    const int n = 250;
+    for (int i = 0; i < n; ++i) {
+        m.shown_words << QString::fromUtf8(kWords[i % std::size(kWords)]) + QStringLiteral(" %1").arg(i);
+        m.shown_translations << QStringLiteral("word %1").arg(i);
+        m.shown_sound_numbers << QStringLiteral("%1").arg(10000 + i, 5, 10, QLatin1Char('0'));
+        m.target_sound_numbers[size_t(10000 + i)] = QStringLiteral("%1").arg(20000 + i, 5, 10, QLatin1Char('0'));
+    }
+    m.shown_words << QString();
+    m.shown_translations << QString();
+    m.shown_sound_numbers << QString();
+    std::vector<int16_t> quiet(4410);
+    for (const char* name : {"silence.mp3", "beep.mp3"}) {
+        QFile f(m.working_folder + QString::fromLatin1(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(ql::encode_mp3(quiet));
+    }
+    const int silence = ql::silence_clips(0.5);
+    auto compile = [&] {
+        QElapsedTimer t;
+        t.start();
+        const auto result = ql::write_word_blocks(m, 5, silence);
+        if (result.files_completed != 3) std::printf("ONLY %d FILES\n", result.files_completed);
+        return double(t.nsecsElapsed()) / 1e9;
+    };
+    const double cold = compile();  // the cache folder is new: every clip is synthesised
+    const double warm = std::min({compile(), compile(), compile()});
+    // The reference: the very clips laid as recordings, the voice off.
+    for (int i = 0; i < n; ++i) {
+        for (bool translation : {false, true}) {
+            const QString lang = translation ? m.target_language : m.current_language;
+            const QString text = translation ? m.shown_translations[i] : m.shown_words[i];
+            const QString s = translation ? ql::translation_sound_number(m, m.shown_sound_numbers[i]) : m.shown_sound_numbers[i];
+            const QString path = ql::installed_sound_path(m, s, lang);
+            QDir().mkpath(path.left(path.lastIndexOf(u'/')));
+            QFile::copy(clips.clip_path(lang, ql::voice_for_language(m.languages_folder, lang, voice), text), path);
+        }
+    }
+    m.speak_missing_words = false;
+    const double recorded_list = std::min({compile(), compile(), compile()});
+    std::printf("\ncompiling %d entries without recordings (5 repeats, silence 0.5 s, 3 blocks)\n", n);
+    std::printf("%-28s %10.2f s (target under 20 s)\n", "cold clip cache", cold);
+    std::printf("%-28s %10.2f s\n", "warm clip cache", warm);
+    std::printf("%-28s %10.2f s\n", "every entry recorded", recorded_list);
+    std::printf("%-28s %10.2fx (target under 1.5x)\n", "ratio warm / recorded", warm / recorded_list);
+    return 0;
+}

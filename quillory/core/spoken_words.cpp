@@ -1,0 +1,121 @@
+#include "spoken_words.h"
+
+#include "drill.h"
+#include "prompter.h"
+#include "speech_voice.h"
+#include "text_file.h"
+#include "voice_clips.h"
+
+#include <QSettings>
+
+namespace ql {
+
+namespace {
+
+QString text_in_file(const QString& path, const QString& s, bool translation) {
+    if (path.isEmpty() || !file_exists(path)) return {};
+    const auto lines = read_lines(path);
+    if (!lines) return {};
+    for (const QString& line : *lines) {
+        const auto e = parse_entry(line);
+        if (e && e->sound_number.trimmed() == s) return translation ? e->translation : e->word;
+    }
+    return {};
+}
+
+void report_failure(AppState& m);
+
+}  // namespace
+
+QString chosen_voice(AppState& m, const QString& language) {
+    if (!m.voice) return {};
+    const QString voice = voice_for_language(m.languages_folder, language, *m.voice);
+    if (voice.isEmpty() && !m.voice->error().isEmpty() && !m.voice_failure_shown) {
+        m.voice_failure_shown = true;
+        if (m.prompter) m.prompter->message(voice_failure_text(m.voice->error()));
+    }
+    return voice;
+}
+
+namespace {
+
+void report_failure(AppState& m) {
+    if (m.voice_failure_shown) return;
+    m.voice_failure_shown = true;
+    if (m.prompter) m.prompter->message(voice_failure_text(m.voice->error()));
+}
+
+}  // namespace
+
+QString voice_failure_text(const QString& error) {
+    return QStringLiteral("Words that have no recording cannot be spoken:\r\n") + error +
+           QStringLiteral("\r\nThey stay silent for the rest of this session unless another voice works.");
+}
+
+QString word_text(const AppState& m, const QString& s, const QString& language) {
+    if (s.isEmpty()) return {};
+    const int n = m.shown_count();
+    if (language == m.current_language) {
+        for (int i = 0; i < n && i < m.shown_sound_numbers.size(); ++i)
+            if (m.shown_sound_numbers[i] == s) return m.shown_words.value(i);
+        QString text = text_in_file(m.list_file, s, false);
+        if (text.isEmpty() && m.master_file != m.list_file) text = text_in_file(m.master_file, s, false);
+        return text;
+    }
+    if (language == m.target_language) {
+        for (int i = 0; i < n && i < m.shown_sound_numbers.size(); ++i)
+            if (translation_sound_number(m, m.shown_sound_numbers[i]) == s) return m.shown_translations.value(i);
+    }
+    return {};
+}
+
+bool voice_wanted(const AppState& m) { return m.speak_missing_words && m.voice; }
+
+std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s, const QString& language) {
+    if (!voice_wanted(m)) return std::nullopt;
+    const QString text = word_text(m, s, language).trimmed();
+    if (text.isEmpty()) return std::nullopt;
+    const QString voice = chosen_voice(m, language);
+    if (voice.isEmpty()) return std::nullopt;
+    std::vector<int16_t> pcm;
+    if (!m.voice->synthesize(voice, text, pcm)) {
+        report_failure(m);
+        return std::nullopt;
+    }
+    return pcm;
+}
+
+std::optional<QByteArray> spoken_clip(AppState& m, const QString& s, const QString& language) {
+    if (!voice_wanted(m) || !m.voice_clips) return std::nullopt;
+    return spoken_clip_of_text(m, word_text(m, s, language), language);
+}
+
+std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& word, const QString& language,
+                                              const QString& known_voice) {
+    if (!voice_wanted(m) || !m.voice_clips) return std::nullopt;
+    const QString text = word.trimmed();
+    if (text.isEmpty()) return std::nullopt;
+    const QString voice = known_voice.isEmpty() ? chosen_voice(m, language) : known_voice;
+    if (voice.isEmpty()) return std::nullopt;
+    auto clip = m.voice_clips->clip(language, voice, text, *m.voice);
+    if (!clip) report_failure(m);
+    return clip;
+}
+
+QString student_settings_path(const AppState& m) { return m.user_folder + QStringLiteral("settings.ini"); }
+
+bool load_speak_missing_words(const AppState& m) {
+    if (m.user_folder.isEmpty()) return false;
+    QSettings settings(student_settings_path(m), QSettings::IniFormat);
+    return settings.value(QStringLiteral("voice/speak_words_without_recording"), false).toBool();
+}
+
+bool save_speak_missing_words(const AppState& m, bool on) {
+    if (m.user_folder.isEmpty()) return false;
+    QSettings settings(student_settings_path(m), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("voice/speak_words_without_recording"), on);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+}  // namespace ql

@@ -1,0 +1,45 @@
+#pragma once
+#include "app_state.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace ql {
+
+// Words that have no recording, spoken by the voice while the student has it turned on
+// (speak_missing_words). With it off nothing here runs and a missing recording stays silent.
+
+// The text of the entry whose sound number is `s` in `language`: a word of the current language or a
+// translation in the target language, from the shown entries, else the current list and master file
+// (the record-and-edit window plays entries that are not shown). Empty when no entry has the number.
+QString word_text(const AppState& m, const QString& s, const QString& language);
+
+// True when the voice should be asked for this word at all.
+bool voice_wanted(const AppState& m);
+
+// The word synthesised for playing, or std::nullopt when it has no text, its language has no voice,
+// or the voice fails (the first failure of the run is reported once through the prompter).
+std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s, const QString& language);
+
+// The word as an MP3 clip for a compiled file, from the clip cache; std::nullopt as above.
+std::optional<QByteArray> spoken_clip(AppState& m, const QString& s, const QString& language);
+
+// The same for a text already known (a compilation reads its entries once at its start).
+// `voice` empty: chosen for the language now.
+std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& text, const QString& language,
+                                              const QString& voice = {});
+// The voice chosen for `language`, or empty (the engine's failure reported once).
+QString chosen_voice(AppState& m, const QString& language);
+
+// The message shown once when the voice fails.
+QString voice_failure_text(const QString& error);
+
+// The student's setting file and the toggle in it.
+QString student_settings_path(const AppState& m);
+bool load_speak_missing_words(const AppState& m);
+bool save_speak_missing_words(const AppState& m, bool on);
+
+}  // namespace ql

@@ -1,0 +1,88 @@
+// The voice heard through the real audio engine.
+#include "audio/espeak_voice.h"
+#include "audio/sdl_audio_engine.h"
+#include "audio_test_util.h"
+#include "core/drill.h"
+#include "core/drill_fixture.h"
+#include "core/event_pump.h"
+#include "core/spoken_words.h"
+
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+TEST(VoiceThroughTheEngine, SamplesPlayForTheirLengthAndAreReleasedAfterwards) {
+    use_audio_driver("dummy");
+    SdlAudioEngine fmod;
+    ASSERT_TRUE(fmod.init(22050, 64, 0));
+    std::vector<int16_t> pcm(22050 / 5, 3000);
+    EXPECT_EQ(fmod.sample_load_pcm(pcm.data(), 0), 0);
+    EXPECT_EQ(fmod.get_error(), FMOD_ERR_INVALID_PARAM);
+    const int channel = fmod.play_sound(fmod.sample_load_pcm(pcm.data(), int(pcm.size())));
+    ASSERT_NE(channel, 0);
+    EXPECT_TRUE(fmod.is_playing(channel));
+    ASSERT_TRUE(eventually([&] { return !fmod.is_playing(channel); }, 3.0));
+    fmod.is_playing(channel);
+    EXPECT_EQ(fmod.held_samples(), 0);
+}
+
+// A drill on a list none of whose words has a recording, heard through SDL's disk driver: with the
+// voice on, the speaker gets the spoken words; the drill counts nothing as missing.
+TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
+    DataTree tree;
+    use_audio_driver("disk");
+    ::setenv("SDL_DISKAUDIOFILE", tree.path("speaker.raw").toLocal8Bit().constData(), 1);
+    SdlAudioEngine fmod;
+    ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();
+    EspeakVoice voice;
+
+    AppState m;
+    FakePrompter prompter;
+    RecordingView view;
+    tree.attach(m);
+    m.prompter = &prompter;
+    m.pump = &qt_event_pump();
+    m.audio = &fmod;
+    m.voice = &voice;
+    m.current_language = QStringLiteral("spanish");
+    m.target_language = QStringLiteral("english");
+    m.repeat_count = 1;
+    m.bottom_mode = BottomMode::TranslationFirst;
+    m.pause_seconds = 1.5f;
+    tree.write_lines("users/ann/spanish/l-u.txt", {QStringLiteral("hola|hello|01000"), QStringLiteral("gato|cat|01001"),
+                                                   QStringLiteral("perro|dog|01002")});
+    for (int i = 0; i < 3; ++i) m.target_sound_numbers[size_t(1000 + i)] = QStringLiteral("0200%1").arg(i);
+    m.unknown_file = tree.path("users/ann/spanish/l-u.txt");
+    m.known_file = tree.path("users/ann/spanish/l-k.txt");
+    m.shown_file = m.unknown_file;
+    create_array_of_words(m, m.shown_file);
+
+    auto sound_bytes = [&] {
+        const QByteArray speaker = tree.read("speaker.raw");
+        return speaker.size() - speaker.count('\0');
+    };
+    auto drill_one_word = [&] {
+        view.draws = 0;
+        view.on_draw = [&](int d) {
+            if (d == 2) m.playback = Playback::Stop;
+        };
+        m.playback = Playback::Idle;
+        auto d = std::make_shared<Drill>(m, DrillKind::Large, &view);
+        d->playwords();
+    };
+
+    // Off: today's silent drill.
+    drill_one_word();
+    EXPECT_EQ(sound_bytes(), 0);
+
+    m.speak_missing_words = true;
+    m.missing_sound_count = 0;
+    drill_one_word();
+    // The translation and the word, each some tenths of a second of speech in stereo 16-bit.
+    EXPECT_GT(sound_bytes(), 4 * 22050 / 2);
+    EXPECT_EQ(m.missing_sound_count, 0);
+    EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
+    fmod.close();
+    ::unsetenv("SDL_DISKAUDIOFILE");
+}
