@@ -2,6 +2,7 @@
 // entries (a third of the file's pairs among them): reading and checking the file, numbering the new
 // pairs and writing the list, the master and the counter. Measured against just reading the same
 // file in the same run, and against the 2 s a user should wait at most.
+#include "bench/bench_stats.h"
 #include "core/list_import.h"
 #include "core/app_state.h"
 #include "core/text_file.h"
@@ -20,11 +21,6 @@ namespace {
 
 constexpr int kPairs = 30000;
 constexpr int kRuns = 5;
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 

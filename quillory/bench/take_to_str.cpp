@@ -1,6 +1,7 @@
 // How long a contributor waits between the end of a take and its stored recording: trimming,
 // the raw file, enciphering through the cipher library and removing the raw file, for a 5-second
 // take. Reference, measured in the same run: writing the same bytes to a new file once.
+#include "bench/bench_stats.h"
 #include "core/new_recordings.h"
 #include "core/app_state.h"
 #include "core/recording.h"
@@ -37,11 +38,6 @@ QByteArray five_second_take() {
         b += char(s >> 8);
     }
     return b;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace

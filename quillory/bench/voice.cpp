@@ -5,6 +5,7 @@
 // 2. Compiling 250 entries none of which has a recording, into blocks of 100 (5 repeats, silence
 //    0.5 s): cold clip cache (target under 20 s), warm cache, against the same list with every
 //    entry recorded (target: warm within 1.5x of it).
+#include "bench/bench_stats.h"
 #include "audio/espeak_voice.h"
 #include "audio/sdl_audio_engine.h"
 #include "core/drill.h"
@@ -30,11 +31,6 @@ namespace {
 const char* kWords[] = {"hola", "casa", "perro", "gato", "libro", "mesa", "agua", "ciudad", "ventana", "camino",
                         "manzana", "escuela", "hermano", "trabajo", "mañana", "cocina", "pregunta", "viernes",
                         "montaña", "bicicleta"};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Seconds from the call until the engine reports the channel playing.
 double until_playing(ql::SdlAudioEngine& engine, const std::function<int()>& load) {
