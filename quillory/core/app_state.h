@@ -151,7 +151,15 @@ int entry_at_row(const AppState& m, int row);
 int row_of_entry(const AppState& m, int index);
 
 // ---- playback services ----
-void play_word_sound(AppState& m, const QString& s, const QString& language);
+struct WordSoundOptions {
+    // While a compilation is pending, every clip that goes into out_file.mp3 gets a caption line naming
+    // its entry; true when the caller captions it instead (the large drill, once per compiled word).
+    bool captioned_by_caller = false;
+    // The main window shows the number of the sound last played; a window of its own that plays
+    // entries the main window does not show (the review) leaves the label alone.
+    bool show_number = true;
+};
+void play_word_sound(AppState& m, const QString& s, const QString& language, const WordSoundOptions& options = {});
 void play_sound_file(AppState& m, const QString& path);
 // Plays synthesised samples (16-bit mono, 22050 Hz) with the same pause rules as a file.
 void play_spoken_samples(AppState& m, const std::vector<int16_t>& pcm);

@@ -240,7 +240,8 @@ void Drill::play(const QString& sound, const QString& language) {
                            !(m_.include_new_recordings && file_exists(new_sound_path(m_, sound, language)));
     const bool recorded = file_exists(installed_sound_path(m_, sound, language));
     if (compiling && recorded) compiled_recording_ = true;
-    play_word_sound(m_, sound, language);
+    // The large drill captions its compiled word once, at its mark, when it leaves the word.
+    play_word_sound(m_, sound, language, WordSoundOptions{.captioned_by_caller = compiled_word_});
     // With the voice on, a word without a recording goes in spoken, and is captioned like one.
     if (compiling && !recorded && voice_wanted(m_) && m_.missing_sound_count == 0) compiled_recording_ = true;
 }

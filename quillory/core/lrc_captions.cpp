@@ -3,6 +3,7 @@
 #include "text_file.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace ql {
@@ -39,8 +40,30 @@ QStringList lrc_lines(const QList<Caption>& captions) {
     return lines;
 }
 
+namespace {
+
+// A caption file is written whole in UTF-8, whatever set an old file was in: lyrics readers take it
+// as UTF-8, and words of any language must fit.
+bool write_utf8_lines(const QString& path, const QStringList& lines, QString* error) {
+    QString text;
+    for (const QString& l : lines) text += l + QStringLiteral("\r\n");
+    FileChanges change;
+    change.rewrite_text(path, text, Charset::Utf8);
+    return change.apply(error);
+}
+
+// Hundredths of a second of a line's time stamp; -1 for a line without one.
+qint64 stamp_of(const QString& line) {
+    static const QRegularExpression stamp(QStringLiteral("^\\[(\\d+):(\\d\\d)\\.(\\d\\d)\\]"));
+    const auto m = stamp.match(line);
+    if (!m.hasMatch()) return -1;
+    return m.captured(1).toLongLong() * 6000 + m.captured(2).toLongLong() * 100 + m.captured(3).toLongLong();
+}
+
+}  // namespace
+
 bool write_captions(const QString& lrc_path, const QList<Caption>& captions, QString* error) {
-    return write_lines(lrc_path, lrc_lines(captions), error);
+    return write_utf8_lines(lrc_path, lrc_lines(captions), error);
 }
 
 bool add_caption(const QString& lrc_path, const Caption& caption, QString* error) {
@@ -54,8 +77,14 @@ bool add_caption(const QString& lrc_path, const Caption& caption, QString* error
         }
         lines = *old;
     }
-    lines << lrc_lines({caption});
-    return write_lines(lrc_path, lines, error);
+    // Lines stay in time order: a word played from another window goes in at once, while the drill's
+    // word around it is captioned only when the drill leaves it.
+    const QString line = lrc_lines({caption}).first();
+    const qint64 at = stamp_of(line);
+    qsizetype i = lines.size();
+    while (i > 0 && stamp_of(lines[i - 1]) > at) --i;
+    lines.insert(i, line);
+    return write_utf8_lines(lrc_path, lines, error);
 }
 
 }  // namespace ql

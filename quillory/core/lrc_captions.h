@@ -20,11 +20,12 @@ QString caption_text(const QString& word, const QString& translation);
 QString caption_path(const QString& mp3_path);
 QStringList lrc_lines(const QList<Caption>& captions);
 
+// Caption files are always UTF-8 with CR LF, whatever set an old file was in.
 // Replaces the caption file whole (atomically). On failure the old file is untouched and `error`
 // names the file.
 bool write_captions(const QString& lrc_path, const QList<Caption>& captions, QString* error = nullptr);
 // Adds one line to a caption file that grows with its MP3, rewriting it whole so that a reader never
-// sees half a line.
+// sees half a line. The line goes in time order, after the lines stamped no later.
 bool add_caption(const QString& lrc_path, const Caption& caption, QString* error = nullptr);
 
 }  // namespace ql

@@ -3,6 +3,9 @@
 #include "main_view.h"
 #include "prompter.h"
 #include "app_state.h"
+#include "drill.h"
+#include "lrc_captions.h"
+#include "mp3_compile.h"
 #include "spoken_words.h"
 #include "text_file.h"
 
@@ -20,9 +23,32 @@ QString new_sound_path(const AppState& m, const QString& s, const QString& langu
 
 namespace {
 void play_file_or_samples(AppState& m, const QString& path, const std::vector<int16_t>* pcm);
+
+// The caption of a compiled clip: the entry whose word (or, in the target language, whose
+// translation) it speaks, among the shown entries, else in the list and master files (the review
+// and the record-and-edit window play entries the main window does not show); the bare number when
+// no entry has it.
+QString clip_caption(const AppState& m, const QString& s, const QString& language) {
+    const bool word = language == m.current_language;
+    if (!word && language != m.target_language) return s;
+    auto speaks = [&](const QString& number) {
+        return word ? number.trimmed() == s : translation_sound_number(m, number.trimmed()) == s;
+    };
+    for (int i = 0; i < m.shown_count(); ++i)
+        if (speaks(m.shown_sound_numbers[i])) return caption_text(m.shown_words[i], m.shown_translations[i]);
+    for (const QString& path : {m.list_file, m.master_file}) {
+        if (path.isEmpty() || !file_exists(path)) continue;
+        const auto lines = read_lines(path);
+        if (!lines) continue;
+        for (const QString& line : *lines)
+            if (const auto e = parse_entry(line); e && speaks(e->sound_number)) return caption_text(e->word, e->translation);
+    }
+    return s;
+}
+
 }  // namespace
 
-void play_word_sound(AppState& m, const QString& s, const QString& language) {
+void play_word_sound(AppState& m, const QString& s, const QString& language, const WordSoundOptions& options) {
     if (s.isEmpty()) return;
     QString path = installed_sound_path(m, s, language);
     bool installed = true;
@@ -49,11 +75,17 @@ void play_word_sound(AppState& m, const QString& s, const QString& language) {
         m.missing_sound_count = 0;
     else
         ++m.missing_sound_count;
-    if (m.main_view) m.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
+    if (m.main_view && options.show_number) m.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
 
     if (compiling) {
         // A compilation is pending: the sound is written into it instead of being played.
-        const QString out = m.working_folder + QStringLiteral("out_file.mp3");
+        const QString out = out_file_path(m);
+        const bool clip = exists || spoken_clip_bytes;
+        if (clip && !options.captioned_by_caller) {
+            const QString lrc = caption_path(out);
+            if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(m, s, language)}) && m.prompter)
+                m.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+        }
         if (spoken_clip_bytes)
             append_bytes(*spoken_clip_bytes, out);
         else

@@ -127,3 +127,38 @@ TEST_F(CaptionTest, DrillCompilationCaptionsEachCompiledWordAtItsBeep) {
     EXPECT_NEAR(lines[0].seconds, 0.0, 0.005);
     EXPECT_NEAR(lines[1].seconds, decoded({beep_, word_, silence_, silence_, word_, silence_, silence_}), kFrame);
 }
+
+TEST_F(CaptionTest, AnOldWindows1252TrackIsReplacedByAUtf8One) {
+    load_list(1);
+    real_recordings(0);
+    m.shown_words[0] = QStringLiteral("marrón");
+    m.shown_translations[0] = QStringLiteral("brown");
+    tree.write("100words1.lrc", "[00:00.00]marr\xf3n - old\r\n");
+    write_word_blocks(m, 1, 0);
+    EXPECT_EQ(tree.read("100words1.lrc"), QByteArray("[00:00.00]marr\xc3\xb3n - brown\r\n"));
+}
+
+// A compilation stays pending after its window is closed; a word then clicked in the main window
+// goes into out_file.mp3, and its caption with it.
+TEST_F(CaptionTest, AWordPlayedFromTheMainWindowWhileACompilationIsPendingIsCaptioned) {
+    load_list(3);
+    for (int i = 0; i < 3; ++i) real_recordings(i);
+    m.silence_count = 2;
+    {
+        auto d = drill();
+        prompter.answer_input("2");
+        d->create_mp3();
+        d->window_closed();
+    }
+    // A click on w1, then on its translation, as the main window plays them.
+    play_word_sound(m, word_sound(1), m.current_language);
+    play_word_sound(m, translation_sound(1), m.target_language);
+    EXPECT_TRUE(audio.played.isEmpty());
+
+    const auto lines = caption_lines(tree.read("out_file.lrc"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, u"w1 - t1");
+    EXPECT_EQ(lines[1].text, u"w1 - t1");
+    EXPECT_NEAR(lines[0].seconds, 0.0, 0.005);
+    EXPECT_NEAR(lines[1].seconds, decoded({word_, silence_, silence_}), kFrame);
+}
