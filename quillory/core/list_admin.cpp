@@ -73,8 +73,10 @@ bool add_language(AppState& m) {
                        "and numbers, but not spaces."));
     const QString language = answer.value_or(QString()).toLower();
     if (language.isEmpty()) return false;
-    // The longest file named after the language alone is its change log, "changes_<language>.dat".
-    if (const QString refusal = path_name_refusal(language, QStringLiteral("language name"), 12); !refusal.isEmpty()) {
+    // The longest name made from a language is its translation index, "trans_index_<language>_<target>.dat",
+    // with a target of one letter at least; its other files ("master_<language>-u.txt",
+    // "changes_<language>.dat", "<language>_str_NN.zip") are shorter.
+    if (const QString refusal = path_name_refusal(language, QStringLiteral("language name"), 18); !refusal.isEmpty()) {
         m.prompter->message(refusal);
         return false;
     }
@@ -95,13 +97,18 @@ bool add_language(AppState& m) {
                 "language?  Be sure to spell it correctly.  The name must be 8 or fewer english letters."))
             .value_or(QString())
             .toLower();
-    if (target.isEmpty()) return false;
+    // Abandoned here, the language leaves nothing behind: its folder is still empty.
+    auto abandon = [&] {
+        QDir().rmdir(folder);
+        return false;
+    };
+    if (target.isEmpty()) return abandon();
     // Both names go into the translation index's name, "trans_index_<language>_<target>.dat".
     const int index_name_bytes = 17 + int(QFile::encodeName(language).size());
     if (const QString refusal = path_name_refusal(target, QStringLiteral("target language name"), index_name_bytes);
         !refusal.isEmpty()) {
         m.prompter->message(refusal);
-        return false;
+        return abandon();
     }
 
     const QString target_folder = m.languages_folder + target;

@@ -78,16 +78,45 @@ TEST_F(Admin, ATargetNotOnDiskIsRecordedBothWays) {
     EXPECT_EQ(t.read("languages/xhosa/trans_xhosa.dat"), crlf({"zulu"}));
 }
 
-TEST_F(Admin, NamesAreLowerCasedAndAnEmptyTargetLeavesTheBareFolder) {
+TEST_F(Admin, NamesAreLowerCasedAndAnAbandonedLanguageLeavesNothingBehind) {
+    t.mkdir("languages/english");
     prompter.answer_input("Latin");
     prompter.cancel_input();
     EXPECT_FALSE(add_language(m));
-    EXPECT_TRUE(t.exists("languages/latin"));
-    EXPECT_TRUE(folder_entries(t.path("languages/latin")).isEmpty());
+    EXPECT_FALSE(t.exists("languages/latin"));
 
+    // A target refused at its own prompt abandons the language too.
+    prompter.answer_input("Latin");
+    prompter.answer_input("a/b");
+    EXPECT_FALSE(add_language(m));
+    EXPECT_EQ(prompter.messages(), QStringList{unsafe_name_message("target language name")});
+    EXPECT_EQ(folder_entries(t.path("languages")), QStringList{"english"});
+
+    prompter.clear();
     prompter.cancel_input();
     EXPECT_FALSE(add_language(m));
-    EXPECT_EQ(prompter.shown().size(), 3u);
+    EXPECT_EQ(prompter.shown().size(), 1u);
+}
+
+// Every file named after a language must fit a file name: the longest is
+// "trans_index_<language>_<target>.dat", which needs 18 bytes besides the language's name.
+TEST_F(Admin, ALanguageNameTooLongForItsFilesIsRefusedAtItsOwnPrompt) {
+    prompter.answer_input(QString(240, u'h'));
+    EXPECT_FALSE(add_language(m));
+    ASSERT_EQ(prompter.shown().size(), 2u);  // no target prompt
+    EXPECT_EQ(prompter.messages(),
+              QStringList{"The language name is too long: the files made from it may have names of at most 255 bytes, "
+                          "which leaves 237 bytes for the language name (a letter outside the English alphabet takes "
+                          "two or more). Please choose a shorter one."});
+    EXPECT_TRUE(folder_entries(t.path("languages")).isEmpty());
+
+    prompter.clear();
+    const QString longest(237, u'h');
+    prompter.answer_input(longest);
+    prompter.answer_input("x");
+    EXPECT_TRUE(add_language(m));
+    EXPECT_TRUE(t.exists("languages/" + longest + "/trans_" + longest + ".dat"));
+    EXPECT_TRUE(t.exists("languages/x/trans_x.dat"));
 }
 
 TEST_F(Admin, AnExistingLanguageIsRefused) {
