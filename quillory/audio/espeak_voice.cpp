@@ -67,7 +67,13 @@ bool EspeakVoice::start() {
     espeak_ng_ERROR_CONTEXT context = nullptr;
     const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
     if (status != ENS_OK) {
+        // The library settles on a folder (the one given, ESPEAK_DATA_PATH or its own) before it
+        // fails; without that name "No such file or directory" says nothing a user can act on.
+        const char* looked_in = nullptr;
+        espeak_Info(&looked_in);
         error_ = QStringLiteral("The speech engine could not start: ") + status_text(status);
+        if (looked_in && *looked_in)
+            error_ += QStringLiteral(" (it looked for its data in %1)").arg(QFile::decodeName(looked_in));
         espeak_ng_ClearErrorContext(&context);
         start_failed_ = true;
         return false;

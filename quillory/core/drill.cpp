@@ -418,7 +418,7 @@ void Drill::auto_mp3() {
     if (view_) view_->set_progress(0, 0);
     for (const QString& f : result.failed_files)
         m_.prompter->message(QStringLiteral("Could not write the file ") + f + QStringLiteral("."));
-    m_.prompter->message(QString::number(result.files_completed) + QStringLiteral(" files have been completed."));
+    m_.prompter->message(word_blocks_summary(result));
     if (view_) view_->set_mp3_text(QString());
 }
 

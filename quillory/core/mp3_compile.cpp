@@ -4,6 +4,7 @@
 #include "lrc_captions.h"
 #include "mpeg_frames.h"
 #include "prompter.h"
+#include "speech_voice.h"
 #include "spoken_words.h"
 #include "text_file.h"
 
@@ -114,19 +115,26 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
     // With the student's voice on, an entry without a recording goes in spoken; each language's voice
     // is chosen once for the run.
     QHash<QString, QString> voices;
+    WordBlocksResult result;
+    bool voice_failed = false;  // for the entry being written
     auto recording = [&](const QString& s, const QString& lang, const QString& text) -> std::optional<Clip> {
         if (s.isEmpty()) return std::nullopt;
         auto clip = read_clip(installed_sound_path(m, s, lang));
-        if (!clip && voice_wanted(m)) {
+        if (!clip && voice_wanted(m) && m.voice_clips && !text.trimmed().isEmpty()) {
             auto v = voices.find(lang);
             if (v == voices.end()) v = voices.insert(lang, chosen_voice(m, lang));
-            if (v->isEmpty()) return clip;
-            if (auto spoken = spoken_clip_of_text(m, text, lang, *v)) clip = clip_of(std::move(*spoken));
+            // A language without a voice stays silent, as in playing; an engine that fails is told.
+            const bool asked = !v->isEmpty() || !m.voice->error().isEmpty();
+            if (!v->isEmpty())
+                if (auto spoken = spoken_clip_of_text(m, text, lang, *v)) clip = clip_of(std::move(*spoken));
+            if (!clip && asked) {
+                voice_failed = true;
+                if (result.left_out_reason.isEmpty()) result.left_out_reason = m.voice->error();
+            }
         }
         return clip;
     };
 
-    WordBlocksResult result;
     std::optional<BlockWriter> block;
     auto close_block = [&] {
         if (!block) return;
@@ -143,8 +151,10 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
             close_block();
             block.emplace(word_block_path(m, i / 100 + 1));
         }
+        voice_failed = false;
         const auto word = recording(sounds[i], language, words[i]);
         const auto translation = recording(translation_sounds[i], target_language, translations[i]);
+        if (voice_failed) ++result.words_left_out;
         if ((word || translation) && repeats > 0) block->caption(caption_text(words[i], translations[i]));
         for (int r = 0; r < repeats; ++r) {
             block->append(translation);
@@ -155,6 +165,18 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
     }
     close_block();
     return result;
+}
+
+QString word_blocks_summary(const WordBlocksResult& result) {
+    const QString done = QString::number(result.files_completed) + QStringLiteral(" files have been completed.");
+    if (result.words_left_out == 0) return done;
+    const int n = result.words_left_out;
+    QString text = done + QStringLiteral("\r\n") +
+                   (n == 1 ? QStringLiteral("1 word was left out: it has no recording and the voice could not speak it.")
+                           : QStringLiteral("%1 words were left out: they have no recording and the voice could not "
+                                            "speak them.").arg(n));
+    if (!result.left_out_reason.isEmpty()) text += QStringLiteral("\r\n") + result.left_out_reason;
+    return text;
 }
 
 }  // namespace ql

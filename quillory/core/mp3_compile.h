@@ -21,7 +21,14 @@ double compiled_seconds(const QString& mp3_path);
 struct WordBlocksResult {
     int files_completed = 0;     // block files written without a write error
     QStringList failed_files;    // block files that could not be written whole
+    // Entries without a recording that the voice was asked to speak and could not, and why (the
+    // voice's first error of the run).
+    int words_left_out = 0;
+    QString left_out_reason;
 };
+
+// The closing note of a whole-list compilation: the count of files, and the words left out, if any.
+QString word_blocks_summary(const WordBlocksResult& result);
 
 // Writes every shown entry, in list order, into blocks of 100: per entry `repeats` times the
 // translation's recording, the word's recording and `silence` silence clips, then one beep. Missing

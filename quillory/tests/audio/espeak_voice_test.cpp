@@ -68,5 +68,8 @@ TEST(EspeakVoice, MissingDataFailsEveryCallWithAMessageInsteadOfCrashing) {
     EXPECT_TRUE(voice.voices().isEmpty());
     EXPECT_FALSE(voice.synthesize(QStringLiteral("es"), QStringLiteral("hola"), pcm));
     EXPECT_TRUE(voice.error().startsWith(QStringLiteral("The speech engine could not start"))) << voice.error().toStdString();
+    // The folder it looked in is named, so that a user knows where the data is missing.
+    EXPECT_TRUE(voice.error().endsWith(QStringLiteral(" (it looked for its data in %1)").arg(tree.path("empty_espeak_data"))))
+        << voice.error().toStdString();
     EXPECT_FALSE(voice.synthesize(QStringLiteral("es"), QStringLiteral("hola"), pcm));
 }

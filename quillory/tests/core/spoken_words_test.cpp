@@ -190,3 +190,20 @@ TEST_F(SpokenWords, ACompilingDrillCaptionsItsSpokenWords) {
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("w%1 - t%1").arg(drawn[1]))) << lines[1].toStdString();
     EXPECT_GT(mpeg_play_length(tree.read("out_file.mp3")).frames, 0);
 }
+
+// A whole-list compilation with a voice that cannot speak says how many words it left out and why,
+// instead of counting a file of beeps as done.
+TEST_F(SpokenWords, WordBlocksSayHowManyWordsTheFailingVoiceLeftOut) {
+    load_list(3, false);
+    speak_on();
+    voice.fail_start = true;
+    prompter.answer_ok();
+    prompter.answer_input("1");
+    prompter.answer_input("0");
+    drill()->auto_mp3();
+    const QString error = QStringLiteral("The speech engine could not start: no data.");
+    EXPECT_EQ(prompter.messages(),
+              (QStringList{voice_failure_text(error),
+                           "1 files have been completed.\r\n3 words were left out: they have no recording and the voice "
+                           "could not speak them.\r\n" + error}));
+}
