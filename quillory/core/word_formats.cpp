@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -341,19 +342,68 @@ bool looks_like_xml(const QString& text) {
     return head.startsWith(u"<?xml") || head.startsWith(u"<kvtml") || head.startsWith(u"<!DOCTYPE kvtml");
 }
 
-// Language names in English and in their own language, lower case ("german", "deutsch").
-bool is_language_name(const QString& text) {
-    static const QSet<QString> names = [] {
-        QSet<QString> n;
+// The English name, lower case, of a language named in English or in its own language ("german" or
+// "deutsch" -> "german"); empty when the text names no language.
+QString english_language_name(const QString& text) {
+    static const QHash<QString, QString> names = [] {
+        QHash<QString, QString> n;
         for (int i = QLocale::AnyLanguage + 1; i <= int(QLocale::LastLanguage); ++i) {
             const auto lang = QLocale::Language(i);
-            n.insert(QLocale::languageToString(lang).toLower());
+            const QString english = QLocale::languageToString(lang).toLower();
+            n.insert(english, english);
             const QString native = QLocale(lang).nativeLanguageName().toLower();
-            if (!native.isEmpty()) n.insert(native);
+            if (!native.isEmpty() && !n.contains(native)) n.insert(native, english);
         }
         return n;
     }();
-    return names.contains(text.trimmed().toLower());
+    return names.value(text.trimmed().toLower());
+}
+
+bool is_language_name(const QString& text) { return !english_language_name(text).isEmpty(); }
+
+// Words that name a column of a word list rather than hold a word.
+bool is_header_word(const QString& word) {
+    static const QSet<QString> words{
+        QStringLiteral("word"),       QStringLiteral("words"),       QStringLiteral("term"),
+        QStringLiteral("terms"),      QStringLiteral("vocabulary"),  QStringLiteral("vocab"),
+        QStringLiteral("phrase"),     QStringLiteral("phrases"),     QStringLiteral("expression"),
+        QStringLiteral("foreign"),    QStringLiteral("native"),      QStringLiteral("translation"),
+        QStringLiteral("translations"), QStringLiteral("meaning"),   QStringLiteral("meanings"),
+        QStringLiteral("definition"), QStringLiteral("definitions"), QStringLiteral("front"),
+        QStringLiteral("back"),       QStringLiteral("question"),    QStringLiteral("answer"),
+        QStringLiteral("source"),     QStringLiteral("target"),      QStringLiteral("language"),
+    };
+    return words.contains(word);
+}
+
+// "Spanish", "Word", "English translation", "Word (Spanish)": every word of the field names a
+// language or a column.
+bool is_header_field(const QString& field) {
+    static const QRegularExpression apart(QStringLiteral("[\\s()\\[\\]:_/-]+"));
+    const QStringList parts = field.toLower().split(apart, Qt::SkipEmptyParts);
+    if (parts.isEmpty()) return false;
+    for (const QString& p : parts)
+        if (!is_header_word(p) && !is_language_name(p)) return false;
+    return true;
+}
+
+// The first record names the columns when each of its fields is a column name, or when each
+// stands apart from its column: capitalised above at least three entries none of which is.
+bool first_record_is_header(const std::vector<QStringList>& rows) {
+    const QStringList& first = rows.front();
+    bool named = true, apart = rows.size() >= 4;
+    for (qsizetype c = 0; c < first.size(); ++c) {
+        const QString field = first[c].trimmed();
+        if (field.isEmpty()) return false;
+        named = named && is_header_field(field);
+        if (!apart) continue;
+        apart = field.front().isUpper();
+        for (size_t r = 1; r < rows.size() && apart; ++r) {
+            const QString other = rows[r].value(c).trimmed();
+            if (!other.isEmpty() && other.front().isUpper()) apart = false;
+        }
+    }
+    return named || apart;
 }
 
 WordTable parse_text(const QString& text, QChar separator, HeaderRow header_row) {
@@ -382,10 +432,7 @@ WordTable parse_text(const QString& text, QChar separator, HeaderRow header_row)
     QStringList first_names;
     if (!card && !t.rows.empty() && t.rows.front().size() >= 2) {
         bool names = header_row == HeaderRow::Yes;
-        if (header_row == HeaderRow::Guess) {
-            names = true;
-            for (const QString& f : t.rows.front()) names = names && is_language_name(f);
-        }
+        if (header_row == HeaderRow::Guess) names = first_record_is_header(t.rows);
         if (names) {
             first_names = t.rows.front();
             t.rows.erase(t.rows.begin());
@@ -573,6 +620,18 @@ WordTable read_word_file(const QString& path, QChar separator, HeaderRow header)
         return t;
     }
     return parse_word_file(f.readAll(), QFileInfo(path).fileName(), separator, header);
+}
+
+QString column_language(const WordTable& table, int column) {
+    if (column < 0 || column >= int(table.column_names.size())) return QString();
+    const QString locale = table.column_locales.value(column);
+    QString name = table.column_names[column];
+    if (!locale.isEmpty() && name.endsWith(QStringLiteral(" (%1)").arg(locale))) name.chop(locale.size() + 3);
+    // The locale names the language in English, as the language folders are named, even when the
+    // identifier is named in its own language ("Deutsch").
+    const QString from_locale = locale_language_name(locale);
+    if (!from_locale.isEmpty()) return from_locale.toLower();
+    return english_language_name(name);
 }
 
 void propose_columns(WordTable& table, const QString& language, const QString& target_language) {

@@ -39,7 +39,9 @@ struct WordTable {
 // Reads bytes as one of the formats: KVTML when the name ends in ".kvtml" or the text is XML; card
 // tutor text when it starts with a recognised "#key:value" line; otherwise delimited. A separator
 // given overrides the one named or guessed (text formats only). A delimited file's first record is
-// guessed to name the columns when each of its fields is the name of a language.
+// guessed to name the columns when none of its fields is empty and each is a column's name (a language
+// or a word such as "translation", alone or together: "Spanish word"), or each is capitalised above
+// at least three entries of its column none of which is.
 WordTable parse_word_file(const QByteArray& bytes, const QString& file_name, QChar separator = QChar(),
                           HeaderRow header = HeaderRow::Guess);
 // The same for a file on disk; a file that cannot be read gives a table with the error set.
@@ -55,6 +57,10 @@ QString html_to_text(const QString& html);
 
 // Card tutors keep sound references in the field text; they name files we do not have.
 QString drop_sound_references(const QString& text);
+
+// The language a column holds, in lower case, when the file says: a KVTML identifier's locale or
+// language name, or a header field that names a language. Empty otherwise.
+QString column_language(const WordTable& table, int column);
 
 // When a column is named after the language (or its target), propose it as the word (translation).
 void propose_columns(WordTable& table, const QString& language, const QString& target_language);

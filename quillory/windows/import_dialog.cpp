@@ -77,10 +77,6 @@ ImportDialog::ImportDialog(const AppState& m, const QString& language, const QSt
     preview_table_ = new QTableWidget(0, 2, this);
     preview_table_->setObjectName(QStringLiteral("preview_table"));
     preview_table_->setAccessibleName(QStringLiteral("First word pairs"));
-    preview_table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Foreign word (%1)").arg(language_),
-         QStringLiteral("Translation (%1)").arg(target_language_.isEmpty() ? QStringLiteral("student's language")
-                                                                           : target_language_)});
     preview_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     preview_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -175,6 +171,13 @@ void ImportDialog::refresh() {
     const int translation = translation_column_box_->currentIndex();
     pairs_ = table_.error.isEmpty() && word != translation ? collect_pairs(table_, word, translation) : ImportPairs{};
 
+    // The translation column is named after the language of the column chosen for it when the file
+    // says which that is; otherwise after the language the translations are meant to be in.
+    QString translation_language = column_language(table_, translation);
+    if (translation_language.isEmpty())
+        translation_language = target_language_.isEmpty() ? QStringLiteral("student's language") : target_language_;
+    preview_table_->setHorizontalHeaderLabels({QStringLiteral("Foreign word (%1)").arg(language_),
+                                               QStringLiteral("Translation (%1)").arg(translation_language)});
     preview_table_->setRowCount(0);
     const int shown = std::min<int>(kPreviewRows, int(pairs_.pairs.size()));
     preview_table_->setRowCount(shown);

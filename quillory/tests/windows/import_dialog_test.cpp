@@ -115,6 +115,36 @@ TEST_F(Preview, KvtmlOffersItsLanguagesAndHidesTheTextChoices) {
     EXPECT_EQ(text("skipped_label"), "1 entry will be skipped: 1 with an empty field (line 47).");
 }
 
+// The translation heading names the language of the column chosen for the translations.
+TEST_F(Preview, TheTranslationHeadingNamesTheChosenColumnsLanguage) {
+    open("import_three_languages.kvtml", fixture_bytes("import_three_languages.kvtml"));
+    auto heading = [&](int c) { return get<QTableWidget>("preview_table")->horizontalHeaderItem(c)->text(); };
+    EXPECT_EQ(heading(0), "Foreign word (spanish)");
+    EXPECT_EQ(heading(1), "Translation (english)");
+    get<QComboBox>("translation_column_box")->setCurrentText("Deutsch (de)");
+    EXPECT_EQ(heading(1), "Translation (german)");
+    EXPECT_EQ(column(1).first(), "der Hund");
+
+    // Columns the file does not name keep the target's name.
+    open("colors.csv", "negro,black\nblanco,white\n");
+    EXPECT_EQ(heading(1), "Translation (english)");
+}
+
+// A first line that names the columns is taken as their names, not imported as a pair.
+TEST_F(Preview, AHeaderLineIsGuessedAndTheBoxTicked) {
+    for (const char* header : {"Word,Translation", "Spanish word,English meaning", "Vocabulario,Significado"}) {
+        open("header.csv", QByteArray(header) + "\ncasa,house\nperro,dog\ngato,cat\n");
+        EXPECT_TRUE(get<QCheckBox>("header_check")->isChecked()) << header;
+        EXPECT_EQ(column(0), (QStringList{"casa", "perro", "gato"})) << header;
+    }
+    // Words that happen to lead the list are words.
+    for (const char* first : {"Hola,hello", "casa,house"}) {
+        open("words.csv", QByteArray(first) + "\nperro,dog\ngato,cat\nluna,moon\n");
+        EXPECT_FALSE(get<QCheckBox>("header_check")->isChecked()) << first;
+        EXPECT_EQ(column(0).size(), 4) << first;
+    }
+}
+
 TEST_F(Preview, OkKeepsTheDialogOpenUntilTheNameIsFree) {
     open("colors.csv", "negro,black\n");
     auto* ok = get<QDialogButtonBox>("buttons")->button(QDialogButtonBox::Ok);
