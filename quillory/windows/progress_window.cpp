@@ -66,6 +66,20 @@ bool draw_smooth(QChart* chart) {
     return points <= qsizetype(kMostMarkedTests) * 4;
 }
 
+// Ticks of the date axis at noon on whole days, a whole number of days apart, from the day before the
+// first test to the day after the last: each day is labelled once, and a test lies within half a day
+// of its own day's tick. An axis with a fixed tick count would put ticks at odd hours, labelling a day
+// twice or a test's day beside the next one.
+void set_day_ticks(QDateTimeAxis* x, qint64 first_ms, qint64 last_ms) {
+    constexpr qint64 kMostSteps = 10;
+    const QDate first = QDateTime::fromMSecsSinceEpoch(first_ms).date().addDays(-1);
+    const qint64 days = first.daysTo(QDateTime::fromMSecsSinceEpoch(last_ms).date().addDays(1));
+    const qint64 step = (days + kMostSteps - 1) / kMostSteps;
+    const qint64 steps = (days + step - 1) / step;
+    x->setTickCount(int(steps) + 1);
+    x->setRange(QDateTime(first, QTime(12, 0)), QDateTime(first.addDays(steps * step), QTime(12, 0)));
+}
+
 }  // namespace
 
 std::optional<std::vector<QDate>> ProgressWindow::schedule_due_dates(const QString& language_folder, const QDate& today) {
@@ -186,12 +200,12 @@ void ProgressWindow::reload() {
     if (!has_language) only_language_->setChecked(false);
     const QString unreadable = unreadable_lines_text(history_.unreadable);
     show_text(unreadable_label_, unreadable);
-    show_text(detail_label_, kDetailHint);
     for (Page page : {Page::Scores, Page::KnownWords, Page::Reviews}) {
         QString empty;
         QChart* chart = build_chart(page, &empty);
         set_page_chart(page, chart, empty);
     }
+    reset_test_detail();
     update_save_button();
 }
 
@@ -199,8 +213,15 @@ void ProgressWindow::on_only_language_toggled() {
     QString empty;
     QChart* chart = build_scores_chart(&empty);
     set_page_chart(Page::Scores, chart, empty);
-    show_text(detail_label_, kDetailHint);
+    reset_test_detail();
     update_save_button();
+}
+
+void ProgressWindow::reset_test_detail() {
+    show_text(detail_label_, kDetailHint);
+    // With no tests drawn there is nothing to point at.
+    const PageWidgets& p = pages_[int(Page::Scores)];
+    detail_label_->setVisible(p.stack->currentWidget() == p.view);
 }
 
 void ProgressWindow::set_page_chart(Page page, QChart* chart, const QString& empty_sentence) {
@@ -244,7 +265,6 @@ QChart* ProgressWindow::build_scores_chart(QString* empty_sentence) {
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("M/d/yyyy"));
     x->setTitleText(QStringLiteral("Date"));
-    x->setTickCount(6);
     auto* y = new QValueAxis;
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d"));
@@ -286,10 +306,7 @@ QChart* ProgressWindow::build_scores_chart(QString* empty_sentence) {
             if (best >= 0) show_test_detail(tests[size_t(best)]);
         });
     }
-    // A lone test still gets a day either side, so its point is not squeezed onto an edge.
-    const qint64 day = 24LL * 3600 * 1000;
-    const qint64 pad = std::max<qint64>((last - first) / 40, first == last ? day : 0);
-    x->setRange(QDateTime::fromMSecsSinceEpoch(first - pad), QDateTime::fromMSecsSinceEpoch(last + pad));
+    set_day_ticks(x, first, last);
     return chart;
 }
 

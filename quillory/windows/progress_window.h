@@ -73,6 +73,7 @@ private:
     QChart* build_reviews_chart(QString* empty_sentence) const;
     QChart* build_chart(Page page, QString* empty_sentence);
     void show_test_detail(int test);
+    void reset_test_detail();
     void update_save_button();
 
     AppState& m_;

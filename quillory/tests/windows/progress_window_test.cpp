@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QDateTimeAxis>
 #include <QCheckBox>
 #include <QHorizontalStackedBarSeries>
 #include <QImage>
@@ -104,11 +105,42 @@ TEST_F(ProgressWindowFixture, SaysThereIsNothingToShowForANewStudent) {
               u"There are no word lists of yours in spanish yet. Click a list in the main window and double-click "
               u"the words you know.");
     EXPECT_EQ(w.sentence(ProgressWindow::Page::Reviews), u"No reviews are due in spanish over the next 30 days.");
+    // The hint about pointing at a test goes with the tests.
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("test_detail"))->isHidden());
     // Without a schedule to read the page says so rather than drawing empty axes.
     ProgressWindow::review_due_dates() = [](const QString&, const QDate&) { return std::nullopt; };
     w.reload();
     EXPECT_EQ(w.sentence(ProgressWindow::Page::Reviews), u"There is no review schedule to show yet.");
     EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("save_image"))->isEnabled());
+}
+
+// The date axis ticks on whole days, each day labelled once, and a test is nearest its own day's tick.
+TEST_F(ProgressWindowFixture, TheScoreDatesAreTickedOncePerDayNearTheirTests) {
+    auto check = [](ProgressWindow& w, const QStringList& days) {
+        auto* x = qobject_cast<QDateTimeAxis*>(w.shown_chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(x, nullptr);
+        const qint64 from = x->min().toMSecsSinceEpoch(), to = x->max().toMSecsSinceEpoch();
+        const int n = x->tickCount();
+        QStringList labels;
+        for (int i = 0; i < n; ++i)
+            labels << QDateTime::fromMSecsSinceEpoch(from + (to - from) * i / (n - 1)).toString(x->format());
+        EXPECT_EQ(labels, days);
+        for (QAbstractSeries* s : w.shown_chart()->series())
+            for (const QPointF& p : qobject_cast<QLineSeries*>(s)->points()) {
+                const qint64 at = qint64(p.x());
+                const int nearest = int(std::lround(double(at - from) * (n - 1) / double(to - from)));
+                EXPECT_EQ(labels.value(nearest), QDateTime::fromMSecsSinceEpoch(at).toString(x->format()));
+            }
+    };
+    {
+        ProgressWindow w(m);  // three tests of ann: 12/1, 12/2 and 12/7
+        check(w, {"11/30/2026", "12/1/2026", "12/2/2026", "12/3/2026", "12/4/2026", "12/5/2026", "12/6/2026",
+                  "12/7/2026", "12/8/2026"});
+    }
+    t.write_lines(QStringLiteral("test_results.txt"),
+                  {"ann\tspanish\tcolores\t10\t80%\t01:10 \tSpelling\tText Only\t12/3/2026 11:50:00 PM"});
+    ProgressWindow one(m);
+    check(one, {"12/2/2026", "12/3/2026", "12/4/2026"});
 }
 
 TEST_F(ProgressWindowFixture, ReviewsAheadCountsTheScheduleReadersDueDates) {
