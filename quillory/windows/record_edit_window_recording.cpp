@@ -197,9 +197,11 @@ void RecordEditWindow::record_words() {
         const bool keep_silence = keep_silence_box->isChecked();
         // The take is checked and drawn as it is stored; nothing here waits or asks.
         QPointer<TakePanel> panel(take_panel);
+        const QListWidgetItem* taken = list->item(index);
+        const QString taken_word = taken ? taken->text() : QString();
         record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
                      [&](const QByteArray& take) {
-                         if (panel) panel->show_take(take, kTakeRate, !keep_silence);
+                         if (panel) panel->show_take(take, kTakeRate, !keep_silence, taken_word);
                      });
         if (!self) break;
 

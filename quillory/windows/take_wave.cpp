@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace ql {
@@ -14,6 +15,8 @@ namespace {
 
 // Enough columns for any screen; a 30 s take is 661,500 samples.
 constexpr qsizetype kBuckets = 2048;
+// The widest the word above a take's note is drawn, in pixels.
+constexpr int kMostWordWidth = 160;
 
 }  // namespace
 
@@ -27,6 +30,8 @@ void TakeWave::clear() {
     envelope_.clear();
     samples_ = 0;
     trimmed_ = false;
+    gain_ = 1.0;
+    scale_text_.clear();
     setAccessibleDescription(QStringLiteral("No take recorded yet"));
     update();
 }
@@ -49,12 +54,27 @@ void TakeWave::show_take(const QByteArray& take, int rate, std::optional<TrimBou
         }
         envelope_.emplace_back(lo, hi);
     }
+    // A quiet take drawn at full scale is a flat line: draw it to its peak and say so. The gain stops
+    // at 1000 (60 dB), so a silent take stays flat rather than blowing up its noise.
+    int peak = 0;
+    for (const auto& [lo, hi] : envelope_) peak = std::max({peak, -int(lo), int(hi)});
+    if (peak == 0) {
+        gain_ = 1.0;
+        scale_text_ = QStringLiteral("Silent take");
+    } else {
+        gain_ = std::clamp(32768.0 / peak, 1.0, 1000.0);
+        const QString dbfs = QString::number(20.0 * std::log10(std::min(peak, 32767) / 32767.0), 'f', 0);
+        const QString peak_text = QStringLiteral("Peak %1 dBFS").arg(dbfs == QStringLiteral("-0") ? QStringLiteral("0") : dbfs);
+        scale_text_ = gain_ < 1.05 ? peak_text + QStringLiteral(", drawn at full scale")
+                                   : peak_text + QStringLiteral(", drawn %1 times larger").arg(gain_, 0, 'f', gain_ < 10 ? 1 : 0);
+    }
     trimmed_ = kept.has_value();
     kept_first_ = trimmed_ ? std::clamp<qsizetype>(kept->start / 2, 0, samples_ - 1) : 0;
     kept_last_ = trimmed_ ? std::clamp<qsizetype>(kept->end / 2, kept_first_, samples_ - 1) : samples_ - 1;
     const double all = double(samples_) / rate, kept_s = double(kept_last_ - kept_first_ + 1) / rate;
-    setAccessibleDescription(trimmed_ ? QStringLiteral("%1 s recorded, %2 s kept").arg(all, 0, 'f', 2).arg(kept_s, 0, 'f', 2)
-                                      : QStringLiteral("%1 s recorded, all kept").arg(all, 0, 'f', 2));
+    setAccessibleDescription((trimmed_ ? QStringLiteral("%1 s recorded, %2 s kept").arg(all, 0, 'f', 2).arg(kept_s, 0, 'f', 2)
+                                       : QStringLiteral("%1 s recorded, all kept").arg(all, 0, 'f', 2)) +
+                             QStringLiteral("; ") + scale_text_);
     update();
 }
 
@@ -80,17 +100,31 @@ void TakeWave::paintEvent(QPaintEvent*) {
             lo = std::min(lo, envelope_[size_t(k)].first);
             hi = std::max(hi, envelope_[size_t(k)].second);
         }
-        const double top = mid - hi / 32768.0 * half, bottom = mid - lo / 32768.0 * half;
+        const double top = mid - std::min(hi * gain_ / 32768.0, 1.0) * half;
+        const double bottom = mid - std::max(lo * gain_ / 32768.0, -1.0) * half;
         p.drawLine(QPointF(r.left() + 1 + x, top), QPointF(r.left() + 1 + x, std::max(bottom, top + 1)));
     }
 
-    if (!trimmed_) return;
-    // What trimming cut away is shaded over the drawn wave.
-    auto column = [&](qsizetype sample) { return r.left() + 1 + double(sample) * w / double(samples_); };
-    const QColor shade(0x60, 0x60, 0x60, 0x90);
-    const double keep_from = column(kept_first_), keep_to = column(kept_last_ + 1);
-    p.fillRect(QRectF(QPointF(r.left() + 1, r.top() + 1), QPointF(keep_from, r.bottom())), shade);
-    p.fillRect(QRectF(QPointF(keep_to, r.top() + 1), QPointF(r.right(), r.bottom())), shade);
+    if (trimmed_) {
+        // What trimming cut away is shaded over the drawn wave.
+        auto column = [&](qsizetype sample) { return r.left() + 1 + double(sample) * w / double(samples_); };
+        const QColor shade(0x60, 0x60, 0x60, 0x90);
+        const double keep_from = column(kept_first_), keep_to = column(kept_last_ + 1);
+        p.fillRect(QRectF(QPointF(r.left() + 1, r.top() + 1), QPointF(keep_from, r.bottom())), shade);
+        p.fillRect(QRectF(QPointF(keep_to, r.top() + 1), QPointF(r.right(), r.bottom())), shade);
+    }
+
+    // The scale, in the top left corner on a backing that keeps it readable over the wave.
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    p.setFont(f);
+    const QFontMetrics fm(f);
+    const QRect text_box(r.left() + 3, r.top() + 2, fm.horizontalAdvance(scale_text_) + 6, fm.height());
+    QColor backing = palette().color(QPalette::Base);
+    backing.setAlpha(0xC0);
+    p.fillRect(text_box, backing);
+    p.setPen(palette().color(QPalette::Text));
+    p.drawText(text_box, Qt::AlignCenter, scale_text_);
 }
 
 TakePanel::TakePanel(QWidget* parent) : QWidget(parent) {
@@ -99,8 +133,11 @@ TakePanel::TakePanel(QWidget* parent) : QWidget(parent) {
     note = new QLabel(this);
     note->setObjectName(QStringLiteral("take_note"));
     note->setAccessibleDescription(QStringLiteral("What the check of the last take noticed"));
-    note->setWordWrap(true);
-    note->setFixedWidth(110);  // the wave keeps its width whatever the note says
+    // One note a line, never broken inside: the label is as wide as its longest line, and a long
+    // word is cut short with an ellipsis so that the wave keeps most of the row.
+    note->setWordWrap(false);
+    note->setTextFormat(Qt::PlainText);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont f = note->font();
     f.setBold(true);
     note->setFont(f);
@@ -113,12 +150,19 @@ TakePanel::TakePanel(QWidget* parent) : QWidget(parent) {
     row->addWidget(note);
 }
 
-void TakePanel::show_take(const QByteArray& take, int rate, bool trimmed) {
+void TakePanel::show_take(const QByteArray& take, int rate, bool trimmed, const QString& word) {
     const TakeCheck c = check_take(take, rate);
     wave->show_take(take, rate, trimmed ? std::optional<TrimBounds>(c.speech) : std::nullopt);
-    const QString text = c.notes.join(QStringLiteral(", "));
+    QString text;
+    if (!c.notes.isEmpty()) {
+        const QString shown_word = note->fontMetrics().elidedText(word.simplified(), Qt::ElideRight, kMostWordWidth);
+        text = (shown_word.isEmpty() ? QString() : shown_word + QStringLiteral(":\n")) + c.notes.join(u'\n');
+    }
     note->setText(text);
-    note->setAccessibleName(text);
+    // Read out as one sentence: "azul: Too quiet, Very short".
+    note->setAccessibleName(c.notes.isEmpty() ? QString()
+                                              : (word.isEmpty() ? QString() : word.simplified() + QStringLiteral(": ")) +
+                                                    c.notes.join(QStringLiteral(", ")));
 }
 
 }  // namespace ql

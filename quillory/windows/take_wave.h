@@ -20,9 +20,14 @@ public:
 
     // A take of 16-bit little-endian mono samples at `rate`; `kept` is the stretch of bytes that is
     // stored, or std::nullopt when the whole take is.
+    // The drawing is scaled so that the take's peak fills the height; the scale is written on it.
     void show_take(const QByteArray& take, int rate, std::optional<TrimBounds> kept);
     void clear();
     bool has_take() const { return samples_ > 0; }
+    // How many times larger than full scale the take is drawn (1 for a take that peaks at full scale).
+    double gain() const { return gain_; }
+    // What the drawing says of its scale: "Peak -33 dBFS, drawn 45 times larger".
+    QString scale_text() const { return scale_text_; }
 
     QSize sizeHint() const override { return {400, 60}; }
     QSize minimumSizeHint() const override { return {80, 30}; }
@@ -36,16 +41,20 @@ private:
     qsizetype samples_ = 0;
     qsizetype kept_first_ = 0, kept_last_ = 0;  // samples
     bool trimmed_ = false;
+    double gain_ = 1.0;
+    QString scale_text_;
 };
 
 // The last take as the record-and-edit window shows it: its waveform and, beside it, what the take
-// check noticed ("Too quiet", "Clipped", "Very short"; nothing when the take is fine).
+// check noticed, under the word the take is of ("azul:", then "Too quiet", "Clipped", "Very short" a
+// line each; nothing when the take is fine). The run moves the selection on to the next word, so the
+// note names its own.
 class TakePanel : public QWidget {
     Q_OBJECT
 public:
     explicit TakePanel(QWidget* parent = nullptr);
-    // A take as recorded, before it is stored; `trimmed` when silence trimming cuts it.
-    void show_take(const QByteArray& take, int rate, bool trimmed);
+    // A take of `word` as recorded, before it is stored; `trimmed` when silence trimming cuts it.
+    void show_take(const QByteArray& take, int rate, bool trimmed, const QString& word = QString());
 
     TakeWave* wave = nullptr;    // objectName "take_wave"
     QLabel* note = nullptr;      // objectName "take_note"

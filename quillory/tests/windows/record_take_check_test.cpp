@@ -71,14 +71,20 @@ TEST_F(TakeCheckRun, EveryTakeIsNotedAndDrawnWithoutStoppingTheRun) {
     ASSERT_NE(wave, nullptr);
     EXPECT_FALSE(wave->has_take());
 
+    auto* label = window->take_panel->findChild<QLabel*>("take_note");
     take(32767);  // a square wave at full scale
-    EXPECT_EQ(note(), u"Clipped");
-    EXPECT_EQ(window->take_panel->findChild<QLabel*>("take_note")->accessibleName(), u"Clipped");
+    // The single take moved the selection on to "dos"; the note says whose take it is.
+    EXPECT_EQ(window->unrecorded_words_view->currentItem()->text(), u"dos");
+    EXPECT_EQ(note(), u"uno:\nClipped");
+    EXPECT_EQ(label->accessibleName(), u"uno: Clipped");
     EXPECT_TRUE(wave->has_take());
     EXPECT_TRUE(wave->accessibleDescription().startsWith("0.95 s recorded, 0.4")) << wave->accessibleDescription().toStdString();
 
     take(0);
-    EXPECT_EQ(note(), u"Too quiet, Very short");
+    EXPECT_EQ(note(), u"uno:\nToo quiet\nVery short");
+    // Each note whole on its line: the label is as wide as its longest.
+    EXPECT_FALSE(label->wordWrap());
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(QStringLiteral("Very short")));
     EXPECT_TRUE(t.exists("languages/spanish/new_str/70/70000.str"));
 
     take(12000);
