@@ -152,7 +152,8 @@ void ReviewWindow::present() {
 bool ReviewWindow::play(const QString& sound_number, const QString& language) {
     QPointer<ReviewWindow> self(this);
     ++busy_;
-    play_word_sound(m_, sound_number, language);
+    // The main window's number label keeps showing its own list's last sound.
+    play_word_sound(m_, sound_number, language, WordSoundOptions{.show_number = false});
     if (!self) return false;
     --busy_;
     if (closed_) {
