@@ -5,6 +5,7 @@
 #include "core/event_pump.h"
 #include "core/new_recordings.h"
 #include "core/app_state.h"
+#include "core/text_file.h"
 #include "windows/main_window.h"
 #include "windows/large_card_window.h"
 #include "windows/small_card_window.h"
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
         ql::installed_sample_folders(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_DIRS"));
     const ql::DataFolder data = ql::prepare_data_folder(places);
     if (!data.error.isEmpty()) prompter.message(data.error);
+    // A change cut short by a kill or a crash is rolled back before anything reads the files.
+    if (const QString left = ql::recover_interrupted_changes(data.folder); !left.isEmpty()) prompter.message(left);
     // Anything opened by a relative name lands in the data folder too.
     QDir::setCurrent(data.folder);
 

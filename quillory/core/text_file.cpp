@@ -4,11 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
+#include <functional>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -142,31 +146,322 @@ bool sync_fd(int fd) {
     }
 }
 
+// A descriptor closed however its scope is left, a simulated kill included, so that a journal's
+// lock goes with it as it would with the process.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+    // Closes now; a write error the file system reports late shows here.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+QByteArray folder_of(const QByteArray& native) {
+    const qsizetype slash = native.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : native.left(slash);
+}
+
+QByteArray join_path(const QByteArray& folder, const QByteArray& name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// The folder's entries reach the disk: a new name, a rename or a removal survives a power cut.
+bool sync_folder(const QByteArray& folder, bool through_device) {
+    Fd fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.ok()) return false;
+    return through_device ? sync_fd(fd.get()) : ::fsync(fd.get()) == 0;
+}
+
+bool unlink_if_there(const QByteArray& path) { return g_device->unlink(path.constData()) == 0 || errno == ENOENT; }
+
+// The hidden files this layer makes beside a target end in ".ql-new-<tag>" (a new content on its way
+// in) or ".ql-old-<tag>" (the content it replaces, kept until the change is complete). Such names are
+// ours in any folder, so that one left behind is removed wherever it lies.
+const QRegularExpression& layer_file_pattern() {
+    static const QRegularExpression re(QStringLiteral("^\\.(.+\\.)?ql-(new|old)-[0-9a-z]{1,8}$"));
+    return re;
+}
+// What versions before the journal left: ".<name>.new<tag>" and ".<name>.old<tag>". Looked for only in
+// the data folder's own folders, where nothing else makes hidden files.
+const QRegularExpression& earlier_layer_file_pattern() {
+    static const QRegularExpression re(QStringLiteral("^\\.(.+\\.|ql-)(new|old)[0-9a-z]{1,8}$"));
+    return re;
+}
+
 // A name in the same folder that nobody else uses, hidden and not ending in ".txt", so that no list
 // box ever shows it even when a killed process leaves it behind.
 QByteArray sibling_name(const QByteArray& native, const char* kind) {
-    const qsizetype slash = native.lastIndexOf('/');
-    const QByteArray dir = native.left(slash + 1);
-    const QByteArray base = native.mid(slash + 1);
-    const QByteArray tag = QByteArray::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
-    QByteArray name = '.' + base + '.' + kind + tag;
-    if (name.size() > kMaxNameBytes) name = QByteArray(".ql-") + kind + tag;
-    return dir + name;
+    const QByteArray dir = folder_of(native);
+    const QByteArray base = native.mid(native.lastIndexOf('/') + 1);
+    for (;;) {
+        const QByteArray tag =
+            QByteArray::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
+        QByteArray name = '.' + base + ".ql-" + kind + '-' + tag;
+        if (name.size() > kMaxNameBytes) name = QByteArray(".ql-") + kind + '-' + tag;
+        const QByteArray path = join_path(dir, name);
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0) return path;
+    }
 }
 
-void sync_folder(const QByteArray& native) {
-    const qsizetype slash = native.lastIndexOf('/');
-    const QByteArray dir = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : native.left(slash);
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+// ---- the journal ----
+//
+// A change of several files is made crash-safe by a journal written, synced and named in its folder
+// before any target is touched, and removed (the commit) only once every target holds its new
+// content and every folder is synced. It names each step: a file appended to with its old size (or
+// -1 when the append makes it), a file replaced with the hidden names of its new content and of the
+// kept old content (or "-" when the file is new). A change left with its journal is rolled back by
+// recover_interrupted_changes; from the file system alone the rollback knows how far the change got,
+// and each of its steps leaves a state that the same steps take to the same end, so it may itself be
+// cut short and run again. A kill after the journal's removal leaves a complete change and at most
+// its kept old contents, which are removed as leftovers.
+//
+// One journal covers the whole change, even when its files lie in several folders (a list in
+// languages/<language>/ and the students' files in users/<student>/<language>/): it lies in the
+// deepest folder holding every target, and names them relative to that folder (so a data folder
+// moved after a crash is still put right). A change in a folder therefore looks for journals in
+// that folder and in each folder above it, and start-up looks in every folder of the data folder
+// where a change may have begun.
+//
+// The journal is locked (flock) for as long as its change runs. A second Quillory on the same
+// data never rolls back a change that is still running; the lock dies with a killed process.
+//
+// A change of one file by replacement alone needs no journal: the rename is atomic, and a kill
+// leaves at most its hidden new content, a leftover.
+
+constexpr char kJournalName[] = ".quillory-journal";
+constexpr char kJournalHead[] = "quillory file changes 1";
+
+struct Step {
+    bool append = false;
+    bool keep = false;        // a replacement that never took place and whose file is left alone
+    QByteArray path;          // absolute
+    qint64 old_size = -1;     // an append's: -1 when the append makes the file
+    QByteArray temp, backup;  // a replacement's: absolute; backup empty when the file is new
+};
+
+// FNV-1a: a journal cut short or damaged is told from a whole one.
+quint64 journal_hash(const QByteArray& bytes) {
+    quint64 h = 14695981039346656037ull;
+    for (char c : bytes) {
+        h ^= quint8(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+QByteArray relative_to(const QByteArray& folder, const QByteArray& path) {
+    return folder == "/" ? path.mid(1) : path.mid(folder.size() + 1);
+}
+
+QByteArray base_name(const QByteArray& path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QByteArray journal_text(const QByteArray& folder, const std::vector<Step>& steps) {
+    QByteArray text = QByteArray(kJournalHead) + '\n';
+    for (const Step& s : steps) {
+        const QByteArray rel = relative_to(folder, s.path).toPercentEncoding("/");
+        if (s.append)
+            text += "append " + rel + ' ' + QByteArray::number(s.old_size) + '\n';
+        else
+            text += "replace " + rel + ' ' + base_name(s.temp).toPercentEncoding() + ' ' +
+                    (s.backup.isEmpty() ? QByteArray("-") : base_name(s.backup).toPercentEncoding()) + '\n';
+    }
+    return text + "end " + QByteArray::number(journal_hash(text), 16) + '\n';
+}
+
+// The steps of a whole journal; std::nullopt when it is not whole (a kill while it was written, when
+// no target had been touched yet).
+std::optional<std::vector<Step>> parse_journal(const QByteArray& folder, const QByteArray& text) {
+    if (!text.endsWith('\n')) return std::nullopt;
+    const qsizetype last = text.lastIndexOf('\n', text.size() - 2) + 1;  // the start of the last line
+    const QByteArray body = text.left(last), seal = text.mid(last).trimmed();
+    bool ok = false;
+    if (!seal.startsWith("end ") || seal.mid(4).toULongLong(&ok, 16) != journal_hash(body) || !ok) return std::nullopt;
+    QList<QByteArray> lines = body.split('\n');
+    lines.removeLast();  // after the last '\n'
+    if (lines.isEmpty() || lines.takeFirst() != kJournalHead) return std::nullopt;
+    std::vector<Step> steps;
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> f = line.split(' ');
+        Step s;
+        if (f.size() < 3) return std::nullopt;
+        s.path = join_path(folder, QByteArray::fromPercentEncoding(f[1]));
+        const QByteArray dir = folder_of(s.path);
+        if (f[0] == "append" && f.size() == 3) {
+            s.append = true;
+            s.old_size = f[2].toLongLong(&ok);
+            if (!ok) return std::nullopt;
+        } else if (f[0] == "replace" && f.size() == 4) {
+            s.temp = join_path(dir, QByteArray::fromPercentEncoding(f[2]));
+            if (f[3] != "-") s.backup = join_path(dir, QByteArray::fromPercentEncoding(f[3]));
+        } else {
+            return std::nullopt;
+        }
+        steps.push_back(s);
+    }
+    return steps;
+}
+
+QString restore_error(const QByteArray& path, int code) {
+    return QStringLiteral("Could not put back the file %1 after a change that was cut short: %2")
+        .arg(QFile::decodeName(path), system_error(code));
+}
+
+// Puts every file back as it was before the journal's change; an empty string when all went back.
+QString roll_back(const std::vector<Step>& steps) {
+    QString error;
+    auto failed = [&](const QByteArray& path) {
+        if (error.isEmpty()) error = restore_error(path, errno);
+    };
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        const Step& s = *it;
+        if (s.append) {
+            struct stat st {};
+            if (s.old_size < 0) {
+                if (!unlink_if_there(s.path)) failed(s.path);
+            } else if (::stat(s.path.constData(), &st) == 0 && st.st_size > s.old_size) {
+                if (g_device->truncate(s.path.constData(), off_t(s.old_size)) != 0) failed(s.path);
+            }
+            continue;
+        }
+        if (s.backup.isEmpty() && !s.keep) {
+            if (!unlink_if_there(s.path)) failed(s.path);
+        } else if (!s.keep) {
+            struct stat b {}, t {};
+            if (::lstat(s.backup.constData(), &b) == 0) {
+                // Before the new content went in, the kept name is a second link to the file itself,
+                // which a rename would leave standing.
+                const bool same = ::stat(s.path.constData(), &t) == 0 && t.st_dev == b.st_dev && t.st_ino == b.st_ino;
+                if ((same ? g_device->unlink(s.backup.constData()) : g_device->rename(s.backup.constData(), s.path.constData())) != 0)
+                    failed(s.path);
+            }
+        }
+        if (!unlink_if_there(s.temp)) failed(s.temp);
+    }
+    if (!error.isEmpty()) return error;
+    QList<QByteArray> folders;
+    for (const Step& s : steps)
+        if (!folders.contains(folder_of(s.path))) folders << folder_of(s.path);
+    for (const QByteArray& f : folders)
+        if (!sync_folder(f, true)) failed(f);
+    return error;
+}
+
+enum class Found { Nothing, Live, RolledBack, Failed };
+
+// Rolls back the change whose journal lies in `folder`, unless its process still runs.
+Found recover_journal(const QByteArray& folder, QString* error) {
+    const QByteArray path = join_path(folder, kJournalName);
+    Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
+    if (!fd.ok()) {
+        // A folder the program cannot read holds no journal of its changes.
+        if (errno == ENOENT || errno == ENOTDIR || errno == EACCES) return Found::Nothing;
+        *error = restore_error(path, errno);
+        return Found::Failed;
+    }
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return Found::Live;
+    // Another start may have finished with it between the open and the lock.
+    struct stat opened {}, named {};
+    if (::fstat(fd.get(), &opened) != 0 || ::stat(path.constData(), &named) != 0 ||
+        opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)
+        return Found::Nothing;
+    QByteArray text;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            *error = restore_error(path, errno);
+            return Found::Failed;
+        }
+        if (n == 0) break;
+        text.append(buf, n);
+    }
+    if (const auto steps = parse_journal(folder, text)) {
+        *error = roll_back(*steps);
+        if (!error->isEmpty()) return Found::Failed;
+    }
+    if (g_device->unlink(path.constData()) != 0 && errno != ENOENT) {
+        *error = restore_error(path, errno);
+        return Found::Failed;
+    }
+    sync_folder(folder, false);
+    return Found::RolledBack;
+}
+
+// Removes the hidden files of this layer that no journal needs any more.
+void remove_leftovers(const QByteArray& folder, bool earlier_names_too) {
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return;
+    QList<QByteArray> names;
+    while (const dirent* e = ::readdir(dir)) {
+        if (e->d_name[0] != '.') continue;
+        const QString name = QFile::decodeName(e->d_name);
+        if (layer_file_pattern().match(name).hasMatch() ||
+            (earlier_names_too && earlier_layer_file_pattern().match(name).hasMatch()))
+            names << e->d_name;
+    }
+    ::closedir(dir);
+    for (const QByteArray& name : names) {
+        const QByteArray path = join_path(folder, name);
+        struct stat st {};
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode)) unlink_if_there(path);
+    }
+}
+
+// Before a change in `folder`: every journal that may cover it (in it or above it) rolled back, then
+// the folder's leftovers removed, unless a change still runs there.
+QString recover_before_change(const QByteArray& folder) {
+    bool live = false;
+    for (QByteArray f = folder;; f = folder_of(f)) {
+        QString error;
+        const Found found = recover_journal(f, &error);
+        if (found == Found::Failed) return error;
+        if (found == Found::Live) live = true;
+        if (f == "/") break;
+    }
+    if (!live) remove_leftovers(folder, false);
+    return QString();
+}
+
+QByteArray absolute_native(const QString& path) {
+    const QFileInfo info(path);
+    // A link is written through, as QSaveFile does: a dangling one fails rather than turn into a file.
+    const QString file = !info.isSymLink() ? info.absoluteFilePath()
+                         : info.exists()   ? info.canonicalFilePath()
+                                           : QFileInfo(info.absolutePath(), info.symLinkTarget()).absoluteFilePath();
+    return QFile::encodeName(QDir::cleanPath(file));
+}
+
+// The deepest folder that holds every one of the paths.
+QByteArray common_folder(const QList<QByteArray>& paths) {
+    QByteArray common = folder_of(paths.first());
+    for (const QByteArray& p : paths) {
+        while (common != "/" && !(p.startsWith(common) && p.size() > common.size() && p[common.size()] == '/'))
+            common = folder_of(common);
+    }
+    return common;
 }
 
 // One file as the changes leave it.
 struct Target {
     QString path;          // as the caller named it, for messages
-    QByteArray native;     // what the system calls use (a link is followed to its file)
+    QByteArray native;     // absolute; what the system calls use (a link is followed to its file)
     bool existed = false;
     mode_t mode = 0;
     bool read = false;     // `content` holds what the file holds now (plus what the plan adds)
@@ -175,14 +470,17 @@ struct Target {
     QByteArray tail;
     QByteArray temp, backup;
     off_t old_size = 0;
-    bool appended = false, replaced = false;
+    bool keep = false;     // see Step
 };
 
 }  // namespace
 
 ssize_t WriteDevice::write(int fd, const char* data, size_t size) { return ::write(fd, data, size); }
-
 int WriteDevice::sync(int fd) { return ::fsync(fd); }
+int WriteDevice::link(const char* from, const char* to) { return ::link(from, to); }
+int WriteDevice::rename(const char* from, const char* to) { return ::rename(from, to); }
+int WriteDevice::unlink(const char* path) { return ::unlink(path); }
+int WriteDevice::truncate(const char* path, off_t size) { return ::truncate(path, size); }
 
 void set_write_device(WriteDevice* device) { g_device = device ? device : &g_real_device; }
 
@@ -253,21 +551,33 @@ void FileChanges::append_lines(const QString& path, const QStringList& lines) {
 }
 
 bool FileChanges::apply(QString* error) {
+    // Whatever a killed change left in these folders goes back first, before anything is read.
+    std::vector<std::pair<QString, QByteArray>> natives;
+    QList<QByteArray> folders;
+    for (const Change& c : changes_) {
+        natives.emplace_back(c.path, absolute_native(c.path));
+        const QByteArray folder = folder_of(natives.back().second);
+        if (!folders.contains(folder)) folders << folder;
+    }
+    for (const QByteArray& folder : folders) {
+        const QString left = recover_before_change(folder);
+        if (!left.isEmpty()) {
+            set_error(error, left);
+            return false;
+        }
+    }
+
     std::vector<Target> targets;
     int code = 0;
     QString failed_path;
 
     // The plan: what every file holds afterwards, worked out before anything is written.
-    auto target_for = [&](const QString& path) -> Target* {
+    auto target_for = [&](const QString& path, const QByteArray& native) -> Target* {
         for (Target& t : targets)
-            if (t.path == path) return &t;
+            if (t.native == native) return &t;
         Target t;
         t.path = path;
-        const QFileInfo info(path);
-        // A link is written through, as QSaveFile does: a dangling one fails rather than turn into a file.
-        t.native = QFile::encodeName(!info.isSymLink() ? path
-                                     : info.exists()   ? info.canonicalFilePath()
-                                                       : info.symLinkTarget());
+        t.native = native;
         struct stat st {};
         if (::stat(t.native.constData(), &st) == 0) {
             t.existed = true;
@@ -288,8 +598,9 @@ bool FileChanges::apply(QString* error) {
         t.read = true;
         return true;
     };
-    for (const Change& c : changes_) {
-        Target& t = *target_for(c.path);
+    for (size_t i = 0; i < changes_.size(); ++i) {
+        const Change& c = changes_[i];
+        Target& t = *target_for(c.path, natives[i].second);
         if (c.kind == Kind::Bytes) {
             t.content = c.bytes;
             t.read = t.rewrite = true;
@@ -321,93 +632,161 @@ bool FileChanges::apply(QString* error) {
         t.rewrite = true;
         t.tail.clear();
     }
-
-    auto undo = [&] {
-        for (auto it = targets.rbegin(); it != targets.rend(); ++it) {
-            Target& t = *it;
-            if (t.replaced) {
-                if (!t.backup.isEmpty())
-                    ::rename(t.backup.constData(), t.native.constData());
-                else if (!t.existed)
-                    ::unlink(t.native.constData());
-            }
-            if (t.appended) {
-                if (t.existed)
-                    ::truncate(t.native.constData(), t.old_size);
-                else
-                    ::unlink(t.native.constData());
-            }
-            if (!t.temp.isEmpty()) ::unlink(t.temp.constData());
-            if (!t.backup.isEmpty()) ::unlink(t.backup.constData());
-        }
-    };
-    auto fail = [&](const Target& t, int why) {
-        set_error(error, write_error(t.path, why));
-        undo();
-        return false;
-    };
     if (!failed_path.isEmpty()) {
         set_error(error, write_error(failed_path, code));
         return false;
     }
+    // An append of nothing leaves its file as it is.
+    targets.erase(std::remove_if(targets.begin(), targets.end(), [](const Target& t) { return !t.rewrite && t.tail.isEmpty(); }),
+                  targets.end());
+    if (targets.empty()) return true;
+
+    const bool journaled = targets.size() > 1 || !targets.front().rewrite;
+    for (Target& t : targets) {
+        if (!t.rewrite) continue;
+        // A file the user made read-only stays as it is, as an in-place write would leave it.
+        if (t.existed && ::access(t.native.constData(), W_OK) != 0) {
+            set_error(error, write_error(t.path, errno));
+            return false;
+        }
+        t.temp = sibling_name(t.native, "new");
+        if (journaled && t.existed) t.backup = sibling_name(t.native, "old");
+    }
+    auto steps = [&] {
+        std::vector<Step> list;
+        for (const Target& t : targets) {
+            Step s;
+            s.append = !t.rewrite;
+            s.path = t.native;
+            s.old_size = t.existed ? qint64(t.old_size) : -1;
+            s.temp = t.temp;
+            s.backup = t.backup;
+            s.keep = t.keep;
+            list.push_back(s);
+        }
+        return list;
+    };
+
+    // 0. The journal, whole on the disk and named in its folder before any target is touched.
+    Fd journal;
+    QByteArray journal_folder, journal_path;
+    if (journaled) {
+        QList<QByteArray> paths;
+        for (const Target& t : targets) paths << t.native;
+        journal_folder = common_folder(paths);
+        journal_path = join_path(journal_folder, kJournalName);
+        journal.reset(::open(journal_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!journal.ok()) {
+            set_error(error, write_error(targets.front().path, errno));
+            return false;
+        }
+        ::flock(journal.get(), LOCK_EX);
+        if (!write_all(journal.get(), journal_text(journal_folder, steps())) || !sync_fd(journal.get()) ||
+            !sync_folder(journal_folder, true)) {
+            const int why = errno;
+            journal.reset();
+            ::unlink(journal_path.constData());
+            set_error(error, write_error(targets.front().path, why));
+            return false;
+        }
+    }
+
+    // A failure from here on undoes what was done: the journal's own roll-back, so that a kill in the
+    // middle of it leaves the journal to finish the work at the next start.
+    auto fail = [&](const Target& t, int why) {
+        set_error(error, write_error(t.path, why));
+        if (!journaled) {
+            if (!t.temp.isEmpty()) ::unlink(t.temp.constData());
+            return false;
+        }
+        if (roll_back(steps()).isEmpty() && unlink_if_there(journal_path)) sync_folder(journal_folder, false);
+        return false;
+    };
 
     // 1. Every new content complete on the disk beside its target.
     for (Target& t : targets) {
         if (!t.rewrite) continue;
-        // A file the user made read-only stays as it is, as an in-place write would leave it.
-        if (t.existed && ::access(t.native.constData(), W_OK) != 0) return fail(t, errno);
-        int fd = -1;
-        for (int tries = 0; fd < 0 && tries < 100; ++tries) {
-            t.temp = sibling_name(t.native, "new");
-            fd = ::open(t.temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd < 0 && errno != EEXIST) break;
-        }
-        if (fd < 0) {
-            const int why = errno;
-            t.temp.clear();
-            return fail(t, why);
-        }
-        if (t.existed) ::fchmod(fd, t.mode);
-        if (!write_all(fd, t.content) || !sync_fd(fd)) {
-            const int why = errno;
-            ::close(fd);
-            return fail(t, why);
-        }
-        if (::close(fd) != 0) return fail(t, errno);
+        Fd fd(::open(t.temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!fd.ok()) return fail(t, errno);
+        if (t.existed) ::fchmod(fd.get(), t.mode);
+        if (!write_all(fd.get(), t.content) || !sync_fd(fd.get())) return fail(t, errno);
+        if (!fd.close()) return fail(t, errno);
     }
 
-    // 2. Appends, each cut back to its old size should it not go in whole.
+    // 2. Appends, each synced.
     for (Target& t : targets) {
-        if (t.rewrite || t.tail.isEmpty()) continue;
-        const int fd = ::open(t.native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0) return fail(t, errno);
-        struct stat st {};
-        if (::fstat(fd, &st) == 0) t.old_size = st.st_size;
-        t.appended = true;
-        if (!write_all(fd, t.tail) || !sync_fd(fd)) {
-            const int why = errno;
-            ::close(fd);
-            return fail(t, why);
-        }
-        if (::close(fd) != 0) return fail(t, errno);
+        if (t.rewrite) continue;
+        Fd fd(::open(t.native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+        if (!fd.ok()) return fail(t, errno);
+        if (!write_all(fd.get(), t.tail) || !sync_fd(fd.get())) return fail(t, errno);
+        if (!fd.close()) return fail(t, errno);
     }
 
-    // 3. The replacements; each old file keeps a second name until all are in, to be put back.
+    // 3. The replacements; each old content keeps a second name until the change is complete.
     for (Target& t : targets) {
         if (!t.rewrite) continue;
-        if (t.existed) {
-            t.backup = sibling_name(t.native, "old");
-            if (::link(t.native.constData(), t.backup.constData()) != 0) t.backup.clear();
+        if (!t.backup.isEmpty() && g_device->link(t.native.constData(), t.backup.constData()) != 0) {
+            // A file system without hard links: the old file takes the kept name itself. The target
+            // is then missing until its new content is in, which the journal puts right after a kill.
+            if (errno == EEXIST) {
+                t.keep = true;
+                return fail(t, EEXIST);
+            }
+            if (g_device->rename(t.native.constData(), t.backup.constData()) != 0) return fail(t, errno);
         }
-        if (::rename(t.temp.constData(), t.native.constData()) != 0) return fail(t, errno);
-        t.temp.clear();
-        t.replaced = true;
+        if (g_device->rename(t.temp.constData(), t.native.constData()) != 0) return fail(t, errno);
     }
-    for (Target& t : targets) {
-        if (!t.backup.isEmpty()) ::unlink(t.backup.constData());
-        if (t.rewrite || t.appended) sync_folder(t.native);
+
+    // 4. Every folder synced, so that no rename is lost in a power cut once the journal is gone.
+    QList<QByteArray> target_folders;
+    for (const Target& t : targets) {
+        const QByteArray folder = folder_of(t.native);
+        if (target_folders.contains(folder)) continue;
+        target_folders << folder;
+        if (!sync_folder(folder, true)) return fail(t, errno);
+    }
+
+    // 5. The commit: without its journal the change stands. Nothing is undone after this point.
+    if (journaled) {
+        if (g_device->unlink(journal_path.constData()) != 0) return fail(targets.front(), errno);
+        journal.reset();
+        sync_folder(journal_folder, false);
+        for (const Target& t : targets)
+            if (!t.backup.isEmpty()) g_device->unlink(t.backup.constData());
     }
     return true;
+}
+
+QString recover_interrupted_changes(const QString& data_folder) {
+    const QByteArray root = absolute_native(data_folder);
+    // Where a change may have begun: the folder itself, the languages with their sound folders, and
+    // the students with their languages. Journals first, everywhere, for one may need kept contents
+    // in another folder; the leftovers after.
+    QList<QByteArray> folders{root};
+    auto add_below = [&](const QByteArray& folder, int depth) {
+        std::function<void(const QByteArray&, int)> walk = [&](const QByteArray& f, int d) {
+            folders << f;
+            if (d == 0) return;
+            const QDir dir(QFile::decodeName(f));
+            for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+                walk(join_path(f, QFile::encodeName(name)), d - 1);
+        };
+        if (QFileInfo(QFile::decodeName(folder)).isDir()) walk(folder, depth);
+    };
+    add_below(join_path(root, "languages"), 2);
+    add_below(join_path(root, "users"), 2);
+    QString error;
+    bool live = false;
+    for (const QByteArray& f : folders) {
+        QString e;
+        const Found found = recover_journal(f, &e);
+        if (found == Found::Failed && error.isEmpty()) error = e;
+        if (found == Found::Live) live = true;
+    }
+    // A second Quillory in the middle of a change keeps its hidden files.
+    if (error.isEmpty() && !live)
+        for (const QByteArray& f : folders) remove_leftovers(f, true);
+    return error;
 }
 
 bool write_bytes(const QString& path, const QByteArray& bytes, QString* error) {

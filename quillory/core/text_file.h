@@ -30,13 +30,13 @@ std::optional<QString> read_first_line(const QString& path);
 std::optional<QString> read_text(const QString& path);
 
 // ---- writing ----
-// Changes to one or more files that take effect all together or not at all, as far as a file system
-// allows. Every new content is written to a temporary file beside its target and synced to the disk
-// before any target is touched; then appends go in (each synced; a failed one is cut back to the
-// file's old size) and the temporary files replace their targets one after another. A failure at any
-// step undoes the steps already taken: appends are cut back, replaced files are put back from a kept
-// link to their old content. A process killed at any moment leaves every file old or new, never
-// part-written. Several changes to one path act in the order given.
+// Changes to one or more files that take effect all together or not at all, across a failed write
+// and across a kill at any moment, as a database's journal makes them. Every new content is written
+// to a hidden temporary file beside its target and synced before any target is touched; a change of
+// more than one file, or one that appends, first writes and syncs a journal naming every step it
+// may take, so that whatever a killed process leaves half done is rolled back by
+// recover_interrupted_changes, run at start-up and before every change. Several changes to one path
+// act in the order given.
 class FileChanges {
 public:
     // The lines, each ended by CR LF, in the file's own character set (UTF-8 when a line does not fit
@@ -72,13 +72,26 @@ bool write_lines(const QString& path, const QStringList& lines, QString* error =
 bool write_bytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 bool append_lines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-// Every write and sync of this layer goes through the installed device, so that tests can stand in a
-// disk that fills up or fails. The calls behave as write(2) and fsync(2) do, errno included.
+// Rolls back every change a killed process left half done in the data folder (its own files, the
+// languages and the students' folders), so that each file is exactly as before that change, and
+// removes the temporary files such a process left behind. Running it again, even after a kill in
+// the middle of it, gives the same result. Returns a message naming the file that could not be put
+// back, or an empty string.
+QString recover_interrupted_changes(const QString& data_folder);
+
+// Every step of this layer that writes, syncs, names or cuts a file goes through the installed
+// device, so that tests can stand in a disk that fills up or fails, or a process killed after any
+// step. The calls behave as write(2), fsync(2), link(2), rename(2), unlink(2) and truncate(2) do,
+// errno included.
 class WriteDevice {
 public:
     virtual ~WriteDevice() = default;
     virtual ssize_t write(int fd, const char* data, size_t size);
     virtual int sync(int fd);
+    virtual int link(const char* from, const char* to);
+    virtual int rename(const char* from, const char* to);
+    virtual int unlink(const char* path);
+    virtual int truncate(const char* path, off_t size);
 };
 // nullptr puts the real device back.
 void set_write_device(WriteDevice* device);
