@@ -33,6 +33,7 @@ bool commit_move(AppState& m, const QString& destination, const QString& source,
     FileChanges changes;
     changes.rewrite_lines(source, kept);
     changes.append_lines(destination, {moved_line});
+    changes.new_files_follow({m.list_file, m.master_file});
     schedule_move(m, destination, source, moved_line, changes);
     QString error;
     if (!changes.apply(&error)) {
@@ -75,7 +76,10 @@ bool make_unknown_file(AppState& m, const QString& list_file, const QString& kno
     QStringList unknown;
     for (const QString& line : read_lines(list_file).value_or(QStringList()))
         if (!known_set.contains(line)) unknown << line;
-    if (write_lines(unknown_file, unknown, &error)) return true;
+    FileChanges changes;
+    changes.rewrite_lines(unknown_file, unknown);
+    changes.new_files_follow({list_file, m.master_file});
+    if (changes.apply(&error)) return true;
     report(m, error);
     return false;
 }

@@ -18,9 +18,13 @@ bool make_folder(AppState& m, const QString& path) {
     return false;
 }
 
-bool write_or_report(AppState& m, const QString& path, const QStringList& lines) {
+// `language_files` give a new file its character set (see new_file_charset).
+bool write_or_report(AppState& m, const QString& path, const QStringList& lines, const QStringList& language_files = {}) {
+    FileChanges changes;
+    changes.rewrite_lines(path, lines);
+    changes.new_files_follow(language_files);
     QString error;
-    if (write_lines(path, lines, &error)) return true;
+    if (changes.apply(&error)) return true;
     m.prompter->message(error);
     return false;
 }
@@ -46,7 +50,8 @@ void derive_lists(AppState& m, const QString& language, const QString& target) {
             derived << derived_list_line(line);
             index << derived_index_line(line);
         }
-        write_or_report(m, to + out_name, derived);
+        // A derived list holds the target's words, in the set of the list they come from.
+        write_or_report(m, to + out_name, derived, {from + name});
     }
     write_or_report(m, to + QStringLiteral("trans_index_") + language + u'_' + target + QStringLiteral(".dat"), index);
 }
@@ -157,7 +162,8 @@ std::optional<QString> add_word_list(AppState& m) {
             QStringLiteral("That list already exists for this language.  Please choose another list name."));
         return std::nullopt;
     }
-    if (!write_or_report(m, path, {m.current_language + QStringLiteral(" word or phrase|student's language translation|99999")}))
+    if (!write_or_report(m, path, {m.current_language + QStringLiteral(" word or phrase|student's language translation|99999")},
+                         {m.master_file}))
         return std::nullopt;
     m.prompter->message(name);
     return name;

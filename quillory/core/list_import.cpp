@@ -177,6 +177,8 @@ ImportOutcome import_word_pairs(const AppState& m, const QString& language, QStr
     // The counter, the new list and the master's new lines change together or not at all: a failure
     // leaves the language as it was, with no number used up. The master keeps its character set.
     FileChanges changes;
+    // The new list takes the language's set, as its master holds it.
+    changes.new_files_follow({master_path});
     if (r.added > 0) changes.rewrite_lines(counter_path, {u' ' + QString::number(number) + u' '});
     changes.rewrite_lines(list_path, list_lines);
     if (r.added > 0) changes.append_lines(master_path, master_added);

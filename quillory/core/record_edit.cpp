@@ -170,6 +170,7 @@ EditResult save_or_delete(AppState& m, const QString& word, const QString& trans
     // The list, the master, the student's files and the log change together or not at all: a list
     // saved without its student files would leave them disagreeing.
     FileChanges changes;
+    changes.new_files_follow({m.list_file, m.master_file});
     for (const QString& f : files)
         if (!f.isEmpty()) queue_replace_or_delete(m, f, word, translation, changes);
     QString error;
@@ -213,6 +214,7 @@ EditResult add_word(AppState& m, const QString& word, const QString& translation
     // The number stays taken whatever happens now; the entry goes into all three files or none.
     const QString line = format_entry(word, translation, m.new_sound_number);
     FileChanges changes;
+    changes.new_files_follow({m.list_file, m.master_file});
     for (const QString& f : files)
         if (!f.isEmpty()) changes.append_lines(f, {line});
     if (!changes.apply(&error)) {

@@ -458,6 +458,18 @@ QByteArray common_folder(const QList<QByteArray>& paths) {
     return common;
 }
 
+bool is_ascii(const QByteArray& bytes) {
+    for (char c : bytes)
+        if (quint8(c) >= 0x80) return false;
+    return true;
+}
+
+bool is_ascii(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
 // One file as the changes leave it.
 struct Target {
     QString path;          // as the caller named it, for messages
@@ -512,6 +524,16 @@ Charset file_charset(const QString& path) {
     if (!f.open(QIODevice::ReadOnly)) return Charset::Utf8;
     const QByteArray bytes = f.readAll();
     return bytes.isEmpty() ? Charset::Utf8 : detect_charset(bytes);
+}
+
+Charset new_file_charset(const QStringList& language_files) {
+    for (const QString& path : language_files) {
+        if (path.isEmpty()) continue;
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly) && detect_charset(f.readAll()) == Charset::Windows1252)
+            return Charset::Windows1252;
+    }
+    return Charset::Utf8;
 }
 
 std::optional<QString> read_text(const QString& path) {
@@ -598,6 +620,15 @@ bool FileChanges::apply(QString* error) {
         t.read = true;
         return true;
     };
+    // A file that holds nothing yet, or only ASCII (which reads the same in both sets), takes the
+    // language's set for what it receives; any other keeps its own.
+    std::optional<Charset> language_set;
+    auto set_for = [&](const QByteArray& content, const QString& text) {
+        if (!is_ascii(content)) return detect_charset(content);
+        if (is_ascii(text)) return Charset::Utf8;
+        if (!language_set) language_set = new_file_charset(language_files_);
+        return *language_set;
+    };
     for (size_t i = 0; i < changes_.size(); ++i) {
         const Change& c = changes_[i];
         Target& t = *target_for(c.path, natives[i].second);
@@ -611,7 +642,7 @@ bool FileChanges::apply(QString* error) {
             failed_path = t.path;
             break;
         }
-        const Charset own = t.content.isEmpty() ? Charset::Utf8 : detect_charset(t.content);
+        const Charset own = set_for(t.content, c.text);
         if (c.kind == Kind::Text) {
             const Charset wanted = c.charset.value_or(own);
             t.content = encode_text(c.text, wanted).value_or(c.text.toUtf8());

@@ -11,7 +11,8 @@ namespace ql {
 // ---- character sets ----
 // Files are read as UTF-8 when their bytes are valid UTF-8 (a byte-order mark is skipped) and as
 // Windows-1252 otherwise, with lines ended by CR LF or LF. A file that exists is written back in the
-// set it was read in, so that no file ever mixes two; new files are UTF-8 without a byte-order mark.
+// set it was read in, so that no file ever mixes two; new files take their language's set (see
+// new_file_charset), UTF-8 without a byte-order mark when they have none.
 enum class Charset { Utf8, Utf8WithBom, Windows1252 };
 
 Charset detect_charset(const QByteArray& bytes);
@@ -40,7 +41,7 @@ std::optional<QString> read_text(const QString& path);
 class FileChanges {
 public:
     // The lines, each ended by CR LF, in the file's own character set (UTF-8 when a line does not fit
-    // it, or for a new file).
+    // it; a new file's set is that of new_files_follow).
     void rewrite_lines(const QString& path, const QStringList& lines);
     // The text as it stands, in the given set, or in the file's own set when none is given.
     void rewrite_text(const QString& path, const QString& text, std::optional<Charset> charset = std::nullopt);
@@ -48,6 +49,9 @@ public:
     // Lines, each ended by CR LF, added at the end in the file's own set; the file is made when
     // missing. When a line does not fit an 8-bit file, the whole file is rewritten as UTF-8 instead.
     void append_lines(const QString& path, const QStringList& lines);
+    // The files whose set a new file of this change takes (a language's list and master); see
+    // new_file_charset. Without them new files are UTF-8.
+    void new_files_follow(const QStringList& language_files) { language_files_ = language_files; }
 
     bool empty() const { return changes_.empty(); }
     // Carries the changes out. On failure nothing is left changed (as far as can be undone) and
@@ -65,7 +69,15 @@ private:
         std::optional<Charset> charset;
     };
     std::vector<Change> changes_;
+    QStringList language_files_;
 };
+
+// The set of a file the program makes for a language (an imported list, a student's new known
+// file, a rebuilt unknown file): Windows-1252 when one of the language's files given (its list, its
+// master) is Windows-1252, so that a language's files keep one set; UTF-8 otherwise. A file holding
+// nothing but ASCII is in both sets and takes this one too. A text that does not fit Windows-1252
+// is written as UTF-8 all the same.
+Charset new_file_charset(const QStringList& language_files);
 
 // One-file forms of the above.
 bool write_lines(const QString& path, const QStringList& lines, QString* error = nullptr);

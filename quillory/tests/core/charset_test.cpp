@@ -1,4 +1,5 @@
 #include "core/app_state.h"
+#include "core/list_import.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
@@ -103,11 +104,12 @@ TEST_F(EightBitFolder, AWordTheSetCannotHoldTurnsTheWholeFileIntoUtf8) {
 }
 
 TEST_F(EightBitFolder, FilesInTwoSetsStillMatchByTheirText) {
-    // A known file kept in UTF-8 beside an 8-bit list: the unknown file is rebuilt without its word.
+    // A known file kept in UTF-8 beside an 8-bit list: the unknown file is rebuilt without its word, in
+    // the list's set.
     t.write("users/ann/spanish/colores-k.txt", crlf({"niño|child|70012"}));
     QFile::remove(m.unknown_file);
     generate_unknowns_file(m);
-    EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"pájaro|bird|01001", "café|coffee|01003"}));
+    EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), cp1252({"pájaro|bird|01001", "café|coffee|01003"}));
     // And a move from the UTF-8 known file into the 8-bit unknown file finds its line.
     t.write("users/ann/spanish/colores-u.txt", cp1252({"pájaro|bird|01001", "café|coffee|01003"}));
     show(m.known_file);
@@ -145,4 +147,27 @@ TEST(Charsets, RewritesKeepTheSetAndTheByteOrderMark) {
     // New files are UTF-8 without a mark.
     ASSERT_TRUE(append_lines(t.path("new.txt"), {"año|year|00002"}));
     EXPECT_EQ(t.read("new.txt"), crlf({"año|year|00002"}));
+}
+
+// Files the program makes in an 8-bit language take its set, so that a student's two files of a list
+// and the language's lists never differ in it; a character the set cannot hold makes the file UTF-8.
+TEST_F(EightBitFolder, NewFilesTakeTheLanguagesSet) {
+    // A first known word makes the known file; a deleted unknown file is rebuilt from the list.
+    QFile::remove(m.known_file);
+    show(m.unknown_file);
+    ASSERT_TRUE(mark_word_known(m, 0));
+    EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), cp1252({"pájaro|bird|01001"}));
+    QFile::remove(m.unknown_file);
+    generate_unknowns_file(m);
+    EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), cp1252({"niño|child|70012", "café|coffee|01003"}));
+    // A known file of English words only is in either set, and takes the language's.
+    t.write("users/ann/spanish/colores-k.txt", crlf({"dog|dog|00412"}));
+    show(m.unknown_file);
+    ASSERT_TRUE(mark_word_known(m, 0));
+    EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), cp1252({"dog|dog|00412", "niño|child|70012"}));
+
+    ASSERT_TRUE(import_word_pairs(m, "spanish", "comida", {{"piña", "pineapple"}, {"café", "coffee"}}).ok);
+    EXPECT_EQ(t.read("languages/spanish/comida.txt"), cp1252({"piña|pineapple|70013", "café|coffee|01003"}));
+    ASSERT_TRUE(import_word_pairs(m, "spanish", "casas", {{"casa", "дом"}, {"año", "year"}}).ok);
+    EXPECT_EQ(t.read("languages/spanish/casas.txt"), crlf({"casa|дом|70014", "año|year|70015"}));
 }
