@@ -151,6 +151,17 @@ const std::vector<Operation>& operations() {
     return ops;
 }
 
+// A laid folder with its state, as each trial starts from.
+struct Laid {
+    DataTree t;
+    AppState m;
+    FakePrompter p;
+    Laid() {
+        m.prompter = &p;
+        lay_folder(t.root(), m);
+    }
+};
+
 }  // namespace
 
 // Every write and every sync of each operation fails in turn: the operation says so with the system's
@@ -159,15 +170,11 @@ TEST(NothingLost, AFailingDiskLeavesEveryFileAsItWas) {
     for (const Operation& op : operations()) {
         int writes = 0, syncs = 0;
         {
-            DataTree t;
-            AppState m;
-            FakePrompter p;
-            m.prompter = &p;
-            lay_folder(t.root(), m);
-            const Snapshot before = snapshot(t.root());
+            Laid l;
+            const Snapshot before = snapshot(l.t.root());
             FailingDisk disk;
-            EXPECT_TRUE(op.run(m, p).isEmpty()) << op.name;
-            EXPECT_NE(snapshot(t.root()), before) << op.name;
+            EXPECT_TRUE(op.run(l.m, l.p).isEmpty()) << op.name;
+            EXPECT_NE(snapshot(l.t.root()), before) << op.name;
             writes = disk.writes;
             syncs = disk.syncs;
         }
@@ -315,16 +322,6 @@ private:
     bool step() {
         if (++steps == kill_at) throw Killed{};
         return true;
-    }
-};
-
-struct Laid {
-    DataTree t;
-    AppState m;
-    FakePrompter p;
-    Laid() {
-        m.prompter = &p;
-        lay_folder(t.root(), m);
     }
 };
 
