@@ -789,6 +789,7 @@ bool FileChanges::apply(QString* error) {
 }
 
 QString recover_interrupted_changes(const QString& data_folder) {
+    if (data_folder.isEmpty()) return QString();
     const QByteArray root = absolute_native(data_folder);
     // Where a change may have begun: the folder itself, the languages with their sound folders, and
     // the students with their languages. Journals first, everywhere, for one may need kept contents
