@@ -2,7 +2,7 @@
 #include "audio/sdl_audio_engine.h"
 #include "core/voice_clips.h"
 #include "core/data_folder.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/new_recordings.h"
 #include "core/app_state.h"
 #include "core/text_file.h"
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     ql::AppState m;
     m.working_folder = data.folder + u'/';
     m.prompter = &prompter;
-    m.pump = &ql::qt_event_pump();
+    m.clock = &ql::qt_clock();
     ql::SdlAudioEngine audio;
     m.audio = &audio;
     // Speaks words without a recording when the student turns it on; it starts at its first word.

@@ -5,7 +5,7 @@
 #include "audio/sdl_audio_engine.h"
 #include "drill_bench_support.h"
 #include "core/drill.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/prompter.h"
 #include "core/app_state.h"
 #include "core/wav_header.h"
@@ -21,17 +21,17 @@
 
 namespace {
 
-// The real pump with its clock sped up.
-class FastPump : public ql::EventPump {
+// The program's clock sped up: its timers fire `speed` times sooner.
+class FastClock : public ql::Clock {
 public:
-    explicit FastPump(ql::EventPump& real, double speed) : real_(real), speed_(speed) {}
+    explicit FastClock(ql::Clock& real, double speed) : real_(real), speed_(speed) {}
     double now() override { return real_.now() * speed_; }
-    void wait_for_events(double deadline) override { real_.wait_for_events(deadline / speed_); }
-    void process_events() override { real_.process_events(); }
-    void sleep_until(double deadline) override { real_.sleep_until(deadline / speed_); }
+    std::unique_ptr<Timer> start_timer(double seconds, std::function<void()> fire) override {
+        return real_.start_timer(seconds / speed_, std::move(fire));
+    }
 
 private:
-    ql::EventPump& real_;
+    ql::Clock& real_;
     double speed_;
 };
 
@@ -56,10 +56,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "audio engine did not start\n");
         return 1;
     }
-    FastPump pump(ql::qt_event_pump(), 1000.0);
+    FastClock fast_clock(ql::qt_clock(), 1000.0);
     m.audio = &audio;
     m.prompter = &prompter;
-    m.pump = &pump;
+    m.clock = &fast_clock;
     bench::lay_drill_list(
         m, dir.path(), 50, [](int i) { return 300 + 11 * i; }, [](int i) { return 250 + 7 * i; }, 40);
     m.repeat_count = 5;
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
             drill->pause();
         }
     };
-    drill->playwords();
+    QCoro::waitFor(drill->playwords());
     std::printf("resident memory of a drill on the real audio engine (target: grows by under 2 MB)\n");
     std::printf("after 100 word plays:  %8.2f MB\n", at_100);
     std::printf("after %ld word plays: %8.2f MB\n", target, at_end);

@@ -9,7 +9,7 @@
 #include "audio/espeak_voice.h"
 #include "audio/sdl_audio_engine.h"
 #include "core/drill.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/mp3_compile.h"
 #include "core/mp3_encode.h"
 #include "core/app_state.h"
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     m.languages_folder = m.working_folder + QStringLiteral("languages/");
     m.current_language = QStringLiteral("spanish");
     m.target_language = QStringLiteral("english");
-    m.pump = &ql::qt_event_pump();
+    m.clock = &ql::qt_clock();
     ql::VoiceClipCache clips(root + QStringLiteral("cache/"));
     m.voice = &voice;
     m.voice_clips = &clips;
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     auto compile = [&] {
         QElapsedTimer t;
         t.start();
-        const auto result = ql::write_word_blocks(m, 5, silence);
+        const auto result = QCoro::waitFor(ql::write_word_blocks(m, 5, silence));
         if (result.files_completed != 3) std::printf("ONLY %d FILES\n", result.files_completed);
         return double(t.nsecsElapsed()) / 1e9;
     };

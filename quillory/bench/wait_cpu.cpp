@@ -1,10 +1,11 @@
-// CPU used while the program waits inside a click handler (drill pauses, end-of-sound polling),
-// against a wait that spins on processEvents() as the old program's did, measured in the same run.
+// CPU used while a session waits (drill pauses, end-of-sound polling), against a wait that spins,
+// delivering events on every turn, as the old program's did, measured in the same run.
 //
 //   bench_wait_cpu [seconds]     (default 5)
 //
 // Target: the real wait under 2% of one core.
-#include "core/event_pump.h"
+#include "bench_stats.h"
+#include "core/clock.h"
 #include "core/app_state.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
     ql::AppState m;
-    m.pump = &ql::qt_event_pump();
+    m.clock = &ql::qt_clock();
 
     // Something for the event loop to deliver, as a window's repaints and timers would be.
     int ticks = 0;
@@ -55,20 +56,18 @@ int main(int argc, char** argv) {
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(100);
 
-    const Measure spin = measure([&] {
-        QElapsedTimer t;
-        t.start();
-        while (double(t.nsecsElapsed()) / 1e9 < seconds) QCoreApplication::processEvents();
-    });
-    const Measure wait = measure([&] { ql::wait_seconds(m, float(seconds)); });
-    // The end-of-sound poll of a long pause: back-to-back waits of 0.01 s.
+    const Measure spin = measure([&] { spin_delivering_events(seconds); });
+    // A session's wait, run by the event loop as the program's main loop runs it.
+    const Measure wait = measure([&] { QCoro::waitFor(ql::wait_seconds(m, float(seconds))); });
+    // The end-of-sound poll of a long pause: back-to-back waits of 0.01 s in one session.
     const Measure poll = measure([&] {
-        const int steps = int(seconds / 0.01);
-        for (int i = 0; i < steps; ++i) ql::wait_seconds(m, 0.01f);
+        QCoro::waitFor([](ql::AppState& m, int steps) -> QCoro::Task<> {
+            for (int i = 0; i < steps; ++i) co_await ql::wait_seconds(m, 0.01f);
+        }(m, int(seconds / 0.01)));
     });
 
-    report("reference: spinning on processEvents()", spin);
-    report("wait_seconds(t) with the Qt event pump", wait);
+    report("reference: spinning, delivering events", spin);
+    report("wait_seconds(t) on the Qt clock", wait);
     report("wait_seconds(0.01) repeated (sound polling)", poll);
     const double ref = spin.share() > 0 ? spin.share() : 1e-9;
     std::printf("ratio wait/spin: %.4f   ratio poll/spin: %.4f   (timer ticks delivered: %d)\n",

@@ -1,28 +1,23 @@
 #pragma once
+#include "clock.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 #include <random>
 #include <vector>
 
 namespace ql {
 
 class Prompter;
-class EventPump;
 class AudioEngine;
 class MainView;
 class DateClock;
 class SpeechVoice;
 class VoiceClipCache;
-
-// Whether a drill, a test or a recording run goes on. Clicks that run inside a wait (Pause, STOP,
-// an answer, Exit) set it; every wait and loop step reads it. Idle is "never set this run".
-enum class Playback {
-    Idle,
-    Running,
-    Stop,  // pause a drill, end a recording run, or: the test's question was answered
-    Quit,  // the test ends without judging the question on screen
-};
 
 // Whether playback is silenced. On while the program moves a selection itself (a known-word move,
 // a recording run), so those moves play nothing. Off (a recording run ended) and Lifted (a
@@ -59,7 +54,7 @@ private:
 struct AppState {
     // ---- services (owned by the app or a test) ----
     Prompter* prompter = nullptr;
-    EventPump* pump = nullptr;
+    Clock* clock = nullptr;  // null: waits return at once
     AudioEngine* audio = nullptr;
     MainView* main_view = nullptr;  // null until the main window exists
     DateClock* date_clock = nullptr;  // the review schedule's calendar; null: the system's
@@ -96,8 +91,8 @@ struct AppState {
     QString results_text;
 
     // ---- playback ----
-    Playback playback = Playback::Idle;
-    bool skip_word = false;  // leave the word on screen and draw the next one
+    // Stop/Quit and Skip (leave the word on screen and draw the next one); every wait races it.
+    CancelToken cancel;
     float pause_seconds = 0.0f;
     bool include_new_recordings = false;
     int missing_sound_count = 0;
@@ -159,14 +154,16 @@ struct WordSoundOptions {
     // entries the main window does not show (the review) leaves the label alone.
     bool show_number = true;
 };
-void play_word_sound(AppState& m, const QString& s, const QString& language, const WordSoundOptions& options = {});
-void play_sound_file(AppState& m, const QString& path);
+// Each returns when the playing and its waits are over.
+QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoundOptions options = {});
+QCoro::Task<> play_sound_file(AppState& m, QString path);
 // Plays synthesised samples (16-bit mono, 22050 Hz) with the same pause rules as a file.
-void play_spoken_samples(AppState& m, const std::vector<int16_t>& pcm);
+QCoro::Task<> play_spoken_samples(AppState& m, std::vector<int16_t> pcm);
 bool append_file_bytes(const QString& source, const QString& destination);
 // Appends bytes held in memory (a synthesised clip), then CR LF, as append_file_bytes does a file.
 bool append_bytes(const QByteArray& clip, const QString& destination);
-void wait_seconds(AppState& m, float t);
+// Waits t seconds of the clock, or less once Stop, Quit or a skip is set.
+QCoro::Task<> wait_seconds(AppState& m, float t);
 int random_between(AppState& m, int low, int high);
 QString installed_sound_path(const AppState& m, const QString& s, const QString& language);
 QString new_sound_path(const AppState& m, const QString& s, const QString& language);

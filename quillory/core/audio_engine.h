@@ -1,6 +1,11 @@
 #pragma once
+#include "clock.h"
+
 #include <QString>
 #include <cstdint>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 
 namespace ql {
 
@@ -21,6 +26,10 @@ public:
     virtual int sample_load_pcm(const int16_t* pcm, int count) = 0;
     virtual int play_sound(int sample) = 0;
     virtual bool is_playing(int channel) = 0;
+    // Resumes once `channel` has stopped playing, or once the session is stopped (a pending skip
+    // does not end it: a sound is always heard to its end). This engine-neutral version asks the
+    // channel every 0.01 s.
+    virtual QCoro::Task<> sound_end(int channel, Clock& clock, CancelToken& token);
 
     // Recording into a memory sample of 16-bit mono samples at 22050 Hz.
     virtual int sample_alloc(int length_samples) = 0;

@@ -1,6 +1,5 @@
 #include "drill.h"
 
-#include "event_pump.h"
 #include "lrc_captions.h"
 #include "main_view.h"
 #include "mp3_compile.h"
@@ -67,8 +66,8 @@ void ask_repeat_count(AppState& m) {
 Drill::Drill(AppState& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
 
 Drill::Flow Drill::check() const {
-    if (m_.playback == Playback::Stop) return Flow::End;
-    if (m_.skip_word) return Flow::Draw;
+    if (m_.cancel.playback() == Playback::Stop || !m_.cancel.drill_current(run_number_)) return Flow::End;
+    if (m_.cancel.skip()) return Flow::Draw;
     return Flow::Go;
 }
 
@@ -85,34 +84,37 @@ void Drill::normalise() {
         if (m_.repeat_count == 0) m_.repeat_count = 3;
         if (m_.bottom_mode == BottomMode::Unset) m_.bottom_mode = BottomMode::TranslationFirst;
     }
-    m_.playback = Playback::Running;
-    m_.skip_word = false;
+    m_.cancel.set_playback(Playback::Running);
+    m_.cancel.set_skip(false);
 }
 
-void Drill::playwords() {
+QCoro::Task<> Drill::playwords() {
+    // One run at a time: a run stopped a moment ago ends at the event loop's next turn.
+    if (running() || compiling_) co_return;
     // A window closed under a run must not take the run's state with it.
     const auto keep = shared_from_this();
     ++runs_;
+    run_number_ = m_.cancel.begin_drill();
     normalise();
-    run();
+    co_await run();
     leave_word();
     m_.missing_sound_count = 0;
     --runs_;
 }
 
-void Drill::run() {
+QCoro::Task<> Drill::run() {
     for (;;) {
         // Draw
         leave_word();
-        m_.skip_word = false;
+        m_.cancel.set_skip(false);
         if (kind_ == DrillKind::Small && m_.missing_sound_count > 7) {
             m_.prompter->message(QStringLiteral("Not enough files had sound files"));
-            return;
+            co_return;
         }
         const int n = m_.shown_count();
-        if (n == 1) return;
+        if (n == 1) co_return;
         if (n == 0) {
-            if (!wait_for_entries()) return;
+            if (!co_await wait_for_entries()) co_return;
             continue;
         }
         m_.previous_index = m_.current_index;
@@ -151,24 +153,24 @@ void Drill::run() {
             view_->set_num_text(count + QStringLiteral(" words remain on this list"));
         }
 
-        if (play_word(w) == Flow::End) return;
+        if (co_await play_word(w) == Flow::End) co_return;
     }
 }
 
-Drill::Flow Drill::play_word(const Word& w) {
+QCoro::Task<Drill::Flow> Drill::play_word(Word w) {
     const bool large = kind_ == DrillKind::Large;
     const float short_wait = large ? 0.001f : 0.01f;
 
     // Translation first
     if (m_.bottom_mode == BottomMode::TranslationFirst || (m_.bottom_mode == BottomMode::Interlace && m_.interlace_every > 1)) {
-        wait_seconds(m_, 0.01f);
-        if (auto f = check(); f != Flow::Go) return f;
-        play(w.translation_sound, m_.target_language);
+        co_await wait_seconds(m_, 0.01f);
+        if (auto f = check(); f != Flow::Go) co_return f;
+        co_await play(w.translation_sound, m_.target_language);
         if (!large) {
-            if (auto f = check(); f != Flow::Go) return f;
+            if (auto f = check(); f != Flow::Go) co_return f;
         }
     }
-    if (!large) wait_seconds(m_, 0.01f);
+    if (!large) co_await wait_seconds(m_, 0.01f);
 
     int c = 0;
     for (int k = 1; k <= m_.repeat_count; ++k) {
@@ -180,25 +182,25 @@ Drill::Flow Drill::play_word(const Word& w) {
             view_->set_repeat_text(QString::number(k) + QStringLiteral(" of ") + QString::number(m_.repeat_count));
             view_->set_speed_text(QString::number(m_.pause_seconds) + QStringLiteral(" sec"));
         }
-        wait_seconds(m_, short_wait);
-        if (auto f = check(); f != Flow::Go) return f;
-        play(w.sound, m_.current_language);
-        if (auto f = check(); f != Flow::Go) return f;
+        co_await wait_seconds(m_, short_wait);
+        if (auto f = check(); f != Flow::Go) co_return f;
+        co_await play(w.sound, m_.current_language);
+        if (auto f = check(); f != Flow::Go) co_return f;
 
         ++c;
         if (m_.bottom_mode == BottomMode::Interlace && k != m_.repeat_count && c == m_.interlace_every) {
             c = 0;
-            wait_seconds(m_, short_wait);
+            co_await wait_seconds(m_, short_wait);
             // Pause or Skip pressed during that wait must not let one more sound out.
-            if (auto f = check(); f != Flow::Go) return f;
-            play(w.translation_sound, m_.target_language);
-            if (auto f = check(); f != Flow::Go) return f;
+            if (auto f = check(); f != Flow::Go) co_return f;
+            co_await play(w.translation_sound, m_.target_language);
+            if (auto f = check(); f != Flow::Go) co_return f;
         }
     }
-    return Flow::Draw;
+    co_return Flow::Draw;
 }
 
-bool Drill::wait_for_entries() {
+QCoro::Task<bool> Drill::wait_for_entries() {
     // Nothing to play: show an empty card and sleep in the event loop until Pause, close, or a list
     // with entries is loaded under the drill. Cycling over the empty element would burn a core.
     shown_ = Word{};
@@ -209,11 +211,11 @@ bool Drill::wait_for_entries() {
     }
     if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_word_count_text(QStringLiteral("0 Words"));
     for (;;) {
-        if (m_.playback == Playback::Stop) return false;
-        m_.skip_word = false;
-        if (m_.shown_count() != 0) return true;
-        if (!m_.pump) return false;
-        wait_seconds(m_, 0.5f);
+        if (check() == Flow::End) co_return false;
+        m_.cancel.set_skip(false);
+        if (m_.shown_count() != 0) co_return true;
+        if (!m_.clock) co_return false;
+        co_await wait_seconds(m_, 0.5f);
     }
 }
 
@@ -233,7 +235,7 @@ void Drill::leave_word() {
         view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
 }
 
-void Drill::play(const QString& sound, const QString& language) {
+QCoro::Task<> Drill::play(QString sound, QString language) {
     // A compiled word gets a caption only when one of its recordings goes into the file, which is
     // when playing it would take the installed recording.
     const bool compiling = compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty() &&
@@ -241,7 +243,7 @@ void Drill::play(const QString& sound, const QString& language) {
     const bool recorded = file_exists(installed_sound_path(m_, sound, language));
     if (compiling && recorded) compiled_recording_ = true;
     // The large drill captions its compiled word once, at its mark, when it leaves the word.
-    play_word_sound(m_, sound, language, WordSoundOptions{.captioned_by_caller = compiled_word_});
+    co_await play_word_sound(m_, sound, language, WordSoundOptions{.captioned_by_caller = compiled_word_});
     // With the voice on, a word without a recording goes in spoken, and is captioned like one.
     if (compiling && !recorded && voice_wanted(m_) && m_.missing_sound_count == 0) compiled_recording_ = true;
 }
@@ -253,16 +255,16 @@ int Drill::shown_entry() const {
 
 // ---- buttons ----
 
-void Drill::pause() { m_.playback = Playback::Stop; }
+void Drill::pause() { m_.cancel.set_playback(Playback::Stop); }
 
 void Drill::resume() {
-    if (m_.playback == Playback::Stop && !compiling_) playwords();
+    if (m_.cancel.playback() == Playback::Stop && !compiling_) playwords();
 }
 
-void Drill::next_word() { m_.skip_word = true; }
+void Drill::next_word() { m_.cancel.set_skip(true); }
 
 void Drill::i_know_this_word() {
-    m_.skip_word = true;
+    m_.cancel.set_skip(true);
     // The entry on screen, found again if the arrays were reloaded since it was drawn (the main
     // window may load another list meanwhile); a second press finds it gone and moves nothing.
     if (shown_.index < 0) return;
@@ -285,7 +287,7 @@ void Drill::i_know_this_word() {
 
 void Drill::change_repeat() {
     ask_repeat_count(m_);
-    m_.skip_word = true;
+    m_.cancel.set_skip(true);
 }
 
 void Drill::change_speed() {
@@ -366,7 +368,7 @@ void Drill::create_mp3() {
     // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
     compiled_word_ = false;
     // An answer of 0 or less compiles nothing, so the word being drilled plays on undisturbed.
-    if (running() && *words > 0) m_.skip_word = true;
+    if (running() && *words > 0) m_.cancel.set_skip(true);
     const QString out = out_file_path(m_);
     if (QFile::exists(out)) QFile::remove(out);
     if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));
@@ -376,15 +378,15 @@ void Drill::create_mp3() {
         "this finishes, rename out_file.mp3 if you don't want it deleted the next time you use this function."));
 }
 
-void Drill::auto_mp3() {
-    if (compiling_) return;
+QCoro::Task<> Drill::auto_mp3() {
+    if (compiling_) co_return;
     const auto keep = shared_from_this();
     auto cancelled = [&] { m_.prompter->message(QStringLiteral("Action has been cancelled")); };
     if (!m_.prompter->ok_cancel(QStringLiteral(
             "This will create MP3 files for the current word list in blocks of 100 words.  The mp3 files will be "
             "stored in the quillory folder and named 100words1.mp3, 100words2.mp3 etc.  If these files already exit "
             "from a previous session, they will be deleted.")))
-        return cancelled();
+        co_return cancelled();
     const auto repeats_answer = m_.prompter->input(
         QStringLiteral("How many times should each word be repeated?  I recommend 5.  Type only a number. It may take 5 "
                        "minutes for this operation to complete if you select 5 repeats and there are 1000 words on this "
@@ -392,27 +394,25 @@ void Drill::auto_mp3() {
                        "phrases).  There will a message to let you know when it's complete.  You may click cancel to "
                        "stop this operation."),
         QString(), QStringLiteral("5"));
-    if (!repeats_answer || repeats_answer->isEmpty()) return cancelled();
+    if (!repeats_answer || repeats_answer->isEmpty()) co_return cancelled();
     const auto silence_answer = m_.prompter->input(
         QStringLiteral("How many seconds of silence should there be between words?  Enter zero \"0\" for no pause "
                        "between words (it's fast) or 0.5 for a little bit of a pause."),
         QString(), QStringLiteral("5"));
-    if (!silence_answer || silence_answer->isEmpty()) return cancelled();
+    if (!silence_answer || silence_answer->isEmpty()) co_return cancelled();
     // Answers that are not numbers would otherwise compile nothing and still report the files as done.
     const auto repeats = whole_number_answer(*repeats_answer);
     const auto seconds = number_answer(*silence_answer);
-    if (!repeats || !seconds) return cancelled();
+    if (!repeats || !seconds) co_return cancelled();
     const int silence = silence_clips(*seconds);
     m_.silence_count = silence;
 
     compiling_ = true;
-    const auto result = write_word_blocks(m_, *repeats, silence, [this](int done, int total) {
+    const auto result = co_await write_word_blocks(m_, *repeats, silence, [this](int done, int total) {
         if (view_) {
             view_->set_mp3_text(QString::number(done) + QStringLiteral(" words completed"));
             view_->set_progress(done, total);
         }
-        // Lets the window repaint; a timed wait here would add seconds per thousand words.
-        if (m_.pump) m_.pump->process_events();
     });
     compiling_ = false;
     if (view_) view_->set_progress(0, 0);
@@ -422,6 +422,6 @@ void Drill::auto_mp3() {
     if (view_) view_->set_mp3_text(QString());
 }
 
-void Drill::window_closed() { m_.playback = Playback::Stop; }
+void Drill::window_closed() { m_.cancel.set_playback(Playback::Stop); }
 
 }  // namespace ql

@@ -50,9 +50,9 @@ QString translation_sound_number(const AppState& m, const QString& sound);
 // Asks for the repeat count shared by both flash-card windows.
 void ask_repeat_count(AppState& m);
 
-// One flash-card window's drill. The drill runs inside the click that started it; the window's
-// buttons run inside its waits and act through the shared flags. Hold it in a shared_ptr: a run
-// keeps its drill alive, so a window may go away under a running drill (detach_view first).
+// One flash-card window's drill: a coroutine started by the window, whose waits let the window's
+// buttons run and act through the shared cancellation token. Hold it in a shared_ptr: a run keeps
+// its drill alive, so a window may go away under a running drill (detach_view first).
 class Drill : public std::enable_shared_from_this<Drill> {
 public:
     Drill(AppState& m, DrillKind kind, DrillView* view);
@@ -60,10 +60,11 @@ public:
     // The window is going away: nothing is shown from here on.
     void detach_view() { view_ = nullptr; }
 
-    // Runs the drill until Pause, close or the end of the list; may run nested inside another run.
-    void playwords();
+    // Runs the drill until Pause, close or the end of the list. Does nothing while a run of this
+    // drill (or a compilation) is still under way.
+    QCoro::Task<> playwords();
     bool running() const { return runs_ > 0; }
-    // True while a whole-list compilation runs (it delivers events but cannot be stopped).
+    // True while a whole-list compilation runs (the window repaints meanwhile; it cannot be stopped).
     bool compiling() const { return compiling_; }
 
     // ---- buttons ----
@@ -79,7 +80,7 @@ public:
     void delay_top();
     void delay_bottom();
     void create_mp3();
-    void auto_mp3();
+    QCoro::Task<> auto_mp3();
     // The window was closed: the running drill ends at its next check.
     void window_closed();
 
@@ -95,17 +96,18 @@ private:
 
     Flow check() const;
     void normalise();
-    void run();
-    Flow play_word(const Word& w);
-    bool wait_for_entries();
+    QCoro::Task<> run();
+    QCoro::Task<Flow> play_word(Word w);
+    QCoro::Task<bool> wait_for_entries();
     void leave_word();
-    void play(const QString& sound, const QString& language);
+    QCoro::Task<> play(QString sound, QString language);
     void ask_whole_number(const QString& question, int& setting);
 
     AppState& m_;
     DrillKind kind_;
     DrillView* view_;
     int runs_ = 0;
+    unsigned run_number_ = 0;  // this drill's run, while no other drill has taken over
     bool compiling_ = false;
     bool compiled_word_ = false;  // the word on screen is being written into out_file.mp3
     bool compiled_recording_ = false;  // ... and at least one of its recordings went in

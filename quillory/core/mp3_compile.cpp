@@ -98,9 +98,9 @@ private:
 
 }  // namespace
 
-WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
-                                   const std::function<void(int, int)>& progress) {
-    // The run is fixed at its start even if the main window loads another list while it pumps events.
+QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int silence,
+                                                std::function<void(int, int)> progress) {
+    // The run is fixed at its start even if the main window loads another list while it runs.
     const QStringList sounds = m.shown_sound_numbers;
     const QString language = m.current_language;
     const QString target_language = m.target_language;
@@ -146,7 +146,11 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
         block.reset();
     };
     for (int i = 0; i < n; ++i) {
-        if (i % 10 == 0 && progress) progress(i, n);
+        if (i % 10 == 0) {
+            if (progress) progress(i, n);
+            // A timed wait here would add seconds per thousand words.
+            if (m.clock) co_await next_turn(*m.clock);
+        }
         if (i % 100 == 0) {
             close_block();
             block.emplace(word_block_path(m, i / 100 + 1));
@@ -164,7 +168,7 @@ WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
         block->append(beep_clip);
     }
     close_block();
-    return result;
+    co_return result;
 }
 
 QString word_blocks_summary(const WordBlocksResult& result) {

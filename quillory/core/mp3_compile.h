@@ -33,9 +33,10 @@ QString word_blocks_summary(const WordBlocksResult& result);
 // Writes every shown entry, in list order, into blocks of 100: per entry `repeats` times the
 // translation's recording, the word's recording and `silence` silence clips, then one beep. Missing
 // recordings add nothing. Beside each block goes its caption track (100words<block>.lrc), one line
-// per entry whose recordings went in, replaced together with the block. `progress(done, total)` is called every ten entries so the caller can
+// // per entry whose recordings went in, replaced together with the block. Every ten entries
+// `progress(done, total)` is called and, with a clock, the event loop gets a turn so the window can
 // repaint. The entries are read once at the start: a list reloaded meanwhile does not change the run.
-WordBlocksResult write_word_blocks(AppState& m, int repeats, int silence,
-                                   const std::function<void(int done, int total)>& progress = {});
+QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int silence,
+                                                std::function<void(int done, int total)> progress = {});
 
 }  // namespace ql

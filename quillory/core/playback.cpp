@@ -1,5 +1,5 @@
 #include "audio_engine.h"
-#include "event_pump.h"
+#include "clock.h"
 #include "main_view.h"
 #include "prompter.h"
 #include "app_state.h"
@@ -22,7 +22,7 @@ QString new_sound_path(const AppState& m, const QString& s, const QString& langu
 }
 
 namespace {
-void play_file_or_samples(AppState& m, const QString& path, const std::vector<int16_t>* pcm);
+QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm);
 
 // The caption of a compiled clip: the entry whose word (or, in the target language, whose
 // translation) it speaks, among the shown entries, else in the list and master files (the review
@@ -48,8 +48,8 @@ QString clip_caption(const AppState& m, const QString& s, const QString& languag
 
 }  // namespace
 
-void play_word_sound(AppState& m, const QString& s, const QString& language, const WordSoundOptions& options) {
-    if (s.isEmpty()) return;
+QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoundOptions options) {
+    if (s.isEmpty()) co_return;
     QString path = installed_sound_path(m, s, language);
     bool installed = true;
     if (m.include_new_recordings) {
@@ -91,34 +91,40 @@ void play_word_sound(AppState& m, const QString& s, const QString& language, con
         else
             append_file_bytes(path, out);
         for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.working_folder + QStringLiteral("silence.mp3"), out);
-        return;
+        co_return;
     }
-    if (spoken) return play_spoken_samples(m, *spoken);
-    play_sound_file(m, path);
+    if (spoken)
+        co_await play_spoken_samples(m, std::move(*spoken));
+    else
+        co_await play_sound_file(m, path);
 }
 
-void play_sound_file(AppState& m, const QString& path) { play_file_or_samples(m, path, nullptr); }
+QCoro::Task<> play_sound_file(AppState& m, QString path) { co_await play_file_or_samples(m, path, nullptr); }
 
 // A synthesised word is timed exactly as a recording, so Stop, Skip and the 1.5-second rule act on both.
-void play_spoken_samples(AppState& m, const std::vector<int16_t>& pcm) { play_file_or_samples(m, QString(), &pcm); }
+QCoro::Task<> play_spoken_samples(AppState& m, std::vector<int16_t> pcm) {
+    co_await play_file_or_samples(m, QString(), &pcm);
+}
 
 namespace {
 
-void play_file_or_samples(AppState& m, const QString& path, const std::vector<int16_t>* pcm) {
+// The deciphered copy of a new recording is deleted once it has been heard.
+void remove_played_wav(const QString& played) {
+    if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
+}
+
+QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm) {
     QString played = path;
-    auto finish = [&] {
-        if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
-    };
-    if (m.sound_suppression == SoundSuppression::On) return finish();
+    if (m.sound_suppression == SoundSuppression::On) co_return remove_played_wav(played);
     if (!pcm && !file_exists(path)) {
-        wait_seconds(m, 1.0f);
-        wait_seconds(m, m.pause_seconds);
-        return finish();
+        co_await wait_seconds(m, 1.0f);
+        co_await wait_seconds(m, m.pause_seconds);
+        co_return remove_played_wav(played);
     }
     if (!pcm && path.endsWith(QStringLiteral("str"))) {
-        if (!m.include_new_recordings || !m.decipher_to_wav) return finish();
+        if (!m.include_new_recordings || !m.decipher_to_wav) co_return remove_played_wav(played);
         played = m.decipher_to_wav(m, path);
-        if (played.isEmpty()) return;
+        if (played.isEmpty()) co_return;
     }
 
     int channel = 0;
@@ -139,21 +145,16 @@ void play_file_or_samples(AppState& m, const QString& path, const std::vector<in
     }
 
     if (m.pause_seconds >= 1.5f) {
-        while (channel != 0 && m.audio->is_playing(channel)) {
-            wait_seconds(m, 0.01f);
-            // The test's Stop and Exit set Quit: the question must not outlast its sound.
-            if (m.playback == Playback::Stop || m.playback == Playback::Quit) return finish();
-            // A pending skip makes every wait return at once, yet the sound is still heard to its
-            // end with no event delivered meanwhile. Sleep instead of spinning on the channel: a
-            // spin burns a core, and with a clock that only moves inside waits it never ends.
-            if (m.skip_word && m.pump) m.pump->sleep_until(m.pump->now() + 0.01);
-        }
-        wait_seconds(m, m.pause_seconds);
+        // A pending skip never cuts a sound short: only Stop ends this wait. The test's Stop and
+        // Exit set Quit, and the question must not outlast its sound either.
+        if (channel != 0 && m.clock) co_await m.audio->sound_end(channel, *m.clock, m.cancel);
+        if (m.cancel.stopped()) co_return remove_played_wav(played);
+        co_await wait_seconds(m, m.pause_seconds);
     } else {
-        wait_seconds(m, 0.8f);
-        wait_seconds(m, m.pause_seconds);
+        co_await wait_seconds(m, 0.8f);
+        co_await wait_seconds(m, m.pause_seconds);
     }
-    finish();
+    remove_played_wav(played);
 }
 
 }  // namespace
@@ -171,16 +172,12 @@ bool append_bytes(const QByteArray& clip, const QString& destination) {
     return out.write(bytes) == bytes.size();
 }
 
-void wait_seconds(AppState& m, float t) {
+QCoro::Task<> wait_seconds(AppState& m, float t) {
     // A NaN would never compare as elapsed and the wait would never end.
-    if (!m.pump || !(t > 0.0f)) return;
-    const double start = m.pump->now();
-    const double deadline = start + double(t);
-    for (;;) {
-        if (m.playback == Playback::Stop || m.playback == Playback::Quit || m.skip_word) return;
-        if (m.pump->now() - start >= double(t)) return;
-        m.pump->wait_for_events(deadline);
-    }
+    if (!m.clock || !(t > 0.0f)) co_return;
+    // The flags are tested before the event loop gets a turn, so a wait begun while one is set
+    // returns at once.
+    co_await sleep_for(*m.clock, double(t), &m.cancel);
 }
 
 int random_between(AppState& m, int low, int high) {

@@ -1,7 +1,6 @@
 #include "recording.h"
 
 #include "audio_engine.h"
-#include "event_pump.h"
 #include "new_recordings.h"
 #include "prompter.h"
 #include "app_state.h"
@@ -47,17 +46,17 @@ QString kept_take_path(const QString& str_path) {
     return str_path + QStringLiteral(".raw");
 }
 
-TakeResult record_sound(AppState& m, const QString& str_path, int rate, float seconds, short channels,
-                        short bytes_per_sample, bool keep_silence,
-                        const std::function<void(const QByteArray&)>& on_take) {
-    if (!m.audio) return TakeResult::Failed;
+QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, float seconds, short channels,
+                                     short bytes_per_sample, bool keep_silence,
+                                     std::function<void(const QByteArray&)> on_take) {
+    if (!m.audio) co_return TakeResult::Failed;
     AudioEngine& audio = *m.audio;
     const int n = take_length_samples(rate, seconds);
 
     const int sample = audio.sample_alloc(n);
     if (sample == 0) {
         audio_failure(m, "Sample Alloc Error:");
-        return TakeResult::Failed;
+        co_return TakeResult::Failed;
     }
     // Every way out below releases the sample.
     struct Release {
@@ -68,32 +67,31 @@ TakeResult record_sound(AppState& m, const QString& str_path, int rate, float se
 
     if (!audio.record_start_sample(sample)) {
         audio_failure(m, "Record StartSample Error:");
-        return TakeResult::Failed;
+        co_return TakeResult::Failed;
     }
     for (;;) {
         if (audio.record_get_position() >= n - kStopMarginSamples) break;
-        // As a wait does, the flag is tested before any event is delivered. Not wait_seconds: a
-        // skip flag left up would make it return at once, and the take would spin without
-        // delivering a single event, leaving STOP dead for the whole take.
-        if (m.playback == Playback::Stop) break;
-        if (m.pump) m.pump->wait_for_events(m.pump->now() + 0.01);
-        if (m.playback == Playback::Stop) break;
+        // As a wait does, the flag is tested before the event loop gets a turn. Only STOP ends
+        // these waits: a skip flag left up must not turn the polling into a spin.
+        if (m.cancel.playback() == Playback::Stop) break;
+        if (m.clock) co_await sleep_for(*m.clock, 0.01, &m.cancel, WaitEnds::OnStop);
+        if (m.cancel.playback() == Playback::Stop) break;
     }
     if (!audio.record_stop()) {
         audio_failure(m, "Record Stop Error:");
-        return TakeResult::Failed;
+        co_return TakeResult::Failed;
     }
 
     const int p = std::clamp(audio.record_get_position(), 0, n);
     const qsizetype b = qsizetype(channels) * p * bytes_per_sample;
-    if (b < 4) return TakeResult::TooShort;
+    if (b < 4) co_return TakeResult::TooShort;
 
     void* p1 = nullptr;
     void* p2 = nullptr;
     unsigned l1 = 0, l2 = 0;
     if (!audio.sample_lock(sample, 0, int(b), &p1, &l1, &p2, &l2) || !p1) {
         audio_failure(m, "Sample Lock Error:");
-        return TakeResult::Failed;
+        co_return TakeResult::Failed;
     }
     QByteArray take(b, '\0');
     const qsizetype first = std::min<qsizetype>(b, l1);
@@ -102,7 +100,7 @@ TakeResult record_sound(AppState& m, const QString& str_path, int rate, float se
     if (!audio.sample_unlock(sample, p1, p2, l1, l2)) audio_failure(m, "Sample Unlock Error:");
 
     if (on_take) on_take(take);
-    return store_take(m, str_path, std::move(take), keep_silence);
+    co_return store_take(m, str_path, std::move(take), keep_silence);
 }
 
 TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, bool keep_silence) {

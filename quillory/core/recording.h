@@ -1,6 +1,9 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 #include <functional>
 
 namespace ql {
@@ -37,9 +40,9 @@ QString prepare_new_recording(AppState& m, const QString& sound_number);
 // recording stops early when playback turns to Stop; what was recorded up to then is stored.
 // With `keep_silence` the take is stored whole, otherwise its silent ends are cut off. `on_take`, when
 // given, sees the recorded samples before they are stored; it cannot change what is stored.
-TakeResult record_sound(AppState& m, const QString& str_path, int rate, float seconds, short channels,
-                        short bytes_per_sample, bool keep_silence,
-                        const std::function<void(const QByteArray& take)>& on_take = {});
+QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, float seconds, short channels,
+                                     short bytes_per_sample, bool keep_silence,
+                                     std::function<void(const QByteArray& take)> on_take = {});
 
 // The storing half of a take: trims (unless `keep_silence`), writes the raw .tmp file, enciphers
 // it into `str_path` and removes the .tmp. A failed encipher keeps the raw samples in a .raw file

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QPointer>
 
 namespace ql {
 
@@ -59,11 +58,12 @@ QHBoxLayout* CardWindowBase::make_status_row() {
     return row;
 }
 
-QPushButton* CardWindowBase::make_button(const char* name, const QString& caption, void (Drill::*action)()) {
+QPushButton* CardWindowBase::make_button(const char* name, const QString& caption,
+                                         const std::function<void(Drill&)>& action) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, [this, action] { guarded([action](Drill& d) { (d.*action)(); }); });
+    connect(b, &QPushButton::clicked, this, [this, action] { action(*drill_); });
     return b;
 }
 
@@ -79,17 +79,7 @@ void CardWindowBase::start() {
     show();
     raise();
     activateWindow();
-    guarded([](Drill& d) { d.playwords(); });
-}
-
-void CardWindowBase::guarded(const std::function<void(Drill&)>& action) {
-    QPointer<CardWindowBase> self(this);
-    const auto drill = drill_;  // outlives this window if it goes away meanwhile
-    ++busy_;
-    action(*drill);
-    if (!self) return;
-    --busy_;
-    if (closed_ && busy_ == 0) deleteLater();
+    drill_->playwords();
 }
 
 void CardWindowBase::keyPressEvent(QKeyEvent* event) {
@@ -107,9 +97,8 @@ void CardWindowBase::closeEvent(QCloseEvent* event) {
         closed_ = true;
         if (m_.main_view) m_.main_view->show_main();
     }
-    // While a handler of this window is still on the stack (a drill waiting, a compilation running)
-    // deletion waits for it to return; the drill ends at its next check.
-    if (busy_ == 0) deleteLater();
+    // The drill, kept alive by its own run, ends at its next check with no view to show.
+    deleteLater();
 }
 
 }  // namespace ql

@@ -11,17 +11,15 @@
 
 namespace ql {
 
-// What both flash-card windows share: the drill, the labels it writes to, and a lifetime that
-// survives the window being closed while its drill waits underneath (the window is only deleted
-// once none of its handlers is still on the stack).
+// What both flash-card windows share: the drill they show and the labels it writes to. The window
+// owns no flow: it forwards clicks to the drill, and closing it cancels the drill's run.
 class CardWindowBase : public QWidget, public DrillView {
     Q_OBJECT
 public:
     CardWindowBase(AppState& m, DrillKind kind, QWidget* parent = nullptr);
     ~CardWindowBase() override;
 
-    // Shows the window and runs the drill; returns when the drill returns. The window may have
-    // been closed (and scheduled for deletion) by then.
+    // Shows the window and starts the drill, which runs on from the event loop.
     void start();
     Drill& drill() { return *drill_; }
 
@@ -41,9 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the card: the small one has no Exit button, and keyboard users need a way out.
     void keyPressEvent(QKeyEvent* event) override;
-    // Runs a handler that may deliver events (and so may see this window closed meanwhile).
-    void guarded(const std::function<void(Drill&)>& action);
-    QPushButton* make_button(const char* name, const QString& caption, void (Drill::*action)());
+    QPushButton* make_button(const char* name, const QString& caption, const std::function<void(Drill&)>& action);
     QLabel* make_label(const char* name, const QString& purpose);
     // The count, play and pause labels in one row, kept apart by rules so that their texts never
     // read as one sentence.
@@ -58,7 +54,6 @@ protected:
     QLabel* speed_label_;
 
 private:
-    int busy_ = 0;
     bool closed_ = false;
 };
 

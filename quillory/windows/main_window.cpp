@@ -645,7 +645,7 @@ void MainWindow::on_toggle_font() {
 
 void MainWindow::exit_program() {
     // A drill or wait running under this click ends at its next step.
-    m_.playback = Playback::Stop;
+    m_.cancel.set_playback(Playback::Stop);
     if (!audio_closed_ && m_.audio) m_.audio->close();
     audio_closed_ = true;
     hide();

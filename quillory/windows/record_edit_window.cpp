@@ -100,26 +100,16 @@ void RecordEditWindow::build_controls() {
     single_caption = label(this, "Label2", QStringLiteral("Record Selected Word"));
     many_caption = label(this, "Label3", QStringLiteral("Record Multiple Words"));
     struct Duration {
-        QPushButton** single;
-        QPushButton** many;
-        const char* single_name;
-        const char* many_name;
+        const char* name;  // of the pair: <name>_single, <name>_many
         const char* caption;
+        float seconds;
     };
-    const Duration durations[] = {
-        {&point8_single, &point8_many, "point8_single", "point8_many", "0.8 second"},
-        {&one_single, &one_many, "one_single", "one_many", "1 second"},
-        {&one2_single, &one2_many, "one2_single", "one2_many", "1.2 second"},
-        {&one4_single, &one4_many, "one4_single", "one4_many", "1.4 seconds"},
-        {&one8_single, &one8_many, "one8_single", "one8_many", "1.8 seconds"},
-        {&two_sec_single, &two_sec_many, "two_sec_single", "two_sec_many", "2 seconds"},
-        {&two4_single, &two4_many, "two4_single", "two4_many", "2.4 seconds"},
-        {&two7_single, &two7_many, "two7_single", "two7_many", "2.7 seconds"},
-        {&three_sec_single, &three_sec_many, "three_sec_single", "three_sec_many", "3 seconds"},
-        {&three5_single, &three5_many, "three5_single", "three5_many", "3.5 seconds"},
-        {&four_single, &four_many, "four_single", "four_many", "4 seconds"},
-        {&four5_single, &four5_many, "four5_single", "four5_many", "4.5 seconds"},
-        {&five_single, &five_many, "five_single", "five_many", "5 seconds"},
+    static const Duration durations[] = {
+        {"point8", "0.8 second", 0.8f},   {"one", "1 second", 1.0f},        {"one2", "1.2 second", 1.2f},
+        {"one4", "1.4 seconds", 1.4f},    {"one8", "1.8 seconds", 1.8f},    {"two_sec", "2 seconds", 2.0f},
+        {"two4", "2.4 seconds", 2.4f},    {"two7", "2.7 seconds", 2.7f},    {"three_sec", "3 seconds", 3.0f},
+        {"three5", "3.5 seconds", 3.5f},  {"four", "4 seconds", 4.0f},      {"four5", "4.5 seconds", 4.5f},
+        {"five", "5 seconds", 5.0f},
     };
     auto* duration_grid = new QGridLayout;
     duration_grid->setVerticalSpacing(2);
@@ -127,10 +117,12 @@ void RecordEditWindow::build_controls() {
     duration_grid->addWidget(many_caption, 0, 1);
     int row = 1;
     for (const Duration& d : durations) {
-        *d.single = button(this, d.single_name, QString::fromLatin1(d.caption));
-        *d.many = button(this, d.many_name, QString::fromLatin1(d.caption));
-        duration_grid->addWidget(*d.single, row, 0);
-        duration_grid->addWidget(*d.many, row, 1);
+        for (const bool single : {true, false}) {
+            const QByteArray name = QByteArray(d.name) + (single ? "_single" : "_many");
+            QPushButton* b = button(this, name.constData(), QString::fromLatin1(d.caption));
+            duration_buttons.push_back({b, d.seconds, single});
+            duration_grid->addWidget(b, row, single ? 0 : 1);
+        }
         ++row;
     }
     unlimited = button(this, "unlimited", QStringLiteral("Start Recording (no time limit)"));
@@ -276,20 +268,7 @@ void RecordEditWindow::build_controls() {
 
 void RecordEditWindow::connect_controls() {
     const std::pair<QPushButton*, void (RecordEditWindow::*)()> clicks[] = {
-        {point8_single, &RecordEditWindow::on_point8_single}, {point8_many, &RecordEditWindow::on_point8_many},
-        {one_single, &RecordEditWindow::on_one_single},       {one_many, &RecordEditWindow::on_one_many},
-        {one2_single, &RecordEditWindow::on_one2_single},     {one2_many, &RecordEditWindow::on_one2_many},
-        {one4_single, &RecordEditWindow::on_one4_single},     {one4_many, &RecordEditWindow::on_one4_many},
-        {one8_single, &RecordEditWindow::on_one8_single},     {one8_many, &RecordEditWindow::on_one8_many},
-        {two_sec_single, &RecordEditWindow::on_two_sec_single}, {two_sec_many, &RecordEditWindow::on_two_sec_many},
-        {two4_single, &RecordEditWindow::on_two4_single},     {two4_many, &RecordEditWindow::on_two4_many},
-        {two7_single, &RecordEditWindow::on_two7_single},     {two7_many, &RecordEditWindow::on_two7_many},
-        {three_sec_single, &RecordEditWindow::on_three_sec_single}, {three_sec_many, &RecordEditWindow::on_three_sec_many},
-        {three5_single, &RecordEditWindow::on_three5_single}, {three5_many, &RecordEditWindow::on_three5_many},
-        {four_single, &RecordEditWindow::on_four_single},     {four_many, &RecordEditWindow::on_four_many},
-        {four5_single, &RecordEditWindow::on_four5_single},   {four5_many, &RecordEditWindow::on_four5_many},
-        {five_single, &RecordEditWindow::on_five_single},     {five_many, &RecordEditWindow::on_five_many},
-        {unlimited, &RecordEditWindow::on_unlimited},         {stop_auto_record, &RecordEditWindow::on_stop_auto_record},
+        {stop_auto_record, &RecordEditWindow::on_stop_auto_record},
         {record_speed, &RecordEditWindow::on_record_speed},   {zip, &RecordEditWindow::on_zip},
         {save_text, &RecordEditWindow::on_save_text},         {delete_word, &RecordEditWindow::on_delete_word},
         {add_word, &RecordEditWindow::on_add_word},           {refresh_lists, &RecordEditWindow::on_refresh_lists},
@@ -299,6 +278,9 @@ void RecordEditWindow::connect_controls() {
         {license, &RecordEditWindow::on_license},
     };
     for (const auto& [b, slot] : clicks) connect(b, &QPushButton::clicked, this, slot);
+    for (const DurationButton& d : duration_buttons)
+        connect(d.button, &QPushButton::clicked, this, [this, d] { on_duration(d.seconds, d.single); });
+    connect(unlimited, &QPushButton::clicked, this, [this] { on_duration(30.0f, true); });
 
     connect(recorded_words_view, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithSounds, row); });
     connect(unrecorded_words_view, &QListWidget::currentRowChanged, this, [this](int row) { show_pair(kWithoutSounds, row); });
@@ -323,11 +305,9 @@ bool RecordEditWindow::eventFilter(QObject* watched, QEvent* e) {
     // has played: when Refresh rebuilt the lists meanwhile, it would select the rows under the
     // pointer in the new lists. Deliver the press here to clear that afterwards.
     const int generation = lists_generation_;
-    QPointer<RecordEditWindow> self(this);
     QEvent* const outer = forwarded_press_;
     forwarded_press_ = e;
     QCoreApplication::sendEvent(watched, e);
-    if (!self) return true;
     forwarded_press_ = outer;
     if (generation != lists_generation_) clear_selections();
     return true;
@@ -378,8 +358,8 @@ void RecordEditWindow::load() {
     // The last close raised the stop flag; left up, it would end the first recording run at once. A
     // skip left by a flash card's Skip, "# Repeats" or Mark Word As Known would make every wait of
     // the run return at once.
-    m.playback = Playback::Running;
-    m.skip_word = false;
+    m.cancel.set_playback(Playback::Running);
+    m.cancel.set_skip(false);
     show();
     create_arrays();
 }
@@ -459,6 +439,7 @@ void RecordEditWindow::show_pair(const QString& group, int row) {
     m.chosen_list = group;
     m.current_sound_number = numbers_for(group).value(row);
     sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
+    // The lookup, the only reader of the switch, is done before the first wait of the play.
     m.include_new_recordings = true;
     play_word_sound(m, m.current_sound_number, m.current_language);
     m.include_new_recordings = false;
@@ -503,7 +484,12 @@ void RecordEditWindow::on_advanced_edit() {
 void RecordEditWindow::on_exit_button() { close(); }
 
 void RecordEditWindow::closeEvent(QCloseEvent* e) {
-    m.playback = Playback::Stop;
+    m.cancel.set_playback(Playback::Stop);
+    if (run_under_way_) {
+        // The run ends at its next check and then lets the window go.
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        delete_after_run_ = true;
+    }
     if (m.main_view) m.main_view->show_main();
     e->accept();
 }

@@ -3,6 +3,10 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <vector>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 
 class QGridLayout;
 class QCheckBox;
@@ -48,13 +52,14 @@ public:
     QLabel *title_label = nullptr, *about_label = nullptr, *list_name_caption = nullptr, *list_name_label = nullptr;
     QPushButton *instructions_text = nullptr, *instructions_record = nullptr, *license = nullptr, *zip = nullptr;
     QLabel *single_caption = nullptr, *many_caption = nullptr;
-    QPushButton *point8_single = nullptr, *point8_many = nullptr, *one_single = nullptr, *one_many = nullptr,
-                *one2_single = nullptr, *one2_many = nullptr, *one4_single = nullptr, *one4_many = nullptr,
-                *one8_single = nullptr, *one8_many = nullptr, *two_sec_single = nullptr, *two_sec_many = nullptr,
-                *two4_single = nullptr, *two4_many = nullptr, *two7_single = nullptr, *two7_many = nullptr,
-                *three_sec_single = nullptr, *three_sec_many = nullptr, *three5_single = nullptr,
-                *three5_many = nullptr, *four_single = nullptr, *four_many = nullptr, *four5_single = nullptr,
-                *four5_many = nullptr, *five_single = nullptr, *five_many = nullptr;
+    // The 26 duration buttons (0.8 to 5 seconds, the selected word or word after word), built from
+    // one table; each starts a run through on_duration.
+    struct DurationButton {
+        QPushButton* button;
+        float seconds;
+        bool single;
+    };
+    std::vector<DurationButton> duration_buttons;
     QPushButton *unlimited = nullptr, *stop_auto_record = nullptr, *record_speed = nullptr;
     QLabel *unrecorded_caption = nullptr, *recorded_caption = nullptr;
     QListWidget *unrecorded_words_view = nullptr, *unrecorded_translations_view = nullptr, *recorded_words_view = nullptr, *recorded_translations_view = nullptr;
@@ -71,36 +76,12 @@ public:
     QPointer<ListEditorWindow> editor;
 
     // ---- recording runs and packaging (record_edit_window_recording.cpp) ----
-    void run_recording();
-    void record_words();
+    // A recording run, started by a duration button; the window stays until it has ended.
+    QCoro::Task<> run_recording();
+    QCoro::Task<> record_words();
 public slots:
-    void on_point8_single();
-    void on_point8_many();
-    void on_one_single();
-    void on_one_many();
-    void on_one2_single();
-    void on_one2_many();
-    void on_one4_single();
-    void on_one4_many();
-    void on_one8_single();
-    void on_one8_many();
-    void on_two_sec_single();
-    void on_two_sec_many();
-    void on_two4_single();
-    void on_two4_many();
-    void on_two7_single();
-    void on_two7_many();
-    void on_three_sec_single();
-    void on_three_sec_many();
-    void on_three5_single();
-    void on_three5_many();
-    void on_four_single();
-    void on_four_many();
-    void on_four5_single();
-    void on_four5_many();
-    void on_five_single();
-    void on_five_many();
-    void on_unlimited();
+    // A duration button or `unlimited`: which word(s) and how long each take is.
+    void on_duration(float seconds, bool single);
     void on_stop_auto_record();
     void on_record_speed();
     void on_zip();
@@ -136,6 +117,7 @@ private:
     AppState& m;
     // True while a recording run waits; the duration buttons are off meanwhile.
     bool run_under_way_ = false;
+    bool delete_after_run_ = false;
     // Row selected in a list box when a mouse press began: a click that does not move the selection
     // shows the pair again (the selection change does it otherwise).
     int row_at_press_ = -1;

@@ -34,53 +34,20 @@ void set_background(QLineEdit* e, const QColor& c) {
     e->setPalette(p);
 }
 
-bool stopping(const AppState& m) { return m.playback == Playback::Stop; }
+bool stopping(const AppState& m) { return m.cancel.playback() == Playback::Stop; }
 
 }  // namespace
 
 // ---- the buttons that start a run ----
 
-namespace {
-
-// A duration button: which word(s) and how long each take is.
-void duration_clicked(RecordEditWindow& w, AppState& m, bool busy, float seconds, bool single) {
-    if (busy) return;
+void RecordEditWindow::on_duration(float seconds, bool single) {
+    if (run_under_way_) return;
     m.single_take = single;
     m.record_seconds = seconds;
-    w.run_recording();
+    run_recording();
 }
 
-}  // namespace
-
-void RecordEditWindow::on_point8_single() { duration_clicked(*this, m, run_under_way_, 0.8f, true); }
-void RecordEditWindow::on_point8_many() { duration_clicked(*this, m, run_under_way_, 0.8f, false); }
-void RecordEditWindow::on_one_single() { duration_clicked(*this, m, run_under_way_, 1.0f, true); }
-void RecordEditWindow::on_one_many() { duration_clicked(*this, m, run_under_way_, 1.0f, false); }
-void RecordEditWindow::on_one2_single() { duration_clicked(*this, m, run_under_way_, 1.2f, true); }
-void RecordEditWindow::on_one2_many() { duration_clicked(*this, m, run_under_way_, 1.2f, false); }
-void RecordEditWindow::on_one4_single() { duration_clicked(*this, m, run_under_way_, 1.4f, true); }
-void RecordEditWindow::on_one4_many() { duration_clicked(*this, m, run_under_way_, 1.4f, false); }
-void RecordEditWindow::on_one8_single() { duration_clicked(*this, m, run_under_way_, 1.8f, true); }
-void RecordEditWindow::on_one8_many() { duration_clicked(*this, m, run_under_way_, 1.8f, false); }
-void RecordEditWindow::on_two_sec_single() { duration_clicked(*this, m, run_under_way_, 2.0f, true); }
-void RecordEditWindow::on_two_sec_many() { duration_clicked(*this, m, run_under_way_, 2.0f, false); }
-void RecordEditWindow::on_two4_single() { duration_clicked(*this, m, run_under_way_, 2.4f, true); }
-void RecordEditWindow::on_two4_many() { duration_clicked(*this, m, run_under_way_, 2.4f, false); }
-void RecordEditWindow::on_two7_single() { duration_clicked(*this, m, run_under_way_, 2.7f, true); }
-void RecordEditWindow::on_two7_many() { duration_clicked(*this, m, run_under_way_, 2.7f, false); }
-void RecordEditWindow::on_three_sec_single() { duration_clicked(*this, m, run_under_way_, 3.0f, true); }
-void RecordEditWindow::on_three_sec_many() { duration_clicked(*this, m, run_under_way_, 3.0f, false); }
-void RecordEditWindow::on_three5_single() { duration_clicked(*this, m, run_under_way_, 3.5f, true); }
-void RecordEditWindow::on_three5_many() { duration_clicked(*this, m, run_under_way_, 3.5f, false); }
-void RecordEditWindow::on_four_single() { duration_clicked(*this, m, run_under_way_, 4.0f, true); }
-void RecordEditWindow::on_four_many() { duration_clicked(*this, m, run_under_way_, 4.0f, false); }
-void RecordEditWindow::on_four5_single() { duration_clicked(*this, m, run_under_way_, 4.5f, true); }
-void RecordEditWindow::on_four5_many() { duration_clicked(*this, m, run_under_way_, 4.5f, false); }
-void RecordEditWindow::on_five_single() { duration_clicked(*this, m, run_under_way_, 5.0f, true); }
-void RecordEditWindow::on_five_many() { duration_clicked(*this, m, run_under_way_, 5.0f, false); }
-void RecordEditWindow::on_unlimited() { duration_clicked(*this, m, run_under_way_, 30.0f, true); }
-
-void RecordEditWindow::on_stop_auto_record() { m.playback = Playback::Stop; }
+void RecordEditWindow::on_stop_auto_record() { m.cancel.set_playback(Playback::Stop); }
 
 void RecordEditWindow::on_record_speed() {
     if (m.fast_pause) {
@@ -101,52 +68,44 @@ void RecordEditWindow::on_zip() {
     pack_contribution(m);
 }
 
-void RecordEditWindow::run_recording() {
-    record_words();
+QCoro::Task<> RecordEditWindow::run_recording() {
+    co_await record_words();
     m.single_take = false;
     m.record_seconds = 1.0f;
+    // Closed during the run: the window waited for the run to end before going.
+    if (delete_after_run_) deleteLater();
 }
 
 void RecordEditWindow::set_run_enabled(bool enabled) {
-    for (QPushButton* b :
-         {point8_single, point8_many, one_single,     one_many,     one2_single,      one2_many,      one4_single,
-          one4_many,     one8_single, one8_many,      two_sec_single, two_sec_many,   two4_single,    two4_many,
-          two7_single,   two7_many,   three_sec_single, three_sec_many, three5_single, three5_many,  four_single,
-          four_many,     four5_single, four5_many,    five_single,  five_many,        unlimited,      zip})
-        b->setEnabled(enabled);
+    for (const DurationButton& d : duration_buttons) d.button->setEnabled(enabled);
+    for (QPushButton* b : {unlimited, zip}) b->setEnabled(enabled);
 }
 
 // ---- the run ----
 
-void RecordEditWindow::record_words() {
-    if (run_under_way_) return;
+QCoro::Task<> RecordEditWindow::record_words() {
+    if (run_under_way_) co_return;
     m.sound_suppression = SoundSuppression::On;
     if (m.chosen_list.isEmpty()) {
         m.prompter->message(QStringLiteral(
             "You have to select a word on one of the lists. If you just added the word and don't see it, you need to "
             "click the refresh button and then look at the bottom of the list."));
         m.sound_suppression = SoundSuppression::Off;
-        return;
+        co_return;
     }
 
-    // The window may be closed during any wait; closing it asks the run to stop, and from then on
-    // only the shared state is touched.
-    QPointer<RecordEditWindow> self(this);
+    // The window may be closed during any wait; closing it asks the run to stop and keeps the
+    // window until the run has ended.
     const QString group = m.chosen_list;
     // A STOP pressed while nothing was recording must not silently end this run before its first take.
-    m.playback = Playback::Running;
-    m.skip_word = false;
+    m.cancel.set_playback(Playback::Running);
+    m.cancel.set_skip(false);
     run_under_way_ = true;
     set_run_enabled(false);
     int batch = 0;
     bool first_word = true;
     int index = -1;
 
-    // Waits, then tells whether the run goes on.
-    auto wait_then_go_on = [&](float seconds) {
-        wait_seconds(m, seconds);
-        return self && !stopping(m);
-    };
     auto set_colours = [&](const QColor& c) {
         set_background(word_box, c);
         set_background(countdown, c);
@@ -160,7 +119,7 @@ void RecordEditWindow::record_words() {
             m.sound_suppression = SoundSuppression::Off;
             run_under_way_ = false;
             set_run_enabled(true);
-            return;
+            co_return;
         }
         m.current_sound_number = numbers_for(group).value(index);
 
@@ -179,18 +138,21 @@ void RecordEditWindow::record_words() {
         if (first_word || !m.fast_pause || m.single_take) {
             first_word = false;
             countdown->setText(QStringLiteral("2"));
-            if (stopping(m) || !wait_then_go_on(0.6f)) break;
+            if (stopping(m)) break;
+            co_await wait_seconds(m, 0.6f);
+            if (stopping(m)) break;
             countdown->setText(QStringLiteral("1"));
-            wait_seconds(m, 0.6f);
+            co_await wait_seconds(m, 0.6f);
         } else {
             countdown->setText(QStringLiteral("1"));
-            wait_seconds(m, 0.7f);
+            co_await wait_seconds(m, 0.7f);
         }
-        if (!self || stopping(m)) break;
+        if (stopping(m)) break;
 
         countdown->setText(QStringLiteral("Speak"));
         set_colours(kYellow);
-        if (!wait_then_go_on(0.13f)) break;
+        co_await wait_seconds(m, 0.13f);
+        if (stopping(m)) break;
 
         const QString path = prepare_new_recording(m, m.current_sound_number);
         if (m.record_seconds == 0.0f) m.record_seconds = kDefaultTakeSeconds;
@@ -199,11 +161,10 @@ void RecordEditWindow::record_words() {
         QPointer<TakePanel> panel(take_panel);
         const QListWidgetItem* taken = list->item(index);
         const QString taken_word = taken ? taken->text() : QString();
-        record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
-                     [&](const QByteArray& take) {
-                         if (panel) panel->show_take(take, kTakeRate, !keep_silence, taken_word);
-                     });
-        if (!self) break;
+        co_await record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
+                              [&](const QByteArray& take) {
+                                  if (panel) panel->show_take(take, kTakeRate, !keep_silence, taken_word);
+                              });
 
         set_colours(kOrange);
         countdown->clear();
@@ -211,22 +172,18 @@ void RecordEditWindow::record_words() {
 
         if (index + 1 >= list->count()) break;  // the end of the list ends the run
         select_row(group, index + 1);
-        if (!self) break;
     }
 
     // Finish.
-    if (self) {
-        if (m.single_take) {
-            select_row(group, index + 1);
-        } else if (stopping(m) && index > 2) {
-            // Back over the words around the interruption.
-            select_row(group, index - 2);
-        }
+    if (m.single_take) {
+        select_row(group, index + 1);
+    } else if (stopping(m) && index > 2) {
+        // Back over the words around the interruption.
+        select_row(group, index - 2);
     }
     m.single_take = false;
-    m.playback = Playback::Running;
+    m.cancel.set_playback(Playback::Running);
     m.sound_suppression = SoundSuppression::Off;
-    if (!self) return;
     countdown->clear();
     set_background(countdown, QApplication::palette().color(QPalette::Button));
     set_background(word_box, Qt::white);

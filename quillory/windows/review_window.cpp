@@ -112,8 +112,8 @@ ReviewWindow* ReviewWindow::open(AppState& m) {
 
 void ReviewWindow::start() {
     // A flag left by an earlier drill or test would cut every wait short.
-    m_.playback = Playback::Running;
-    m_.skip_word = false;
+    m_.cancel.set_playback(Playback::Running);
+    m_.cancel.set_skip(false);
     session_ = std::make_unique<ReviewSession>(m_);
     show();
     raise();
@@ -149,18 +149,10 @@ void ReviewWindow::present() {
     if (entry) play(entry->sound_number, m_.current_language);
 }
 
-bool ReviewWindow::play(const QString& sound_number, const QString& language) {
-    QPointer<ReviewWindow> self(this);
-    ++busy_;
-    // The main window's number label keeps showing its own list's last sound.
+void ReviewWindow::play(const QString& sound_number, const QString& language) {
+    // The play's waits touch no window: it goes on from the event loop, even past a close. The main
+    // window's number label keeps showing its own list's last sound.
     play_word_sound(m_, sound_number, language, WordSoundOptions{.show_number = false});
-    if (!self) return false;
-    --busy_;
-    if (closed_) {
-        if (busy_ == 0) deleteLater();
-        return false;
-    }
-    return true;
 }
 
 void ReviewWindow::on_show_answer() {
@@ -240,7 +232,7 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
             m_.main_view->show_main();
         }
     }
-    if (busy_ == 0) deleteLater();
+    deleteLater();
 }
 
 }  // namespace ql

@@ -45,8 +45,8 @@ private:
     void build_controls();
     // Shows the word at the session's position, or the summary once every word was answered.
     void present();
-    // Plays a sound with the pause rules; false when the window went away meanwhile.
-    bool play(const QString& sound_number, const QString& language);
+    // Starts a sound with the pause rules.
+    void play(const QString& sound_number, const QString& language);
     // Handles the review keys; false for any other key.
     bool handle_key(int key);
 
@@ -54,7 +54,6 @@ private:
     std::unique_ptr<ReviewSession> session_;
     bool revealed_ = false;
     bool closed_ = false;
-    int busy_ = 0;
 
     QLabel* progress_ = nullptr;
     QLabel* foreign_word_ = nullptr;

@@ -1,6 +1,5 @@
 #include "test_window.h"
 
-#include "core/event_pump.h"
 #include "core/main_view.h"
 #include "core/prompter.h"
 #include "core/review_schedule.h"
@@ -268,22 +267,24 @@ void TestWindow::on_begin_test() {
     if (loop_active_) {
         // The old test is still waiting underneath this click: ask it to end without judging, and
         // begin the new one once it has left the stack.
-        m_.playback = Playback::Quit;
+        m_.cancel.set_playback(Playback::Quit);
         session_active_ = false;
         restart_pending_ = true;
         return;
     }
-    QPointer<TestWindow> self(this);
+    run_tests();
+}
+
+QCoro::Task<> TestWindow::run_tests() {
     do {
         restart_pending_ = false;
-        if (!start_test()) return;
-        run_questions();
-        if (!self) return;
+        if (!start_test()) co_return;
+        co_await run_questions();
     } while (restart_pending_ && !closing_);
 }
 
 bool TestWindow::start_test() {
-    m_.playback = Playback::Quit;
+    m_.cancel.set_playback(Playback::Quit);
     previous_word_->clear();
     previous_word_->setPalette(palette());
 
@@ -346,25 +347,23 @@ bool TestWindow::start_test() {
     correct_count_ = 0;
     seconds_per_question_ = float(*seconds);
     start_time_ = clock();
-    start_clock_ = m_.pump ? m_.pump->now() : 0.0;
+    start_clock_ = m_.clock ? m_.clock->now() : 0.0;
     for (QPushButton* b : choice_buttons_) b->setEnabled(kind_ == TestKind::MultipleChoice);
-    m_.playback = Playback::Running;
+    m_.cancel.set_playback(Playback::Running);
     // A skip left by a flash card would cut every spoken question's pause short.
-    m_.skip_word = false;
+    m_.cancel.set_skip(false);
     session_active_ = true;
     return true;
 }
 
-void TestWindow::run_questions() {
-    QPointer<TestWindow> self(this);
+QCoro::Task<> TestWindow::run_questions() {
     loop_active_ = true;
     for (;;) {
-        const Step step = ask_question();
-        if (!self) return;
+        const Step step = co_await ask_question();
         if (step != Step::Next) break;
     }
     loop_active_ = false;
-    m_.playback = Playback::Running;
+    m_.cancel.set_playback(Playback::Running);
     if (!session_active_) {
         // Ended by Stop, Exit or a new Begin Test: nothing of it may be left waiting for an answer.
         for (QPushButton* b : choice_buttons_) b->setEnabled(false);
@@ -372,15 +371,9 @@ void TestWindow::run_questions() {
     if (closing_ && delete_on_close_) deleteLater();
 }
 
-void TestWindow::wait_for_answer(float seconds) {
-    if (!m_.pump) return;
-    const double start = m_.pump->now();
-    const double deadline = start + double(seconds);
-    for (;;) {
-        if (m_.playback == Playback::Stop || m_.playback == Playback::Quit) return;
-        if (m_.pump->now() - start >= double(seconds)) return;
-        m_.pump->wait_for_events(deadline);
-    }
+QCoro::Task<> TestWindow::wait_for_answer(float seconds) {
+    if (!m_.clock) co_return;
+    co_await sleep_for(*m_.clock, double(seconds), &m_.cancel, WaitEnds::OnStop);
 }
 
 void TestWindow::set_choice(int number, const QString& text) {
@@ -388,11 +381,10 @@ void TestWindow::set_choice(int number, const QString& text) {
     choice_buttons_[size_t(number - 1)]->setText(button_caption(text));
 }
 
-TestWindow::Step TestWindow::ask_question() {
-    QPointer<TestWindow> self(this);
+QCoro::Task<TestWindow::Step> TestWindow::ask_question() {
     QString s, drawn_entry;
     for (;;) {
-        if (quitting()) return Step::Quit;
+        if (quitting()) co_return Step::Quit;
         answer_box_->clear();
         test_word_->clear();
         const int i = random_between(m_, 0, entry_count_ - 1);
@@ -407,11 +399,10 @@ TestWindow::Step TestWindow::ask_question() {
         const bool go_on =
             m_.prompter && m_.prompter->ok_cancel(QStringLiteral(
                                "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test."));
-        if (!self) return Step::Quit;
-        if (quitting() || !session_active_) return Step::Quit;
+        if (quitting() || !session_active_) co_return Step::Quit;
         if (go_on) continue;
         finish_test();
-        return Step::Finished;
+        co_return Step::Finished;
     }
 
     ++asked_count_;
@@ -425,31 +416,28 @@ TestWindow::Step TestWindow::ask_question() {
     time_remaining_->setText(QString(20, u'='));
 
     if (play_sound_) {
-        play_word_sound(m_, s, m_.current_language);
-        if (!self) return Step::Quit;
-        if (quitting()) return Step::Quit;
+        co_await play_word_sound(m_, s, m_.current_language);
+        if (quitting()) co_return Step::Quit;
     }
 
     bool answered = false;
     for (int k = 19; k >= 1; --k) {
         time_remaining_->setText(QString(k, u'='));
-        wait_for_answer(seconds_per_question_ / 20.0f);
-        if (!self) return Step::Quit;
-        if (m_.playback == Playback::Stop) {
+        co_await wait_for_answer(seconds_per_question_ / 20.0f);
+        if (m_.cancel.playback() == Playback::Stop) {
             answered = true;
             break;
         }
-        if (quitting()) return Step::Quit;
+        if (quitting()) co_return Step::Quit;
     }
     if (!answered) {
-        wait_for_answer(0.5f);
-        if (!self) return Step::Quit;
-        if (quitting()) return Step::Quit;
-        if (m_.playback != Playback::Stop)
+        co_await wait_for_answer(0.5f);
+        if (quitting()) co_return Step::Quit;
+        if (m_.cancel.playback() != Playback::Stop)
             answer_ = kind_ == TestKind::MultipleChoice ? QString() : answer_box_->text();
     }
 
-    m_.playback = Playback::Running;
+    m_.cancel.set_playback(Playback::Running);
     answer_box_->clear();
     QString shown_pair = shown_word_ + QStringLiteral(" = ") + correct_answer_;
     if (kind_ == TestKind::Spelling) correct_answer_ = fold_accents(shown_word_);
@@ -469,20 +457,19 @@ TestWindow::Step TestWindow::ask_question() {
     previous_word_->setText(shown_pair);
     if (!verdict.message.isEmpty() && m_.prompter) {
         m_.prompter->message(verdict.message);
-        if (!self) return Step::Quit;
-        if (quitting() || !session_active_) return Step::Quit;
+        if (quitting() || !session_active_) co_return Step::Quit;
     }
 
     if (asked_count_ == question_count_) {
         finish_test();
-        return Step::Finished;
+        co_return Step::Finished;
     }
-    return Step::Next;
+    co_return Step::Next;
 }
 
 void TestWindow::finish_test() {
     session_active_ = false;
-    const qint64 seconds = m_.pump ? qRound64(m_.pump->now() - start_clock_) : 0;
+    const qint64 seconds = m_.clock ? qRound64(m_.clock->now() - start_clock_) : 0;
     const int percent = percent_right(correct_count_, asked_count_);
     test_word_->setText(QStringLiteral("Test finished in ") + elapsed_text(seconds) + u'\n' +
                         QString::number(correct_count_) + QStringLiteral(" of ") + QString::number(asked_count_) +
@@ -519,19 +506,19 @@ void TestWindow::reset_test() {
 void TestWindow::on_choice_clicked(int number) {
     if (!loop_active_ || !session_active_) return;
     answer_ = choices_[size_t(number - 1)];
-    m_.playback = Playback::Stop;
+    m_.cancel.set_playback(Playback::Stop);
 }
 
 void TestWindow::on_answer_entered() {
     if (!loop_active_ || !session_active_) return;
     answer_ = answer_box_->text();
-    m_.playback = Playback::Stop;
+    m_.cancel.set_playback(Playback::Stop);
 }
 
 void TestWindow::on_stop() {
     // With no test running there is no question to take back and no result to write.
     if (!session_active_) return;
-    m_.playback = Playback::Quit;
+    m_.cancel.set_playback(Playback::Quit);
     if (asked_count_ > 0) --asked_count_;  // the question on screen was not answered
     finish_test();
 }
@@ -551,7 +538,7 @@ void TestWindow::restore_shown_entries() {
 void TestWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (restored_) return;
-    m_.playback = Playback::Quit;
+    m_.cancel.set_playback(Playback::Quit);
     session_active_ = false;
     restart_pending_ = false;
     restore_shown_entries();
@@ -559,7 +546,7 @@ void TestWindow::closeEvent(QCloseEvent* event) {
     if (loop_active_) {
         closing_ = true;  // the question loop deletes the window once it has unwound
     } else {
-        m_.playback = Playback::Running;
+        m_.cancel.set_playback(Playback::Running);
         if (delete_on_close_) deleteLater();
     }
 }

@@ -21,7 +21,7 @@ namespace ql {
 //
 // A test is a loop inside the Begin Test click; its waits deliver window events, so the answer
 // buttons, Enter, Stop, Exit and Begin Test itself run in the middle of it and talk to it through
-// m.playback (Running: waiting for an answer, Stop: answered, Quit: the test ends). A test that is ended by Exit or by a new
+// m.cancel.playback() (Running: waiting for an answer, Stop: answered, Quit: the test ends). A test that is ended by Exit or by a new
 // Begin Test never judges its waiting question and never writes a results line; the new test starts
 // only once the old loop has left the stack, and the window is deleted only then.
 class TestWindow : public QWidget {
@@ -62,14 +62,16 @@ private:
     void show_answer_box(bool visible);
     // Start checks and set-up; false when the test does not begin.
     bool start_test();
-    void run_questions();
-    Step ask_question();
+    // The test session: questions one after another until the last, Stop, Exit or a new Begin Test.
+    QCoro::Task<> run_tests();
+    QCoro::Task<> run_questions();
+    QCoro::Task<Step> ask_question();
     void finish_test();
     void reset_test();
-    // Waits `seconds` of the pump's clock, delivering events; returns early once the question was
-    // answered or the test was asked to end.
-    void wait_for_answer(float seconds);
-    bool quitting() const { return m_.playback == Playback::Quit; }
+    // Waits `seconds` of the clock; returns early once the question was answered or the test was
+    // asked to end.
+    QCoro::Task<> wait_for_answer(float seconds);
+    bool quitting() const { return m_.cancel.playback() == Playback::Quit; }
     void set_choice(int number, const QString& text);
     void restore_shown_entries();
 

@@ -1,11 +1,13 @@
 // Word playback through the real SDL engine and the real Qt event pump.
 #include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/event_loop.h"
+#include "support/run_session.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,7 +26,7 @@ protected:
         ASSERT_TRUE(fmod.init(22050, 64, 0));
         tree.attach(m);
         m.audio = &fmod;
-        m.pump = &qt_event_pump();
+        m.clock = &qt_clock();
         m.prompter = &prompter;
     }
     SdlAudioEngine fmod;
@@ -42,28 +44,28 @@ TEST_F(RealPlayback, APauseOfOneAndAHalfWaitsForTheEndOfTheSoundAndJustBelowDoes
     m.pause_seconds = 1.49f;
     QElapsedTimer clock;
     clock.start();
-    play_sound_file(m, fox);
+    run_session(m.clock, play_sound_file(m, fox));
     EXPECT_GE(clock.elapsed(), 2290);
     EXPECT_TRUE(fmod.is_playing(m.last_channel));
     ASSERT_TRUE(eventually([&] { return !fmod.is_playing(m.last_channel); }));
 
     m.pause_seconds = 1.5f;
     clock.restart();
-    play_sound_file(m, fox);
+    run_session(m.clock, play_sound_file(m, fox));
     EXPECT_FALSE(fmod.is_playing(m.last_channel));
     EXPECT_GE(clock.elapsed(), qint64((kFoxSeconds + 1.5) * 1000) - 20);
     EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST_F(RealPlayback, LoadAndPlayFailuresShowTheEngineText) {
-    m.pump = nullptr;  // no waiting needed here
+    m.clock = nullptr;  // no waiting needed here
     tree.write("words.mp3", "not a sound at all");
-    play_sound_file(m, tree.path("words.mp3"));
+    run_session(m.clock, play_sound_file(m, tree.path("words.mp3")));
 
     fmod.close();
     ASSERT_TRUE(fmod.init(22050, 1, 0));
     ASSERT_NE(fmod.play_sound(fmod.sample_load(test_data("quick_brown_fox.mp3"))), 0);
-    play_sound_file(m, test_data("buenos_dias.mp3"));
+    run_session(m.clock, play_sound_file(m, test_data("buenos_dias.mp3")));
     EXPECT_EQ(prompter.messages(),
               (QStringList{"An error occured opening the sound file.\r\nUnknown file format",
                            "An error occured playing the sample!\r\nFailed to allocate a new channel"}));
@@ -73,10 +75,10 @@ TEST_F(RealPlayback, WithoutAWorkingDeviceEveryWordSaysSoAndTheProgramGoesOn) {
     fmod.close();
     use_audio_driver("no_such_driver");
     EXPECT_FALSE(fmod.init(22050, 64, 0));
-    FakePump pump;
-    m.pump = &pump;
+    FakeClock pump;
+    m.clock = &pump;
     m.pause_seconds = 2.0f;
-    play_sound_file(m, test_data("buenos_dias.mp3"));
+    run_session(m.clock, play_sound_file(m, test_data("buenos_dias.mp3")));
     EXPECT_EQ(prompter.messages(),
               QStringList{"An error occured opening the sound file.\r\nThis command failed because FSOUND_Init was not called"});
     EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);
@@ -89,27 +91,27 @@ TEST_F(RealPlayback, WaitsDeliverEventsAndEndOnAFlagSetByOne) {
     ticker.start(20);
     QElapsedTimer clock;
     clock.start();
-    wait_seconds(m, 0.3f);
+    run_session(m.clock, wait_seconds(m, 0.3f));
     EXPECT_GE(clock.elapsed(), 300);
     EXPECT_GE(ticks, 5);  // the slot ran inside the wait
     ticker.stop();
 
     // A click (here a timer) that sets skip_word ends a long wait early.
-    QTimer::singleShot(100, [&] { m.skip_word = true; });
+    QTimer::singleShot(100, [&] { m.cancel.set_skip(true); });
     clock.restart();
-    wait_seconds(m, 20.0f);
-    EXPECT_TRUE(m.skip_word);
+    run_session(m.clock, wait_seconds(m, 20.0f));
+    EXPECT_TRUE(m.cancel.skip());
     EXPECT_LT(clock.elapsed(), 10000);
 
     // With a flag already set nothing is delivered at all.
     bool delivered = false;
     QTimer::singleShot(0, [&] { delivered = true; });
-    wait_seconds(m, 20.0f);
+    run_session(m.clock, wait_seconds(m, 20.0f));
     EXPECT_FALSE(delivered);
-    m.skip_word = false;
-    m.playback = Playback::Stop;
-    wait_seconds(m, 20.0f);
+    m.cancel.set_skip(false);
+    m.cancel.set_playback(Playback::Stop);
+    run_session(m.clock, wait_seconds(m, 20.0f));
     EXPECT_FALSE(delivered);
-    QCoreApplication::processEvents();
+    event_loop_turn();
     EXPECT_TRUE(delivered);
 }

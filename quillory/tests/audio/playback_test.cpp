@@ -6,7 +6,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -23,7 +24,7 @@ class Playback : public ::testing::Test {
 protected:
     void SetUp() override {
         tree.attach(m);
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.prompter = &prompter;
         m.main_view = &view;
@@ -35,7 +36,7 @@ protected:
 
     DataTree tree;
     AppState m;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
     FakeMainView view;
@@ -46,8 +47,8 @@ protected:
 TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFile) {
     m.sound_suppression = SoundSuppression::On;
     m.pause_seconds = 2.0f;
-    play_word_sound(m, "01001", "spanish");
-    play_word_sound(m, "03999", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_EQ(pump.total_waited(), 0.0);
     EXPECT_EQ(pump.waits(), 0);
@@ -58,26 +59,26 @@ TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFil
 
 TEST_F(Playback, AMissingFileCostsOneSecondPlusThePauseAndIsCountedUntilOneIsFound) {
     m.pause_seconds = 0.5f;
-    play_word_sound(m, "03999", "spanish");
+    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
     EXPECT_DOUBLE_EQ(pump.total_waited(), 1.5);
-    play_word_sound(m, "04000", "spanish");
+    run_session(m.clock, play_word_sound(m, "04000", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 2);
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(prompter.shown().empty());
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 0);
     EXPECT_EQ(audio.played, QStringList{installed("01001")});
 
     // An empty sound number is not a lookup at all.
     const double before = pump.total_waited();
-    play_word_sound(m, QString(), "spanish");
+    run_session(m.clock, play_word_sound(m, QString(), "spanish"));
     EXPECT_EQ(pump.total_waited(), before);
     EXPECT_EQ(view.sound_file_texts.size(), 3);
 }
 
 TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
     m.pause_seconds = 1.5f;
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     // 3 s of sound polled in 0.01 s steps, then the pause.
     EXPECT_NEAR(pump.total_waited(), 4.5, 0.011);
     EXPECT_FALSE(audio.is_playing(m.last_channel));
@@ -85,24 +86,24 @@ TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
 
 TEST_F(Playback, AShorterPauseDoesNotAskWhetherTheSoundHasEnded) {
     m.pause_seconds = 1.49f;
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 0.8 + 1.49, 1e-6);
     EXPECT_TRUE(audio.is_playing(m.last_channel));  // it plays on under the next one
 }
 
 TEST_F(Playback, StopEndsTheSoundPollingAtOnceWithoutThePause) {
     m.pause_seconds = 2.0f;
-    pump.after(1.0, [&] { m.playback = ql::Playback::Stop; });
-    play_word_sound(m, "01001", "spanish");
+    pump.after(1.0, [&] { m.cancel.set_playback(ql::Playback::Stop); });
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 1.0, 0.011);
 }
 
 TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
     m.pause_seconds = 2.0f;
     bool delivered_late = false;
-    pump.after(0.5, [&] { m.skip_word = true; });
+    pump.after(0.5, [&] { m.cancel.set_skip(true); });
     pump.after(0.7, [&] { delivered_late = true; });
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     // Heard to its end (3 s), no pause after it, and no event delivered once the skip was set.
     EXPECT_NEAR(pump.total_waited(), 3.0, 0.011);
     EXPECT_FALSE(audio.is_playing(m.last_channel));
@@ -111,12 +112,12 @@ TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
 
 TEST_F(Playback, SkipBelowTheThresholdReturnsAtOnceAndTheSoundPlaysOn) {
     m.pause_seconds = 1.0f;
-    pump.after(0.5, [&] { m.skip_word = true; });
-    play_word_sound(m, "01001", "spanish");
+    pump.after(0.5, [&] { m.cancel.set_skip(true); });
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
     EXPECT_TRUE(audio.is_playing(m.last_channel));
     // While the flag stays set, the next word starts and returns without waiting.
-    play_word_sound(m, "01002", "spanish");
+    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
     EXPECT_EQ(audio.played.size(), 2);
     EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
 }
@@ -125,24 +126,24 @@ TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
     bool delivered = false;
     pump.at(pump.now(), [&] { delivered = true; });
     for (const char* flag : {"stop", "skip"}) {
-        m.playback = flag == std::string("stop") ? ql::Playback::Stop : ql::Playback::Running;
-        m.skip_word = flag == std::string("skip");
-        wait_seconds(m, 5.0f);
+        m.cancel.set_playback(flag == std::string("stop") ? ql::Playback::Stop : ql::Playback::Running);
+        m.cancel.set_skip(flag == std::string("skip"));
+        run_session(m.clock, wait_seconds(m, 5.0f));
         EXPECT_FALSE(delivered) << flag;
         EXPECT_EQ(pump.total_waited(), 0.0) << flag;
     }
     // The test's Stop and Exit set Quit, which ends a wait too; Running and Idle do not.
-    m.playback = ql::Playback::Quit;
-    m.skip_word = false;
-    wait_seconds(m, 5.0f);
+    m.cancel.set_playback(ql::Playback::Quit);
+    m.cancel.set_skip(false);
+    run_session(m.clock, wait_seconds(m, 5.0f));
     EXPECT_FALSE(delivered) << "quit";
     EXPECT_EQ(pump.total_waited(), 0.0) << "quit";
-    m.playback = ql::Playback::Running;
-    wait_seconds(m, 2.0f);
+    m.cancel.set_playback(ql::Playback::Running);
+    run_session(m.clock, wait_seconds(m, 2.0f));
     EXPECT_TRUE(delivered);
     EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);
-    wait_seconds(m, std::numeric_limits<float>::quiet_NaN());
-    wait_seconds(m, -1.0f);
+    run_session(m.clock, wait_seconds(m, std::numeric_limits<float>::quiet_NaN()));
+    run_session(m.clock, wait_seconds(m, -1.0f));
     EXPECT_DOUBLE_EQ(pump.total_waited(), 2.0);
 }
 
@@ -152,8 +153,8 @@ TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPla
     m.mp3_words_pending = 3;
     m.silence_count = 2;
     m.pause_seconds = 2.0f;
-    play_word_sound(m, "01001", "spanish");
-    play_word_sound(m, "01002", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
     const QByteArray crlf("\r\n");
     EXPECT_EQ(tree.read("out_file.mp3"), tree.read("languages/spanish/01/01001.mp3") + crlf + silence + crlf +
                                              silence + crlf + tree.read("languages/spanish/01/01002.mp3") + crlf +
@@ -162,7 +163,7 @@ TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPla
     EXPECT_EQ(pump.total_waited(), 0.0);
 
     // A missing recording adds only its silences and is counted.
-    play_word_sound(m, "03999", "spanish");
+    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 1);
     EXPECT_TRUE(tree.read("out_file.mp3").endsWith(crlf + silence + crlf + silence + crlf + silence + crlf));
     EXPECT_EQ(tree.read("out_file.mp3").count("SILENCE"), 6);
@@ -186,14 +187,14 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
         return tree.path("tmp_play.wav");
     };
     m.pause_seconds = 0.0f;
-    play_word_sound(m, "01001", "spanish");  // a main-window click: the installed one
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));  // a main-window click: the installed one
     EXPECT_EQ(audio.played, QStringList{installed("01001")});
     EXPECT_TRUE(deciphered.isEmpty());
 
     m.include_new_recordings = true;
     m.mp3_words_pending = 1;  // a new recording is never compiled
     tree.write("silence.mp3", "S");
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_EQ(deciphered, QStringList{new_sound_path(m, "01001", "spanish")});
     EXPECT_EQ(audio.played.value(1), tree.path("tmp_play.wav"));
     EXPECT_FALSE(tree.exists("tmp_play.wav"));
@@ -201,28 +202,28 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
 
     // Without a new recording the record-and-edit window falls back to the installed one.
     m.mp3_words_pending = 0;
-    play_word_sound(m, "01002", "spanish");
+    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
     EXPECT_EQ(audio.played.value(2), installed("01002"));
 
     // Reached from elsewhere, a .str path is not played at all.
     m.include_new_recordings = false;
-    play_sound_file(m, new_sound_path(m, "01001", "spanish"));
+    run_session(m.clock, play_sound_file(m, new_sound_path(m, "01001", "spanish")));
     EXPECT_EQ(audio.played.size(), 3);
     EXPECT_EQ(deciphered.size(), 1);
 }
 
 TEST_F(Playback, EngineFailuresAreShownAndTheFlowGoesOn) {
     m.pause_seconds = 0.0f;
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     ASSERT_NE(m.last_channel, 0);
     prompter.clear();
     const double before = pump.total_waited();
     audio.fail_load = true;
-    play_word_sound(m, "01001", "spanish");
+    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
     EXPECT_EQ(m.last_channel, 0);
     audio.fail_load = false;
     audio.fail_play = true;
-    play_word_sound(m, "01002", "spanish");
+    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
     EXPECT_EQ(prompter.messages(),
               (QStringList{"An error occured opening the sound file.\r\nFile not found",
                            "An error occured playing the sample!\r\nPlaying the sound failed."}));

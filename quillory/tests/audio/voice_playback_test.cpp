@@ -1,10 +1,11 @@
 // The voice heard through the real audio engine.
 #include "audio/espeak_voice.h"
+#include "support/run_session.h"
 #include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
 #include "core/drill.h"
 #include "core/drill_fixture.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/spoken_words.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     RecordingView view;
     tree.attach(m);
     m.prompter = &prompter;
-    m.pump = &qt_event_pump();
+    m.clock = &qt_clock();
     m.audio = &fmod;
     m.voice = &voice;
     m.current_language = QStringLiteral("spanish");
@@ -65,11 +66,11 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     auto drill_one_word = [&] {
         view.draws = 0;
         view.on_draw = [&](int d) {
-            if (d == 2) m.playback = Playback::Stop;
+            if (d == 2) m.cancel.set_playback(Playback::Stop);
         };
-        m.playback = Playback::Idle;
+        m.cancel.set_playback(Playback::Idle);
         auto d = std::make_shared<Drill>(m, DrillKind::Large, &view);
-        d->playwords();
+        run_session(m.clock, d->playwords());
     };
 
     // Off: today's silent drill.

@@ -6,7 +6,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 
 #include <QFileInfo>
 #include <functional>
@@ -56,7 +57,7 @@ class DrillTest : public ::testing::Test {
 protected:
     DrillTest() : audio(&pump) {
         tree.attach(m, QStringLiteral("ann"));
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.prompter = &prompter;
         m.main_view = &main_view;
@@ -99,7 +100,7 @@ protected:
     void stop_at_draw(int draw) {
         view.on_draw = [this, draw](int d) {
             drawn.push_back(m.current_index);
-            if (d == draw) m.playback = Playback::Stop;
+            if (d == draw) m.cancel.set_playback(Playback::Stop);
         };
     }
 
@@ -116,7 +117,7 @@ protected:
 
     DataTree tree;
     AppState m;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio;
     FakePrompter prompter;
     FakeMainView main_view;

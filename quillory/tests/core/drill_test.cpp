@@ -1,4 +1,5 @@
 #include "drill_fixture.h"
+#include "support/run_session.h"
 
 #include "core/text_file.h"
 
@@ -25,7 +26,7 @@ TEST_F(DrillTest, InterlaceEveryTwoPlaysTranslationFirstAndAfterEverySecondPlay)
     m.bottom_mode = BottomMode::Interlace;
     m.interlace_every = 2;
     stop_at_draw(2);
-    drill()->playwords();
+    run_session(m.clock, drill()->playwords());
     ASSERT_EQ(drawn.size(), 2u);
     EXPECT_EQ(plays(), expand("T W W T W W T W W", drawn[0]));
 }
@@ -52,7 +53,7 @@ TEST_F(DrillTest, TranslationModesDecideWhenTheTranslationSounds) {
         m.bottom_mode = c.mode;
         m.interlace_every = c.every;
         stop_at_draw(2);
-        drill()->playwords();
+        run_session(m.clock, drill()->playwords());
         EXPECT_EQ(plays(), expand(c.expected, drawn[0])) << int(c.mode) << " " << c.every;
     }
 }
@@ -68,7 +69,7 @@ TEST_F(DrillTest, TextDelaysHideTheTextsForTheFirstPlays) {
         return 1.0;
     };
     stop_at_draw(2);
-    drill()->playwords();
+    run_session(m.clock, drill()->playwords());
     EXPECT_EQ(seen, (QStringList{"--", "--", "T-", "T-"}));
 
     // Out-of-range delays are reset when a drill starts.
@@ -76,7 +77,7 @@ TEST_F(DrillTest, TextDelaysHideTheTextsForTheFirstPlays) {
     m.bottom_text_delay = -1;
     seen.clear();
     view.draws = 0;
-    drill()->playwords();
+    run_session(m.clock, drill()->playwords());
     EXPECT_EQ(m.top_text_delay, 0);
     EXPECT_EQ(m.bottom_text_delay, 0);
     EXPECT_EQ(seen, (QStringList{"TB", "TB", "TB", "TB"}));
@@ -87,11 +88,11 @@ TEST_F(DrillTest, TextDelaysHideTheTextsForTheFirstPlays) {
 TEST_F(DrillTest, ListOfOneEndsAtOnceWithoutDrawing) {
     load_list(1);
     m.missing_sound_count = 5;
-    drill()->playwords();
+    run_session(m.clock, drill()->playwords());
     EXPECT_EQ(view.draws, 0);
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_EQ(m.missing_sound_count, 0);
-    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.cancel.playback(), Playback::Running);
 }
 
 TEST_F(DrillTest, ShortListsMayRepeatAWordLongerListsNever) {
@@ -102,7 +103,7 @@ TEST_F(DrillTest, ShortListsMayRepeatAWordLongerListsNever) {
         drawn.clear();
         view.draws = 0;
         stop_at_draw(400);
-        drill()->playwords();
+        run_session(m.clock, drill()->playwords());
         ASSERT_EQ(drawn.size(), 400u);
         int repeats = 0;
         for (size_t i = 1; i < drawn.size(); ++i) repeats += drawn[i] == drawn[i - 1];
@@ -128,7 +129,7 @@ TEST_F(DrillTest, LabelsShowTheWordCountSizesAndProgress) {
         return 1.0;
     };
     stop_at_draw(2);
-    drill()->playwords();
+    run_session(m.clock, drill()->playwords());
     EXPECT_EQ(view.num, u"3 words remain on this list");
     EXPECT_EQ(main_view.word_count_text, u"3 Words");
     EXPECT_EQ(view.points, 24);
@@ -145,7 +146,7 @@ TEST_F(DrillTest, LabelsShowTheWordCountSizesAndProgress) {
 
 TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     load_list(1);
-    drill(DrillKind::Large)->playwords();
+    run_session(m.clock, drill(DrillKind::Large)->playwords());
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.8f);
     EXPECT_EQ(m.silence_count, 4);
     EXPECT_EQ(m.repeat_count, 4);
@@ -157,7 +158,7 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     s.bottom_mode = BottomMode::Unset;
     s.silence_count = 9;
     s.top_text_delay = 150;
-    drill(DrillKind::Small)->playwords();
+    run_session(m.clock, drill(DrillKind::Small)->playwords());
     EXPECT_FLOAT_EQ(s.pause_seconds, 0.2f);
     EXPECT_EQ(s.repeat_count, 3);
     EXPECT_EQ(s.bottom_mode, BottomMode::TranslationFirst);
@@ -171,7 +172,7 @@ TEST_F(DrillTest, SmallCardStopsAtTheFourthDrawWithoutRecordings) {
     load_list(5, /*recordings=*/false);
     m.repeat_count = 3;
     m.bottom_mode = BottomMode::WordOnly;
-    drill(DrillKind::Small)->playwords();
+    run_session(m.clock, drill(DrillKind::Small)->playwords());
     EXPECT_EQ(view.draws, 3);  // 3, 6, then 9 misses; the fourth draw stops
     EXPECT_EQ(prompter.messages(), QStringList{"Not enough files had sound files"});
     EXPECT_EQ(m.missing_sound_count, 0);
@@ -180,7 +181,7 @@ TEST_F(DrillTest, SmallCardStopsAtTheFourthDrawWithoutRecordings) {
 TEST_F(DrillTest, SmallCardDefaultsPlayTheTranslationBeforeThreePlays) {
     load_list(3);
     stop_at_draw(2);
-    drill(DrillKind::Small)->playwords();
+    run_session(m.clock, drill(DrillKind::Small)->playwords());
     EXPECT_EQ(plays(), expand("T W W W", drawn[0]));
     EXPECT_TRUE(main_view.word_count_text.isEmpty());
     EXPECT_EQ(view.points, 0);  // fixed type size
@@ -193,18 +194,19 @@ TEST_F(DrillTest, PauseStopsAtOnceAndResumeDrawsAgain) {
     m.repeat_count = 4;
     auto d = drill();
     pump.after(1.0, [&] { d->pause(); });  // inside the first play's wait
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_EQ(audio.played.size(), 1);
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     EXPECT_FALSE(d->running());
 
     view.on_draw = [&](int n) {
         if (n == 3) d->pause();
     };
     d->resume();
+    pump.run();  // the resumed run goes on from the clock
     EXPECT_EQ(view.draws, 3);
     EXPECT_EQ(audio.played.size(), 5);  // the interrupted word is not taken up; the new one plays four times
-    m.playback = Playback::Running;
+    m.cancel.set_playback(Playback::Running);
     d->resume();  // only a stopped drill resumes
     EXPECT_EQ(view.draws, 3);
 }
@@ -215,7 +217,7 @@ TEST_F(DrillTest, SkipLeavesTheWordAfterTheRunningPlay) {
     auto d = drill();
     pump.after(1.0, [&] { d->next_word(); });
     stop_at_draw(3);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     ASSERT_EQ(drawn.size(), 3u);
     EXPECT_EQ(plays(), QStringList{"W" + QString::number(drawn[0])} + expand("W W W W", drawn[1]));
 }
@@ -233,7 +235,7 @@ TEST_F(DrillTest, MarkWordAsKnownMovesTheWordOnScreenOnce) {
         d->i_know_this_word();  // a second press must not move the word that slid into its place
     });
     stop_at_draw(2);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked_line.toUtf8() + "\r\n");
     EXPECT_EQ(m.shown_count(), 11);
     EXPECT_EQ(read_lines(m.unknown_file)->size(), 11);
@@ -258,7 +260,7 @@ TEST_F(DrillTest, MarkWordAsKnownFindsTheWordAfterTheListWasReloaded) {
         d->i_know_this_word();
     });
     stop_at_draw(2);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked_line.toUtf8() + "\r\n");
 }
 
@@ -266,7 +268,7 @@ TEST_F(DrillTest, EmptyListWaitsQuietlyUntilPause) {
     load_list(0);
     auto d = drill();
     pump.after(120.0, [&] { d->pause(); });
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_EQ(view.num, u"0 words remain on this list");
     EXPECT_TRUE(view.top.isEmpty());
@@ -279,31 +281,39 @@ TEST_F(DrillTest, EmptyListStartsDrillingWhenEntriesArrive) {
     auto d = drill();
     pump.after(5.0, [&] { load_list(3); });
     stop_at_draw(2);  // the first shows the empty card
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_EQ(drawn.size(), 2u);
     EXPECT_EQ(view.num, u"3 words remain on this list");
 }
 
-TEST_F(DrillTest, DrillStartedInsideAWaitEndsBothRuns) {
+TEST_F(DrillTest, DrillStartedWhileAnotherWaitsTakesOverAndPauseEndsBoth) {
     load_list(3);
     RecordingView inner_view;
     auto outer = drill();
     auto inner = std::make_shared<Drill>(m, DrillKind::Large, &inner_view);
-    qsizetype after_inner = -1;
+    QString outer_repeat;
+    double outer_ended = -1;
     pump.after(1.0, [&] {
+        // A second drill from the main window, while the first waits.
+        outer_repeat = view.repeat;
+        inner->playwords();  // runs on from the clock
         pump.after(10.0, [&] { inner->pause(); });
-        inner->playwords();
-        EXPECT_FALSE(inner->running());
-        EXPECT_TRUE(outer->running());
-        after_inner = audio.played.size();
     });
-    outer->playwords();
-    EXPECT_FALSE(outer->running());
-    EXPECT_EQ(m.playback, Playback::Stop);
+    run_session(m.clock, [](std::shared_ptr<Drill> d, FakeClock& c, double& ended) -> QCoro::Task<> {
+        co_await d->playwords();
+        ended = c.now();
+    }(outer, pump, outer_ended));
+    // The first drill ended at its next check, without another play or draw.
+    EXPECT_GE(outer_ended, 1001.0);
+    EXPECT_LT(outer_ended, 1002.0);
     EXPECT_EQ(view.draws, 1);
-    EXPECT_GE(inner_view.draws, 1);
-    // Nothing of the outer word sounds after the inner drill returned.
-    EXPECT_EQ(audio.played.size(), after_inner);
+    EXPECT_EQ(view.repeat, outer_repeat);
+    EXPECT_TRUE(inner->running());
+    pump.run();
+    EXPECT_FALSE(inner->running());
+    EXPECT_FALSE(outer->running());
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
+    EXPECT_GE(inner_view.draws, 2);
 }
 
 TEST_F(DrillTest, ClosedWindowLeavesTheRunWithoutTouchingTheView) {
@@ -319,9 +329,9 @@ TEST_F(DrillTest, ClosedWindowLeavesTheRunWithoutTouchingTheView) {
         d.reset();
     });
     auto* raw = d.get();
-    raw->playwords();
+    run_session(m.clock, raw->playwords());
     EXPECT_TRUE(weak.expired());  // the run kept the drill alive until it returned
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     EXPECT_EQ(audio.played.size(), 1);
 }
 
@@ -345,7 +355,7 @@ TEST_F(DrillTest, RepeatCountAcceptsOneToSixty) {
         auto d = drill();
         d->change_repeat();
         EXPECT_EQ(m.repeat_count, c.expected) << c.answer.value_or("<cancel>").toStdString();
-        EXPECT_TRUE(m.skip_word);
+        EXPECT_TRUE(m.cancel.skip());
         EXPECT_EQ(prompter.messages().size(), c.complaint ? 1 : 0);
         if (c.complaint) EXPECT_EQ(prompter.messages()[0], u"That was too few or too many. It is now set to 3.");
     }

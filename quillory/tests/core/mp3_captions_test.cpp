@@ -1,4 +1,5 @@
 #include "drill_fixture.h"
+#include "support/run_session.h"
 
 #include "core/mp3_compile.h"
 #include "support/sound_maker.h"
@@ -78,7 +79,7 @@ TEST_F(CaptionTest, BlockCaptionsStartWhereEachEntrysClipsStart) {
     prompter.answer_ok();
     prompter.answer_input("2");
     prompter.answer_input("0.4");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     EXPECT_EQ(prompter.messages(), QStringList{"1 files have been completed."});
 
     const auto lines = caption_lines(tree.read("100words1.lrc"));
@@ -100,7 +101,7 @@ TEST_F(CaptionTest, BlockWithoutRecordingsLeavesNoOldTrack) {
     prompter.answer_ok();
     prompter.answer_input("1");
     prompter.answer_input("0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     EXPECT_TRUE(tree.exists("100words1.mp3"));  // the beep
     EXPECT_FALSE(tree.exists("100words1.lrc"));
 }
@@ -117,7 +118,7 @@ TEST_F(CaptionTest, DrillCompilationCaptionsEachCompiledWordAtItsBeep) {
     d->create_mp3();
     EXPECT_FALSE(tree.exists("out_file.lrc"));
     stop_at_draw(3);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     ASSERT_EQ(drawn.size(), 3u);
 
     const auto lines = caption_lines(tree.read("out_file.lrc"));

@@ -1,4 +1,5 @@
 #include "drill_fixture.h"
+#include "support/run_session.h"
 
 #include "core/mp3_compile.h"
 
@@ -56,7 +57,7 @@ TEST_F(CompileTest, OneCompiledWordIsABeepThenTheDrillsOwnSounds) {
     EXPECT_TRUE(prompter.shown()[0].text.endsWith("and click OK.  I recommend 50."));
 
     stop_at_draw(3);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     ASSERT_EQ(drawn.size(), 3u);
     const int w = drawn[0];
     EXPECT_EQ(tree.read("out_file.mp3"),
@@ -80,9 +81,9 @@ TEST_F(CompileTest, CompiledWordsKeepTheDrillsTranslationOrder) {
     QStringList labels;
     view.on_draw = [&](int n) {
         drawn.push_back(m.current_index);
-        if (n == 3) m.playback = Playback::Stop;
+        if (n == 3) m.cancel.set_playback(Playback::Stop);
     };
-    d->playwords();
+    run_session(m.clock, d->playwords());
     auto word = [&](int i) {
         return join({"BEEP", translation_bytes(i), "SIL", word_bytes(i), "SIL", word_bytes(i), "SIL",
                      translation_bytes(i), "SIL", word_bytes(i), "SIL"});
@@ -114,7 +115,7 @@ TEST_F(CompileTest, ZeroOrNonsenseCompilesNothing) {
     EXPECT_EQ(prompter.messages(), QStringList{kCreateNote});
     m.repeat_count = 1;
     stop_at_draw(2);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_FALSE(tree.exists("out_file.mp3"));
     EXPECT_EQ(audio.played.size(), 1);
 }
@@ -127,7 +128,7 @@ TEST_F(CompileTest, PendingCompilationOutlivesTheWindow) {
     prompter.answer_input("5");
     d->create_mp3();
     stop_at_draw(3);  // the third word gets its beep and is left at once by the stop
-    d->playwords();
+    run_session(m.clock, d->playwords());
     d->window_closed();
     d.reset();
     EXPECT_EQ(m.mp3_words_pending, 2);
@@ -135,7 +136,7 @@ TEST_F(CompileTest, PendingCompilationOutlivesTheWindow) {
     const QByteArray before = tree.read("out_file.mp3");
     EXPECT_TRUE(before.endsWith(QByteArray("SIL\r\nBEEP\r\n")));
     // The main window clicks a word: it goes into the file, nothing is heard.
-    play_word_sound(m, word_sound(1), "spanish");
+    run_session(m.clock, play_word_sound(m, word_sound(1), "spanish"));
     EXPECT_EQ(tree.read("out_file.mp3"), before + join({word_bytes(1), "SIL"}));
     EXPECT_TRUE(audio.played.isEmpty());
 }
@@ -150,7 +151,7 @@ TEST_F(CompileTest, CreateDuringADrillStartsTheFileAtTheNextWord) {
         d->create_mp3();
     });
     stop_at_draw(3);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     // Only the second word, from its beep, is in the file; the first word's remaining plays are not.
     EXPECT_EQ(tree.read("out_file.mp3"), join({"BEEP", word_bytes(drawn[1]), "SIL", word_bytes(drawn[1]), "SIL",
                                                word_bytes(drawn[1]), "SIL"}));
@@ -167,7 +168,7 @@ TEST_F(CompileTest, CreateAnsweredZeroDuringADrillLeavesTheWordPlaying) {
         d->create_mp3();
     });
     stop_at_draw(2);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     EXPECT_EQ(audio.played.size(), 3);  // all three plays of the first word
 }
 
@@ -177,7 +178,7 @@ TEST_F(CompileTest, WholeListGoesIntoBlocksOfAHundred) {
     load_list(250);
     auto d = drill();
     script_auto("2", "0.5");
-    d->auto_mp3();
+    run_session(m.clock, d->auto_mp3());
     EXPECT_EQ(prompter.messages(), QStringList{"3 files have been completed."});
     for (int block = 1; block <= 3; ++block) {
         QByteArray expected;
@@ -205,7 +206,7 @@ TEST_F(CompileTest, HundredEntriesMakeOneFile) {
     load_list(100);
     tree.write("100words2.mp3", "OLD");
     script_auto("1", "0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     EXPECT_EQ(prompter.messages(), QStringList{"1 files have been completed."});
     EXPECT_EQ(tree.read("100words2.mp3"), QByteArray("OLD"));  // only deleted when its block starts
 }
@@ -215,7 +216,7 @@ TEST_F(CompileTest, SilenceAnswerCountsClipsOfAFifthOfASecond) {
     for (auto [answer, clips] : {std::pair{"0", 0}, {"0.5", 2}, {"1", 5}, {"0.19", 0}}) {
         prompter.clear();
         script_auto("3", answer);
-        drill()->auto_mp3();
+        run_session(m.clock, drill()->auto_mp3());
         EXPECT_EQ(tree.read("100words1.mp3"), entry_bytes(0, 3, clips)) << answer;
     }
 }
@@ -226,7 +227,7 @@ TEST_F(CompileTest, MissingRecordingsAddNothing) {
     QFile::remove(tree.path("languages/spanish/01/01000.mp3"));
     QFile::remove(tree.path("silence.mp3"));
     script_auto("2", "1");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     EXPECT_EQ(tree.read("100words1.mp3"),
               join({translation_bytes(0), translation_bytes(0), "BEEP", word_bytes(1), word_bytes(1), "BEEP"}));
 }
@@ -240,7 +241,7 @@ TEST_F(CompileTest, ExistingBlockFileIsReplacedWhenItsBlockStarts) {
         if (done == 110) old_there_at_110 = tree.read("100words2.mp3") == "OLD";
     };
     script_auto("1", "0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     EXPECT_TRUE(old_there_at_100);
     EXPECT_FALSE(old_there_at_110);
 }
@@ -259,7 +260,7 @@ TEST_F(CompileTest, CancelledWholeListCompilation) {
     for (auto& s : scripts) {
         prompter.clear();
         s.answers();
-        drill()->auto_mp3();
+        run_session(m.clock, drill()->auto_mp3());
         EXPECT_EQ(prompter.messages(), QStringList{"Action has been cancelled"});
     }
     EXPECT_FALSE(tree.exists("100words1.mp3"));
@@ -271,7 +272,7 @@ TEST_F(CompileTest, WholeListRunIsNotDisturbedByAListReloadedMeanwhile) {
         if (done == 10) load_list(5);  // the main window shows a shorter list
     };
     script_auto("1", "0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     QByteArray expected;
     for (int i = 0; i < 30; ++i) expected += entry_bytes(i, 1, 0);
     EXPECT_EQ(tree.read("100words1.mp3"), expected);
@@ -281,7 +282,7 @@ TEST_F(CompileTest, UnwritableBlockIsReportedNotCounted) {
     load_list(3);
     tree.mkdir("100words1.mp3/");  // a folder where the file should go
     script_auto("1", "0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     const QStringList msgs = prompter.messages();
     ASSERT_EQ(msgs.size(), 2);
     EXPECT_TRUE(msgs[0].contains("100words1.mp3"));

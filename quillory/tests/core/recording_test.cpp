@@ -8,7 +8,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "support/recording_oracle.h"
 
 #include <QDir>
@@ -38,13 +39,13 @@ std::vector<short> voice(double seconds = 31.0) {
 struct Rig {
     DataTree tree;
     AppState m;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
     Rig() {
         tree.attach(m);
         m.current_language = QStringLiteral("spanish");
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.prompter = &prompter;
         audio.microphone = voice();
@@ -73,7 +74,7 @@ TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
     EXPECT_EQ(path, r.tree.path("languages/spanish/new_str/70/70012.str"));
 
     // Whole take: polling stops at the first position of at least 30869 - 1300.
-    ASSERT_EQ(record_sound(r.m, path, 22050, 1.4f, 1, 2, true), TakeResult::Stored);
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 1.4f, 1, 2, true)), TakeResult::Stored);
     EXPECT_EQ(r.audio.allocated_samples, 30869);
     const QByteArray stored_whole = read_file(path);
     const QByteArray whole = openssl_decipher_recording(stored_whole);
@@ -83,7 +84,7 @@ TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
     EXPECT_EQ(whole, pcm_bytes(r.audio.microphone, size_t(p)));
 
     // Recording the word again replaces it, trimmed this time.
-    ASSERT_EQ(record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70012")), 22050, 1.4f, 1, 2, false),
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70012")), 22050, 1.4f, 1, 2, false)),
               TakeResult::Stored);
     const QByteArray stored = read_file(path);
     const QByteArray plain = openssl_decipher_recording(stored);
@@ -103,15 +104,15 @@ TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
 TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
     Rig r;
     const QString path = prepare_new_recording(r.m, QStringLiteral("70001"));
-    ASSERT_EQ(record_sound(r.m, path, 22050, 2.0f, 1, 2, true), TakeResult::Stored);
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 2.0f, 1, 2, true)), TakeResult::Stored);
     EXPECT_EQ(r.audio.allocated_samples, 44100);
     int p = recorded_samples(openssl_decipher_recording(read_file(path)));
     EXPECT_GE(p, 42800);
     EXPECT_LT(p, 42800 + 221);
 
     // An unlimited take stopped after three seconds is still stored.
-    r.pump.after(3.0, [&] { r.m.playback = Playback::Stop; });
-    ASSERT_EQ(record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true),
+    r.pump.after(3.0, [&] { r.m.cancel.set_playback(Playback::Stop); });
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true)),
               TakeResult::Stored);
     EXPECT_EQ(r.audio.allocated_samples, 661500);
     p = recorded_samples(openssl_decipher_recording(read_file(path)));
@@ -120,9 +121,9 @@ TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
 
 TEST(Take, AStopBeforeFourBytesWritesNothing) {
     Rig r;
-    r.m.playback = Playback::Stop;
+    r.m.cancel.set_playback(Playback::Stop);
     const QString path = prepare_new_recording(r.m, QStringLiteral("70002"));
-    EXPECT_EQ(record_sound(r.m, path, 22050, 1.4f, 1, 2, false), TakeResult::TooShort);
+    EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 1.4f, 1, 2, false)), TakeResult::TooShort);
     EXPECT_TRUE(r.files().isEmpty());
     EXPECT_TRUE(r.prompter.shown().empty());
     EXPECT_EQ(r.audio.samples_freed, 1);
@@ -146,7 +147,7 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
         r.tree.write("languages/spanish/new_str/70/70003.str", QByteArray(16, 'x'));
         r.audio.*c.flag = true;
         const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
-        EXPECT_EQ(record_sound(r.m, path, 22050, 0.8f, 1, 2, false), TakeResult::Failed) << c.message.toStdString();
+        EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 0.8f, 1, 2, false)), TakeResult::Failed) << c.message.toStdString();
         EXPECT_EQ(r.prompter.messages(), QStringList{c.message});
         EXPECT_TRUE(r.files().isEmpty()) << c.message.toStdString();
         EXPECT_EQ(r.audio.samples_freed, c.freed) << c.message.toStdString();
@@ -156,7 +157,7 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
     Rig r;
     r.audio.fail_unlock = true;
     const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
-    EXPECT_EQ(record_sound(r.m, path, 22050, 0.8f, 1, 2, false), TakeResult::Stored);
+    EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 0.8f, 1, 2, false)), TakeResult::Stored);
     EXPECT_EQ(r.prompter.messages(),
               QStringList{audio_failure_message(QStringLiteral("Sample Unlock Error:"), FMOD_ERR_INVALID_PARAM)});
     EXPECT_EQ(r.files(), QStringList{QStringLiteral("70003.str")});
@@ -195,7 +196,7 @@ TEST(NewRecordingPlayback, PlaysAWavMadeFromTheRecordingAndRemovesIt) {
 
     r.m.include_new_recordings = true;
     r.m.pause_seconds = 2.0f;
-    play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish"));
+    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish")));
     EXPECT_EQ(r.audio.played, QStringList{folder + QStringLiteral("70005.wav")});
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70005.str")});
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -213,7 +214,7 @@ TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
     r.tree.write("languages/spanish/new_str/70/70008.str", openssl_sound_cipher(QByteArray(8, ' '), true));
     for (const char* n : {"70006", "70007", "70008"}) {
         EXPECT_TRUE(decipher_to_wav(r.m, folder + QLatin1String(n) + QStringLiteral(".str")).isEmpty()) << n;
-        play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish"));
+        run_session(r.m.clock, play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish")));
     }
     EXPECT_TRUE(r.audio.played.isEmpty());
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -225,7 +226,7 @@ TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
     Rig r;
     set_korvex_library_path(r.tree.path("nowhere/libkorvex.so.1"));
     const QString path = prepare_new_recording(r.m, QStringLiteral("70009"));
-    const TakeResult result = record_sound(r.m, path, 22050, 1.2f, 1, 2, true);
+    const TakeResult result = run_session(r.m.clock, record_sound(r.m, path, 22050, 1.2f, 1, 2, true));
     const QStringList shown = r.prompter.messages();
 
     // Playing an existing recording without the library says so too, and leaves nothing behind.
@@ -233,7 +234,7 @@ TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
     attach_new_recording_player(r.m);
     r.m.include_new_recordings = true;
     r.prompter.clear();
-    play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish"));
+    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish")));
     const QStringList on_play = r.prompter.messages();
     set_korvex_library_path(QString());
 

@@ -1,5 +1,6 @@
 // Words without a recording spoken by the voice, while the student's toggle is on.
 #include "drill_fixture.h"
+#include "support/run_session.h"
 
 #include "core/mp3_compile.h"
 #include "core/mpeg_frames.h"
@@ -29,7 +30,7 @@ protected:
 
 TEST_F(SpokenWords, OffAWordWithoutRecordingStaysSilentAndCountsAsMissing) {
     load_list(2, false);
-    play_word_sound(m, word_sound(0), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(voice.spoken.isEmpty());
     EXPECT_EQ(m.missing_sound_count, 1);
@@ -40,8 +41,8 @@ TEST_F(SpokenWords, OnTheWordAndItsTranslationAreSpokenInTheirLanguagesVoicesAnd
     speak_on();
     m.pause_seconds = 1.5f;
     const double start = pump.now();
-    play_word_sound(m, word_sound(1), m.current_language);
-    play_word_sound(m, translation_sound(1), m.target_language);
+    run_session(m.clock, play_word_sound(m, word_sound(1), m.current_language));
+    run_session(m.clock, play_word_sound(m, translation_sound(1), m.target_language));
     EXPECT_EQ(voice.spoken, (QStringList{"es:w1", "en-gb:t1"}));
     // Two characters at 0.1 s each: played through the engine and waited for like a recording.
     EXPECT_EQ(audio.played, (QStringList{"pcm:4410", "pcm:4410"}));
@@ -52,7 +53,7 @@ TEST_F(SpokenWords, OnTheWordAndItsTranslationAreSpokenInTheirLanguagesVoicesAnd
 
     // A recording that exists is still the one played.
     tree.write("languages/spanish/01/01000.mp3", "W");
-    play_word_sound(m, word_sound(0), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.last(), tree.path("languages/spanish/01/01000.mp3"));
     EXPECT_EQ(voice.spoken.size(), 2);
 }
@@ -61,18 +62,18 @@ TEST_F(SpokenWords, StopAndSkipActOnASpokenWordAsOnARecording) {
     load_list(1, false);
     speak_on();
     m.pause_seconds = 2.0f;
-    m.skip_word = true;
+    m.cancel.set_skip(true);
     const double start = pump.now();
-    play_word_sound(m, word_sound(0), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     // Heard to its end, then no pause.
     EXPECT_NEAR(pump.now() - start, 0.2, 0.02);
-    m.skip_word = false;
-    m.playback = Playback::Stop;
-    play_word_sound(m, word_sound(0), m.current_language);
+    m.cancel.set_skip(false);
+    m.cancel.set_playback(Playback::Stop);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.size(), 2);
     m.sound_suppression = SoundSuppression::On;
-    m.playback = Playback::Idle;
-    play_word_sound(m, word_sound(0), m.current_language);
+    m.cancel.set_playback(Playback::Idle);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.size(), 2);
 }
 
@@ -80,8 +81,8 @@ TEST_F(SpokenWords, AFailingVoiceIsReportedOnceThenWordsAreMissingAsBefore) {
     load_list(2, false);
     speak_on();
     voice.failing_voices << QStringLiteral("es");
-    play_word_sound(m, word_sound(0), m.current_language);
-    play_word_sound(m, word_sound(1), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, word_sound(1), m.current_language));
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].startsWith(QStringLiteral("Words that have no recording cannot be spoken:")));
     EXPECT_TRUE(audio.played.isEmpty());
@@ -92,8 +93,8 @@ TEST_F(SpokenWords, AFailingVoiceIsReportedOnceThenWordsAreMissingAsBefore) {
     dead.fail_start = true;
     m.voice = &dead;
     m.voice_failure_shown = false;
-    play_word_sound(m, translation_sound(0), m.target_language);
-    play_word_sound(m, translation_sound(1), m.target_language);
+    run_session(m.clock, play_word_sound(m, translation_sound(0), m.target_language));
+    run_session(m.clock, play_word_sound(m, translation_sound(1), m.target_language));
     EXPECT_EQ(prompter.messages().size(), 2);
     EXPECT_EQ(m.missing_sound_count, 4);
 }
@@ -102,9 +103,9 @@ TEST_F(SpokenWords, ALanguageWithoutAVoiceOrAnEntryWithoutTextStaysSilentWithout
     load_list(1, false);
     speak_on();
     m.current_language = QStringLiteral("klingon");
-    play_word_sound(m, word_sound(0), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     m.current_language = QStringLiteral("spanish");
-    play_word_sound(m, QStringLiteral("05555"), m.current_language);
+    run_session(m.clock, play_word_sound(m, QStringLiteral("05555"), m.current_language));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(m.missing_sound_count, 2);
@@ -115,7 +116,7 @@ TEST_F(SpokenWords, TheRecordAndEditWindowsWordsAreFoundInTheListFile) {
     m.list_file = tree.path("languages/spanish/l.txt");
     speak_on();
     m.include_new_recordings = true;
-    play_word_sound(m, QStringLiteral("70001"), m.current_language);
+    run_session(m.clock, play_word_sound(m, QStringLiteral("70001"), m.current_language));
     EXPECT_EQ(voice.spoken, QStringList{"es:nuevo"});
 }
 
@@ -124,7 +125,7 @@ TEST_F(SpokenWords, ACompilingDrillWritesSpokenClipsForWordsWithoutRecordings) {
     speak_on();
     m.mp3_words_pending = 1;
     m.silence_count = 1;
-    play_word_sound(m, word_sound(0), m.current_language);
+    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
     const QByteArray out = tree.read("out_file.mp3");
     const auto clip = clips.clip(QStringLiteral("spanish"), QStringLiteral("es"), QStringLiteral("w0"), voice);
     ASSERT_TRUE(clip);
@@ -138,7 +139,7 @@ TEST_F(SpokenWords, WordBlocksOfAListWithoutRecordingsPlayTheSpokenEntriesWithTh
     tree.write("silence.mp3", QByteArray());
     tree.write("beep.mp3", QByteArray());
     speak_on();
-    const auto result = write_word_blocks(m, 2, 0);
+    const auto result = run_session(m.clock, write_word_blocks(m, 2, 0));
     EXPECT_EQ(result.files_completed, 1);
     const QByteArray block = tree.read("100words1.mp3");
     // Per entry two repeats of translation and word, each a clip of two characters.
@@ -150,14 +151,14 @@ TEST_F(SpokenWords, WordBlocksOfAListWithoutRecordingsPlayTheSpokenEntriesWithTh
     EXPECT_TRUE(lrc.contains(QStringLiteral("w0 - t0")) && lrc.contains(QStringLiteral("w2 - t2"))) << lrc.toStdString();
     // Each text synthesised once for the run, and the second run takes every clip from the cache.
     EXPECT_EQ(voice.spoken.size(), 6);
-    write_word_blocks(m, 2, 0);
+    run_session(m.clock, write_word_blocks(m, 2, 0));
     EXPECT_EQ(voice.spoken.size(), 6);
     EXPECT_EQ(tree.read("100words1.mp3"), block);
     EXPECT_FALSE(QDir(tree.path("languages")).entryList(QStringList{"*.mp3"}, QDir::Files).size());
 
     // Off: nothing but the beeps, as before.
     m.speak_missing_words = false;
-    write_word_blocks(m, 2, 0);
+    run_session(m.clock, write_word_blocks(m, 2, 0));
     EXPECT_FALSE(tree.exists("100words1.mp3") && mpeg_play_length(tree.read("100words1.mp3")).frames > 0);
 }
 
@@ -182,7 +183,7 @@ TEST_F(SpokenWords, ACompilingDrillCaptionsItsSpokenWords) {
     prompter.answer_input("2");
     d->create_mp3();
     stop_at_draw(3);
-    d->playwords();
+    run_session(m.clock, d->playwords());
     ASSERT_EQ(drawn.size(), 3u);
     const QStringList lines = QString::fromUtf8(tree.read("out_file.lrc")).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);

@@ -1,6 +1,6 @@
 #include "fake_audio.h"
 
-#include "fake_pump.h"
+#include "fake_clock.h"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ int FakeAudio::play_sound(int sample) {
         return 0;
     }
     played << it->second;
-    const double now = pump_ ? pump_->now() : 0.0;
+    const double now = clock_ ? clock_->now() : 0.0;
     const int channel = next_channel_++;
     const bool pcm = it->second.startsWith(QStringLiteral("pcm:"));
     ends_[channel] = now + (pcm ? it->second.mid(4).toDouble() / 22050.0 : duration_of(it->second));
@@ -42,12 +42,23 @@ int FakeAudio::play_sound(int sample) {
 bool FakeAudio::is_playing(int channel) {
     auto it = ends_.find(channel);
     if (it == ends_.end()) return false;
-    const double now = pump_ ? pump_->now() : 0.0;
+    const double now = clock_ ? clock_->now() : 0.0;
     if (now >= it->second) {
         ends_.erase(it);
         return false;
     }
     return true;
+}
+
+QCoro::Task<> FakeAudio::sound_end(int channel, Clock& clock, CancelToken& token) {
+    const auto it = ends_.find(channel);
+    if (it == ends_.end() || !clock_) {
+        co_await AudioEngine::sound_end(channel, clock, token);
+        co_return;
+    }
+    const double left = it->second - clock.now();
+    if (left > 0) co_await sleep_for(clock, left, &token, WaitEnds::OnStop);
+    is_playing(channel);  // forgets the channel once it has ended
 }
 
 int FakeAudio::sample_alloc(int length_samples) {
@@ -70,7 +81,7 @@ bool FakeAudio::record_start_sample(int sample) {
         return false;
     }
     recording_ = sample;
-    record_started_ = pump_ ? pump_->now() : 0.0;
+    record_started_ = clock_ ? clock_->now() : 0.0;
     stopped_position_ = 0;
     auto& buf = recordings_[sample];
     std::copy_n(microphone.begin(), std::min(microphone.size(), buf.size()), buf.begin());
@@ -79,7 +90,7 @@ bool FakeAudio::record_start_sample(int sample) {
 
 int FakeAudio::record_get_position() {
     if (!recording_) return stopped_position_;
-    const double now = pump_ ? pump_->now() : record_started_;
+    const double now = clock_ ? clock_->now() : record_started_;
     const long pos = long((now - record_started_) * 22050.0);
     return int(std::min<long>(pos, long(recordings_[recording_].size())));
 }

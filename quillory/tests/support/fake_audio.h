@@ -9,13 +9,13 @@
 
 namespace ql::testing {
 
-class FakePump;
+class FakeClock;
 
 // An audio engine that plays nothing but keeps the order of what was played. A sound lasts
 // `duration_of(path)` seconds of the fake clock (default 1 s).
 class FakeAudio : public AudioEngine {
 public:
-    explicit FakeAudio(FakePump* pump = nullptr) : pump_(pump) {}
+    explicit FakeAudio(FakeClock* clock = nullptr) : clock_(clock) {}
 
     bool init(int, int, unsigned) override { return init_ok; }
     void close() override { closed = true; }
@@ -25,6 +25,8 @@ public:
     int sample_load_pcm(const int16_t* pcm, int count) override;
     int play_sound(int sample) override;
     bool is_playing(int channel) override;
+    // Ends exactly when the sound does on the fake clock (or at once when it is not playing).
+    QCoro::Task<> sound_end(int channel, Clock& clock, CancelToken& token) override;
 
     int sample_alloc(int length_samples) override;
     bool record_start_sample(int sample) override;
@@ -54,7 +56,7 @@ public:
     int samples_freed = 0;
 
 private:
-    FakePump* pump_;
+    FakeClock* clock_;
     int next_sample_ = 1;
     std::map<int, QString> loaded_;
     std::map<int, double> ends_;  // channel -> end time

@@ -4,7 +4,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/list_editor_window.h"
 #include "windows/main_window.h"
 #include "windows/record_edit_window.h"
@@ -45,7 +46,7 @@ protected:
         t.write("languages/spanish/10/10001.mp3", "mp3");
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         openers.record_and_edit = [this] {
             record = new RecordEditWindow(m);
@@ -69,7 +70,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
     std::unique_ptr<MainWindow> w;

@@ -1,6 +1,6 @@
 // Both flash-card windows opened the way a student opens them: from the main window's buttons and
 // from a double-click on a known list, on the real event loop.
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/app_state.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include "support/event_loop.h"
+#include "windows/card_window_base.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -30,7 +33,7 @@ protected:
     FlashFromMain() {
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &qt_event_pump();
+        m.clock = &qt_clock();
         m.audio = &audio;
         openers.large_flash_cards = [this](bool main_stays_visible) { LargeCardWindow::open(m, main_stays_visible); };
         openers.small_flash_card = [this] { SmallCardWindow::open(m); };
@@ -57,10 +60,7 @@ protected:
     }
 
     static void settle() {
-        for (int i = 0; i < 5; ++i) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
+        for (int i = 0; i < 5; ++i) event_loop_turn();
     }
     static void at_ms(int ms, std::function<void()> action) { QTimer::singleShot(ms, qApp, std::move(action)); }
     static QWidget* top_level(const char* name) {
@@ -101,7 +101,9 @@ TEST_F(FlashFromMain, LargeFlashCardsHideTheMainWindowUntilClosed) {
         main_hidden = !w->isVisible();
         click(card, "pause");
     });
-    click(w.get(), "flash_cards");  // returns once Pause has stopped the drill
+    click(w.get(), "flash_cards");
+    // Until Pause has stopped the drill.
+    run_until([&] { return card && !static_cast<CardWindowBase*>(card.data())->drill().running(); });
     EXPECT_TRUE(main_hidden);
     ASSERT_TRUE(card);
     EXPECT_EQ(card->findChild<QLabel*>("num_lbl")->text(), u"12 words remain on this list");
@@ -109,6 +111,7 @@ TEST_F(FlashFromMain, LargeFlashCardsHideTheMainWindowUntilClosed) {
     at_ms(300, [&] { click(card, "i_know_this_word"); });
     at_ms(600, [&] { card->close(); });
     click(card, "resume");
+    run_until([&] { return card.isNull(); });
     settle();
     EXPECT_TRUE(card.isNull());
     EXPECT_TRUE(w->isVisible());
@@ -117,21 +120,23 @@ TEST_F(FlashFromMain, LargeFlashCardsHideTheMainWindowUntilClosed) {
 }
 
 TEST_F(FlashFromMain, SmallCardIsOnTopAndClosingItMidDrillBringsTheMainWindowBack) {
-    bool on_top = false, main_hidden = false;
+    bool on_top = false, main_hidden = false, closed = false;
     at_ms(300, [&] {
         QWidget* card = top_level("qlplay2");
         ASSERT_TRUE(card);
         on_top = card->windowFlags() & Qt::WindowStaysOnTopHint;
         main_hidden = !w->isVisible();
         card->close();
+        closed = true;
     });
     click(w.get(), "small_flash");
+    run_until([&] { return closed; });
     settle();
     EXPECT_TRUE(on_top);
     EXPECT_TRUE(main_hidden);
     EXPECT_FALSE(top_level("qlplay2"));
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
 }
 
 TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVisible) {
@@ -150,11 +155,16 @@ TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVi
         shown_word = card->findChild<QLabel*>("word_lbl")->text();
         click(card, "i_know_this_word");  // already known: nothing moves
     });
-    at_ms(700, [&] { top_level("qlplay")->close(); });
+    bool closed = false;
+    at_ms(700, [&] {
+        top_level("qlplay")->close();
+        closed = true;
+    });
     QTest::mousePress(known->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(known->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(known->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(known->viewport(), Qt::LeftButton, {}, at);
+    run_until([&] { return closed; });
     settle();
     EXPECT_TRUE(main_visible);
     EXPECT_TRUE(QStringList({"uno", "dos", "tres"}).contains(shown_word)) << shown_word.toStdString();

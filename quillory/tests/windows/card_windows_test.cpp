@@ -1,10 +1,11 @@
 #include "../core/drill_fixture.h"
 
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/text_file.h"
 #include "windows/large_card_window.h"
 #include "windows/small_card_window.h"
 #include "support/accessible.h"
+#include "support/event_loop.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,7 +26,7 @@ namespace {
 class FlashWindowTest : public DrillTest {
 protected:
     FlashWindowTest() {
-        m.pump = &qt_event_pump();
+        m.clock = &qt_clock();
         audio = FakeAudio(nullptr);
         m.pause_seconds = 0.01f;
         m.repeat_count = 2;
@@ -36,10 +37,12 @@ protected:
     static void at_ms(int ms, std::function<void()> action) { QTimer::singleShot(ms, qApp, std::move(action)); }
     // Lets deferred deletions and pending events run.
     static void settle() {
-        for (int i = 0; i < 5; ++i) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
+        for (int i = 0; i < 5; ++i) event_loop_turn();
+    }
+    // Runs the event loop until the window's drill (which outlives the window) has stopped.
+    static void until_stopped(CardWindowBase* w) {
+        const auto d = w->drill().shared_from_this();
+        run_until([&] { return !d->running(); });
     }
     static QPushButton* button(QWidget* w, const char* name) {
         auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -93,7 +96,7 @@ TEST_F(FlashWindowTest, LargeWindowHasEveryControlAndCaption) {
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
 }
 
 TEST_F(FlashWindowTest, ScreenReadersHearWhatBothCardsShow) {
@@ -123,10 +126,11 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     auto* w = new LargeCardWindow(m);
     QPointer<LargeCardWindow> guard(w);
     at_ms(300, [&] { click(w, "pause"); });
-    w->start();  // returns when Pause has stopped the drill
+    w->start();
+    until_stopped(w);  // Pause stops the drill
     ASSERT_TRUE(guard);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     EXPECT_EQ(label(w, "num_lbl")->text(), u"12 words remain on this list");
     EXPECT_EQ(main_view.word_count_text, u"12 Words");
     EXPECT_EQ(label(w, "word_lbl")->font().pointSize(), 48);
@@ -167,36 +171,39 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
         click(w, "i_know_this_word");
     });
     at_ms(2400, [&] { click(w, "exit_btn"); });
+    const auto running = w->drill().shared_from_this();
     click(w, "resume");
+    run_until([&] { return !running->running(); });
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
     EXPECT_EQ(m.shown_count(), 11);
     EXPECT_GE(main_view.refreshes, 1);
 }
 
-TEST_F(FlashWindowTest, ClosingAWindowUnderANestedDrillEndsBothRuns) {
+TEST_F(FlashWindowTest, ClosingAWindowWhileASecondDrillRunsEndsBothRuns) {
     load_list(5);
     auto* outer = new LargeCardWindow(m);
     QPointer<LargeCardWindow> outer_guard(outer);
     QPointer<LargeCardWindow> inner_guard;
-    bool inner_returned = false;
+    const auto outer_drill = outer->drill().shared_from_this();
+    std::shared_ptr<Drill> inner_drill;
     at_ms(200, [&] {
         // A second drill from the main window, while the first waits.
         auto* inner = new LargeCardWindow(m);
         inner_guard = inner;
+        inner_drill = inner->drill().shared_from_this();
         at_ms(300, [&] { outer_guard->close(); });  // the first window goes while the second drills
         inner->start();
-        inner_returned = true;
     });
     outer->start();
-    EXPECT_TRUE(inner_returned);
+    run_until([&] { return inner_drill && !inner_drill->running() && !outer_drill->running(); });
     settle();
     EXPECT_TRUE(outer_guard.isNull());
     ASSERT_FALSE(inner_guard.isNull());  // stopped by the shared flag, left open
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     EXPECT_FALSE(inner_guard->drill().running());
     inner_guard->close();
     settle();
@@ -212,7 +219,9 @@ TEST_F(FlashWindowTest, EmptyListShowsNothingAndWaitsForClose) {
     QElapsedTimer cpu_clock;
     cpu_clock.start();
     const std::clock_t cpu_start = std::clock();
+    const auto d = w->drill().shared_from_this();
     w->start();
+    run_until([&] { return !d->running(); });
     const double cpu = double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     settle();
     EXPECT_TRUE(guard.isNull());
@@ -239,7 +248,9 @@ TEST_F(FlashWindowTest, WholeListCompilationShowsProgressAndFinishes) {
     });
     probe.start(0);
     w->show();
+    const auto d = w->drill().shared_from_this();
     click(w, "auto_mp3");
+    run_until([&] { return !d->compiling(); });
     EXPECT_TRUE(bar_seen);
     EXPECT_GE(max_value, 0);
     EXPECT_FALSE(bar->isVisibleTo(w));
@@ -269,6 +280,7 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
     at_ms(100, [&] { click(w, "next_word"); });
     at_ms(1500, [&] { click(w, "pause"); });
     w->start();
+    until_stopped(w);
     EXPECT_EQ(m.repeat_count, 3);
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.2f);
     EXPECT_EQ(m.bottom_mode, BottomMode::TranslationFirst);
@@ -291,7 +303,9 @@ TEST_F(FlashWindowTest, SmallCardStaysOnTopWithItsOwnControlsAndDefaults) {
 
     at_ms(300, [&] { click(w, "i_know_this_word"); });
     at_ms(600, [&] { QTest::keyClick(button(w, "pause"), Qt::Key_Escape); });  // closes, from any control
+    const auto running = w->drill().shared_from_this();
     click(w, "resume");
+    run_until([&] { return !running->running(); });
     settle();
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(m.shown_count(), 4);
@@ -304,6 +318,7 @@ TEST_F(FlashWindowTest, SmallCardStopsWhenRecordingsAreMissingAndStaysOpen) {
     auto* w = new SmallCardWindow(m);
     QPointer<SmallCardWindow> guard(w);
     w->start();
+    until_stopped(w);
     EXPECT_EQ(prompter.messages(), QStringList{"Not enough files had sound files"});
     EXPECT_EQ(m.missing_sound_count, 0);
     ASSERT_TRUE(guard);

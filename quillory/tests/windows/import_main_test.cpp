@@ -4,7 +4,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/import_dialog.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
@@ -45,7 +46,7 @@ protected:
         t.write("languages/spanish/highest_num.dat", " 70010 \r\n");
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         w = std::make_unique<MainWindow>(m, openers);
         w->show();
@@ -83,7 +84,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
     std::unique_ptr<MainWindow> w;

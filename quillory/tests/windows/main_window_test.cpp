@@ -4,7 +4,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
 
@@ -31,7 +32,7 @@ using ql::testing::crlf;
 using ql::testing::DataTree;
 using ql::testing::FakeAudio;
 using ql::testing::FakePrompter;
-using ql::testing::FakePump;
+using ql::testing::FakeClock;
 
 // Readable failure output for Qt strings.
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -52,7 +53,7 @@ protected:
     MainWindow() {
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
     }
 
@@ -109,7 +110,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
     std::unique_ptr<ql::MainWindow> w;

@@ -3,7 +3,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
 
@@ -33,7 +34,7 @@ protected:
         t.copy_sample_lists();
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         openers.test_results = [this] { opened << m.results_text; };
         w = std::make_unique<MainWindow>(m, openers);
@@ -59,7 +60,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     WindowOpeners openers;
     QStringList opened;

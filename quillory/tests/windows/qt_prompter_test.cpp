@@ -1,4 +1,5 @@
 #include "core/drill.h"
+#include "support/run_session.h"
 #include "core/help_texts.h"
 #include "core/list_admin.h"
 #include "core/packaging.h"
@@ -108,7 +109,7 @@ std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     drill->create_mp3();
     fake.answer_ok();
     fake.cancel_input();
-    drill->auto_mp3();
+    ql::testing::run_session(m.clock, drill->auto_mp3());
     fake.answer_cancel();
     pack_contribution(m);
     {

@@ -1,5 +1,5 @@
 #include "audio/sdl_audio_engine.h"
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include "core/main_view.h"
 #include "core/new_recordings.h"
 #include "core/app_state.h"
@@ -8,7 +8,9 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/event_loop.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "support/recording_oracle.h"
 #include "windows/large_card_window.h"
 #include "windows/record_edit_window.h"
@@ -48,7 +50,7 @@ class RecordingRun : public ::testing::Test {
 protected:
     void SetUp() override {
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.main_view = &main;
         t.attach(m);
@@ -83,6 +85,7 @@ protected:
         QPushButton* b = button(name);
         ASSERT_NE(b, nullptr) << name;
         QTest::mouseClick(b, Qt::LeftButton);
+        pump.run();  // a run started by the click goes to its end
     }
     // Samples the prompt every 0.05 s for `seconds` of the fake clock.
     void watch(double seconds, const std::function<void(const Seen&)>& also = {}) {
@@ -114,7 +117,7 @@ protected:
     }
     void expect_idle() {
         EXPECT_FALSE(m.single_take);
-        EXPECT_EQ(m.playback, Playback::Running);
+        EXPECT_EQ(m.cancel.playback(), Playback::Running);
         EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
         EXPECT_EQ(m.record_seconds, 1.0f);
         EXPECT_TRUE(window->countdown->text().isEmpty());
@@ -126,7 +129,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakeMainView main;
     QPointer<RecordEditWindow> window;
@@ -176,7 +179,7 @@ TEST_F(RecordingRun, StopWhilePromptingGoesBackTwoWordsAndStopDuringATakeStoresI
     RecordEditWindow* w = open(12);
     w->unrecorded_words_view->setCurrentRow(0);
     watch(60, [this](const Seen& s) {
-        if (s.row == 7 && s.text == u"1" && m.playback != Playback::Stop) QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton);
+        if (s.row == 7 && s.text == u"1" && m.cancel.playback() != Playback::Stop) QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton);
     });
     click("point8_many");
     EXPECT_EQ(recorded(), names(0, 6));
@@ -218,7 +221,7 @@ TEST_F(RecordingRun, EveryTenthWordStartsANewBatchAtTheTopOfTheList) {
         if (s.row == 10 && top_at_ten < 0) top_at_ten = top;
         if (s.row == 20 && top_at_twenty < 0) {
             top_at_twenty = top;
-            m.playback = Playback::Stop;
+            m.cancel.set_playback(Playback::Stop);
         }
     });
     click("point8_many");
@@ -317,11 +320,13 @@ TEST_F(RecordingRun, ClosingTheWindowDuringARunEndsIt) {
     RecordEditWindow* w = open(6);
     w->show();
     w->unrecorded_words_view->setCurrentRow(0);
+    QPointer<RecordEditWindow> guard(w);
     pump.after(0.3, [w] { w->close(); });
     click("one_many");
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int i = 0; i < 3; ++i) event_loop_turn();
+    EXPECT_TRUE(guard.isNull());  // the window went once its run had ended
     EXPECT_TRUE(recorded().isEmpty());
-    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.cancel.playback(), Playback::Running);
     EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
 }
 
@@ -355,7 +360,7 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     FakeMainView main;
     t.attach(m);
     m.prompter = &prompter;
-    m.pump = &qt_event_pump();
+    m.clock = &qt_clock();
     m.audio = &fmod;
     m.main_view = &main;
     m.pause_seconds = 1.5f;
@@ -369,7 +374,10 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     QPointer<RecordEditWindow> w = new RecordEditWindow(m);
     w->load();
     w->unrecorded_words_view->setCurrentRow(0);
-    QTest::mouseClick(w->one4_single, Qt::LeftButton);
+    QPushButton* one4_single = w->findChild<QPushButton*>(QStringLiteral("one4_single"));
+    ASSERT_TRUE(one4_single);
+    QTest::mouseClick(one4_single, Qt::LeftButton);
+    ASSERT_TRUE(run_until([&] { return one4_single->isEnabled(); }));  // the run has ended
     const QString folder = t.path("languages/spanish/new_str/70/");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70100.str")});
     const QByteArray stored = read_file(folder + QStringLiteral("70100.str"));
@@ -390,8 +398,11 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     };
     EXPECT_EQ(sound_bytes(), 0);
     w->select_row(QStringLiteral("without sounds"), 0);
+    EXPECT_TRUE(run_until([&] { return sound_bytes() > 2 * 4410; }));
+    // The play ends with its sound; nothing of it may outlive the test.
+    m.cancel.set_playback(Playback::Stop);
+    for (int i = 0; i < 3; ++i) event_loop_turn();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70100.str")});
-    EXPECT_GT(sound_bytes(), 2 * 4410);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
     delete w.data();
     fmod.close();

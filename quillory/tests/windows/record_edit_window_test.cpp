@@ -6,7 +6,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/list_editor_window.h"
 #include "windows/record_edit_window.h"
 
@@ -30,7 +31,7 @@ class RecordWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.main_view = &main;
         t.attach(m);
@@ -61,7 +62,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakeMainView main;
     QPointer<RecordEditWindow> window;
@@ -194,11 +195,13 @@ TEST_F(RecordWindow, RefreshLeavesNoRowSelectedEvenWhileTheClickedWordStillPlays
     };
     pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
     click_row(w->recorded_words_view, 0);
+    pump.run();
     expect_nothing_selected("refresh during the click's sound");
 
     click_row(w->unrecorded_words_view, 0);
     pump.after(0.3, [w] { QTest::mouseClick(w->refresh_lists, Qt::LeftButton); });
     QTest::mouseClick(w->delete_word, Qt::LeftButton);
+    pump.run();
     expect_nothing_selected("refresh after a delete");
 }
 
@@ -244,11 +247,11 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
 
     QTest::mouseClick(w->exit_button, Qt::LeftButton);
     EXPECT_EQ(main.shown, 1);
-    EXPECT_EQ(m.playback, Playback::Stop);
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     // Opened again, the window starts with the flag down so that a recording run can start.
     RecordEditWindow* again = new RecordEditWindow(m);
     again->load();
-    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.cancel.playback(), Playback::Running);
     delete again;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());

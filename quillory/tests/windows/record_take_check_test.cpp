@@ -3,7 +3,8 @@
 #include "support/fake_audio.h"
 #include "support/fake_main_view.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "support/recording_oracle.h"
 #include "windows/record_edit_window.h"
 #include "windows/take_wave.h"
@@ -24,7 +25,7 @@ class TakeCheckRun : public ::testing::Test {
 protected:
     void SetUp() override {
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.main_view = &main;
         t.attach(m);
@@ -56,7 +57,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakeMainView main;
     QPointer<RecordEditWindow> window;

@@ -6,7 +6,8 @@
 #include "support/fake_audio.h"
 #include "support/fake_main_view.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/review_window.h"
 #include "windows/test_window.h"
 
@@ -32,7 +33,7 @@ struct ReviewWindowTest : ::testing::Test {
     ReviewWindowTest() {
         tree.attach(m);
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.main_view = &view;
         m.audio = &audio;
         m.date_clock = &clock;
@@ -60,7 +61,7 @@ struct ReviewWindowTest : ::testing::Test {
     DataTree tree;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeMainView view;
     FakeAudio audio{&pump};
     FakeDateClock clock;
@@ -127,7 +128,8 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     ASSERT_EQ(text(w, "foreign_word"), u"casa");
     pump.after(0.2, [w] { QTest::keyClick(w, Qt::Key_Escape); });
     QTest::keyClick(w, Qt::Key_Space);
-    EXPECT_TRUE(w) << "still on the stack when closed";
+    pump.run();
+    EXPECT_TRUE(w) << "deleted from the event loop, not inside the close";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
     EXPECT_TRUE(prompter.shown().empty());
@@ -151,6 +153,7 @@ TEST_F(ReviewWindowTest, AWrongTestAnswerOnAKnownWordMakesItDueToday) {
         QTest::keyClick(child<QLineEdit>(&w, "Text1"), Qt::Key_Return);
     });
     QTest::mouseClick(child<QPushButton>(&w, "begin_test"), Qt::LeftButton);
+    pump.run();
     ASSERT_EQ(w.correct_count(), 0);
     const auto after = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
     ASSERT_EQ(after.items().size(), 3u);

@@ -5,7 +5,9 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/event_loop.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "windows/test_window.h"
 
 #include <QLabel>
@@ -16,7 +18,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include "core/event_pump.h"
+#include "core/clock.h"
 #include <gtest/gtest.h>
 #include <map>
 
@@ -41,7 +43,7 @@ struct TestWindowFixture : ::testing::Test {
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakeMainView main_view;
     std::map<QString, QString> translation_of;  // word -> translation of the test list
@@ -51,7 +53,7 @@ struct TestWindowFixture : ::testing::Test {
         t.copy_sample_lists();
         t.attach(m, QStringLiteral("ann"));
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.main_view = &main_view;
         m.rng.seed(7);
@@ -112,7 +114,11 @@ struct TestWindowFixture : ::testing::Test {
         ADD_FAILURE() << "no " << (right ? "right" : "wrong") << " choice for " << expected.toStdString();
     }
 
-    void begin(QWidget& w) { QTest::mouseClick(child<QPushButton>(w, "begin_test"), Qt::LeftButton); }
+    // Begins a test and runs the clock until nothing waits any more (the test has ended).
+    void begin(QWidget& w) {
+        QTest::mouseClick(child<QPushButton>(w, "begin_test"), Qt::LeftButton);
+        pump.run();
+    }
 
     QByteArray results() const { return t.read("test_results.txt"); }
 };
@@ -404,7 +410,7 @@ TEST_F(TestWindowFixture, ExitWhileAQuestionWaitsEndsQuietlyAndDeletesTheWindowA
     EXPECT_TRUE(prompter.shown().empty());  // the typed answer was never judged
     EXPECT_FALSE(t.exists("test_results.txt"));
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.cancel.playback(), Playback::Running);
     // The main window's entries are back.
     EXPECT_EQ(m.shown_words, before);
     EXPECT_EQ(m.shown_rows, std::vector<int>{0});
@@ -484,7 +490,7 @@ TEST_F(TestWindowFixture, ChoicesShowAmpersandsAndAnswerWithThem) {
 
 // The same endings through Qt's own event loop, where a closed window's deletion is really deferred.
 TEST_F(TestWindowFixture, ExitAndRestartThroughTheRealEventLoop) {
-    m.pump = &qt_event_pump();
+    m.clock = &qt_clock();
     QPointer<TestWindow> w = TestWindow::open(m);
     w->clock = [] { return kStart; };
     setup(*w, "multiple_choice", 0, QStringLiteral("2"), QStringLiteral("2"));
@@ -503,11 +509,10 @@ TEST_F(TestWindowFixture, ExitAndRestartThroughTheRealEventLoop) {
         QTimer::singleShot(250, w, answer);
     });
     begin(*w);
-    EXPECT_FALSE(w.isNull());  // deleted only once the click that ran the test has returned
-    EXPECT_FALSE(w->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The window goes once its session has unwound.
+    run_until([&] { return w.isNull(); });
     EXPECT_TRUE(w.isNull());
     EXPECT_FALSE(t.exists("test_results.txt"));
     EXPECT_EQ(main_view.shown, 1);
-    EXPECT_EQ(m.playback, Playback::Running);
+    EXPECT_EQ(m.cancel.playback(), Playback::Running);
 }

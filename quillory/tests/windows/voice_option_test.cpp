@@ -4,7 +4,8 @@
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
+#include "support/run_session.h"
 #include "support/fake_voice.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
@@ -28,7 +29,7 @@ protected:
         t.write_lines("languages/spanish/animals.txt", {"casa|house|00412"});
         m.working_folder = t.root();
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.voice = &voice;
     }
@@ -42,7 +43,7 @@ protected:
     DataTree t;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio{&pump};
     FakeVoice voice;
     WindowOpeners openers;
