@@ -51,6 +51,7 @@ protected:
         for (size_t k = 2205; k < 12000; ++k) audio.microphone[k] = short((k / 40) % 2 ? level : -level - (level == 32767));
         window->unrecorded_words_view->setCurrentRow(0);
         QTest::mouseClick(window->findChild<QPushButton*>("one_single"), Qt::LeftButton);
+        pump.run();  // the run goes to its end
     }
     QString note() const { return window->take_panel->findChild<QLabel*>("take_note")->text(); }
 
