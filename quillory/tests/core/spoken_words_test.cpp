@@ -201,7 +201,7 @@ TEST_F(SpokenWords, WordBlocksSayHowManyWordsTheFailingVoiceLeftOut) {
     prompter.answer_ok();
     prompter.answer_input("1");
     prompter.answer_input("0");
-    drill()->auto_mp3();
+    run_session(m.clock, drill()->auto_mp3());
     const QString error = QStringLiteral("The speech engine could not start: no data.");
     EXPECT_EQ(prompter.messages(),
               (QStringList{voice_failure_text(error),
