@@ -13,7 +13,7 @@ inline void deliver_pending_events() {
     loop.exec();
 }
 
-// The reference wait of the old program: it spins for `seconds`, delivering events on every turn.
+// The reference wait: it spins for `seconds`, delivering events on every turn, as a busy-waiting loop does.
 inline void spin_delivering_events(double seconds) {
     QEventLoop loop;
     QElapsedTimer elapsed;

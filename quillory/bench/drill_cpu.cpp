@@ -1,7 +1,7 @@
 // Processor time of a drill while it waits between plays, with the Qt clock and the real
 // audio engine on SDL's dummy driver (target: under 2% of a core). Reference, measured in the same
-// run over the same span: a wait that keeps asking for events without sleeping, as the old program
-// waited.
+// run over the same span: a wait that keeps asking for events without sleeping, as a busy
+// loop waits.
 #include "audio/sdl_audio_engine.h"
 #include "drill_bench_support.h"
 #include "bench_stats.h"

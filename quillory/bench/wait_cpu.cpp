@@ -1,5 +1,5 @@
 // CPU used while a session waits (drill pauses, end-of-sound polling), against a wait that spins,
-// delivering events on every turn, as the old program's did, measured in the same run.
+// delivering events on every turn, as a busy loop does, measured in the same run.
 //
 //   bench_wait_cpu [seconds]     (default 5)
 //

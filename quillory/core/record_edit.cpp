@@ -87,7 +87,7 @@ bool get_high(AppState& m, QString* error) {
                                         "word or phrase can be added."));
         return false;
     }
-    // Written as the old program wrote numbers, with a blank on each side; readers strip the blanks.
+    // Written as the counter has always been written, with a blank on each side; readers strip the blanks.
     if (!write_lines(path, {u' ' + QString::number(number + 1) + u' '}, error)) return false;
     m.new_sound_number = QStringLiteral("%1").arg(number, 5, 10, QChar(u'0'));
     return true;

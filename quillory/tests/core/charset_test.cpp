@@ -22,7 +22,7 @@ QByteArray cp1252(const QStringList& lines) {
     return out;
 }
 
-// A working folder kept in the 8-bit code page of the old program: list, master, the student's files,
+// A working folder kept in the Windows-1252 code page: list, master, the student's files,
 // the change log, the counter and the results file.
 class EightBitFolder : public ::testing::Test {
 protected:

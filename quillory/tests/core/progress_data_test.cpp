@@ -31,7 +31,7 @@ TEST(ProgressData, ReadsTheUsDateFormsOfTheStartField) {
 TEST(ProgressData, BuildsTheStudentsHistoryFromAResultsFile) {
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/test_results.txt");
-    // Written as the old program did: Windows-1252, CR LF.
+    // Written as older data folders hold it: Windows-1252, CR LF.
     const QByteArray bytes =
         "ann\tspanish\tcolores\t10\t80%\t01:10 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
         "bo\tspanish\tcolores\t5\t20%\t01:00 \tSpelling\tSound Only\t12/1/2026 9:00:00 AM\r\n"
