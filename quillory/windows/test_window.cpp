@@ -31,24 +31,19 @@ QString button_caption(const QString& text) {
     return t.replace(u'&', QStringLiteral("&&"));
 }
 
-std::optional<double> read_number(const QString& text) {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
-constexpr int kMaxQuestions = 32767;  // the counters were 16-bit
-
 }  // namespace
 
-TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
+TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), run_(services(), *this) {
     saved_words_ = m_.shown_words;
     saved_translations_ = m_.shown_translations;
     saved_sound_numbers_ = m_.shown_sound_numbers;
     saved_rows_ = m_.shown_rows;
     saved_search_results_ = m_.shown_are_search_results;
     build_controls();
+    // Closed while a question waited: the window goes once the session has unwound.
+    run_.unwound = [this] {
+        if (delete_on_close_) deleteLater();
+    };
 }
 
 TestWindow::~TestWindow() { restore_shown_entries(); }
@@ -255,273 +250,120 @@ void TestWindow::show_answer_box(bool visible) {
     answer_caption_->setVisible(visible);
 }
 
+TestServices TestWindow::services() {
+    AppState& m = m_;
+    TestServices s;
+    s.clock = m.clock;
+    s.token = &m.cancel;
+    s.prompter = m.prompter;
+    s.draw = [&m](int low, int high) { return random_between(m, low, high); };
+    s.can_sound = [&m](const QString& sound_number) {
+        if (!find_test_sound(m, sound_number).isEmpty()) return true;
+        // With the voice on, a word without a recording is spoken instead of being asked about.
+        return voice_wanted(m) && !chosen_voice(m, m.current_language).isEmpty();
+    };
+    s.play = [&m](QString sound_number) { return play_word_sound(m, sound_number, m.current_language); };
+    s.missed = [&m](const QString& entry) { review_missed_in_test(m, entry); };
+    s.results_file = results_file_path(m);
+    return s;
+}
+
 void TestWindow::on_kind_clicked() {
     // A spelling test is always sound only, so the presentation choice goes away.
     const bool spelling = spelling_->isChecked();
     presentation_choice_->setVisible(!spelling);
     presentation_caption_->setVisible(!spelling);
-    if (!session_active_) show_answer_box(chosen_kind() != TestKind::MultipleChoice);
+    if (!run_.active()) show_answer_box(chosen_kind() != TestKind::MultipleChoice);
 }
 
 void TestWindow::on_begin_test() {
-    if (loop_active_) {
-        // The old test is still waiting underneath this click: ask it to end without judging, and
-        // begin the new one once it has left the stack.
-        m_.cancel.set_playback(Playback::Quit);
-        session_active_ = false;
-        restart_pending_ = true;
-        return;
-    }
-    run_tests();
+    run_.begin([this] { return prepare_test(); });
 }
 
-QCoro::Task<> TestWindow::run_tests() {
-    do {
-        restart_pending_ = false;
-        if (!start_test()) co_return;
-        co_await run_questions();
-    } while (restart_pending_ && !closing_);
-}
-
-bool TestWindow::start_test() {
-    m_.cancel.set_playback(Playback::Quit);
+std::optional<TestPlan> TestWindow::prepare_test() {
     previous_word_->clear();
     previous_word_->setPalette(palette());
-
     const TestKind kind = chosen_kind();
     show_answer_box(kind != TestKind::MultipleChoice);
 
-    const auto questions = read_number(question_count_box_->text());
-    const int whole = questions ? int(std::clamp(std::floor(*questions), -1.0, double(kMaxQuestions) + 1)) : 0;
-    if (!questions || whole <= 0) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("The number of questions must be a number greater than 0."));
-        return false;
-    }
-    if (whole > kMaxQuestions) {
-        if (m_.prompter)
-            m_.prompter->message(QStringLiteral("The number of questions must be a number greater than 0 and no more than %1.")
-                                     .arg(kMaxQuestions));
-        return false;
-    }
-    const auto seconds = read_number(seconds_box_->text());
-    if (!seconds || *seconds <= 0) {
-        if (m_.prompter)
-            m_.prompter->message(QStringLiteral("The number of seconds per question must be a number greater than 0."));
-        return false;
-    }
+    const auto numbers = read_test_numbers(question_count_box_->text(), seconds_box_->text(), m_.prompter);
+    if (!numbers) return std::nullopt;
 
+    TestPlan plan;
+    plan.word_source = load_word_source();
+    for (int i = 0; i < m_.shown_count(); ++i)
+        plan.entries.push_back({m_.shown_words.value(i), m_.shown_translations.value(i), m_.shown_sound_numbers.value(i)});
+    const int row = presentation_choice_->currentRow();
+    plan.presentation = row == 1 ? Presentation::SoundOnly : row == 2 ? Presentation::TextAndSound : Presentation::TextOnly;
+    plan.kind = kind;
+    plan.question_count = numbers->questions;
+    plan.seconds_per_question = numbers->seconds;
+    plan.student = m_.student_name;
+    plan.language = m_.current_language;
+    plan.started = clock();
+    return plan;
+}
+
+QString TestWindow::load_word_source() {
     switch (list_choice_->currentRow()) {
     case 1:
         create_array_of_words(m_, m_.unknown_file);
-        test_list_name_ = m_.current_list + QStringLiteral(" (unknowns only)");
-        break;
+        return m_.current_list + QStringLiteral(" (unknowns only)");
     case 2:
         create_array_of_words(m_, m_.master_file);
-        test_list_name_ = QStringLiteral("master");
-        break;
+        return QStringLiteral("master");
     default:
         create_array_of_words(m_, m_.list_file);
-        test_list_name_ = m_.current_list;
-        break;
+        return m_.current_list;
     }
-    entry_count_ = m_.shown_count();
-    if (entry_count_ == 0) {
-        // Drawing from nothing would ask empty questions for ever.
-        if (m_.prompter) m_.prompter->message(QStringLiteral("There are no words to test on the chosen word list."));
-        return false;
-    }
-
-    const int row = presentation_choice_->currentRow();
-    presentation_ = row == 1 ? Presentation::SoundOnly : row == 2 ? Presentation::TextAndSound : Presentation::TextOnly;
-    show_text_ = presentation_ != Presentation::SoundOnly;
-    play_sound_ = presentation_ != Presentation::TextOnly;
-    if (kind == TestKind::Spelling) {
-        show_text_ = false;
-        play_sound_ = true;
-        presentation_ = Presentation::SoundOnly;
-    }
-    kind_ = kind;
-
-    question_count_ = whole;
-    asked_count_ = 0;
-    correct_count_ = 0;
-    seconds_per_question_ = float(*seconds);
-    start_time_ = clock();
-    start_clock_ = m_.clock ? m_.clock->now() : 0.0;
-    for (QPushButton* b : choice_buttons_) b->setEnabled(kind_ == TestKind::MultipleChoice);
-    m_.cancel.set_playback(Playback::Running);
-    // A skip left by a flash card would cut every spoken question's pause short.
-    m_.cancel.set_skip(false);
-    session_active_ = true;
-    return true;
 }
 
-QCoro::Task<> TestWindow::run_questions() {
-    loop_active_ = true;
-    for (;;) {
-        const Step step = co_await ask_question();
-        if (step != Step::Next) break;
-    }
-    loop_active_ = false;
-    m_.cancel.set_playback(Playback::Running);
-    if (!session_active_) {
-        // Ended by Stop, Exit or a new Begin Test: nothing of it may be left waiting for an answer.
-        for (QPushButton* b : choice_buttons_) b->setEnabled(false);
-    }
-    if (closing_ && delete_on_close_) deleteLater();
-}
+// ---- what the session shows ----
 
-QCoro::Task<> TestWindow::wait_for_answer(float seconds) {
-    if (!m_.clock) co_return;
-    co_await sleep_for(*m_.clock, double(seconds), &m_.cancel, WaitEnds::OnStop);
-}
-
-void TestWindow::set_choice(int number, const QString& text) {
-    choices_[size_t(number - 1)] = text;
-    choice_buttons_[size_t(number - 1)]->setText(button_caption(text));
-}
-
-QCoro::Task<TestWindow::Step> TestWindow::ask_question() {
-    QString s, drawn_entry;
-    for (;;) {
-        if (quitting()) co_return Step::Quit;
-        answer_box_->clear();
-        test_word_->clear();
-        const int i = random_between(m_, 0, entry_count_ - 1);
-        shown_word_ = m_.shown_words.value(i);
-        if (show_text_) test_word_->setText(shown_word_);
-        correct_answer_ = m_.shown_translations.value(i);
-        s = m_.shown_sound_numbers.value(i);
-        drawn_entry = format_entry(shown_word_, correct_answer_, s);
-        if (!play_sound_ || !find_test_sound(m_, s).isEmpty()) break;
-        // With the voice on, a word without a recording is spoken instead of being asked about.
-        if (voice_wanted(m_) && !chosen_voice(m_, m_.current_language).isEmpty()) break;
-        const bool go_on =
-            m_.prompter && m_.prompter->ok_cancel(QStringLiteral(
-                               "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test."));
-        if (quitting() || !session_active_) co_return Step::Quit;
-        if (go_on) continue;
-        finish_test();
-        co_return Step::Finished;
-    }
-
-    ++asked_count_;
-    remaining_->setText(QString::number(asked_count_) + QStringLiteral(" of ") + QString::number(question_count_));
-    correct_position_ = random_between(m_, 1, 6);
-    if (kind_ == TestKind::MultipleChoice) {
-        for (int b = 1; b <= 6; ++b)
-            set_choice(b, b == correct_position_ ? correct_answer_
-                                                 : m_.shown_translations.value(random_between(m_, 0, entry_count_ - 1)));
-    }
-    time_remaining_->setText(QString(20, u'='));
-
-    if (play_sound_) {
-        co_await play_word_sound(m_, s, m_.current_language);
-        if (quitting()) co_return Step::Quit;
-    }
-
-    bool answered = false;
-    for (int k = 19; k >= 1; --k) {
-        time_remaining_->setText(QString(k, u'='));
-        co_await wait_for_answer(seconds_per_question_ / 20.0f);
-        if (m_.cancel.playback() == Playback::Stop) {
-            answered = true;
-            break;
-        }
-        if (quitting()) co_return Step::Quit;
-    }
-    if (!answered) {
-        co_await wait_for_answer(0.5f);
-        if (quitting()) co_return Step::Quit;
-        if (m_.cancel.playback() != Playback::Stop)
-            answer_ = kind_ == TestKind::MultipleChoice ? QString() : answer_box_->text();
-    }
-
-    m_.cancel.set_playback(Playback::Running);
+void TestWindow::show_question(const QString& word) {
     answer_box_->clear();
-    QString shown_pair = shown_word_ + QStringLiteral(" = ") + correct_answer_;
-    if (kind_ == TestKind::Spelling) correct_answer_ = fold_accents(shown_word_);
+    test_word_->setText(word);
+}
 
-    const Verdict verdict = judge_answer(kind_, answer_, correct_answer_);
+void TestWindow::show_asked(int asked, int count) {
+    remaining_->setText(QString::number(asked) + QStringLiteral(" of ") + QString::number(count));
+}
+
+void TestWindow::show_choices(const std::array<QString, 6>& choices) {
+    for (size_t b = 0; b < choices.size(); ++b) choice_buttons_[b]->setText(button_caption(choices[b]));
+}
+
+void TestWindow::enable_choices(bool enabled) {
+    for (QPushButton* b : choice_buttons_) b->setEnabled(enabled);
+}
+
+void TestWindow::show_time_left(int bars) { time_remaining_->setText(QString(bars, u'=')); }
+
+QString TestWindow::typed_answer() const { return answer_box_->text(); }
+
+void TestWindow::clear_typed_answer() { answer_box_->clear(); }
+
+void TestWindow::show_judged(const QString& text, bool right) {
     QPalette colours = previous_word_->palette();
-    if (verdict.right) {
-        ++correct_count_;
-        colours.setColor(QPalette::Window, palette().color(QPalette::Button));
-    } else {
-        colours.setColor(QPalette::Window, QColor(255, 128, 0));
-        shown_pair += QStringLiteral("\nnot ") + answer_;
-        // A known word the student got wrong comes back for review today.
-        review_missed_in_test(m_, drawn_entry);
-    }
+    colours.setColor(QPalette::Window, right ? palette().color(QPalette::Button) : QColor(255, 128, 0));
     previous_word_->setPalette(colours);
-    previous_word_->setText(shown_pair);
-    if (!verdict.message.isEmpty() && m_.prompter) {
-        m_.prompter->message(verdict.message);
-        if (quitting() || !session_active_) co_return Step::Quit;
-    }
-
-    if (asked_count_ == question_count_) {
-        finish_test();
-        co_return Step::Finished;
-    }
-    co_return Step::Next;
+    previous_word_->setText(text);
 }
 
-void TestWindow::finish_test() {
-    session_active_ = false;
-    const qint64 seconds = m_.clock ? qRound64(m_.clock->now() - start_clock_) : 0;
-    const int percent = percent_right(correct_count_, asked_count_);
-    test_word_->setText(QStringLiteral("Test finished in ") + elapsed_text(seconds) + u'\n' +
-                        QString::number(correct_count_) + QStringLiteral(" of ") + QString::number(asked_count_) +
-                        QStringLiteral(" correct ") + QString::number(percent) + u'%');
-    ResultsLine line;
-    line.student = m_.student_name;
-    line.language = m_.current_language;
-    line.word_source = test_list_name_;
-    line.asked_count = asked_count_;
-    line.percent = percent;
-    line.elapsed_seconds = seconds;
-    line.kind = kind_;
-    line.presentation = presentation_;
-    line.started = start_time_;
-    reset_test();
-    QString error;
-    if (!append_results_line(m_, line, &error) && m_.prompter)
-        m_.prompter->message(QStringLiteral("The result of this test could not be added to the results file.\n") + error);
-}
+void TestWindow::show_summary(const QString& text) { test_word_->setText(text); }
 
-void TestWindow::reset_test() {
-    question_count_ = 0;
-    asked_count_ = 0;
-    correct_count_ = 0;
-    answer_box_->clear();
-    for (int b = 1; b <= 6; ++b) set_choice(b, QString());
-    for (QPushButton* b : choice_buttons_) b->setEnabled(false);
-    show_text_ = false;
-    play_sound_ = false;
+void TestWindow::clear_progress() {
     remaining_->clear();
     time_remaining_->clear();
 }
 
-void TestWindow::on_choice_clicked(int number) {
-    if (!loop_active_ || !session_active_) return;
-    answer_ = choices_[size_t(number - 1)];
-    m_.cancel.set_playback(Playback::Stop);
-}
+// ---- clicks ----
 
-void TestWindow::on_answer_entered() {
-    if (!loop_active_ || !session_active_) return;
-    answer_ = answer_box_->text();
-    m_.cancel.set_playback(Playback::Stop);
-}
+void TestWindow::on_choice_clicked(int number) { run_.choose(number); }
 
-void TestWindow::on_stop() {
-    // With no test running there is no question to take back and no result to write.
-    if (!session_active_) return;
-    m_.cancel.set_playback(Playback::Quit);
-    if (asked_count_ > 0) --asked_count_;  // the question on screen was not answered
-    finish_test();
-}
+void TestWindow::on_answer_entered() { run_.enter_typed_answer(); }
+
+void TestWindow::on_stop() { run_.stop(); }
 
 void TestWindow::on_exit() { close(); }
 
@@ -538,17 +380,10 @@ void TestWindow::restore_shown_entries() {
 void TestWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (restored_) return;
-    m_.cancel.set_playback(Playback::Quit);
-    session_active_ = false;
-    restart_pending_ = false;
+    const bool waiting = run_.close();
     restore_shown_entries();
     if (m_.main_view) m_.main_view->show_main();
-    if (loop_active_) {
-        closing_ = true;  // the question loop deletes the window once it has unwound
-    } else {
-        m_.cancel.set_playback(Playback::Running);
-        if (delete_on_close_) deleteLater();
-    }
+    if (!waiting && delete_on_close_) deleteLater();
 }
 
 }  // namespace ql

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/app_state.h"
-#include "core/test_session.h"
+#include "core/test_run.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -15,16 +15,11 @@ class QRadioButton;
 
 namespace ql {
 
-// The student test: a timed run of questions drawn at random from the chosen words, answered by a
-// click on one of six choices or by a typed answer ended with Enter. Each finished test appends one
-// line to the results file.
-//
-// A test is a loop inside the Begin Test click; its waits deliver window events, so the answer
-// buttons, Enter, Stop, Exit and Begin Test itself run in the middle of it and talk to it through
-// m.cancel.playback() (Running: waiting for an answer, Stop: answered, Quit: the test ends). A test that is ended by Exit or by a new
-// Begin Test never judges its waiting question and never writes a results line; the new test starts
-// only once the old loop has left the stack, and the window is deleted only then.
-class TestWindow : public QWidget {
+// The student test window: a view over the test session (core/test_run.h). It reads the chosen
+// kind, word source and numbers when a test starts, shows the questions, choices, time bar and
+// verdicts the session hands it, and forwards the answer buttons, Enter, Stop and Exit. A window
+// closed while a question waits is deleted once the session has unwound.
+class TestWindow : public QWidget, private TestView {
     Q_OBJECT
 public:
     explicit TestWindow(AppState& m, QWidget* parent = nullptr);
@@ -45,35 +40,38 @@ public:
     void on_exit();
 
     // ---- session, for the window's own display and for tests ----
-    bool test_running() const { return session_active_; }
-    int question_count() const { return question_count_; }
-    int asked_count() const { return asked_count_; }
-    int correct_count() const { return correct_count_; }
-    QString choice_text(int number) const { return choices_[size_t(number - 1)]; }
+    bool test_running() const { return run_.active(); }
+    int question_count() const { return run_.question_count(); }
+    int asked_count() const { return run_.asked_count(); }
+    int correct_count() const { return run_.correct_count(); }
+    QString choice_text(int number) const { return run_.choice(number); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Step { Next, Finished, Quit };
-
     void build_controls();
     TestKind chosen_kind() const;
     void show_answer_box(bool visible);
-    // Start checks and set-up; false when the test does not begin.
-    bool start_test();
-    // The test session: questions one after another until the last, Stop, Exit or a new Begin Test.
-    QCoro::Task<> run_tests();
-    QCoro::Task<> run_questions();
-    QCoro::Task<Step> ask_question();
-    void finish_test();
-    void reset_test();
-    // Waits `seconds` of the clock; returns early once the question was answered or the test was
-    // asked to end.
-    QCoro::Task<> wait_for_answer(float seconds);
-    bool quitting() const { return m_.cancel.playback() == Playback::Quit; }
-    void set_choice(int number, const QString& text);
+    TestServices services();
+    // The start checks and the chosen entries, read when a test starts; nothing when it does not
+    // begin.
+    std::optional<TestPlan> prepare_test();
+    // The chosen word source loaded into the shown arrays; returns the name the results line gives it.
+    QString load_word_source();
     void restore_shown_entries();
+
+    // ---- what the session shows ----
+    void show_question(const QString& word) override;
+    void show_asked(int asked, int count) override;
+    void show_choices(const std::array<QString, 6>& choices) override;
+    void enable_choices(bool enabled) override;
+    void show_time_left(int bars) override;
+    QString typed_answer() const override;
+    void clear_typed_answer() override;
+    void show_judged(const QString& text, bool right) override;
+    void show_summary(const QString& text) override;
+    void clear_progress() override;
 
     AppState& m_;
     bool delete_on_close_ = false;
@@ -85,25 +83,7 @@ private:
     bool saved_search_results_ = false;
     bool restored_ = false;
 
-    // ---- session state ----
-    int question_count_ = 0;
-    int asked_count_ = 0;
-    int correct_count_ = 0;
-    int correct_position_ = 0;
-    float seconds_per_question_ = 0;
-    QDateTime start_time_;
-    double start_clock_ = 0;
-    bool show_text_ = false, play_sound_ = false;
-    TestKind kind_ = TestKind::None;
-    Presentation presentation_ = Presentation::TextOnly;
-    QString shown_word_, correct_answer_, answer_, test_list_name_;
-    std::array<QString, 6> choices_;
-    int entry_count_ = 0;
-
-    bool session_active_ = false;  // begun and not yet finished or abandoned
-    bool loop_active_ = false;     // the question loop is on the stack
-    bool restart_pending_ = false; // Begin Test was pressed while the loop was on the stack
-    bool closing_ = false;
+    TestRun run_;
 
     // ---- controls (their objectNames, set where they are built, are the handles tests find them by) ----
     QLabel* language_name_ = nullptr;
