@@ -6,6 +6,7 @@
 #include "core/search.h"
 #include "core/spoken_words.h"
 #include "core/text_file.h"
+#include "widget_builders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,29 +122,19 @@ private:
 };
 
 QListWidget* make_list(QWidget* parent, const char* name, const QString& accessible, const QColor& base) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
+    auto* list = build::named(new QListWidget(parent), name);
     list->setAccessibleName(accessible);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     list->setAutoFillBackground(true);
-    QPalette p = list->palette();
-    p.setColor(QPalette::Base, base);
-    list->setPalette(p);
+    build::set_base_colour(list, base);
     return list;
 }
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = build::label(parent, name, text);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-QPushButton* make_button(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 void set_point_size(QWidget* w, double size) {
@@ -168,10 +159,33 @@ MainWindow::~MainWindow() {
     if (m_.main_view == this) m_.main_view = nullptr;
 }
 
+// Controls are created in reading order and then arranged; the keyboard order is set explicitly.
 void MainWindow::build_controls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
+    build_lists(central);
+    build_labels(central);
+    build_search_boxes(central);
+    build_buttons(central);
+    set_point_size(words_view_, 8.25);
+    set_point_size(translations_view_, 8.25);
+    set_column_colour(kUnknownColumnText);
 
+    auto* all = new QHBoxLayout(central);
+    all->addLayout(choosers_column(), 1);
+    all->addLayout(words_columns(), 3);
+    all->addLayout(buttons_column(), 0);
+
+    // Keyboard order follows the way a student works: language, list, words, then the buttons.
+    build::chain_tab_order({languages_view_, lists_view_, known_lists_view_, words_view_, translations_view_,
+                            word_search_, translation_search_, flash_cards_, small_flash_, record_word_word_,
+                            record_word_list_, test_me_, review_due_, show_test_results_, progress_, print_list_,
+                            new_language_, add_list_, toggle_font_, exit_program_});
+    connect_controls();
+    resize(960, 640);
+}
+
+void MainWindow::build_lists(QWidget* central) {
     languages_view_ = make_list(central, "lang_list", QStringLiteral("Languages"), QColor(Qt::white));
     lists_view_ = make_list(central, "lists_list", QStringLiteral("Word lists"), kCyan);
     known_lists_view_ = make_list(central, "known_lists", QStringLiteral("Known lists"), kLightOrange);
@@ -182,7 +196,9 @@ void MainWindow::build_controls() {
                        "unknown and known words."));
     known_lists_view_->setAccessibleDescription(
         QStringLiteral("Click to show the known words; double-click or press Enter to start the flash cards on them."));
+}
 
+void MainWindow::build_labels(QWidget* central) {
     languages_caption_ = make_label(central, "Label1", QStringLiteral("Click A Language"));
     lists_caption_ = make_label(central, "Label3", QStringLiteral("Click Unknown List"));
     known_lists_caption_ = make_label(central, "Label2", QStringLiteral("Known Lists"));
@@ -197,38 +213,39 @@ void MainWindow::build_controls() {
     languages_caption_->setBuddy(languages_view_);
     lists_caption_->setBuddy(lists_view_);
     known_lists_caption_->setBuddy(known_lists_view_);
+}
 
-    word_search_ = new QLineEdit(central);
-    word_search_->setObjectName(QStringLiteral("txt_word_search"));
+// The search boxes and their pointer stay hidden until a search is asked for.
+void MainWindow::build_search_boxes(QWidget* central) {
+    word_search_ = build::named(new QLineEdit(central), "txt_word_search");
     word_search_->setAccessibleName(QStringLiteral("Search foreign words"));
-    translation_search_ = new QLineEdit(central);
-    translation_search_->setObjectName(QStringLiteral("txt_word_search2"));
+    translation_search_ = build::named(new QLineEdit(central), "txt_word_search2");
     translation_search_->setAccessibleName(QStringLiteral("Search translations"));
     word_search_->hide();
     translation_search_->hide();
     search_label_->hide();
+}
 
-    flash_cards_ = make_button(central, "flash_cards", QStringLiteral("Large Flash Cards and MP3"));
-    small_flash_ = make_button(central, "small_flash", QStringLiteral("Small Flash Card (Stays On Top)"));
-    record_word_word_ = make_button(central, "record_word_word", QStringLiteral("Record and Edit Selected Word"));
-    record_word_list_ = make_button(central, "record_word_list", QStringLiteral("Record and Edit Selected List"));
-    test_me_ = make_button(central, "test_me", QStringLiteral("Start Student Test"));
-    review_due_ = make_button(central, "review_due", QString());
+void MainWindow::build_buttons(QWidget* central) {
+    flash_cards_ = build::button(central, "flash_cards", QStringLiteral("Large Flash Cards and MP3"));
+    small_flash_ = build::button(central, "small_flash", QStringLiteral("Small Flash Card (Stays On Top)"));
+    record_word_word_ = build::button(central, "record_word_word", QStringLiteral("Record and Edit Selected Word"));
+    record_word_list_ = build::button(central, "record_word_list", QStringLiteral("Record and Edit Selected List"));
+    test_me_ = build::button(central, "test_me", QStringLiteral("Start Student Test"));
+    review_due_ = build::button(central, "review_due", QString());
     review_due_->setAccessibleDescription(QStringLiteral("Review the known words that are due"));
     update_review_button();
-    show_test_results_ = make_button(central, "show_test_results", QStringLiteral("Show Test Results"));
-    progress_ = make_button(central, "show_progress", QStringLiteral("Progress"));
-    print_list_ = make_button(central, "print_list", QStringLiteral("Show Selected Word List"));
-    new_language_ = make_button(central, "new_language", QStringLiteral("Add new language"));
-    add_list_ = make_button(central, "add_list", QStringLiteral("Add new word list"));
-    toggle_font_ = make_button(central, "toggle_font", kIncreaseFont);
-    exit_program_ = make_button(central, "exit_program", QStringLiteral("Exit Program"));
+    show_test_results_ = build::button(central, "show_test_results", QStringLiteral("Show Test Results"));
+    progress_ = build::button(central, "show_progress", QStringLiteral("Progress"));
+    print_list_ = build::button(central, "print_list", QStringLiteral("Show Selected Word List"));
+    new_language_ = build::button(central, "new_language", QStringLiteral("Add new language"));
+    add_list_ = build::button(central, "add_list", QStringLiteral("Add new word list"));
+    toggle_font_ = build::button(central, "toggle_font", kIncreaseFont);
+    exit_program_ = build::button(central, "exit_program", QStringLiteral("Exit Program"));
+}
 
-    set_point_size(words_view_, 8.25);
-    set_point_size(translations_view_, 8.25);
-    set_column_colour(kUnknownColumnText);
-
-    // Left: the three choosers, each under its caption.
+// The three choosers, each under its caption.
+QLayout* MainWindow::choosers_column() {
     auto* left = new QVBoxLayout;
     left->addWidget(languages_caption_);
     left->addWidget(languages_view_, 2);
@@ -236,9 +253,12 @@ void MainWindow::build_controls() {
     left->addWidget(lists_view_, 3);
     left->addWidget(known_lists_caption_);
     left->addWidget(known_lists_view_, 3);
+    return left;
+}
 
-    // Middle: the hint and the count above the two columns, which share the width equally; the
-    // search boxes sit under the column each one searches.
+// The hint and the count above the two columns, which share the width equally; the search boxes
+// sit under the column each one searches.
+QLayout* MainWindow::words_columns() {
     auto* translation_search_row = new QHBoxLayout;
     translation_search_row->addWidget(translation_search_, 1);
     translation_search_row->addWidget(search_label_);
@@ -254,27 +274,19 @@ void MainWindow::build_controls() {
     middle->setRowStretch(2, 1);
     middle->setColumnStretch(0, 1);
     middle->setColumnStretch(1, 1);
+    return middle;
+}
 
+QLayout* MainWindow::buttons_column() {
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {flash_cards_, small_flash_, record_word_word_, record_word_list_, test_me_, review_due_,
-                           show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_})
-        right->addWidget(b);
+    build::add_widgets(right, {flash_cards_, small_flash_, record_word_word_, record_word_list_, test_me_, review_due_,
+                               show_test_results_, progress_, print_list_, new_language_, add_list_, toggle_font_});
     right->addStretch(1);
     right->addWidget(exit_program_);
+    return right;
+}
 
-    auto* all = new QHBoxLayout(central);
-    all->addLayout(left, 1);
-    all->addLayout(middle, 3);
-    all->addLayout(right, 0);
-
-    // Keyboard order follows the way a student works: language, list, words, then the buttons.
-    QWidget* order[] = {languages_view_, lists_view_, known_lists_view_, words_view_, translations_view_, word_search_,
-                        translation_search_, flash_cards_, small_flash_, record_word_word_, record_word_list_,
-                        test_me_, review_due_, show_test_results_, progress_, print_list_, new_language_, add_list_,
-                        toggle_font_,
-                        exit_program_};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-
+void MainWindow::connect_controls() {
     new RowClicks(languages_view_, [this](int r) { on_language_click(r); }, nullptr);
     new RowClicks(lists_view_, [this](int r) { on_list_click(r); }, nullptr);
     new RowClicks(known_lists_view_, [this](int r) { on_known_list_click(r); },
@@ -285,21 +297,22 @@ void MainWindow::build_controls() {
 
     connect(word_search_, &QLineEdit::textChanged, this, &MainWindow::on_word_search_changed);
     connect(translation_search_, &QLineEdit::textChanged, this, &MainWindow::on_translation_search_changed);
-    connect(flash_cards_, &QPushButton::clicked, this, &MainWindow::on_flash_cards);
-    connect(small_flash_, &QPushButton::clicked, this, &MainWindow::on_small_flash);
-    connect(record_word_word_, &QPushButton::clicked, this, &MainWindow::on_record_word_word);
-    connect(record_word_list_, &QPushButton::clicked, this, &MainWindow::on_record_word_list);
-    connect(test_me_, &QPushButton::clicked, this, &MainWindow::on_test_me);
-    connect(review_due_, &QPushButton::clicked, this, &MainWindow::on_review_due);
-    connect(show_test_results_, &QPushButton::clicked, this, &MainWindow::on_show_test_results);
-    connect(progress_, &QPushButton::clicked, this, &MainWindow::on_progress);
-    connect(print_list_, &QPushButton::clicked, this, &MainWindow::on_print_list);
-    connect(new_language_, &QPushButton::clicked, this, &MainWindow::on_new_language);
-    connect(add_list_, &QPushButton::clicked, this, &MainWindow::on_add_list);
-    connect(toggle_font_, &QPushButton::clicked, this, &MainWindow::on_toggle_font);
-    connect(exit_program_, &QPushButton::clicked, this, &MainWindow::exit_program);
-
-    resize(960, 640);
+    const std::pair<QPushButton*, void (MainWindow::*)()> clicks[] = {
+        {flash_cards_, &MainWindow::on_flash_cards},
+        {small_flash_, &MainWindow::on_small_flash},
+        {record_word_word_, &MainWindow::on_record_word_word},
+        {record_word_list_, &MainWindow::on_record_word_list},
+        {test_me_, &MainWindow::on_test_me},
+        {review_due_, &MainWindow::on_review_due},
+        {show_test_results_, &MainWindow::on_show_test_results},
+        {progress_, &MainWindow::on_progress},
+        {print_list_, &MainWindow::on_print_list},
+        {new_language_, &MainWindow::on_new_language},
+        {add_list_, &MainWindow::on_add_list},
+        {toggle_font_, &MainWindow::on_toggle_font},
+        {exit_program_, &MainWindow::exit_program},
+    };
+    for (const auto& [b, slot] : clicks) connect(b, &QPushButton::clicked, this, slot);
 }
 
 void MainWindow::build_menus() {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -142,6 +143,14 @@ protected:
 
 private:
     void build_controls();
+    void build_lists(QWidget* central);
+    void build_labels(QWidget* central);
+    void build_search_boxes(QWidget* central);
+    void build_buttons(QWidget* central);
+    QLayout* choosers_column();
+    QLayout* words_columns();
+    QLayout* buttons_column();
+    void connect_controls();
     void build_menus();
     void set_column_colour(const QColor& text);
     // "Review N due words", enabled when N > 0, over the chosen language's known lists.

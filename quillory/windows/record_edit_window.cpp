@@ -6,6 +6,7 @@
 #include "core/app_state.h"
 #include "list_editor_window.h"
 #include "take_wave.h"
+#include "widget_builders.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,29 +27,17 @@ namespace ql {
 
 namespace {
 
+using build::button;
+using build::label;
+using build::named;
+
 const QString kWindowTitle = QStringLiteral("www.quillory.org");
-
-template <typename W>
-W* named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QPushButton(caption, parent), name);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QLabel(caption, parent), name);
-}
 
 QListWidget* list(QWidget* parent, const char* name, const QString& accessible, const QColor& base) {
     auto* l = named(new QListWidget(parent), name);
     l->setAccessibleName(accessible);
     l->setMinimumSize(120, 140);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Base, base);
-    l->setPalette(p);
+    build::set_base_colour(l, base);
     return l;
 }
 
@@ -59,11 +48,20 @@ void fill(QListWidget* l, const QStringList& texts) {
     for (int r = 0; r < l->count(); ++r) l->item(r)->setToolTip(l->item(r)->text());
 }
 
-void set_base(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-}
+// The take lengths offered, each as a pair of buttons: <name>_single records the selected word,
+// <name>_many word after word.
+struct Duration {
+    const char* name;
+    const char* caption;
+    float seconds;
+};
+const Duration kDurations[] = {
+    {"point8", "0.8 second", 0.8f},   {"one", "1 second", 1.0f},        {"one2", "1.2 second", 1.2f},
+    {"one4", "1.4 seconds", 1.4f},    {"one8", "1.8 seconds", 1.8f},    {"two_sec", "2 seconds", 2.0f},
+    {"two4", "2.4 seconds", 2.4f},    {"two7", "2.7 seconds", 2.7f},    {"three_sec", "3 seconds", 3.0f},
+    {"three5", "3.5 seconds", 3.5f},  {"four", "4 seconds", 4.0f},      {"four5", "4.5 seconds", 4.5f},
+    {"five", "5 seconds", 5.0f},
+};
 
 }  // namespace
 
@@ -76,12 +74,29 @@ RecordEditWindow::RecordEditWindow(AppState& model, QWidget* parent) : QWidget(p
 
 RecordEditWindow::~RecordEditWindow() = default;
 
+// Controls are created in reading order (which is also the keyboard order where the explicit order
+// below does not say otherwise), then arranged.
 void RecordEditWindow::build_controls() {
+    build_header();
+    build_duration_buttons();
+    build_word_lists();
+    build_take_prompt();
+    build_edit_controls();
+    arrange_controls();
+    // The word columns take what the screen offers beyond the design's 1000 pixels.
+    const QScreen* screen = this->screen();
+    const int room = screen ? screen->availableGeometry().width() - 40 : 1000;
+    resize(std::clamp(room, 1000, 1240), 660);
+
+    // Tab order follows the reading order: the groups, the boxes, the edit buttons.
+    build::chain_tab_order({unrecorded_words_view, unrecorded_translations_view, recorded_words_view,
+                            recorded_translations_view, word_box, translation_box, save_text, delete_word, add_word,
+                            refresh_lists, exit_button});
+}
+
+void RecordEditWindow::build_header() {
     title_label = label(this, "Label5", QStringLiteral("Record and Edit Words"));
-    QFont title_font = title_label->font();
-    title_font.setPointSize(12);
-    title_font.setBold(true);
-    title_label->setFont(title_font);
+    build::set_font(title_label, 12, true);
     about_label = label(this, "Label6",
                    QStringLiteral("This part of the program allows the user to add, record, and edit words and phrases "
                                   "for any language.  When you finish, click the 'Email Files' button below for "
@@ -96,44 +111,23 @@ void RecordEditWindow::build_controls() {
     instructions_record = button(this, "instructions_record", QStringLiteral("Recording Instructions"));
     license = button(this, "license", QStringLiteral("License"));
     zip = button(this, "zip", QStringLiteral("Email Files"));
+}
 
+void RecordEditWindow::build_duration_buttons() {
     single_caption = label(this, "Label2", QStringLiteral("Record Selected Word"));
     many_caption = label(this, "Label3", QStringLiteral("Record Multiple Words"));
-    struct Duration {
-        const char* name;  // of the pair: <name>_single, <name>_many
-        const char* caption;
-        float seconds;
-    };
-    static const Duration durations[] = {
-        {"point8", "0.8 second", 0.8f},   {"one", "1 second", 1.0f},        {"one2", "1.2 second", 1.2f},
-        {"one4", "1.4 seconds", 1.4f},    {"one8", "1.8 seconds", 1.8f},    {"two_sec", "2 seconds", 2.0f},
-        {"two4", "2.4 seconds", 2.4f},    {"two7", "2.7 seconds", 2.7f},    {"three_sec", "3 seconds", 3.0f},
-        {"three5", "3.5 seconds", 3.5f},  {"four", "4 seconds", 4.0f},      {"four5", "4.5 seconds", 4.5f},
-        {"five", "5 seconds", 5.0f},
-    };
-    auto* duration_grid = new QGridLayout;
-    duration_grid->setVerticalSpacing(2);
-    duration_grid->addWidget(single_caption, 0, 0);
-    duration_grid->addWidget(many_caption, 0, 1);
-    int row = 1;
-    for (const Duration& d : durations) {
+    for (const Duration& d : kDurations) {
         for (const bool single : {true, false}) {
             const QByteArray name = QByteArray(d.name) + (single ? "_single" : "_many");
-            QPushButton* b = button(this, name.constData(), QString::fromLatin1(d.caption));
-            duration_buttons.push_back({b, d.seconds, single});
-            duration_grid->addWidget(b, row, single ? 0 : 1);
+            duration_buttons.push_back({button(this, name.constData(), QString::fromLatin1(d.caption)), d.seconds, single});
         }
-        ++row;
     }
     unlimited = button(this, "unlimited", QStringLiteral("Start Recording (no time limit)"));
     stop_auto_record = button(this, "stop_auto_record", QStringLiteral("STOP"));
     record_speed = button(this, "record_speed", QStringLiteral("Click for fast method"));
-    // The no-limit button is wider than a duration button; STOP and the speed toggle sit beside it.
-    duration_grid->addWidget(unlimited, row, 0, 2, 1);
-    duration_grid->addWidget(stop_auto_record, row, 1);
-    duration_grid->addWidget(record_speed, row + 1, 1);
-    unlimited->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+}
 
+void RecordEditWindow::build_word_lists() {
     unrecorded_caption = label(this, "words_without_sound", QStringLiteral("Words Without Sound Files"));
     recorded_caption = label(this, "words_with_sound", QStringLiteral("Words With Sound Files"));
     sound_number_label = label(this, "filenum_lbl", QStringLiteral("File: "));
@@ -143,31 +137,30 @@ void RecordEditWindow::build_controls() {
     unrecorded_translations_view = list(this, "eng_list_wo", QStringLiteral("Translations of words without sound files"), translation_colour);
     recorded_words_view = list(this, "span_list_w", QStringLiteral("Foreign words with sound files"), list_colour);
     recorded_translations_view = list(this, "eng_list_w", QStringLiteral("Translations of words with sound files"), translation_colour);
+}
 
+// The prompt a take waits for, and whether silence is trimmed from it.
+void RecordEditWindow::build_take_prompt() {
     countdown = label(this, "countdown", QString());
-    QFont countdown_font = countdown->font();
-    countdown_font.setPointSize(18);
-    countdown_font.setBold(true);
-    countdown->setFont(countdown_font);
+    build::set_font(countdown, 18, true);
     countdown->setAutoFillBackground(true);
     countdown->setMinimumWidth(160);
     countdown->setAlignment(Qt::AlignCenter);
     // Its name is what it shows ("2", "1", "Speak"), which is what a screen-reader user waits for.
     countdown->setAccessibleDescription(QStringLiteral("Recording prompt"));
     keep_silence_box = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
+}
 
+void RecordEditWindow::build_edit_controls() {
     word_box = named(new QLineEdit(this), "left_word");
     word_box->setAccessibleName(QStringLiteral("Foreign word or phrase"));
-    set_base(word_box, Qt::white);
+    build::set_base_colour(word_box, Qt::white);
     translation_box = named(new QLineEdit(this), "right_word");
     translation_box->setAccessibleName(QStringLiteral("Translation"));
-    set_base(translation_box, QColor(0xC0, 0xC0, 0xC0));
+    build::set_base_colour(translation_box, QColor(0xC0, 0xC0, 0xC0));
     for (QLineEdit* e : {word_box, translation_box}) {
         e->setMinimumHeight(40);
-        QFont f = e->font();
-        f.setPointSize(10);
-        f.setBold(true);
-        e->setFont(f);
+        build::set_font(e, 10, true);
     }
 
     edit_hint_label = label(this, "Label4",
@@ -175,14 +168,38 @@ void RecordEditWindow::build_controls() {
                                   "change the text in the bottom grey box unless you are adding a new word or phrase "
                                   "pair."));
     edit_hint_label->setWordWrap(true);
+    edit_hint_label->setMaximumWidth(260);
     save_text = button(this, "save_text", QStringLiteral("Save the above text changes"));
     add_word = button(this, "add_word", QStringLiteral("Add the above text as a new word/phrase pair"));
     delete_word = button(this, "delete_word", QStringLiteral("Delete this word/phrase pair"));
     refresh_lists = button(this, "refresh_lists", QStringLiteral("Refresh Lists to Show Changes"));
     exit_button = button(this, "exit_button", QStringLiteral("Exit and Return"));
     advanced_edit_button = button(this, "Command1", QStringLiteral("Advanced List Editing"));
+    take_panel = named(new TakePanel(this), "take_panel");
+}
 
-    // ---- arrangement: a top strip, the recording column on the left, the two groups on the right ----
+// A top strip, the recording column on the left, the two groups on the right.
+void RecordEditWindow::arrange_controls() {
+    auto* left = new QVBoxLayout;
+    left->addLayout(duration_grid());
+    left->addStretch(1);
+    left->addWidget(edit_hint_label);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(edit_column(), 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(advanced_edit_button);
+    bottom->addStretch(1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top_strip());
+    outer->addLayout(body, 1);
+    outer->addLayout(bottom);
+}
+
+QLayout* RecordEditWindow::top_strip() {
     auto* top_left = new QGridLayout;
     top_left->addWidget(title_label, 0, 0, 1, 3);
     auto* name_row = new QHBoxLayout;
@@ -196,12 +213,27 @@ void RecordEditWindow::build_controls() {
     auto* top = new QHBoxLayout;
     top->addLayout(top_left);
     top->addWidget(about_label, 1);
+    return top;
+}
 
-    auto* left = new QVBoxLayout;
-    left->addLayout(duration_grid);
-    left->addStretch(1);
-    left->addWidget(edit_hint_label);
+QLayout* RecordEditWindow::duration_grid() {
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    grid->addWidget(single_caption, 0, 0);
+    grid->addWidget(many_caption, 0, 1);
+    for (size_t k = 0; k < duration_buttons.size(); ++k)
+        grid->addWidget(duration_buttons[k].button, int(k / 2) + 1, duration_buttons[k].single ? 0 : 1);
+    // The no-limit button is wider than a duration button; STOP and the speed toggle sit beside it.
+    const int row = int(duration_buttons.size() / 2) + 1;
+    grid->addWidget(unlimited, row, 0, 2, 1);
+    grid->addWidget(stop_auto_record, row, 1);
+    grid->addWidget(record_speed, row + 1, 1);
+    unlimited->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    return grid;
+}
 
+// The two groups side by side above the prompt, the take, the pair's boxes and the edit buttons.
+QLayout* RecordEditWindow::edit_column() {
     auto* headings = new QGridLayout;
     headings->addWidget(unrecorded_caption, 0, 0, 1, 2);
     headings->addWidget(recorded_caption, 0, 2);
@@ -211,13 +243,12 @@ void RecordEditWindow::build_controls() {
     headings->addWidget(recorded_words_view, 1, 2);
     headings->addWidget(recorded_translations_view, 1, 3);
     for (int c = 0; c < 4; ++c) headings->setColumnStretch(c, 1);
-    columns_ = headings;
     headings->setRowStretch(1, 1);
+    columns_ = headings;
 
     auto* prompt_row = new QHBoxLayout;
     prompt_row->addWidget(keep_silence_box);
     prompt_row->addWidget(countdown, 1);
-    take_panel = named(new TakePanel(this), "take_panel");
 
     auto* edit_buttons = new QGridLayout;
     edit_buttons->addWidget(save_text, 0, 0);
@@ -231,39 +262,9 @@ void RecordEditWindow::build_controls() {
     right->addLayout(headings, 1);
     right->addLayout(prompt_row);
     right->addWidget(take_panel);
-    right->addWidget(word_box);
-    right->addWidget(translation_box);
+    build::add_widgets(right, {word_box, translation_box});
     right->addLayout(edit_buttons);
-
-    auto* body = new QHBoxLayout;
-    body->addLayout(left);
-    body->addLayout(right, 1);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(advanced_edit_button);
-    bottom->addStretch(1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(top);
-    outer->addLayout(body, 1);
-    outer->addLayout(bottom);
-    edit_hint_label->setMaximumWidth(260);
-    // The word columns take what the screen offers beyond the design's 1000 pixels.
-    const QScreen* screen = this->screen();
-    const int room = screen ? screen->availableGeometry().width() - 40 : 1000;
-    resize(std::clamp(room, 1000, 1240), 660);
-
-    // Tab order follows the reading order: the groups, the boxes, the edit buttons.
-    setTabOrder(unrecorded_words_view, unrecorded_translations_view);
-    setTabOrder(unrecorded_translations_view, recorded_words_view);
-    setTabOrder(recorded_words_view, recorded_translations_view);
-    setTabOrder(recorded_translations_view, word_box);
-    setTabOrder(word_box, translation_box);
-    setTabOrder(translation_box, save_text);
-    setTabOrder(save_text, delete_word);
-    setTabOrder(delete_word, add_word);
-    setTabOrder(add_word, refresh_lists);
-    setTabOrder(refresh_lists, exit_button);
+    return right;
 }
 
 void RecordEditWindow::connect_controls() {

@@ -9,6 +9,7 @@
 #endif
 
 class QGridLayout;
+class QLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -103,6 +104,15 @@ protected:
 
 private:
     void build_controls();
+    void build_header();
+    void build_duration_buttons();
+    void build_word_lists();
+    void build_take_prompt();
+    void build_edit_controls();
+    void arrange_controls();
+    QLayout* top_strip();
+    QLayout* duration_grid();
+    QLayout* edit_column();
     void connect_controls();
     void create_word();
     void clear_lists();

@@ -5,6 +5,7 @@
 #include "core/review_schedule.h"
 #include "core/spoken_words.h"
 #include "core/text_file.h"
+#include "widget_builders.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,6 +32,27 @@ QString button_caption(const QString& text) {
     return t.replace(u'&', QStringLiteral("&&"));
 }
 
+using build::button;
+using build::label;
+using build::named;
+
+// A list box of up to three choices, named for screen readers by its caption.
+QListWidget* choice_list(QWidget* parent, const char* name, QLabel* caption) {
+    auto* l = named(new QListWidget(parent), name);
+    l->setAccessibleName(caption->text());
+    caption->setBuddy(l);
+    return l;
+}
+
+// A box for a whole number, 10 at first, named for screen readers by its caption.
+QLineEdit* number_box(QWidget* parent, const char* name, QLabel* caption) {
+    auto* box = named(new QLineEdit(QStringLiteral("10"), parent), name);
+    box->setAccessibleName(caption->text());
+    box->setMaximumWidth(70);
+    caption->setBuddy(box);
+    return box;
+}
+
 }  // namespace
 
 TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), run_(services(), *this) {
@@ -55,153 +77,149 @@ TestWindow* TestWindow::open(AppState& m) {
     return w;
 }
 
+// Controls are created in reading order (which is also the keyboard order where the explicit order
+// below does not say otherwise), then arranged.
 void TestWindow::build_controls() {
     setObjectName(QStringLiteral("test"));
     setWindowTitle(QStringLiteral("Test"));
+    language_name_ = label(this, "language_name", QStringLiteral("Language: ") + m_.current_language);
+    list_name_ = label(this, "list_name", QStringLiteral("List Name: ") + m_.current_list);
+    user_name_ = label(this, "user_name", QStringLiteral("Username: ") + m_.student_name);
+    build_kind_choice();
+    build_word_choice(file_exists(m_.master_file));
+    build_number_boxes();
+    build_answer_controls();
+    build_question_labels();
+    arrange_controls();
+    build::chain_tab_order({multiple_choice_, list_choice_, presentation_choice_, question_count_box_, seconds_box_,
+                            begin_test_, answer_box_});
+    on_kind_clicked();
+    resize(900, 520);
+}
 
-    auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
-    language_name_ = label("language_name", QStringLiteral("Language: ") + m_.current_language);
-    list_name_ = label("list_name", QStringLiteral("List Name: ") + m_.current_list);
-    user_name_ = label("user_name", QStringLiteral("Username: ") + m_.student_name);
-
-    multiple_choice_ = new QRadioButton(QStringLiteral("Multiple Coice"), this);
-    multiple_choice_->setObjectName(QStringLiteral("multiple_choice"));
-    spelling_ = new QRadioButton(QStringLiteral("Spelling Only"), this);
-    spelling_->setObjectName(QStringLiteral("spelling"));
-    fill_in_blank_ = new QRadioButton(QStringLiteral("Fill In The Blank"), this);
-    fill_in_blank_->setObjectName(QStringLiteral("fill_in_blank"));
+void TestWindow::build_kind_choice() {
+    multiple_choice_ = named(new QRadioButton(QStringLiteral("Multiple Coice"), this), "multiple_choice");
+    spelling_ = named(new QRadioButton(QStringLiteral("Spelling Only"), this), "spelling");
+    fill_in_blank_ = named(new QRadioButton(QStringLiteral("Fill In The Blank"), this), "fill_in_blank");
     auto* kinds = new QButtonGroup(this);
     for (QRadioButton* b : {multiple_choice_, spelling_, fill_in_blank_}) {
         kinds->addButton(b);
         connect(b, &QRadioButton::clicked, this, [this] { on_kind_clicked(); });
     }
     multiple_choice_->setChecked(true);
+}
 
-    list_choice_caption_ = label("Label3", QStringLiteral("Choose Word List"));
-    list_choice_ = new QListWidget(this);
-    list_choice_->setObjectName(QStringLiteral("list1"));
-    list_choice_->setAccessibleName(QStringLiteral("Choose Word List"));
+// Which words are asked (the whole language only where it has a master list) and how they are
+// presented.
+void TestWindow::build_word_choice(bool whole_language) {
+    list_choice_caption_ = label(this, "Label3", QStringLiteral("Choose Word List"));
+    list_choice_ = choice_list(this, "list1", list_choice_caption_);
     list_choice_->addItems({QStringLiteral("All Words on Selected List"), QStringLiteral("Unkown Words on Selected List")});
-    if (file_exists(m_.master_file)) list_choice_->addItem(QStringLiteral("All words in selected language"));
-    list_choice_->setCurrentRow(0);
-    list_choice_caption_->setBuddy(list_choice_);
-
-    presentation_caption_ = label("Label2", QStringLiteral("Choose Text or Sound"));
-    presentation_choice_ = new QListWidget(this);
-    presentation_choice_->setObjectName(QStringLiteral("List2"));
-    presentation_choice_->setAccessibleName(QStringLiteral("Choose Text or Sound"));
+    if (whole_language) list_choice_->addItem(QStringLiteral("All words in selected language"));
+    presentation_caption_ = label(this, "Label2", QStringLiteral("Choose Text or Sound"));
+    presentation_choice_ = choice_list(this, "List2", presentation_caption_);
     presentation_choice_->addItems({QStringLiteral("Show the text of the word"), QStringLiteral("Play the sound of the word"),
                       QStringLiteral("Both")});
-    presentation_choice_->setCurrentRow(0);
-    presentation_caption_->setBuddy(presentation_choice_);
     // Three rows at most, all in view: room for them and for the longest row, so that neither list
     // shows a scrollbar it does not need.
     for (QListWidget* l : {list_choice_, presentation_choice_}) {
+        l->setCurrentRow(0);
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setFixedHeight(l->sizeHintForRow(0) * 3 + 2 * l->frameWidth() + 6);
         l->setMinimumWidth(l->sizeHintForColumn(0) + 2 * l->frameWidth() + 8);
     }
+}
 
-    question_count_caption_ = label("q_lbl", QStringLiteral("Number of Questions"));
-    question_count_box_ = new QLineEdit(QStringLiteral("10"), this);
-    question_count_box_->setObjectName(QStringLiteral("num_qs"));
-    question_count_box_->setAccessibleName(QStringLiteral("Number of Questions"));
-    question_count_caption_->setBuddy(question_count_box_);
-    seconds_caption_ = label("sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
-    seconds_box_ = new QLineEdit(QStringLiteral("10"), this);
-    seconds_box_->setObjectName(QStringLiteral("num_secs"));
-    seconds_box_->setAccessibleName(QStringLiteral("Time allowed for each question in seconds"));
-    seconds_caption_->setBuddy(seconds_box_);
+void TestWindow::build_number_boxes() {
+    question_count_caption_ = label(this, "q_lbl", QStringLiteral("Number of Questions"));
+    question_count_box_ = number_box(this, "num_qs", question_count_caption_);
+    seconds_caption_ = label(this, "sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
+    seconds_box_ = number_box(this, "num_secs", seconds_caption_);
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    begin_test_ = button("begin_test", QStringLiteral("Begin Test"));
-    stop_ = button("stop", QStringLiteral("Stop Test"));
-    exit_ = button("exit", QStringLiteral("Exit"));
+    begin_test_ = button(this, "begin_test", QStringLiteral("Begin Test"));
+    stop_ = button(this, "stop", QStringLiteral("Stop Test"));
+    exit_ = button(this, "exit", QStringLiteral("Exit"));
     connect(begin_test_, &QPushButton::clicked, this, [this] { on_begin_test(); });
     connect(stop_, &QPushButton::clicked, this, [this] { on_stop(); });
     connect(exit_, &QPushButton::clicked, this, [this] { on_exit(); });
+}
 
-    answer_caption_ = label("answer_lbl", QStringLiteral("Enter Answer:"));
-    answer_box_ = new QLineEdit(this);
-    answer_box_->setObjectName(QStringLiteral("Text1"));
-    answer_box_->setAccessibleName(QStringLiteral("Enter Answer:"));
+void TestWindow::build_answer_controls() {
+    answer_caption_ = label(this, "answer_lbl", QStringLiteral("Enter Answer:"));
+    answer_box_ = named(new QLineEdit(this), "Text1");
+    answer_box_->setAccessibleName(answer_caption_->text());
     answer_caption_->setBuddy(answer_box_);
     connect(answer_box_, &QLineEdit::returnPressed, this, [this] { on_answer_entered(); });
 
     for (int i = 0; i < 6; ++i) {
-        choice_buttons_[size_t(i)] = button(QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
+        QPushButton* b = button(this, QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
         // Announced by its caption, the answer it gives; the position is only a description.
-        choice_buttons_[size_t(i)]->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
-        choice_buttons_[size_t(i)]->setMinimumWidth(180);
-        choice_buttons_[size_t(i)]->setEnabled(false);
-        connect(choice_buttons_[size_t(i)], &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
+        b->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
+        b->setMinimumWidth(180);
+        b->setEnabled(false);
+        connect(b, &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
+        choice_buttons_[size_t(i)] = b;
     }
+}
 
-    test_word_ = label("test_word", QString());
-    // The labels' accessible names stay their shown text: a screen reader must read the word, the
-    // count, the time left and the verdict, not what the label is for.
+// The labels' accessible names stay their shown text: a screen reader must read the word, the
+// count, the time left and the verdict, not what the label is for.
+void TestWindow::build_question_labels() {
+    test_word_ = label(this, "test_word", QString());
     test_word_->setAccessibleDescription(QStringLiteral("Test word"));
-    QFont big = test_word_->font();
-    big.setPointSizeF(big.pointSizeF() * 2);
-    big.setBold(true);
-    test_word_->setFont(big);
+    build::set_font(test_word_, test_word_->font().pointSizeF() * 2, true);
     test_word_->setAlignment(Qt::AlignCenter);
     test_word_->setMinimumHeight(90);
     test_word_->setWordWrap(true);
-    remaining_ = label("remaining", QString());
+    remaining_ = label(this, "remaining", QString());
     remaining_->setAccessibleDescription(QStringLiteral("Questions asked"));
-    time_remaining_ = label("time_remaining", QString());
+    time_remaining_ = label(this, "time_remaining", QString());
     time_remaining_->setAccessibleDescription(QStringLiteral("Time remaining"));
     time_remaining_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Room for the full bar, so that the layout does not move while it counts down.
     time_remaining_->setMinimumWidth(time_remaining_->fontMetrics().horizontalAdvance(QString(21, u'=')));
     time_remaining_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    previous_word_ = label("previous_word", QString());
+    previous_word_ = label(this, "previous_word", QString());
     previous_word_->setAccessibleDescription(QStringLiteral("Previous word"));
     previous_word_->setAutoFillBackground(true);
     previous_word_->setMinimumHeight(48);
     previous_word_->setWordWrap(true);
     previous_word_->setMargin(4);
+}
 
-    // ---- layout: choices on the left, the running question on the right ----
+// The names across the top, the choices on the left, the running question on the right.
+void TestWindow::arrange_controls() {
     auto* top = new QHBoxLayout;
-    top->addWidget(language_name_);
-    top->addWidget(list_name_);
-    top->addWidget(user_name_);
+    build::add_widgets(top, {language_name_, list_name_, user_name_});
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(settings_column(), 0);
+    columns->addSpacing(16);
+    columns->addLayout(question_column(), 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addLayout(columns);
+}
 
+QLayout* TestWindow::settings_column() {
     auto* left = new QVBoxLayout;
-    left->addWidget(multiple_choice_);
-    left->addWidget(spelling_);
-    left->addWidget(fill_in_blank_);
+    build::add_widgets(left, {multiple_choice_, spelling_, fill_in_blank_});
     left->addSpacing(8);
-    left->addWidget(list_choice_caption_);
-    left->addWidget(list_choice_);
-    left->addWidget(presentation_caption_);
-    left->addWidget(presentation_choice_);
+    build::add_widgets(left, {list_choice_caption_, list_choice_, presentation_caption_, presentation_choice_});
     auto* numbers = new QGridLayout;
     numbers->addWidget(question_count_caption_, 0, 0);
     numbers->addWidget(question_count_box_, 0, 1);
     numbers->addWidget(seconds_caption_, 1, 0);
     numbers->addWidget(seconds_box_, 1, 1);
-    question_count_box_->setMaximumWidth(70);
-    seconds_box_->setMaximumWidth(70);
     left->addLayout(numbers);
     auto* actions = new QHBoxLayout;
-    actions->addWidget(begin_test_);
-    actions->addWidget(stop_);
-    actions->addWidget(exit_);
+    build::add_widgets(actions, {begin_test_, stop_, exit_});
     left->addLayout(actions);
     left->addStretch();
+    return left;
+}
 
+QLayout* TestWindow::question_column() {
     auto* right = new QVBoxLayout;
     right->addWidget(test_word_);
     auto* progress = new QHBoxLayout;
@@ -210,32 +228,14 @@ void TestWindow::build_controls() {
     progress->addWidget(time_remaining_);
     right->addLayout(progress);
     auto* typed = new QHBoxLayout;
-    typed->addWidget(answer_caption_);
-    typed->addWidget(answer_box_);
+    build::add_widgets(typed, {answer_caption_, answer_box_});
     right->addLayout(typed);
     auto* choices = new QGridLayout;
     for (int i = 0; i < 6; ++i) choices->addWidget(choice_buttons_[size_t(i)], i / 2, i % 2);
     right->addLayout(choices);
     right->addWidget(previous_word_);
     right->addStretch();
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 0);
-    columns->addSpacing(16);
-    columns->addLayout(right, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(top);
-    outer->addLayout(columns);
-
-    setTabOrder(multiple_choice_, list_choice_);
-    setTabOrder(list_choice_, presentation_choice_);
-    setTabOrder(presentation_choice_, question_count_box_);
-    setTabOrder(question_count_box_, seconds_box_);
-    setTabOrder(seconds_box_, begin_test_);
-    setTabOrder(begin_test_, answer_box_);
-
-    on_kind_clicked();
-    resize(900, 520);
+    return right;
 }
 
 TestKind TestWindow::chosen_kind() const {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,6 +52,14 @@ protected:
 
 private:
     void build_controls();
+    void build_kind_choice();
+    void build_word_choice(bool whole_language);
+    void build_number_boxes();
+    void build_answer_controls();
+    void build_question_labels();
+    void arrange_controls();
+    QLayout* settings_column();
+    QLayout* question_column();
     TestKind chosen_kind() const;
     void show_answer_box(bool visible);
     TestServices services();
