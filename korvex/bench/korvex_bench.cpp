@@ -113,29 +113,26 @@ std::vector<unsigned char> slurp(const std::string& path) {
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(f), {});
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
-    const int rounds = quick ? 60 : 200;
-    const double span = quick ? 1.0 : 3.0;  // seconds of pairs per case, at least
-    const size_t buffers = 16;  // 256 KiB per trial: short enough to find quiet moments
-    if (OSSL_PROVIDER_load(nullptr, "legacy") == nullptr || OSSL_PROVIDER_load(nullptr, "default") == nullptr) {
-        std::fprintf(stderr, "OpenSSL legacy provider unavailable: Blowfish and RC4 cannot be compared\n");
-        return 1;
+// What every case works on: one key, one vector and a buffer of random bytes.
+struct Inputs {
+    std::mt19937 rng{1};
+    std::vector<unsigned char> key = std::vector<unsigned char>(16), iv = std::vector<unsigned char>(8),
+                               buf = std::vector<unsigned char>(kBuf);
+    Inputs() {
+        for (auto& b : key) b = uint8_t(rng());
+        for (auto& b : iv) b = uint8_t(rng());
+        for (auto& b : buf) b = uint8_t(rng());
     }
-    std::mt19937 rng(1);
-    std::vector<unsigned char> key(16), iv(8), buf(kBuf), out(kBuf + 64);
-    for (auto& b : key) b = uint8_t(rng());
-    for (auto& b : iv) b = uint8_t(rng());
-    for (auto& b : buf) b = uint8_t(rng());
+};
 
-    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, median of at least %d alternating\n"
-                "pairs of trials over at least %.0f s a case\n"
-                "(speeds: medians of thread CPU time, the file case of wall time; ratio: median of the\n"
-                " pairs' ratios [quartiles]; load: 1-minute load average when the case ended)\n"
-                "load average at start %.2f\n",
-                OpenSSL_version(OPENSSL_VERSION), buffers, rounds, span, load_average());
+struct Pace {
+    int rounds;
+    double span;     // seconds of pairs per case, at least
+    size_t buffers;  // 16 KiB buffers per trial
+};
+
+// The streaming Blowfish exports against EVP, one mode and direction a row.
+bool compare_block_modes(Inputs& in, const Pace& pace) {
     struct Row { const char* label; const char* mode; int encipher; const char* target; };
     const Row rows[] = {
         {"Blowfish CBC encipher", "CBC", 1, ">= 1.10"},
@@ -145,72 +142,107 @@ int main(int argc, char** argv) {
         {"Blowfish CFB encipher", "CFB", 1, "reported"},
         {"Blowfish OFB", "OFB", 1, "reported"},
     };
+    std::vector<unsigned char>& buf = in.buf;
     for (const Row& row : rows) {
         EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
         EVP_CipherInit_ex(ctx, bf_cipher(row.mode), nullptr, nullptr, nullptr, row.encipher);
-        EVP_CIPHER_CTX_set_key_length(ctx, int(key.size()));
-        EVP_CipherInit_ex(ctx, nullptr, nullptr, key.data(), iv.data(), row.encipher);
+        EVP_CIPHER_CTX_set_key_length(ctx, int(in.key.size()));
+        EVP_CipherInit_ex(ctx, nullptr, nullptr, in.key.data(), in.iv.data(), row.encipher);
         EVP_CIPHER_CTX_set_padding(ctx, 0);
-        const int h = BLF_Init(key.data(), key.size(), row.encipher ? -1 : 0, row.mode, iv.data());
+        const int h = BLF_Init(in.key.data(), in.key.size(), row.encipher ? -1 : 0, row.mode, in.iv.data());
         if (h == 0) {
             std::fprintf(stderr, "BLF_Init failed: %d\n", BLF_InitError());
-            return 1;
+            EVP_CIPHER_CTX_free(ctx);
+            return false;
         }
-        compare(row.label, row.target, buffers * kBuf,
+        compare(row.label, row.target, pace.buffers * kBuf,
                 [&] {
-                    for (size_t i = 0; i < buffers; ++i) BLF_Update(h, buf.data(), kBuf);
+                    for (size_t i = 0; i < pace.buffers; ++i) BLF_Update(h, buf.data(), kBuf);
                 },
                 [&] {
                     int outl = 0;
-                    for (size_t i = 0; i < buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
+                    for (size_t i = 0; i < pace.buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
                 },
-                rounds, span);
+                pace.rounds, pace.span);
         BLF_Final(h);
         EVP_CIPHER_CTX_free(ctx);
     }
+    return true;
+}
 
-    {
-        EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
-        EVP_CipherInit_ex(ctx, EVP_rc4(), nullptr, key.data(), nullptr, 1);
-        compare("PC1 vs RC4", ">= 1.10", buffers * kBuf,
-                [&] {
-                    for (size_t i = 0; i < buffers; ++i) PC1_Bytes(buf.data(), buf.data(), kBuf, key.data(), key.size());
-                },
-                [&] {
-                    int outl = 0;
-                    for (size_t i = 0; i < buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
-                },
-                rounds, span);
-        EVP_CIPHER_CTX_free(ctx);
+void compare_pc1(Inputs& in, const Pace& pace) {
+    std::vector<unsigned char>& buf = in.buf;
+    EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
+    EVP_CipherInit_ex(ctx, EVP_rc4(), nullptr, in.key.data(), nullptr, 1);
+    compare("PC1 vs RC4", ">= 1.10", pace.buffers * kBuf,
+            [&] {
+                for (size_t i = 0; i < pace.buffers; ++i) PC1_Bytes(buf.data(), buf.data(), kBuf, in.key.data(), in.key.size());
+            },
+            [&] {
+                int outl = 0;
+                for (size_t i = 0; i < pace.buffers; ++i) EVP_CipherUpdate(ctx, buf.data(), &outl, buf.data(), int(kBuf));
+            },
+            pace.rounds, pace.span);
+    EVP_CIPHER_CTX_free(ctx);
+}
+
+std::string hex(const std::vector<unsigned char>& bytes) {
+    std::string text;
+    char two[3];
+    for (auto b : bytes) {
+        std::snprintf(two, sizeof two, "%02X", b);
+        text += two;
     }
+    return text;
+}
 
-    // The file export against the openssl command on a 64 MiB file.
+// The file export against the openssl command on a file of `file_size` random bytes; whether both
+// wrote the same file.
+bool compare_file_export(Inputs& in, size_t file_size, bool quick) {
     const char* tmp = std::getenv("TMPDIR");
     const std::string dir = std::string(tmp != nullptr ? tmp : "/tmp");
     const std::string plain = dir + "/korvex_bench_plain", ours = dir + "/korvex_bench_ours",
                       theirs = dir + "/korvex_bench_openssl";
-    const size_t file_size = size_t(quick ? 16 : 64) << 20;
     {
         std::ofstream f(plain, std::ios::binary);
         for (size_t done = 0; done < file_size; done += kBuf) {
-            for (auto& b : buf) b = uint8_t(rng());
-            f.write(reinterpret_cast<const char*>(buf.data()), kBuf);
+            for (auto& b : in.buf) b = uint8_t(in.rng());
+            f.write(reinterpret_cast<const char*>(in.buf.data()), kBuf);
         }
     }
-    std::string key_hex, iv_hex;
-    char two[3];
-    for (auto b : key) { std::snprintf(two, sizeof two, "%02X", b); key_hex += two; }
-    for (auto b : iv) { std::snprintf(two, sizeof two, "%02X", b); iv_hex += two; }
-    const std::string command = "openssl enc -bf-cbc -provider legacy -provider default -K " + key_hex +
-                                " -iv " + iv_hex + " -in " + plain + " -out " + theirs;
+    const std::string command = "openssl enc -bf-cbc -provider legacy -provider default -K " + hex(in.key) +
+                                " -iv " + hex(in.iv) + " -in " + plain + " -out " + theirs;
     int file_rc = 0, cmd_rc = 0;
     compare("BLF_File vs openssl enc", ">= 1.00", file_size,
-            [&] { file_rc = BLF_File(ours.c_str(), plain.c_str(), key.data(), key.size(), -1, "CBC", iv.data()); },
+            [&] { file_rc = BLF_File(ours.c_str(), plain.c_str(), in.key.data(), in.key.size(), -1, "CBC", in.iv.data()); },
             [&] { cmd_rc = std::system(command.c_str()); }, quick ? 3 : 7, 0.0, Timing::kWall);
     const bool same = file_rc == 0 && cmd_rc == 0 && slurp(ours) == slurp(theirs);
     std::printf("file outputs %s (BLF_File %d, openssl %d)\n", same ? "identical" : "DIFFER", file_rc, cmd_rc);
     std::remove(plain.c_str());
     std::remove(ours.c_str());
     std::remove(theirs.c_str());
-    return same ? 0 : 1;
+    return same;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    // 256 KiB per trial: short enough to find quiet moments.
+    const Pace pace{quick ? 60 : 200, quick ? 1.0 : 3.0, 16};
+    if (OSSL_PROVIDER_load(nullptr, "legacy") == nullptr || OSSL_PROVIDER_load(nullptr, "default") == nullptr) {
+        std::fprintf(stderr, "OpenSSL legacy provider unavailable: Blowfish and RC4 cannot be compared\n");
+        return 1;
+    }
+    Inputs in;
+
+    std::printf("korvex against OpenSSL %s, %zu x 16 KiB per trial, median of at least %d alternating\n"
+                "pairs of trials over at least %.0f s a case\n"
+                "(speeds: medians of thread CPU time, the file case of wall time; ratio: median of the\n"
+                " pairs' ratios [quartiles]; load: 1-minute load average when the case ended)\n"
+                "load average at start %.2f\n",
+                OpenSSL_version(OPENSSL_VERSION), pace.buffers, pace.rounds, pace.span, load_average());
+    if (!compare_block_modes(in, pace)) return 1;
+    compare_pc1(in, pace);
+    return compare_file_export(in, size_t(quick ? 16 : 64) << 20, quick) ? 0 : 1;
 }

@@ -31,6 +31,88 @@ public:
     }
 };
 
+// Wall and thread CPU times of runs, in milliseconds. Wall time suffers when the machine is shared;
+// the thread's CPU time is printed beside it.
+struct Sample {
+    std::vector<double> wall, cpu;
+    void add(const Sample& s) { wall.push_back(s.wall[0]), cpu.push_back(s.cpu[0]); }
+    double median(std::vector<double> v) const {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    }
+};
+
+template <class F>
+Sample measure(F&& f) {
+    timespec c0{}, c1{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    const double wall = double(timer.nsecsElapsed()) / 1e6;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c1);
+    const double cpu = double(c1.tv_sec - c0.tv_sec) * 1e3 + double(c1.tv_nsec - c0.tv_nsec) / 1e6;
+    return Sample{{wall}, {cpu}};
+}
+
+// The largest list the window holds, and a small one to click away to.
+void write_lists(const QString& folder) {
+    QDir().mkpath(folder);
+    QStringList lines;
+    for (int i = 0; i < ql::kMaxListEntries; ++i)
+        lines << ql::format_entry(QStringLiteral("palabra número %1").arg(i), QStringLiteral("word number %1").arg(i),
+                                  QStringLiteral("%1").arg(i % 100000, 5, 10, QChar(u'0')));
+    ql::write_lines(folder + QStringLiteral("big.txt"), lines);
+    ql::write_lines(folder + QStringLiteral("small.txt"), {QStringLiteral("uno|one|00001")});
+}
+
+struct Results {
+    Sample read, first, again;
+    bool filled = true;
+};
+
+// Reads and clicks are interleaved so that both see the same load.
+Results click_the_big_list(ql::MainWindow& w, const QString& big_file, const QString& unknown, int runs) {
+    auto* lists = w.findChild<QListWidget*>(QStringLiteral("lists_list"));
+    auto* words = w.findChild<QListWidget*>(QStringLiteral("words_list"));
+    auto* translations = w.findChild<QListWidget*>(QStringLiteral("words_liste"));
+    const int big_row = lists->row(lists->findItems(QStringLiteral("big"), Qt::MatchExactly).first());
+    const int small_row = lists->row(lists->findItems(QStringLiteral("small"), Qt::MatchExactly).first());
+    Results r;
+    auto click_big = [&] {
+        lists->setCurrentRow(small_row);  // so that choosing the big list is a change of selection
+        deliver_pending_events();
+        const Sample s = measure([&] {
+            lists->setCurrentRow(big_row);
+            deliver_pending_events();  // layout and paint of the filled columns
+        });
+        r.filled = r.filled && words->count() == ql::kMaxListEntries && translations->count() == ql::kMaxListEntries;
+        return s;
+    };
+    for (int i = 0; i < runs; ++i) {
+        r.read.add(measure([&] {
+            auto l = ql::read_lines(big_file);
+            if (!l || l->size() != ql::kMaxListEntries) r.filled = false;
+        }));
+        QFile::remove(unknown);  // the first click of a student copies the list
+        r.first.add(click_big());
+        r.again.add(click_big());
+    }
+    return r;
+}
+
+void report(const Results& r, int runs) {
+    std::printf("list of %d entries, median of %d clicks (offscreen); wall ms / thread CPU ms\n", ql::kMaxListEntries,
+                runs);
+    const double read_cpu = r.read.median(r.read.cpu);
+    std::printf("  reference: reading the list file      %8.2f / %8.2f\n", r.read.median(r.read.wall), read_cpu);
+    for (auto [name, s] : {std::pair{"first click (makes the unknown file)", &r.first}, std::pair{"later click", &r.again}}) {
+        const double wall = s->median(s->wall), cpu = s->median(s->cpu);
+        std::printf("  %-37s %8.2f / %8.2f   CPU %.2fx the read; %.2f of the 100 ms target (wall), %.2f (CPU)\n",
+                    name, wall, cpu, cpu / read_cpu, wall / 100.0, cpu / 100.0);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,13 +122,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
     const QString folder = root + QStringLiteral("languages/spanish/");
-    QDir().mkpath(folder);
-    QStringList lines;
-    for (int i = 0; i < ql::kMaxListEntries; ++i)
-        lines << ql::format_entry(QStringLiteral("palabra número %1").arg(i), QStringLiteral("word number %1").arg(i),
-                                  QStringLiteral("%1").arg(i % 100000, 5, 10, QChar(u'0')));
-    ql::write_lines(folder + QStringLiteral("big.txt"), lines);
-    ql::write_lines(folder + QStringLiteral("small.txt"), {QStringLiteral("uno|one|00001")});
+    write_lists(folder);
 
     ql::AppState m;
     m.working_folder = root;
@@ -59,67 +135,10 @@ int main(int argc, char** argv) {
     w.start_up();
     deliver_pending_events();
 
-    auto* lists = w.findChild<QListWidget*>(QStringLiteral("lists_list"));
-    auto* words = w.findChild<QListWidget*>(QStringLiteral("words_list"));
-    auto* translations = w.findChild<QListWidget*>(QStringLiteral("words_liste"));
-    const int big_row = lists->row(lists->findItems(QStringLiteral("big"), Qt::MatchExactly).first());
-    const int small_row = lists->row(lists->findItems(QStringLiteral("small"), Qt::MatchExactly).first());
-    const QString unknown = m.user_folder + QStringLiteral("spanish/big-u.txt");
-
-    // Wall time suffers when the machine is shared; the thread's CPU time is printed beside it.
-    // Reads and clicks are interleaved so that both see the same load.
     const int runs = 15;
-    bool filled = true;
-    struct Sample {
-        std::vector<double> wall, cpu;
-        void add(const Sample& s) { wall.push_back(s.wall[0]), cpu.push_back(s.cpu[0]); }
-        double median(std::vector<double> v) const {
-            std::sort(v.begin(), v.end());
-            return v[v.size() / 2];
-        }
-    };
-    auto measure = [](auto&& f) {
-        timespec c0{}, c1{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        const double wall = double(timer.nsecsElapsed()) / 1e6;
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c1);
-        const double cpu = double(c1.tv_sec - c0.tv_sec) * 1e3 + double(c1.tv_nsec - c0.tv_nsec) / 1e6;
-        return Sample{{wall}, {cpu}};
-    };
-    auto click_big = [&] {
-        lists->setCurrentRow(small_row);  // so that choosing the big list is a change of selection
-        deliver_pending_events();
-        const Sample s = measure([&] {
-            lists->setCurrentRow(big_row);
-            deliver_pending_events();  // layout and paint of the filled columns
-        });
-        filled = filled && words->count() == ql::kMaxListEntries && translations->count() == ql::kMaxListEntries;
-        return s;
-    };
-    Sample read, first, again;
-    for (int i = 0; i < runs; ++i) {
-        read.add(measure([&] {
-            auto l = ql::read_lines(folder + QStringLiteral("big.txt"));
-            if (!l || l->size() != ql::kMaxListEntries) filled = false;
-        }));
-        QFile::remove(unknown);  // the first click of a student copies the list
-        first.add(click_big());
-        again.add(click_big());
-    }
-
-    std::printf("list of %d entries, median of %d clicks (offscreen); wall ms / thread CPU ms\n", ql::kMaxListEntries,
-                runs);
-    const double read_cpu = read.median(read.cpu);
-    std::printf("  reference: reading the list file      %8.2f / %8.2f\n", read.median(read.wall), read_cpu);
-    for (auto [name, s] : {std::pair{"first click (makes the unknown file)", &first}, std::pair{"later click", &again}}) {
-        const double wall = s->median(s->wall), cpu = s->median(s->cpu);
-        std::printf("  %-37s %8.2f / %8.2f   CPU %.2fx the read; %.2f of the 100 ms target (wall), %.2f (CPU)\n",
-                    name, wall, cpu, cpu / read_cpu, wall / 100.0, cpu / 100.0);
-    }
-    if (!filled) {
+    const Results r = click_the_big_list(w, folder + QStringLiteral("big.txt"), m.user_folder + QStringLiteral("spanish/big-u.txt"), runs);
+    report(r, runs);
+    if (!r.filled) {
         std::printf("ERROR: the columns were not filled with every entry\n");
         return 1;
     }

@@ -45,14 +45,8 @@ double until_playing(ql::SdlAudioEngine& engine, const std::function<int()>& loa
     return s;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-    QTemporaryDir dir;
-    const QString root = dir.path() + u'/';
-    ql::EspeakVoice voice;
+// 1. Click to first sample: spoken words against recordings of the same length.
+int click_to_first_sample(ql::EspeakVoice& voice, const QString& root) {
     ql::SdlAudioEngine engine;
     if (!engine.init(22050, 64, 0)) {
         std::fprintf(stderr, "audio engine failed: %s\n", qPrintable(ql::fmod_error_text(engine.get_error())));
@@ -84,20 +78,12 @@ int main(int argc, char** argv) {
     std::printf("%-28s %10.1f ms\n", "recording of the same length", r * 1e3);
     std::printf("%-28s %10.2fx\n", "ratio spoken / recording", s / r);
     engine.close();
+    return 0;
+}
 
-    // ---- compilation ----
-    ql::AppState m;
-    m.working_folder = root + QStringLiteral("list/");
-    m.languages_folder = m.working_folder + QStringLiteral("languages/");
-    m.current_language = QStringLiteral("spanish");
-    m.target_language = QStringLiteral("english");
-    m.clock = &ql::qt_clock();
-    ql::VoiceClipCache clips(root + QStringLiteral("cache/"));
-    m.voice = &voice;
-    m.voice_clips = &clips;
-    m.speak_missing_words = true;
+// A list of `n` entries none of which has a recording, with the silence and beep clips beside it.
+void lay_list_without_recordings(ql::AppState& m, int n) {
     QDir().mkpath(m.languages_folder);
-    const int n = 250;
     for (int i = 0; i < n; ++i) {
         m.shown_words << QString::fromUtf8(kWords[i % std::size(kWords)]) + QStringLiteral(" %1").arg(i);
         m.shown_translations << QStringLiteral("word %1").arg(i);
@@ -113,17 +99,10 @@ int main(int argc, char** argv) {
         f.open(QIODevice::WriteOnly);
         f.write(ql::encode_mp3(quiet));
     }
-    const int silence = ql::silence_clips(0.5);
-    auto compile = [&] {
-        QElapsedTimer t;
-        t.start();
-        const auto result = QCoro::waitFor(ql::write_word_blocks(m, 5, silence));
-        if (result.files_completed != 3) std::printf("ONLY %d FILES\n", result.files_completed);
-        return double(t.nsecsElapsed()) / 1e9;
-    };
-    const double cold = compile();  // the cache folder is new: every clip is synthesised
-    const double warm = std::min({compile(), compile(), compile()});
-    // The reference: the very clips laid as recordings, the voice off.
+}
+
+// The reference list: the very clips of the voice laid as the entries' recordings.
+void lay_clips_as_recordings(ql::AppState& m, int n, const ql::VoiceClipCache& clips, ql::EspeakVoice& voice) {
     for (int i = 0; i < n; ++i) {
         for (bool translation : {false, true}) {
             const QString lang = translation ? m.target_language : m.current_language;
@@ -134,6 +113,33 @@ int main(int argc, char** argv) {
             QFile::copy(clips.clip_path(lang, ql::voice_for_language(m.languages_folder, lang, voice), text), path);
         }
     }
+}
+
+// 2. Compiling a list without recordings: cold and warm clip cache against the same list recorded.
+void compilation(ql::EspeakVoice& voice, const QString& root) {
+    ql::AppState m;
+    m.working_folder = root + QStringLiteral("list/");
+    m.languages_folder = m.working_folder + QStringLiteral("languages/");
+    m.current_language = QStringLiteral("spanish");
+    m.target_language = QStringLiteral("english");
+    m.clock = &ql::qt_clock();
+    ql::VoiceClipCache clips(root + QStringLiteral("cache/"));
+    m.voice = &voice;
+    m.voice_clips = &clips;
+    m.speak_missing_words = true;
+    const int n = 250;
+    lay_list_without_recordings(m, n);
+    const int silence = ql::silence_clips(0.5);
+    auto compile = [&] {
+        QElapsedTimer t;
+        t.start();
+        const auto result = QCoro::waitFor(ql::write_word_blocks(m, 5, silence));
+        if (result.files_completed != 3) std::printf("ONLY %d FILES\n", result.files_completed);
+        return double(t.nsecsElapsed()) / 1e9;
+    };
+    const double cold = compile();  // the cache folder is new: every clip is synthesised
+    const double warm = std::min({compile(), compile(), compile()});
+    lay_clips_as_recordings(m, n, clips, voice);
     m.speak_missing_words = false;
     const double recorded_list = std::min({compile(), compile(), compile()});
     std::printf("\ncompiling %d entries without recordings (5 repeats, silence 0.5 s, 3 blocks)\n", n);
@@ -141,5 +147,17 @@ int main(int argc, char** argv) {
     std::printf("%-28s %10.2f s\n", "warm clip cache", warm);
     std::printf("%-28s %10.2f s\n", "every entry recorded", recorded_list);
     std::printf("%-28s %10.2fx (target under 1.5x)\n", "ratio warm / recorded", warm / recorded_list);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    QTemporaryDir dir;
+    const QString root = dir.path() + u'/';
+    ql::EspeakVoice voice;
+    if (click_to_first_sample(voice, root) != 0) return 1;
+    compilation(voice, root);
     return 0;
 }

@@ -572,170 +572,222 @@ void FileChanges::append_lines(const QString& path, const QStringList& lines) {
     changes_.push_back({Kind::Append, path, join_lines(lines), {}, std::nullopt});
 }
 
-bool FileChanges::apply(QString* error) {
-    // Whatever a killed change left in these folders goes back first, before anything is read.
-    std::vector<std::pair<QString, QByteArray>> natives;
+// One carrying-out of the changes. The plan (what every file holds afterwards) is worked out before
+// anything is written; the writes then go in the one order that a kill after any step leaves for the
+// journal to undo: journal, new contents beside their targets, appends, swaps, folder syncs, commit.
+class FileChanges::Run {
+public:
+    Run(const FileChanges& changes, QString* error) : changes_(changes), error_(error) {}
+    bool carry_out();
+
+private:
+    bool recover_leftovers();
+    bool plan();
+    Target& target_for(const QString& path, const QByteArray& native);
+    bool load(Target& t, int* code);
+    Charset set_for(const QByteArray& content, const QString& text);
+    bool plan_change(const Change& c, Target& t, int* code);
+    bool name_replacements();
+    std::vector<Step> steps() const;
+    bool write_journal();
+    bool fail(const Target& t, int why);
+    bool write_new_contents();
+    bool write_appends();
+    bool swap_in();
+    bool sync_target_folders();
+    bool commit();
+
+    const FileChanges& changes_;
+    QString* error_;
+    std::vector<QByteArray> natives_;  // one for each change
+    std::vector<Target> targets_;
+    std::optional<Charset> language_set_;
+    bool journaled_ = false;
+    Fd journal_;
+    QByteArray journal_folder_, journal_path_;
+};
+
+bool FileChanges::apply(QString* error) { return Run(*this, error).carry_out(); }
+
+bool FileChanges::Run::carry_out() {
+    if (!recover_leftovers() || !plan()) return false;
+    if (targets_.empty()) return true;
+    journaled_ = targets_.size() > 1 || !targets_.front().rewrite;
+    if (!name_replacements() || !write_journal()) return false;
+    return write_new_contents() && write_appends() && swap_in() && sync_target_folders() && commit();
+}
+
+// Whatever a killed change left in these folders goes back first, before anything is read.
+bool FileChanges::Run::recover_leftovers() {
     QList<QByteArray> folders;
-    for (const Change& c : changes_) {
-        natives.emplace_back(c.path, absolute_native(c.path));
-        const QByteArray folder = folder_of(natives.back().second);
+    for (const Change& c : changes_.changes_) {
+        natives_.push_back(absolute_native(c.path));
+        const QByteArray folder = folder_of(natives_.back());
         if (!folders.contains(folder)) folders << folder;
     }
     for (const QByteArray& folder : folders) {
         const QString left = recover_before_change(folder);
         if (!left.isEmpty()) {
-            set_error(error, left);
+            set_error(error_, left);
             return false;
         }
     }
+    return true;
+}
 
-    std::vector<Target> targets;
-    int code = 0;
-    QString failed_path;
+Target& FileChanges::Run::target_for(const QString& path, const QByteArray& native) {
+    for (Target& t : targets_)
+        if (t.native == native) return t;
+    Target t;
+    t.path = path;
+    t.native = native;
+    struct stat st {};
+    if (::stat(t.native.constData(), &st) == 0) {
+        t.existed = true;
+        t.mode = st.st_mode & 07777;
+        t.old_size = st.st_size;
+    }
+    targets_.push_back(t);
+    return targets_.back();
+}
 
-    // The plan: what every file holds afterwards, worked out before anything is written.
-    auto target_for = [&](const QString& path, const QByteArray& native) -> Target* {
-        for (Target& t : targets)
-            if (t.native == native) return &t;
-        Target t;
-        t.path = path;
-        t.native = native;
-        struct stat st {};
-        if (::stat(t.native.constData(), &st) == 0) {
-            t.existed = true;
-            t.mode = st.st_mode & 07777;
-            t.old_size = st.st_size;
-        }
-        targets.push_back(t);
-        return &targets.back();
-    };
-    auto load = [&](Target& t) -> bool {
-        if (t.read || !t.existed) {
-            t.read = true;
-            return true;
-        }
-        auto bytes = read_bytes(t.native, &code);
-        if (!bytes) return false;
-        t.content = *bytes;
+bool FileChanges::Run::load(Target& t, int* code) {
+    if (t.read || !t.existed) {
         t.read = true;
         return true;
-    };
-    // A file that holds nothing yet, or only ASCII (which reads the same in both sets), takes the
-    // language's set for what it receives; any other keeps its own.
-    std::optional<Charset> language_set;
-    auto set_for = [&](const QByteArray& content, const QString& text) {
-        if (!is_ascii(content)) return detect_charset(content);
-        if (is_ascii(text)) return Charset::Utf8;
-        if (!language_set) language_set = new_file_charset(language_files_);
-        return *language_set;
-    };
-    for (size_t i = 0; i < changes_.size(); ++i) {
-        const Change& c = changes_[i];
-        Target& t = *target_for(c.path, natives[i].second);
-        if (c.kind == Kind::Bytes) {
-            t.content = c.bytes;
-            t.read = t.rewrite = true;
-            t.tail.clear();
-            continue;
-        }
-        if ((c.kind == Kind::Append || !c.charset) && !load(t)) {
-            failed_path = t.path;
-            break;
-        }
-        const Charset own = set_for(t.content, c.text);
-        if (c.kind == Kind::Text) {
-            const Charset wanted = c.charset.value_or(own);
-            t.content = encode_text(c.text, wanted).value_or(c.text.toUtf8());
-            t.read = t.rewrite = true;
-            t.tail.clear();
-            continue;
-        }
-        // An unended last line gets its CR LF first, or the new line would run into it.
-        const bool unended = !t.content.isEmpty() && t.content != kBom && !t.content.endsWith('\n');
-        const QByteArray joint = unended ? QByteArray("\r\n") : QByteArray();
-        if (auto bytes = encode_text(c.text, own == Charset::Utf8WithBom ? Charset::Utf8 : own)) {
-            t.content += joint + *bytes;
-            if (!t.rewrite) t.tail += joint + *bytes;
-            continue;
-        }
-        // A character the 8-bit set cannot hold: the whole file becomes UTF-8 in the same replacement.
-        t.content = join_lines(split_lines(decode_text(t.content)) + split_lines(c.text)).toUtf8();
-        t.rewrite = true;
-        t.tail.clear();
     }
-    if (!failed_path.isEmpty()) {
-        set_error(error, write_error(failed_path, code));
-        return false;
-    }
-    // An append of nothing leaves its file as it is.
-    targets.erase(std::remove_if(targets.begin(), targets.end(), [](const Target& t) { return !t.rewrite && t.tail.isEmpty(); }),
-                  targets.end());
-    if (targets.empty()) return true;
+    auto bytes = read_bytes(t.native, code);
+    if (!bytes) return false;
+    t.content = *bytes;
+    t.read = true;
+    return true;
+}
 
-    const bool journaled = targets.size() > 1 || !targets.front().rewrite;
-    for (Target& t : targets) {
+// A file that holds nothing yet, or only ASCII (which reads the same in both sets), takes the
+// language's set for what it receives; any other keeps its own.
+Charset FileChanges::Run::set_for(const QByteArray& content, const QString& text) {
+    if (!is_ascii(content)) return detect_charset(content);
+    if (is_ascii(text)) return Charset::Utf8;
+    if (!language_set_) language_set_ = new_file_charset(changes_.language_files_);
+    return *language_set_;
+}
+
+// The plan: what every file holds afterwards. An append of nothing leaves its file as it is.
+bool FileChanges::Run::plan() {
+    int code = 0;
+    for (size_t i = 0; i < changes_.changes_.size(); ++i) {
+        const Change& c = changes_.changes_[i];
+        Target& t = target_for(c.path, natives_[i]);
+        if (!plan_change(c, t, &code)) {
+            set_error(error_, write_error(t.path, code));
+            return false;
+        }
+    }
+    targets_.erase(std::remove_if(targets_.begin(), targets_.end(),
+                                  [](const Target& t) { return !t.rewrite && t.tail.isEmpty(); }),
+                   targets_.end());
+    return true;
+}
+
+bool FileChanges::Run::plan_change(const Change& c, Target& t, int* code) {
+    if (c.kind == Kind::Bytes) {
+        t.content = c.bytes;
+        t.read = t.rewrite = true;
+        t.tail.clear();
+        return true;
+    }
+    if ((c.kind == Kind::Append || !c.charset) && !load(t, code)) return false;
+    const Charset own = set_for(t.content, c.text);
+    if (c.kind == Kind::Text) {
+        const Charset wanted = c.charset.value_or(own);
+        t.content = encode_text(c.text, wanted).value_or(c.text.toUtf8());
+        t.read = t.rewrite = true;
+        t.tail.clear();
+        return true;
+    }
+    // An unended last line gets its CR LF first, or the new line would run into it.
+    const bool unended = !t.content.isEmpty() && t.content != kBom && !t.content.endsWith('\n');
+    const QByteArray joint = unended ? QByteArray("\r\n") : QByteArray();
+    if (auto bytes = encode_text(c.text, own == Charset::Utf8WithBom ? Charset::Utf8 : own)) {
+        t.content += joint + *bytes;
+        if (!t.rewrite) t.tail += joint + *bytes;
+        return true;
+    }
+    // A character the 8-bit set cannot hold: the whole file becomes UTF-8 in the same replacement.
+    t.content = join_lines(split_lines(decode_text(t.content)) + split_lines(c.text)).toUtf8();
+    t.rewrite = true;
+    t.tail.clear();
+    return true;
+}
+
+bool FileChanges::Run::name_replacements() {
+    for (Target& t : targets_) {
         if (!t.rewrite) continue;
         // A file the user made read-only stays as it is, as an in-place write would leave it.
         if (t.existed && ::access(t.native.constData(), W_OK) != 0) {
-            set_error(error, write_error(t.path, errno));
+            set_error(error_, write_error(t.path, errno));
             return false;
         }
         t.temp = sibling_name(t.native, "new");
-        if (journaled && t.existed) t.backup = sibling_name(t.native, "old");
+        if (journaled_ && t.existed) t.backup = sibling_name(t.native, "old");
     }
-    auto steps = [&] {
-        std::vector<Step> list;
-        for (const Target& t : targets) {
-            Step s;
-            s.append = !t.rewrite;
-            s.path = t.native;
-            s.old_size = t.existed ? qint64(t.old_size) : -1;
-            s.temp = t.temp;
-            s.backup = t.backup;
-            s.keep = t.keep;
-            list.push_back(s);
-        }
-        return list;
-    };
+    return true;
+}
 
-    // 0. The journal, whole on the disk and named in its folder before any target is touched.
-    Fd journal;
-    QByteArray journal_folder, journal_path;
-    if (journaled) {
-        QList<QByteArray> paths;
-        for (const Target& t : targets) paths << t.native;
-        journal_folder = common_folder(paths);
-        journal_path = join_path(journal_folder, kJournalName);
-        journal.reset(::open(journal_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!journal.ok()) {
-            set_error(error, write_error(targets.front().path, errno));
-            return false;
-        }
-        ::flock(journal.get(), LOCK_EX);
-        if (!write_all(journal.get(), journal_text(journal_folder, steps())) || !sync_fd(journal.get()) ||
-            !sync_folder(journal_folder, true)) {
-            const int why = errno;
-            journal.reset();
-            ::unlink(journal_path.constData());
-            set_error(error, write_error(targets.front().path, why));
-            return false;
-        }
+std::vector<Step> FileChanges::Run::steps() const {
+    std::vector<Step> list;
+    for (const Target& t : targets_) {
+        Step s;
+        s.append = !t.rewrite;
+        s.path = t.native;
+        s.old_size = t.existed ? qint64(t.old_size) : -1;
+        s.temp = t.temp;
+        s.backup = t.backup;
+        s.keep = t.keep;
+        list.push_back(s);
     }
+    return list;
+}
 
-    // A failure from here on undoes what was done: the journal's own roll-back, so that a kill in the
-    // middle of it leaves the journal to finish the work at the next start.
-    auto fail = [&](const Target& t, int why) {
-        set_error(error, write_error(t.path, why));
-        if (!journaled) {
-            if (!t.temp.isEmpty()) ::unlink(t.temp.constData());
-            return false;
-        }
-        if (roll_back(steps()).isEmpty() && unlink_if_there(journal_path)) sync_folder(journal_folder, false);
+// The journal, whole on the disk and named in its folder before any target is touched.
+bool FileChanges::Run::write_journal() {
+    if (!journaled_) return true;
+    QList<QByteArray> paths;
+    for (const Target& t : targets_) paths << t.native;
+    journal_folder_ = common_folder(paths);
+    journal_path_ = join_path(journal_folder_, kJournalName);
+    journal_.reset(::open(journal_path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!journal_.ok()) {
+        set_error(error_, write_error(targets_.front().path, errno));
         return false;
-    };
+    }
+    ::flock(journal_.get(), LOCK_EX);
+    if (!write_all(journal_.get(), journal_text(journal_folder_, steps())) || !sync_fd(journal_.get()) ||
+        !sync_folder(journal_folder_, true)) {
+        const int why = errno;
+        journal_.reset();
+        ::unlink(journal_path_.constData());
+        set_error(error_, write_error(targets_.front().path, why));
+        return false;
+    }
+    return true;
+}
 
-    // 1. Every new content complete on the disk beside its target.
-    for (Target& t : targets) {
+// A failure after the journal undoes what was done: the journal's own roll-back, so that a kill in
+// the middle of it leaves the journal to finish the work at the next start.
+bool FileChanges::Run::fail(const Target& t, int why) {
+    set_error(error_, write_error(t.path, why));
+    if (!journaled_) {
+        if (!t.temp.isEmpty()) ::unlink(t.temp.constData());
+        return false;
+    }
+    if (roll_back(steps()).isEmpty() && unlink_if_there(journal_path_)) sync_folder(journal_folder_, false);
+    return false;
+}
+
+// Every new content complete on the disk beside its target.
+bool FileChanges::Run::write_new_contents() {
+    for (Target& t : targets_) {
         if (!t.rewrite) continue;
         Fd fd(::open(t.temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!fd.ok()) return fail(t, errno);
@@ -743,18 +795,24 @@ bool FileChanges::apply(QString* error) {
         if (!write_all(fd.get(), t.content) || !sync_fd(fd.get())) return fail(t, errno);
         if (!fd.close()) return fail(t, errno);
     }
+    return true;
+}
 
-    // 2. Appends, each synced.
-    for (Target& t : targets) {
+// Appends, each synced.
+bool FileChanges::Run::write_appends() {
+    for (Target& t : targets_) {
         if (t.rewrite) continue;
         Fd fd(::open(t.native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
         if (!fd.ok()) return fail(t, errno);
         if (!write_all(fd.get(), t.tail) || !sync_fd(fd.get())) return fail(t, errno);
         if (!fd.close()) return fail(t, errno);
     }
+    return true;
+}
 
-    // 3. The replacements; each old content keeps a second name until the change is complete.
-    for (Target& t : targets) {
+// The replacements; each old content keeps a second name until the change is complete.
+bool FileChanges::Run::swap_in() {
+    for (Target& t : targets_) {
         if (!t.rewrite) continue;
         if (!t.backup.isEmpty() && g_device->link(t.native.constData(), t.backup.constData()) != 0) {
             // A file system without hard links: the old file takes the kept name itself. The target
@@ -767,24 +825,30 @@ bool FileChanges::apply(QString* error) {
         }
         if (g_device->rename(t.temp.constData(), t.native.constData()) != 0) return fail(t, errno);
     }
+    return true;
+}
 
-    // 4. Every folder synced, so that no rename is lost in a power cut once the journal is gone.
+// Every folder synced, so that no rename is lost in a power cut once the journal is gone.
+bool FileChanges::Run::sync_target_folders() {
     QList<QByteArray> target_folders;
-    for (const Target& t : targets) {
+    for (const Target& t : targets_) {
         const QByteArray folder = folder_of(t.native);
         if (target_folders.contains(folder)) continue;
         target_folders << folder;
         if (!sync_folder(folder, true)) return fail(t, errno);
     }
+    return true;
+}
 
-    // 5. The commit: without its journal the change stands. Nothing is undone after this point.
-    if (journaled) {
-        if (g_device->unlink(journal_path.constData()) != 0) return fail(targets.front(), errno);
-        journal.reset();
-        sync_folder(journal_folder, false);
-        for (const Target& t : targets)
-            if (!t.backup.isEmpty()) g_device->unlink(t.backup.constData());
-    }
+// Without its journal the change stands: nothing is undone after the journal is gone, and the kept
+// old contents are let go.
+bool FileChanges::Run::commit() {
+    if (!journaled_) return true;
+    if (g_device->unlink(journal_path_.constData()) != 0) return fail(targets_.front(), errno);
+    journal_.reset();
+    sync_folder(journal_folder_, false);
+    for (const Target& t : targets_)
+        if (!t.backup.isEmpty()) g_device->unlink(t.backup.constData());
     return true;
 }
 

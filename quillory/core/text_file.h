@@ -60,6 +60,7 @@ public:
     bool apply(QString* error = nullptr);
 
 private:
+    class Run;
     enum class Kind { Text, Bytes, Append };
     struct Change {
         Kind kind;
