@@ -65,7 +65,9 @@ const Duration kDurations[] = {
 
 }  // namespace
 
-RecordEditWindow::RecordEditWindow(AppState& model, QWidget* parent) : QWidget(parent), m(model) {
+RecordEditWindow::RecordEditWindow(AppState& model, QWidget* parent)
+    : QWidget(parent), m(model), run_(recording_services(), *this) {
+    run_.ended = [this] { recording_ended(); };
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
     build_controls();
@@ -486,7 +488,7 @@ void RecordEditWindow::on_exit_button() { close(); }
 
 void RecordEditWindow::closeEvent(QCloseEvent* e) {
     m.cancel.set_playback(Playback::Stop);
-    if (run_under_way_) {
+    if (run_.under_way()) {
         // The run ends at its next check and then lets the window go.
         setAttribute(Qt::WA_DeleteOnClose, false);
         delete_after_run_ = true;

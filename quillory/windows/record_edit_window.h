@@ -1,5 +1,6 @@
 #pragma once
 #include "core/record_edit.h"
+#include "core/recording_session.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,7 +26,7 @@ class TakePanel;
 // The record-and-edit window: the chosen list (or the main window's selected word) split into words
 // with and without a recording, the selected pair in two editable boxes, and the file edits, the
 // recording runs and the packaging that act on it.
-class RecordEditWindow : public QWidget {
+class RecordEditWindow : public QWidget, private RecordingView {
     Q_OBJECT
 public:
     explicit RecordEditWindow(AppState& m, QWidget* parent = nullptr);
@@ -38,7 +39,7 @@ public:
     // Rebuilds both groups from list_file (or the main window's word in single-word mode).
     void create_arrays();
     // Selecting a row shows its pair as a click does (and plays it unless sound is suppressed).
-    void select_row(const QString& group, int row);
+    void select_row(const QString& group, int row) override;
     // The list box of foreign words of "with sounds" / "without sounds".
     QListWidget* words_view_for(const QString& group) const;
     // Sound numbers of a group, in row order.
@@ -76,10 +77,6 @@ public:
     // The editor opened by advanced_edit_button, while it is open.
     QPointer<ListEditorWindow> editor;
 
-    // ---- recording runs and packaging (record_edit_window_recording.cpp) ----
-    // A recording run, started by a duration button; the window stays until it has ended.
-    QCoro::Task<> run_recording();
-    QCoro::Task<> record_words();
 public slots:
     // A duration button or `unlimited`: which word(s) and how long each take is.
     void on_duration(float seconds, bool single);
@@ -122,11 +119,25 @@ private:
     void list_clicked(QListWidget* list, int row);
     void show_messages(const QStringList& messages);
 
-    void set_run_enabled(bool enabled);
+    // ---- what a recording run shows and reads (record_edit_window_recording.cpp) ----
+    RecordingServices recording_services();
+    void recording_ended();
+    int selected_row(const QString& group) const override;
+    int row_count(const QString& group) const override;
+    QString word(const QString& group, int row) const override;
+    QString sound_number(const QString& group, int row) const override;
+    void scroll_to_top(const QString& group, int row) override;
+    void show_sound_number(const QString& sound_number) override;
+    void show_prompt(const QString& text, RecordingPrompt colour) override;
+    void show_take(const QByteArray& take, bool trimmed, const QString& word) override;
+    void show_ended() override;
+    void enable_run_buttons(bool enabled) override;
+    bool fast_pause() const override;
+    bool keep_silence() const override { return keeps_silence(); }
 
     AppState& m;
-    // True while a recording run waits; the duration buttons are off meanwhile.
-    bool run_under_way_ = false;
+    // A recording run, started by a duration button; the window stays until it has ended.
+    RecordingSession run_;
     bool delete_after_run_ = false;
     // Row selected in a list box when a mouse press began: a click that does not move the selection
     // shows the pair again (the selection change does it otherwise).

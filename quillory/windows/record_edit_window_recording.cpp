@@ -34,20 +34,18 @@ void set_background(QLineEdit* e, const QColor& c) {
     e->setPalette(p);
 }
 
-bool stopping(const AppState& m) { return m.cancel.playback() == Playback::Stop; }
-
 }  // namespace
 
 // ---- the buttons that start a run ----
 
 void RecordEditWindow::on_duration(float seconds, bool single) {
-    if (run_under_way_) return;
+    if (run_.under_way()) return;
     m.single_take = single;
     m.record_seconds = seconds;
-    run_recording();
+    run_.start(RecordingSettings{m.chosen_list, m.record_seconds, m.single_take});
 }
 
-void RecordEditWindow::on_stop_auto_record() { m.cancel.set_playback(Playback::Stop); }
+void RecordEditWindow::on_stop_auto_record() { run_.stop(); }
 
 void RecordEditWindow::on_record_speed() {
     if (m.fast_pause) {
@@ -64,131 +62,84 @@ void RecordEditWindow::on_record_speed() {
 }
 
 void RecordEditWindow::on_zip() {
-    if (run_under_way_) return;
+    if (run_.under_way()) return;
     pack_contribution(m);
 }
 
-QCoro::Task<> RecordEditWindow::run_recording() {
-    co_await record_words();
+// ---- the run: what it needs, shows and reads ----
+
+RecordingServices RecordEditWindow::recording_services() {
+    AppState& state = m;
+    RecordingServices s;
+    s.clock = state.clock;
+    s.token = &state.cancel;
+    s.prompter = state.prompter;
+    s.silence = [&state](bool on) { state.sound_suppression = on ? SoundSuppression::On : SoundSuppression::Off; };
+    s.take = [&state](QString number, float seconds, bool keep_silence, std::function<void(const QByteArray&)> on_take) {
+        return record_sound(state, prepare_new_recording(state, number), kTakeRate, seconds, kTakeChannels,
+                            kTakeBytesPerSample, keep_silence, std::move(on_take));
+    };
+    return s;
+}
+
+void RecordEditWindow::recording_ended() {
     m.single_take = false;
     m.record_seconds = 1.0f;
     // Closed during the run: the window waited for the run to end before going.
     if (delete_after_run_) deleteLater();
 }
 
-void RecordEditWindow::set_run_enabled(bool enabled) {
+int RecordEditWindow::selected_row(const QString& group) const {
+    const QListWidget* l = words_view_for(group);
+    return l ? l->currentRow() : -1;
+}
+
+int RecordEditWindow::row_count(const QString& group) const {
+    const QListWidget* l = words_view_for(group);
+    return l ? l->count() : 0;
+}
+
+QString RecordEditWindow::word(const QString& group, int row) const {
+    const QListWidget* l = words_view_for(group);
+    const QListWidgetItem* item = l ? l->item(row) : nullptr;
+    return item ? item->text() : QString();
+}
+
+QString RecordEditWindow::sound_number(const QString& group, int row) const { return numbers_for(group).value(row); }
+
+void RecordEditWindow::scroll_to_top(const QString& group, int row) {
+    QListWidget* eng = group == kWithSounds ? recorded_translations_view : unrecorded_translations_view;
+    for (QListWidget* l : {words_view_for(group), eng})
+        if (QListWidgetItem* it = l ? l->item(row) : nullptr) l->scrollToItem(it, QAbstractItemView::PositionAtTop);
+}
+
+void RecordEditWindow::show_sound_number(const QString& number) {
+    m.current_sound_number = number;
+    sound_number_label->setText(QStringLiteral("File: ") + number);
+}
+
+void RecordEditWindow::show_prompt(const QString& text, RecordingPrompt colour) {
+    const QColor c = colour == RecordingPrompt::Speak ? kYellow : kOrange;
+    set_background(word_box, c);
+    set_background(countdown, c);
+    countdown->setText(text);
+}
+
+void RecordEditWindow::show_take(const QByteArray& take, bool trimmed, const QString& taken_word) {
+    if (take_panel) take_panel->show_take(take, kTakeRate, trimmed, taken_word);
+}
+
+void RecordEditWindow::show_ended() {
+    countdown->clear();
+    set_background(countdown, QApplication::palette().color(QPalette::Button));
+    set_background(word_box, Qt::white);
+}
+
+void RecordEditWindow::enable_run_buttons(bool enabled) {
     for (const DurationButton& d : duration_buttons) d.button->setEnabled(enabled);
     for (QPushButton* b : {unlimited, zip}) b->setEnabled(enabled);
 }
 
-// ---- the run ----
-
-QCoro::Task<> RecordEditWindow::record_words() {
-    if (run_under_way_) co_return;
-    m.sound_suppression = SoundSuppression::On;
-    if (m.chosen_list.isEmpty()) {
-        m.prompter->message(QStringLiteral(
-            "You have to select a word on one of the lists. If you just added the word and don't see it, you need to "
-            "click the refresh button and then look at the bottom of the list."));
-        m.sound_suppression = SoundSuppression::Off;
-        co_return;
-    }
-
-    // The window may be closed during any wait; closing it asks the run to stop and keeps the
-    // window until the run has ended.
-    const QString group = m.chosen_list;
-    // A STOP pressed while nothing was recording must not silently end this run before its first take.
-    m.cancel.set_playback(Playback::Running);
-    m.cancel.set_skip(false);
-    run_under_way_ = true;
-    set_run_enabled(false);
-    int batch = 0;
-    bool first_word = true;
-    int index = -1;
-
-    auto set_colours = [&](const QColor& c) {
-        set_background(word_box, c);
-        set_background(countdown, c);
-    };
-
-    for (;;) {
-        QListWidget* list = words_view_for(group);
-        index = list->currentRow();
-        if (index < 0) {
-            m.prompter->message(QStringLiteral("You have to select a word on one of the lists."));
-            m.sound_suppression = SoundSuppression::Off;
-            run_under_way_ = false;
-            set_run_enabled(true);
-            co_return;
-        }
-        m.current_sound_number = numbers_for(group).value(index);
-
-        if (batch == 10) {
-            // A new batch of ten starts at the top of the view.
-            batch = 0;
-            QListWidget* eng = group == kWithSounds ? recorded_translations_view : unrecorded_translations_view;
-            for (QListWidget* l : {list, eng})
-                if (QListWidgetItem* it = l->item(index)) l->scrollToItem(it, QAbstractItemView::PositionAtTop);
-        }
-        ++batch;
-
-        sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
-        set_colours(kOrange);
-
-        if (first_word || !m.fast_pause || m.single_take) {
-            first_word = false;
-            countdown->setText(QStringLiteral("2"));
-            if (stopping(m)) break;
-            co_await wait_seconds(m, 0.6f);
-            if (stopping(m)) break;
-            countdown->setText(QStringLiteral("1"));
-            co_await wait_seconds(m, 0.6f);
-        } else {
-            countdown->setText(QStringLiteral("1"));
-            co_await wait_seconds(m, 0.7f);
-        }
-        if (stopping(m)) break;
-
-        countdown->setText(QStringLiteral("Speak"));
-        set_colours(kYellow);
-        co_await wait_seconds(m, 0.13f);
-        if (stopping(m)) break;
-
-        const QString path = prepare_new_recording(m, m.current_sound_number);
-        if (m.record_seconds == 0.0f) m.record_seconds = kDefaultTakeSeconds;
-        const bool keep_silence = keep_silence_box->isChecked();
-        // The take is checked and drawn as it is stored; nothing here waits or asks.
-        QPointer<TakePanel> panel(take_panel);
-        const QListWidgetItem* taken = list->item(index);
-        const QString taken_word = taken ? taken->text() : QString();
-        co_await record_sound(m, path, kTakeRate, m.record_seconds, kTakeChannels, kTakeBytesPerSample, keep_silence,
-                              [&](const QByteArray& take) {
-                                  if (panel) panel->show_take(take, kTakeRate, !keep_silence, taken_word);
-                              });
-
-        set_colours(kOrange);
-        countdown->clear();
-        if (m.single_take) break;
-
-        if (index + 1 >= list->count()) break;  // the end of the list ends the run
-        select_row(group, index + 1);
-    }
-
-    // Finish.
-    if (m.single_take) {
-        select_row(group, index + 1);
-    } else if (stopping(m) && index > 2) {
-        // Back over the words around the interruption.
-        select_row(group, index - 2);
-    }
-    m.single_take = false;
-    m.cancel.set_playback(Playback::Running);
-    m.sound_suppression = SoundSuppression::Off;
-    countdown->clear();
-    set_background(countdown, QApplication::palette().color(QPalette::Button));
-    set_background(word_box, Qt::white);
-    run_under_way_ = false;
-    set_run_enabled(true);
-}
+bool RecordEditWindow::fast_pause() const { return m.fast_pause; }
 
 }  // namespace ql
