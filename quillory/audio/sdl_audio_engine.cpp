@@ -67,11 +67,6 @@ SdlAudioEngine::SdlAudioEngine() : capture_(std::make_unique<Capture>()) {}
 
 SdlAudioEngine::~SdlAudioEngine() { close(); }
 
-bool SdlAudioEngine::fail(int code) {
-    error_ = code;
-    return false;
-}
-
 int SdlAudioEngine::new_handle() {
     while (samples_.count(next_handle_) || next_handle_ <= 0) {
         next_handle_ = next_handle_ <= 0 ? 1 : next_handle_ + 1;
@@ -79,41 +74,41 @@ int SdlAudioEngine::new_handle() {
     return next_handle_++;
 }
 
-bool SdlAudioEngine::init(int mix_rate, int max_channels, unsigned /*flags*/) {
-    if (open_) return fail(FMOD_ERR_BUSY);
-    if (g_open_engine) return fail(FMOD_ERR_ALLOCATED);
-    if (mix_rate <= 0 || max_channels <= 0) return fail(FMOD_ERR_INVALID_PARAM);
+AudioResult<> SdlAudioEngine::open(int channels) {
+    if (open_) return AudioError::AlreadyOpen;
+    if (g_open_engine) return AudioError::DeviceInUse;
+    if (channels <= 0) return AudioError::InvalidArgument;
 
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillory");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return fail(FMOD_ERR_INIT);
-    // Without the MP3 decoder WAV files still play; an MP3 then fails to load with its own code.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return AudioError::NoOutputDevice;
+    // Without the MP3 decoder WAV files still play; an MP3 then fails to load with its own error.
     Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(mix_rate, AUDIO_S16SYS, 2, 512) != 0) {
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return fail(FMOD_ERR_INIT);
+        return AudioError::NoOutputDevice;
     }
-    if (Mix_AllocateChannels(max_channels) != max_channels) {
+    if (Mix_AllocateChannels(channels) != channels) {
         Mix_CloseAudio();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return fail(FMOD_ERR_INIT);
+        return AudioError::NoOutputDevice;
     }
-    channels_ = max_channels;
-    channel_sample_.assign(size_t(max_channels), 0);
-    g_channel_done = std::make_unique<std::atomic<bool>[]>(size_t(max_channels));
+    channels_ = channels;
+    channel_sample_.assign(size_t(channels), 0);
+    g_channel_done = std::make_unique<std::atomic<bool>[]>(size_t(channels));
     g_any_done.store(false);
-    g_channel_count.store(max_channels);
+    g_channel_count.store(channels);
     Mix_ChannelFinished(on_channel_finished);
     open_ = true;
     g_open_engine = this;
-    return true;
+    return {};
 }
 
 void SdlAudioEngine::close() {
     if (!open_) return;
-    record_stop();
+    end_recording();
     Mix_ChannelFinished(nullptr);
     Mix_HaltChannel(-1);
     Mix_CloseAudio();  // the audio thread is gone after this
@@ -135,7 +130,7 @@ void SdlAudioEngine::release_finished() {
     if (!g_any_done.exchange(false)) return;
     for (int ch = 0; ch < channels_; ++ch) {
         if (!g_channel_done[size_t(ch)].exchange(false)) continue;
-        // The channel may already carry a newer sound; only a silent channel gives its sample back.
+        // The channel may already carry a newer sound; only a silent channel gives its sound back.
         if (channel_sample_[size_t(ch)] != 0 && !Mix_Playing(ch)) detach_channel(ch);
     }
 }
@@ -156,90 +151,108 @@ void SdlAudioEngine::release_if_idle(int handle) {
     samples_.erase(it);
 }
 
-int SdlAudioEngine::sample_load(const QString& path) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+AudioResult<int> SdlAudioEngine::load_file(const QString& path) {
+    if (!open_) return AudioError::NotOpen;
     release_finished();
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir()) return fail(FMOD_ERR_FILE_NOTFOUND);
+    if (path.isEmpty() || !info.exists() || info.isDir()) return AudioError::FileNotFound;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(FMOD_ERR_FILE_BAD);
+    if (!file.open(QIODevice::ReadOnly)) return AudioError::BadFile;
     const FileKind kind = sniff(file.read(16));
     file.close();
 
     Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
-    if (!chunk) return fail(kind == FileKind::Unknown ? FMOD_ERR_FILE_FORMAT : FMOD_ERR_FILE_BAD);
+    if (!chunk) return kind == FileKind::Unknown ? AudioError::UnknownFormat : AudioError::BadFile;
     const int handle = new_handle();
     samples_[handle].chunk = chunk;
     return handle;
 }
 
-int SdlAudioEngine::sample_load_pcm(const int16_t* pcm, int count) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+AudioResult<int> SdlAudioEngine::load_samples(std::span<const int16_t> pcm) {
+    if (!open_) return AudioError::NotOpen;
     release_finished();
-    if (!pcm || count <= 0 || count > kMaxAllocSamples) return fail(FMOD_ERR_INVALID_PARAM);
+    if (pcm.empty() || pcm.size() > size_t(kMaxAllocSamples)) return AudioError::InvalidArgument;
     // Wrapped as a WAV in memory so that the mixer converts it to its own format, as for a file.
-    const auto bytes = uint32_t(count) * 2;
+    const auto bytes = uint32_t(pcm.size()) * 2;
     QByteArray wav = wav_header(bytes);
-    wav.append(reinterpret_cast<const char*>(pcm), qsizetype(bytes));
+    wav.append(reinterpret_cast<const char*>(pcm.data()), qsizetype(bytes));
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1);
-    if (!chunk) return fail(FMOD_ERR_MEMORY);
+    if (!chunk) return AudioError::OutOfMemory;
     const int handle = new_handle();
     samples_[handle].chunk = chunk;
     return handle;
 }
 
-int SdlAudioEngine::play_sound(int sample) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+AudioResult<int> SdlAudioEngine::play(int sound) {
+    if (!open_) return AudioError::NotOpen;
     release_finished();
-    auto it = samples_.find(sample);
-    if (it == samples_.end() || !it->second.chunk) return fail(FMOD_ERR_INVALID_PARAM);
+    auto it = samples_.find(sound);
+    if (it == samples_.end() || !it->second.chunk) return AudioError::InvalidArgument;
     const int ch = Mix_PlayChannel(-1, it->second.chunk, 0);
     if (ch < 0 || ch >= channels_) {
-        // Every channel is busy. The program never retries a play, so the sample is given back now
+        // Every channel is busy. The program never retries a play, so the sound is given back now
         // rather than kept for ever.
-        release_if_idle(sample);
-        return fail(FMOD_ERR_CHANNEL_ALLOC);
+        release_if_idle(sound);
+        return AudioError::NoFreeChannel;
     }
     // The mixer only hands out a silent channel; if its last sound finished after our release pass,
     // that sound is given back here.
     if (channel_sample_[size_t(ch)] != 0) detach_channel(ch);
-    channel_sample_[size_t(ch)] = sample;
-    ++samples_[sample].channels_playing;
+    channel_sample_[size_t(ch)] = sound;
+    ++samples_[sound].channels_playing;
     return ch + 1;
 }
 
 bool SdlAudioEngine::is_playing(int channel) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+    if (!open_) return false;
     release_finished();
-    if (channel < 1 || channel > channels_) return fail(FMOD_ERR_INVALID_PARAM);
+    if (channel < 1 || channel > channels_) return false;
     return Mix_Playing(channel - 1) != 0;
 }
 
-int SdlAudioEngine::sample_alloc(int length_samples) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+void SdlAudioEngine::stop(int channel) {
+    if (!open_) return;
     release_finished();
-    if (length_samples <= 0) return fail(FMOD_ERR_INVALID_PARAM);
-    if (length_samples > kMaxAllocSamples) return fail(FMOD_ERR_MEMORY);
+    if (channel < 1 || channel > channels_ || channel_sample_[size_t(channel - 1)] == 0) return;
+    // The finished-flag this raises finds the channel already detached.
+    Mix_HaltChannel(channel - 1);
+    detach_channel(channel - 1);
+}
+
+double SdlAudioEngine::sound_seconds(int sound) const {
+    const auto it = samples_.find(sound);
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (it == samples_.end() || !it->second.chunk || !Mix_QuerySpec(&rate, &format, &channels)) return 0;
+    const double frame_bytes = double(channels) * double(SDL_AUDIO_BITSIZE(format) / 8);
+    return double(it->second.chunk->alen) / frame_bytes / double(rate);
+}
+
+AudioResult<int> SdlAudioEngine::new_take(int length_samples) {
+    if (!open_) return AudioError::NotOpen;
+    release_finished();
+    if (length_samples <= 0) return AudioError::InvalidArgument;
+    if (length_samples > kMaxAllocSamples) return AudioError::OutOfMemory;
     Sample s;
     try {
         s.pcm.assign(size_t(length_samples), 0);
     } catch (const std::bad_alloc&) {
-        return fail(FMOD_ERR_MEMORY);
+        return AudioError::OutOfMemory;
     }
     const int handle = new_handle();
     samples_[handle] = std::move(s);
     return handle;
 }
 
-bool SdlAudioEngine::record_start_sample(int sample) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+AudioResult<> SdlAudioEngine::start_recording(int take) {
+    if (!open_) return AudioError::NotOpen;
     release_finished();
-    auto it = samples_.find(sample);
-    if (it == samples_.end() || it->second.pcm.empty()) return fail(FMOD_ERR_INVALID_PARAM);
-    record_stop();
+    auto it = samples_.find(take);
+    if (it == samples_.end() || it->second.pcm.empty()) return AudioError::InvalidArgument;
+    end_recording();
 
     Capture& c = *capture_;
-    c.handle = sample;
+    c.handle = take;
     c.buffer = it->second.pcm.data();
     c.length = it->second.pcm.size();
     c.position.store(0);
@@ -257,20 +270,24 @@ bool SdlAudioEngine::record_start_sample(int sample) {
         c.handle = 0;
         c.buffer = nullptr;
         c.length = 0;
-        return fail(FMOD_ERR_RECORD);
+        return AudioError::RecordingUnsupported;
     }
     SDL_PauseAudioDevice(c.device, 0);
-    return true;
+    return {};
 }
 
-int SdlAudioEngine::record_get_position() {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
-    // Still valid after record_stop(): the caller asks how much the take holds once it has stopped.
+int SdlAudioEngine::recorded_samples() {
+    if (!open_) return 0;
     return int(capture_->position.load());
 }
 
-bool SdlAudioEngine::record_stop() {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
+AudioResult<> SdlAudioEngine::stop_recording() {
+    if (!open_) return AudioError::NotOpen;
+    end_recording();
+    return {};
+}
+
+void SdlAudioEngine::end_recording() {
     Capture& c = *capture_;
     if (c.device != 0) {
         SDL_CloseAudioDevice(c.device);  // waits for a running callback to return
@@ -278,50 +295,28 @@ bool SdlAudioEngine::record_stop() {
     }
     c.handle = 0;
     c.buffer = nullptr;
-    return true;
 }
 
-bool SdlAudioEngine::sample_lock(int sample, int offset, int length_bytes, void** ptr1, unsigned* len1, void** ptr2,
-                         unsigned* len2) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
-    auto it = samples_.find(sample);
-    if (it == samples_.end() || !ptr1 || !len1 || offset < 0 || length_bytes < 0)
-        return fail(FMOD_ERR_INVALID_PARAM);
-    Sample& s = it->second;
-    auto* data = s.chunk ? reinterpret_cast<char*>(s.chunk->abuf) : reinterpret_cast<char*>(s.pcm.data());
-    const size_t total = s.chunk ? size_t(s.chunk->alen) : s.pcm.size() * sizeof(int16_t);
-    if (size_t(offset) > total) return fail(FMOD_ERR_INVALID_PARAM);
-    *ptr1 = data + offset;
-    *len1 = unsigned(std::min(size_t(length_bytes), total - size_t(offset)));
-    if (ptr2) *ptr2 = nullptr;
-    if (len2) *len2 = 0;
-    return true;
+AudioResult<std::vector<int16_t>> SdlAudioEngine::take_samples(int take, int count) {
+    if (!open_) return AudioError::NotOpen;
+    auto it = samples_.find(take);
+    if (it == samples_.end() || it->second.chunk || count < 0) return AudioError::InvalidArgument;
+    const std::vector<int16_t>& pcm = it->second.pcm;
+    const auto n = std::ptrdiff_t(std::min(size_t(count), pcm.size()));
+    // A take still recording is read between two deliveries of the capture thread.
+    const SDL_AudioDeviceID device = capture_->handle == take ? capture_->device : 0;
+    if (device != 0) SDL_LockAudioDevice(device);
+    std::vector<int16_t> samples(pcm.begin(), pcm.begin() + n);
+    if (device != 0) SDL_UnlockAudioDevice(device);
+    return samples;
 }
 
-bool SdlAudioEngine::sample_unlock(int sample, void*, void*, unsigned, unsigned) {
-    if (!open_) return fail(FMOD_ERR_UNINITIALIZED);
-    if (!samples_.count(sample)) return fail(FMOD_ERR_INVALID_PARAM);
-    return true;
-}
-
-void SdlAudioEngine::sample_free(int sample) {
-    if (!open_) {
-        fail(FMOD_ERR_UNINITIALIZED);
-        return;
-    }
+void SdlAudioEngine::free_take(int take) {
+    if (!open_) return;
     release_finished();
-    auto it = samples_.find(sample);
-    if (it == samples_.end()) {
-        fail(FMOD_ERR_INVALID_PARAM);
-        return;
-    }
-    if (capture_->handle == sample) record_stop();
-    for (int ch = 0; ch < channels_; ++ch) {
-        if (channel_sample_[size_t(ch)] != sample) continue;
-        channel_sample_[size_t(ch)] = 0;
-        Mix_HaltChannel(ch);
-    }
-    if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
+    auto it = samples_.find(take);
+    if (it == samples_.end() || it->second.chunk) return;
+    if (capture_->handle == take) end_recording();
     samples_.erase(it);
 }
 

@@ -11,14 +11,12 @@ struct Mix_Chunk;
 
 namespace ql {
 
-// The program's audio engine over SDL2 + SDL2_mixer.
+// The program's audio engine over SDL2 + SDL2_mixer. Channels are numbered from 1 (mixer channel
+// + 1).
 //
-// Handles are positive, 0 means failure and get_error() names the last failure with one of the
-// FmodError codes. Channels are numbered from 1 (mixer channel + 1).
-//
-// A sample loaded from a file is played once by the program and never freed by it, so the engine
-// releases it as soon as its channel stops (or when its play fails): memory stays flat over a
-// drill of thousands of words. Buffers from sample_alloc() belong to the caller until sample_free().
+// A loaded sound is played once by the program and never freed by it, so the engine releases it as
+// soon as its channel stops (or when its play fails): memory stays flat over a drill of thousands of
+// words.
 //
 // Only one engine can be open at a time: SDL_mixer's device is process-wide.
 class SdlAudioEngine final : public AudioEngine {
@@ -28,48 +26,47 @@ public:
     SdlAudioEngine(const SdlAudioEngine&) = delete;
     SdlAudioEngine& operator=(const SdlAudioEngine&) = delete;
 
-    bool init(int mix_rate, int max_channels, unsigned flags) override;
+    AudioResult<> open(int channels = kChannels) override;
     void close() override;
-    int get_error() override { return error_; }
 
-    int sample_load(const QString& path) override;
-    int sample_load_pcm(const int16_t* pcm, int count) override;
-    int play_sound(int sample) override;
+    AudioResult<int> load_file(const QString& path) override;
+    AudioResult<int> load_samples(std::span<const int16_t> pcm) override;
+    AudioResult<int> play(int sound) override;
     bool is_playing(int channel) override;
+    void stop(int channel) override;
 
-    int sample_alloc(int length_samples) override;
-    bool record_start_sample(int sample) override;
-    int record_get_position() override;
-    bool record_stop() override;
-    bool sample_lock(int sample, int offset, int length_bytes, void** ptr1, unsigned* len1, void** ptr2,
-                     unsigned* len2) override;
-    bool sample_unlock(int sample, void* ptr1, void* ptr2, unsigned len1, unsigned len2) override;
-    void sample_free(int sample) override;
+    AudioResult<int> new_take(int length_samples) override;
+    AudioResult<> start_recording(int take) override;
+    int recorded_samples() override;
+    AudioResult<> stop_recording() override;
+    AudioResult<std::vector<int16_t>> take_samples(int take, int count) override;
+    void free_take(int take) override;
 
     bool is_open() const { return open_; }
-    // Samples currently held in memory (loaded or allocated); finished ones are counted until the
-    // next call into the engine releases them.
+    // Sounds and takes currently held in memory; finished sounds are counted until the next call
+    // into the engine releases them.
     int held_samples() const { return int(samples_.size()); }
+    // How long a loaded sound plays, in seconds; 0 for an unknown handle or a take.
+    double sound_seconds(int sound) const;
 
-    // The longest buffer sample_alloc() hands out: one hour at 22050 Hz.
+    // The longest take new_take() hands out, and the most samples load_samples() takes: one hour.
     static constexpr int kMaxAllocSamples = 22050 * 3600;
 
 private:
     struct Sample {
         Mix_Chunk* chunk = nullptr;   // a loaded file, in the mixer's format
-        std::vector<int16_t> pcm;     // an allocated recording buffer
+        std::vector<int16_t> pcm;     // a take
         int channels_playing = 0;
     };
     struct Capture;
 
-    bool fail(int code);
+    void end_recording();
     int new_handle();
     void release_finished();
     void detach_channel(int ch);
     void release_if_idle(int handle);
 
     bool open_ = false;
-    int error_ = FMOD_ERR_NONE;
     int channels_ = 0;
     int next_handle_ = 1;
     std::map<int, Sample> samples_;

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     ql::AppState m;
     bench::PrintingPrompter prompter;
     ql::SdlAudioEngine audio;
-    if (!audio.init(22050, 64, 0)) {
+    if (!audio.open()) {
         std::fprintf(stderr, "audio engine did not start\n");
         return 1;
     }

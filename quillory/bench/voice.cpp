@@ -33,11 +33,13 @@ const char* kWords[] = {"hola", "casa", "perro", "gato", "libro", "mesa", "agua"
                         "montaña", "bicicleta"};
 
 // Seconds from the call until the engine reports the channel playing.
-double until_playing(ql::SdlAudioEngine& engine, const std::function<int()>& load) {
+double until_playing(ql::SdlAudioEngine& engine, const std::function<ql::AudioResult<int>()>& load) {
     QElapsedTimer t;
     t.start();
-    const int channel = engine.play_sound(load());
-    if (channel == 0) return -1;
+    const ql::AudioResult<int> sound = load();
+    const ql::AudioResult<int> played = sound ? engine.play(*sound) : sound;
+    if (!played) return -1;
+    const int channel = *played;
     while (!engine.is_playing(channel)) {
     }
     const double s = double(t.nsecsElapsed()) / 1e9;
@@ -48,8 +50,8 @@ double until_playing(ql::SdlAudioEngine& engine, const std::function<int()>& loa
 // 1. Click to first sample: spoken words against recordings of the same length.
 int click_to_first_sample(ql::EspeakVoice& voice, const QString& root) {
     ql::SdlAudioEngine engine;
-    if (!engine.init(22050, 64, 0)) {
-        std::fprintf(stderr, "audio engine failed: %s\n", qPrintable(ql::fmod_error_text(engine.get_error())));
+    if (const ql::AudioResult<> opened = engine.open(); !opened) {
+        std::fprintf(stderr, "audio engine failed: %s\n", qPrintable(ql::audio_error_text(opened.error())));
         return 1;
     }
 
@@ -61,7 +63,7 @@ int click_to_first_sample(ql::EspeakVoice& voice, const QString& root) {
         std::vector<int16_t> pcm;
         spoken.push_back(until_playing(engine, [&] {
             voice.synthesize(QStringLiteral("es"), word, pcm);
-            return engine.sample_load_pcm(pcm.data(), int(pcm.size()));
+            return engine.load_samples(pcm);
         }));
         spoken_seconds += double(pcm.size()) / 22050.0;
         // The same word as a recording of the same length, in the recordings' format.
@@ -70,7 +72,7 @@ int click_to_first_sample(ql::EspeakVoice& voice, const QString& root) {
         f.open(QIODevice::WriteOnly);
         f.write(ql::encode_mp3(pcm));
         f.close();
-        recorded.push_back(until_playing(engine, [&] { return engine.sample_load(path); }));
+        recorded.push_back(until_playing(engine, [&] { return engine.load_file(path); }));
     }
     const double s = median(spoken), r = median(recorded);
     std::printf("(words last %.2f s on average)\n", spoken_seconds / double(std::size(kWords)));

@@ -129,16 +129,17 @@ QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<
 
     int channel = 0;
     if (m.audio) {
-        const int sample = pcm ? m.audio->sample_load_pcm(pcm->data(), int(pcm->size())) : m.audio->sample_load(played);
-        if (sample == 0) {
+        const AudioResult<int> sound = pcm ? m.audio->load_samples(*pcm) : m.audio->load_file(played);
+        if (!sound) {
             if (m.prompter)
                 m.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
-                                                          m.audio->get_error()));
+                                                          sound.error()));
         } else {
-            channel = m.audio->play_sound(sample);
-            if (channel == 0 && m.prompter)
+            const AudioResult<int> playing = m.audio->play(*sound);
+            if (playing) channel = *playing;
+            else if (m.prompter)
                 m.prompter->message(audio_failure_message(QStringLiteral("An error occured playing the sample!"),
-                                                          m.audio->get_error()));
+                                                          playing.error()));
         }
         // After a failure this is 0, never the channel of an earlier sound that may still play.
         m.last_channel = channel;

@@ -21,8 +21,8 @@ void tell(AppState& m, const QString& text) {
     if (m.prompter) m.prompter->message(text);
 }
 
-void audio_failure(AppState& m, const char* step) {
-    tell(m, audio_failure_message(QLatin1String(step), m.audio->get_error()));
+void audio_failure(AppState& m, const char* step, AudioError error) {
+    tell(m, audio_failure_message(QLatin1String(step), error));
 }
 
 }  // namespace
@@ -53,54 +53,51 @@ QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, fl
     AudioEngine& audio = *m.audio;
     const int n = take_length_samples(rate, seconds);
 
-    const int sample = audio.sample_alloc(n);
-    if (sample == 0) {
-        audio_failure(m, "Sample Alloc Error:");
+    const AudioResult<int> made = audio.new_take(n);
+    if (!made) {
+        audio_failure(m, "Sample Alloc Error:", made.error());
         co_return TakeResult::Failed;
     }
-    // Every way out below releases the sample.
+    const int take = *made;
+    // Every way out below releases the take.
     struct Release {
         AudioEngine& a;
-        int s;
-        ~Release() { a.sample_free(s); }
-    } release{audio, sample};
+        int t;
+        ~Release() { a.free_take(t); }
+    } release{audio, take};
 
-    if (!audio.record_start_sample(sample)) {
-        audio_failure(m, "Record StartSample Error:");
+    if (const AudioResult<> started = audio.start_recording(take); !started) {
+        audio_failure(m, "Record StartSample Error:", started.error());
         co_return TakeResult::Failed;
     }
     for (;;) {
-        if (audio.record_get_position() >= n - kStopMarginSamples) break;
+        if (audio.recorded_samples() >= n - kStopMarginSamples) break;
         // As a wait does, the flag is tested before the event loop gets a turn. Only STOP ends
         // these waits: a skip flag left up must not turn the polling into a spin.
         if (m.cancel.playback() == Playback::Stop) break;
         if (m.clock) co_await sleep_for(*m.clock, 0.01, &m.cancel, WaitEnds::OnStop);
         if (m.cancel.playback() == Playback::Stop) break;
     }
-    if (!audio.record_stop()) {
-        audio_failure(m, "Record Stop Error:");
+    if (const AudioResult<> stopped = audio.stop_recording(); !stopped) {
+        audio_failure(m, "Record Stop Error:", stopped.error());
         co_return TakeResult::Failed;
     }
 
-    const int p = std::clamp(audio.record_get_position(), 0, n);
+    const int p = std::clamp(audio.recorded_samples(), 0, n);
     const qsizetype b = qsizetype(channels) * p * bytes_per_sample;
     if (b < 4) co_return TakeResult::TooShort;
 
-    void* p1 = nullptr;
-    void* p2 = nullptr;
-    unsigned l1 = 0, l2 = 0;
-    if (!audio.sample_lock(sample, 0, int(b), &p1, &l1, &p2, &l2) || !p1) {
-        audio_failure(m, "Sample Lock Error:");
+    // The take's bytes as the device gave them; a take shorter than `b` leaves the rest silent.
+    const AudioResult<std::vector<int16_t>> samples = audio.take_samples(take, int((b + 1) / 2));
+    if (!samples) {
+        audio_failure(m, "Sample Lock Error:", samples.error());
         co_return TakeResult::Failed;
     }
-    QByteArray take(b, '\0');
-    const qsizetype first = std::min<qsizetype>(b, l1);
-    std::memcpy(take.data(), p1, size_t(first));
-    if (first < b && p2) std::memcpy(take.data() + first, p2, size_t(std::min<qsizetype>(b - first, l2)));
-    if (!audio.sample_unlock(sample, p1, p2, l1, l2)) audio_failure(m, "Sample Unlock Error:");
+    QByteArray bytes(b, '\0');
+    std::memcpy(bytes.data(), samples->data(), size_t(std::min<qsizetype>(b, qsizetype(samples->size()) * 2)));
 
-    if (on_take) on_take(take);
-    co_return store_take(m, str_path, std::move(take), keep_silence);
+    if (on_take) on_take(bytes);
+    co_return store_take(m, str_path, std::move(bytes), keep_silence);
 }
 
 TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, bool keep_silence) {

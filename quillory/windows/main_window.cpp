@@ -361,11 +361,13 @@ void MainWindow::set_column_colour(const QColor& text) {
 // ---- start-up ----
 
 void MainWindow::start_up() {
-    if (m_.audio && !m_.audio->init(22050, 64, 0) && m_.prompter) {
-        m_.prompter->message(audio_failure_message(
-            QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
-                           "this program again. The specific error message is:"),
-            m_.audio->get_error()));
+    if (m_.audio) {
+        const AudioResult<> opened = m_.audio->open();
+        if (!opened && m_.prompter)
+            m_.prompter->message(audio_failure_message(
+                QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
+                               "this program again. The specific error message is:"),
+                opened.error()));
     }
     ask_student_name();
     m_.languages_folder = m_.working_folder + QStringLiteral("languages/");

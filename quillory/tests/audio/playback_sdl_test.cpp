@@ -23,13 +23,13 @@ class RealPlayback : public ::testing::Test {
 protected:
     void SetUp() override {
         use_audio_driver("dummy");
-        ASSERT_TRUE(fmod.init(22050, 64, 0));
+        ASSERT_TRUE(engine.open());
         tree.attach(m);
-        m.audio = &fmod;
+        m.audio = &engine;
         m.clock = &qt_clock();
         m.prompter = &prompter;
     }
-    SdlAudioEngine fmod;
+    SdlAudioEngine engine;
     DataTree tree;
     AppState m;
     FakePrompter prompter;
@@ -46,13 +46,13 @@ TEST_F(RealPlayback, APauseOfOneAndAHalfWaitsForTheEndOfTheSoundAndJustBelowDoes
     clock.start();
     run_session(m.clock, play_sound_file(m, fox));
     EXPECT_GE(clock.elapsed(), 2290);
-    EXPECT_TRUE(fmod.is_playing(m.last_channel));
-    ASSERT_TRUE(eventually([&] { return !fmod.is_playing(m.last_channel); }));
+    EXPECT_TRUE(engine.is_playing(m.last_channel));
+    ASSERT_TRUE(eventually([&] { return !engine.is_playing(m.last_channel); }));
 
     m.pause_seconds = 1.5f;
     clock.restart();
     run_session(m.clock, play_sound_file(m, fox));
-    EXPECT_FALSE(fmod.is_playing(m.last_channel));
+    EXPECT_FALSE(engine.is_playing(m.last_channel));
     EXPECT_GE(clock.elapsed(), qint64((kFoxSeconds + 1.5) * 1000) - 20);
     EXPECT_TRUE(prompter.shown().empty());
 }
@@ -62,9 +62,9 @@ TEST_F(RealPlayback, LoadAndPlayFailuresShowTheEngineText) {
     tree.write("words.mp3", "not a sound at all");
     run_session(m.clock, play_sound_file(m, tree.path("words.mp3")));
 
-    fmod.close();
-    ASSERT_TRUE(fmod.init(22050, 1, 0));
-    ASSERT_NE(fmod.play_sound(fmod.sample_load(test_data("quick_brown_fox.mp3"))), 0);
+    engine.close();
+    ASSERT_TRUE(engine.open(1));
+    ASSERT_TRUE(engine.play(*engine.load_file(test_data("quick_brown_fox.mp3"))));
     run_session(m.clock, play_sound_file(m, test_data("buenos_dias.mp3")));
     EXPECT_EQ(prompter.messages(),
               (QStringList{"An error occured opening the sound file.\r\nUnknown file format",
@@ -72,9 +72,9 @@ TEST_F(RealPlayback, LoadAndPlayFailuresShowTheEngineText) {
 }
 
 TEST_F(RealPlayback, WithoutAWorkingDeviceEveryWordSaysSoAndTheProgramGoesOn) {
-    fmod.close();
+    engine.close();
     use_audio_driver("no_such_driver");
-    EXPECT_FALSE(fmod.init(22050, 64, 0));
+    EXPECT_FALSE(engine.open());
     FakeClock pump;
     m.clock = &pump;
     m.pause_seconds = 2.0f;

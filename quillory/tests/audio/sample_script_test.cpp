@@ -30,15 +30,10 @@ QStringList mp3s_under(const QString& folder) {
     return found;
 }
 
-// Seconds of sound in a file, from the decoded sample the engine holds (stereo 16-bit at 22050 Hz).
-double seconds_of(SdlAudioEngine& fmod, const QString& path) {
-    const int sample = fmod.sample_load(path);
-    if (sample == 0) return -1;
-    void* data = nullptr;
-    unsigned len = 0;
-    fmod.sample_lock(sample, 0, 1 << 30, &data, &len, nullptr, nullptr);
-    fmod.sample_free(sample);
-    return double(len) / 4.0 / 22050.0;
+// Seconds of sound in a file, as the engine decoded it.
+double seconds_of(SdlAudioEngine& engine, const QString& path) {
+    const AudioResult<int> sound = engine.load_file(path);
+    return sound ? engine.sound_seconds(*sound) : -1;
 }
 
 }  // namespace
@@ -67,15 +62,15 @@ TEST(SampleScript, SpeaksEveryNumberedEntryOnceAndKeepsWhatIsThere) {
     EXPECT_FALSE(tree.exists("x.mp3"));
 
     use_audio_driver("dummy");
-    SdlAudioEngine fmod;
-    ASSERT_TRUE(fmod.init(22050, 64, 0));
-    const double word = seconds_of(fmod, tree.path("languages/spanish/04/04004.mp3"));
+    SdlAudioEngine engine;
+    ASSERT_TRUE(engine.open());
+    const double word = seconds_of(engine, tree.path("languages/spanish/04/04004.mp3"));
     EXPECT_GT(word, 0.3);
     EXPECT_LT(word, 3.0);
-    const double silence = seconds_of(fmod, tree.path("silence.mp3"));
+    const double silence = seconds_of(engine, tree.path("silence.mp3"));
     EXPECT_GE(silence, 0.19);
     EXPECT_LT(silence, 0.35);  // the encoder pads to whole frames
-    const double beep = seconds_of(fmod, tree.path("beep.mp3"));
+    const double beep = seconds_of(engine, tree.path("beep.mp3"));
     EXPECT_GT(beep, 0.1);
     EXPECT_LT(beep, 1.0);
 

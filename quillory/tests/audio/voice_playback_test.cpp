@@ -15,17 +15,21 @@ using namespace ql::testing;
 
 TEST(VoiceThroughTheEngine, SamplesPlayForTheirLengthAndAreReleasedAfterwards) {
     use_audio_driver("dummy");
-    SdlAudioEngine fmod;
-    ASSERT_TRUE(fmod.init(22050, 64, 0));
+    SdlAudioEngine engine;
+    ASSERT_TRUE(engine.open());
     std::vector<int16_t> pcm(22050 / 5, 3000);
-    EXPECT_EQ(fmod.sample_load_pcm(pcm.data(), 0), 0);
-    EXPECT_EQ(fmod.get_error(), FMOD_ERR_INVALID_PARAM);
-    const int channel = fmod.play_sound(fmod.sample_load_pcm(pcm.data(), int(pcm.size())));
-    ASSERT_NE(channel, 0);
-    EXPECT_TRUE(fmod.is_playing(channel));
-    ASSERT_TRUE(eventually([&] { return !fmod.is_playing(channel); }, 3.0));
-    fmod.is_playing(channel);
-    EXPECT_EQ(fmod.held_samples(), 0);
+    const AudioResult<int> nothing = engine.load_samples({});
+    ASSERT_FALSE(nothing);
+    EXPECT_EQ(nothing.error(), AudioError::InvalidArgument);
+    const AudioResult<int> sound = engine.load_samples(pcm);
+    ASSERT_TRUE(sound);
+    const AudioResult<int> played = engine.play(*sound);
+    ASSERT_TRUE(played);
+    const int channel = *played;
+    EXPECT_TRUE(engine.is_playing(channel));
+    ASSERT_TRUE(eventually([&] { return !engine.is_playing(channel); }, 3.0));
+    engine.is_playing(channel);
+    EXPECT_EQ(engine.held_samples(), 0);
 }
 
 // A drill on a list none of whose words has a recording, heard through SDL's disk driver: with the
@@ -34,8 +38,8 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     DataTree tree;
     use_audio_driver("disk");
     ::setenv("SDL_DISKAUDIOFILE", tree.path("speaker.raw").toLocal8Bit().constData(), 1);
-    SdlAudioEngine fmod;
-    ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();
+    SdlAudioEngine engine;
+    ASSERT_TRUE(engine.open());
     EspeakVoice voice;
 
     AppState m;
@@ -44,7 +48,7 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     tree.attach(m);
     m.prompter = &prompter;
     m.clock = &qt_clock();
-    m.audio = &fmod;
+    m.audio = &engine;
     m.voice = &voice;
     m.current_language = QStringLiteral("spanish");
     m.target_language = QStringLiteral("english");
@@ -84,6 +88,6 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     EXPECT_GT(sound_bytes(), 4 * 22050 / 2);
     EXPECT_EQ(m.missing_sound_count, 0);
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
-    fmod.close();
+    engine.close();
     ::unsetenv("SDL_DISKAUDIOFILE");
 }

@@ -6,30 +6,27 @@
 
 namespace ql::testing {
 
-int FakeAudio::sample_load(const QString& path) {
-    if (fail_load) {
-        error = FMOD_ERR_FILE_NOTFOUND;
-        return 0;
-    }
-    loaded_[next_sample_] = path;
-    return next_sample_++;
+AudioResult<> FakeAudio::open(int) {
+    if (open_fails) return *open_fails;
+    return {};
 }
 
-int FakeAudio::sample_load_pcm(const int16_t* pcm, int count) {
-    if (fail_load || !pcm || count <= 0) {
-        error = fail_load ? FMOD_ERR_MEMORY : FMOD_ERR_INVALID_PARAM;
-        return 0;
-    }
-    loaded_[next_sample_] = QStringLiteral("pcm:") + QString::number(count);
-    return next_sample_++;
+AudioResult<int> FakeAudio::load_file(const QString& path) {
+    if (fail_load) return AudioError::FileNotFound;
+    loaded_[next_sound_] = path;
+    return next_sound_++;
 }
 
-int FakeAudio::play_sound(int sample) {
-    auto it = loaded_.find(sample);
-    if (fail_play || it == loaded_.end()) {
-        error = FMOD_ERR_PLAY;
-        return 0;
-    }
+AudioResult<int> FakeAudio::load_samples(std::span<const int16_t> pcm) {
+    if (fail_load) return AudioError::OutOfMemory;
+    if (pcm.empty()) return AudioError::InvalidArgument;
+    loaded_[next_sound_] = QStringLiteral("pcm:") + QString::number(pcm.size());
+    return next_sound_++;
+}
+
+AudioResult<int> FakeAudio::play(int sound) {
+    auto it = loaded_.find(sound);
+    if (fail_play || it == loaded_.end()) return AudioError::PlayFailed;
     played << it->second;
     const double now = clock_ ? clock_->now() : 0.0;
     const int channel = next_channel_++;
@@ -61,72 +58,43 @@ QCoro::Task<> FakeAudio::sound_end(int channel, Clock& clock, CancelToken& token
     is_playing(channel);  // forgets the channel once it has ended
 }
 
-int FakeAudio::sample_alloc(int length_samples) {
-    allocated_samples = length_samples;
-    if (fail_alloc) {
-        error = FMOD_ERR_MEMORY;
-        return 0;
-    }
-    if (length_samples <= 0) {
-        error = FMOD_ERR_INVALID_PARAM;
-        return 0;
-    }
-    recordings_[next_sample_] = std::vector<short>(size_t(length_samples), 0);
-    return next_sample_++;
+AudioResult<int> FakeAudio::new_take(int length_samples) {
+    take_length = length_samples;
+    if (fail_new_take) return AudioError::OutOfMemory;
+    if (length_samples <= 0) return AudioError::InvalidArgument;
+    recordings_[next_sound_] = std::vector<short>(size_t(length_samples), 0);
+    return next_sound_++;
 }
 
-bool FakeAudio::record_start_sample(int sample) {
-    if (fail_record_start || !recordings_.count(sample)) {
-        error = FMOD_ERR_RECORD;
-        return false;
-    }
-    recording_ = sample;
+AudioResult<> FakeAudio::start_recording(int take) {
+    if (fail_record_start || !recordings_.count(take)) return AudioError::RecordingUnsupported;
+    recording_ = take;
     record_started_ = clock_ ? clock_->now() : 0.0;
     stopped_position_ = 0;
-    auto& buf = recordings_[sample];
+    auto& buf = recordings_[take];
     std::copy_n(microphone.begin(), std::min(microphone.size(), buf.size()), buf.begin());
-    return true;
+    return {};
 }
 
-int FakeAudio::record_get_position() {
+int FakeAudio::recorded_samples() {
     if (!recording_) return stopped_position_;
     const double now = clock_ ? clock_->now() : record_started_;
     const long pos = long((now - record_started_) * 22050.0);
     return int(std::min<long>(pos, long(recordings_[recording_].size())));
 }
 
-bool FakeAudio::record_stop() {
-    if (fail_record_stop) {
-        error = FMOD_ERR_RECORD;
-        return false;
-    }
-    stopped_position_ = record_get_position();
+AudioResult<> FakeAudio::stop_recording() {
+    if (fail_record_stop) return AudioError::RecordingUnsupported;
+    stopped_position_ = recorded_samples();
     recording_ = 0;
-    return true;
+    return {};
 }
 
-bool FakeAudio::sample_unlock(int, void*, void*, unsigned, unsigned) {
-    if (fail_unlock) {
-        error = FMOD_ERR_INVALID_PARAM;
-        return false;
-    }
-    return true;
-}
-
-bool FakeAudio::sample_lock(int sample, int offset, int length_bytes, void** p1, unsigned* l1, void** p2,
-                            unsigned* l2) {
-    auto it = recordings_.find(sample);
-    if (fail_lock || it == recordings_.end()) {
-        error = FMOD_ERR_INVALID_PARAM;
-        return false;
-    }
-    auto* bytes = reinterpret_cast<char*>(it->second.data());
-    const int total = int(it->second.size() * 2);
-    *p1 = bytes + offset;
-    *l1 = unsigned(std::min(length_bytes, total - offset));
-    if (p2) *p2 = nullptr;
-    if (l2) *l2 = 0;
-    return true;
+AudioResult<std::vector<int16_t>> FakeAudio::take_samples(int take, int count) {
+    auto it = recordings_.find(take);
+    if (fail_take_samples || it == recordings_.end() || count < 0) return AudioError::InvalidArgument;
+    const auto n = std::ptrdiff_t(std::min(size_t(count), it->second.size()));
+    return std::vector<int16_t>(it->second.begin(), it->second.begin() + n);
 }
 
 }  // namespace ql::testing

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace ql::testing {
@@ -17,47 +18,46 @@ class FakeAudio : public AudioEngine {
 public:
     explicit FakeAudio(FakeClock* clock = nullptr) : clock_(clock) {}
 
-    bool init(int, int, unsigned) override { return init_ok; }
+    AudioResult<> open(int) override;
     void close() override { closed = true; }
-    int get_error() override { return error; }
-    int sample_load(const QString& path) override;
+    AudioResult<int> load_file(const QString& path) override;
     // Played as "pcm:<samples>"; it lasts as long as its samples do.
-    int sample_load_pcm(const int16_t* pcm, int count) override;
-    int play_sound(int sample) override;
+    AudioResult<int> load_samples(std::span<const int16_t> pcm) override;
+    AudioResult<int> play(int sound) override;
     bool is_playing(int channel) override;
+    void stop(int channel) override { ends_.erase(channel); }
     // Ends exactly when the sound does on the fake clock (or at once when it is not playing).
     QCoro::Task<> sound_end(int channel, Clock& clock, CancelToken& token) override;
 
-    int sample_alloc(int length_samples) override;
-    bool record_start_sample(int sample) override;
-    int record_get_position() override;
-    bool record_stop() override;
-    bool sample_lock(int sample, int offset, int length_bytes, void** p1, unsigned* l1, void** p2,
-                     unsigned* l2) override;
-    bool sample_unlock(int, void*, void*, unsigned, unsigned) override;
-    void sample_free(int sample) override {
-        if (recordings_.erase(sample)) ++samples_freed;
+    AudioResult<int> new_take(int length_samples) override;
+    AudioResult<> start_recording(int take) override;
+    int recorded_samples() override;
+    AudioResult<> stop_recording() override;
+    AudioResult<std::vector<int16_t>> take_samples(int take, int count) override;
+    void free_take(int take) override {
+        if (recording_ == take) recording_ = 0;
+        if (recordings_.erase(take)) ++takes_freed;
     }
 
-    // Paths played, in order (the file name only when `names_only`).
+    // Paths played, in order.
     QStringList played;
     std::function<double(const QString&)> duration_of = [](const QString&) { return 1.0; };
-    bool init_ok = true;
-    bool fail_load = false;
+    // Why open() fails, when it does.
+    std::optional<AudioError> open_fails;
+    bool fail_load = false;  // a file is then not found; samples find no memory
     bool fail_play = false;
     bool closed = false;
-    int error = 0;
     // What a recording "captures": samples returned for the next take.
     std::vector<short> microphone;
-    // Recording steps that fail (get_error() then gives FMOD_ERR_RECORD or FMOD_ERR_MEMORY).
-    bool fail_alloc = false, fail_record_start = false, fail_record_stop = false, fail_lock = false,
-         fail_unlock = false;
-    int allocated_samples = 0;  // length asked for by the last sample_alloc
-    int samples_freed = 0;
+    // Recording steps that fail: a take finds no memory, a recording no device, reading it back an
+    // invalid argument.
+    bool fail_new_take = false, fail_record_start = false, fail_record_stop = false, fail_take_samples = false;
+    int take_length = 0;  // samples asked for by the last new_take
+    int takes_freed = 0;
 
 private:
     FakeClock* clock_;
-    int next_sample_ = 1;
+    int next_sound_ = 1;
     std::map<int, QString> loaded_;
     std::map<int, double> ends_;  // channel -> end time
     int next_channel_ = 1;

@@ -21,8 +21,7 @@
 
 using ql::AppState;
 using ql::ColumnSync;
-using ql::FMOD_ERR_INIT;
-using ql::fmod_error_text;
+using ql::AudioError;
 using ql::kMaxListEntries;
 using ql::kProgramTitle;
 using ql::SoundSuppression;
@@ -228,15 +227,13 @@ TEST_F(MainWindow, StartUpWithNoneOneOrTwoLanguagesChoosesTheFirst) {
 }
 
 TEST_F(MainWindow, AudioFailureIsReportedAndStartUpGoesOn) {
-    audio.init_ok = false;
-    audio.error = FMOD_ERR_INIT;
+    audio.open_fails = AudioError::NoOutputDevice;
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|00001"});
     start();
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_EQ(prompter.messages()[0],
               QStringLiteral("An error occured. Please turn off other programs that may be using sound and start this "
-                             "program again. The specific error message is:\r\n") +
-                  fmod_error_text(FMOD_ERR_INIT));
+                             "program again. The specific error message is:\r\nError initializing output device."));
     // The sound is started before the student is asked for a name.
     ASSERT_EQ(prompter.shown().size(), 2u);
     EXPECT_EQ(prompter.shown()[0].kind, u"message");

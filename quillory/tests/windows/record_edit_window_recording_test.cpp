@@ -238,7 +238,7 @@ TEST_F(RecordingRun, ARunFromTheLastEntryRecordsItAndEndsCleanly) {
     click("two_sec_many");
     EXPECT_EQ(recorded(), names(4, 4));
     EXPECT_EQ(w->unrecorded_words_view->currentRow(), 4);
-    EXPECT_EQ(audio.allocated_samples, 44100);
+    EXPECT_EQ(audio.take_length, 44100);
     EXPECT_TRUE(prompter.shown().empty());
     expect_idle();
 }
@@ -253,7 +253,7 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
     click("one8_single");
     EXPECT_EQ(recorded(), names(1, 1));
     EXPECT_EQ(texts(), (QStringList{"2", "1", "Speak"}));
-    EXPECT_EQ(audio.allocated_samples, 39689);
+    EXPECT_EQ(audio.take_length, 39689);
     EXPECT_EQ(w->unrecorded_words_view->currentRow(), 2);
     EXPECT_TRUE(audio.played.isEmpty());
     expect_idle();
@@ -262,7 +262,7 @@ TEST_F(RecordingRun, ASingleTakeRecordsTheSelectedWordAndMovesOnSilently) {
     seen.clear();
     pump.after(3.0, [this] { QTest::mouseClick(button("stop_auto_record"), Qt::LeftButton); });
     click("unlimited");
-    EXPECT_EQ(audio.allocated_samples, 661500);
+    EXPECT_EQ(audio.take_length, 661500);
     EXPECT_EQ(recorded(), (QStringList{"70001.str", "70002.str"}));
     EXPECT_EQ(w->unrecorded_words_view->currentRow(), 3);
     expect_idle();
@@ -352,8 +352,8 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILEIN", t.path("mic.raw").toLocal8Bit().constData(), 1);
     ::setenv("SDL_DISKAUDIOFILE", t.path("speaker.raw").toLocal8Bit().constData(), 1);
-    SdlAudioEngine fmod;
-    ASSERT_TRUE(fmod.init(22050, 64, 0)) << fmod_error_text(fmod.get_error()).toStdString();
+    SdlAudioEngine engine;
+    ASSERT_TRUE(engine.open());
 
     AppState m;
     FakePrompter prompter;
@@ -361,7 +361,7 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     t.attach(m);
     m.prompter = &prompter;
     m.clock = &qt_clock();
-    m.audio = &fmod;
+    m.audio = &engine;
     m.main_view = &main;
     m.pause_seconds = 1.5f;
     attach_new_recording_player(m);
@@ -405,5 +405,5 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70100.str")});
     EXPECT_TRUE(prompter.shown().empty()) << prompter.texts().join(u'\n').toStdString();
     delete w.data();
-    fmod.close();
+    engine.close();
 }
