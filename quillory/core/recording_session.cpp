@@ -106,7 +106,9 @@ QCoro::Task<> RecordingSession::take(QString list, int row, float seconds) {
     const QString word = view_.word(list, row);
     const bool keep_silence = view_.keep_silence();
     // The take is checked and drawn as it is stored; nothing here waits or asks.
-    auto on_take = [this, keep_silence, word](const QByteArray& take) { view_.show_take(take, !keep_silence, word); };
+    auto on_take = [this, keep_silence, word](const QByteArray& take) {
+        view_.show_take(take, check_take(take, kTakeRate), !keep_silence, word);
+    };
     co_await s_.take(number, seconds == 0.0f ? kDefaultTakeSeconds : seconds, keep_silence, on_take);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "clock.h"
 #include "recording.h"
+#include "take_check.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,8 +40,9 @@ public:
     virtual void scroll_to_top(const QString& list, int row) = 0;
     virtual void show_sound_number(const QString& sound_number) = 0;
     virtual void show_prompt(const QString& text, RecordingPrompt colour) = 0;
-    // A take as recorded, before it is stored, with the word it is of.
-    virtual void show_take(const QByteArray& take, bool trimmed, const QString& word) = 0;
+    // A take as recorded, before it is stored: what its check noticed, whether silence trimming
+    // cuts it, and the word it is of.
+    virtual void show_take(const QByteArray& take, const TakeCheck& check, bool trimmed, const QString& word) = 0;
     // The prompt back to its colours at rest.
     virtual void show_ended() = 0;
     // The buttons that start a run (off while one is under way).

@@ -129,7 +129,7 @@ private:
     void scroll_to_top(const QString& group, int row) override;
     void show_sound_number(const QString& sound_number) override;
     void show_prompt(const QString& text, RecordingPrompt colour) override;
-    void show_take(const QByteArray& take, bool trimmed, const QString& word) override;
+    void show_take(const QByteArray& take, const TakeCheck& check, bool trimmed, const QString& word) override;
     void show_ended() override;
     void enable_run_buttons(bool enabled) override;
     bool fast_pause() const override;

@@ -125,8 +125,8 @@ void RecordEditWindow::show_prompt(const QString& text, RecordingPrompt colour) 
     countdown->setText(text);
 }
 
-void RecordEditWindow::show_take(const QByteArray& take, bool trimmed, const QString& taken_word) {
-    if (take_panel) take_panel->show_take(take, kTakeRate, trimmed, taken_word);
+void RecordEditWindow::show_take(const QByteArray& take, const TakeCheck& check, bool trimmed, const QString& taken_word) {
+    if (take_panel) take_panel->show_take(take, kTakeRate, check, trimmed, taken_word);
 }
 
 void RecordEditWindow::show_ended() {

@@ -150,8 +150,7 @@ TakePanel::TakePanel(QWidget* parent) : QWidget(parent) {
     row->addWidget(note);
 }
 
-void TakePanel::show_take(const QByteArray& take, int rate, bool trimmed, const QString& word) {
-    const TakeCheck c = check_take(take, rate);
+void TakePanel::show_take(const QByteArray& take, int rate, const TakeCheck& c, bool trimmed, const QString& word) {
     wave->show_take(take, rate, trimmed ? std::optional<TrimBounds>(c.speech) : std::nullopt);
     QString text;
     if (!c.notes.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/silence_trim.h"
+#include "core/take_check.h"
 
 #include <QByteArray>
 #include <QWidget>
@@ -53,8 +54,9 @@ class TakePanel : public QWidget {
     Q_OBJECT
 public:
     explicit TakePanel(QWidget* parent = nullptr);
-    // A take of `word` as recorded, before it is stored; `trimmed` when silence trimming cuts it.
-    void show_take(const QByteArray& take, int rate, bool trimmed, const QString& word = QString());
+    // A take of `word` as recorded, before it is stored, and what its check noticed; `trimmed` when
+    // silence trimming cuts it.
+    void show_take(const QByteArray& take, int rate, const TakeCheck& check, bool trimmed, const QString& word = QString());
 
     TakeWave* wave = nullptr;    // objectName "take_wave"
     QLabel* note = nullptr;      // objectName "take_note"

@@ -5,6 +5,7 @@
 #include "support/fake_prompter.h"
 
 #include <QRegularExpression>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace ql;
@@ -33,8 +34,9 @@ public:
         add(QStringLiteral("prompt '%1' %2").arg(text, colour == RecordingPrompt::Speak ? "speak" : "wait"));
         if (on_prompt) on_prompt(text);
     }
-    void show_take(const QByteArray& take, bool trimmed, const QString& word) override {
+    void show_take(const QByteArray& take, const TakeCheck& check, bool trimmed, const QString& word) override {
         add(QStringLiteral("take shown %1 bytes of %2%3").arg(take.size()).arg(word, trimmed ? " trimmed" : ""));
+        notes << word + QStringLiteral(": ") + check.notes.join(QStringLiteral(", "));
     }
     void show_ended() override { add(QStringLiteral("ended")); }
     void enable_run_buttons(bool enabled) override { add(enabled ? QStringLiteral("buttons on") : QStringLiteral("buttons off")); }
@@ -52,6 +54,7 @@ public:
     bool fast = false, keep = false;
     std::function<void(const QString&)> on_prompt;
     QStringList log, timed;
+    QStringList notes;  // what the check of each take noticed
 
 private:
     FakeClock& clock_;
@@ -59,11 +62,11 @@ private:
 
 // A take: `seconds` of the clock (STOP cuts it short), then its samples, then it is stored.
 QCoro::Task<TakeResult> fake_take(Clock& clock, CancelToken& token, LoggedView& view, double take_seconds,
-                                  QString number, float seconds, bool keep_silence,
+                                  QByteArray samples, QString number, float seconds, bool keep_silence,
                                   std::function<void(const QByteArray&)> on_take) {
     view.add(QStringLiteral("take %1 %2 s%3").arg(number, QString::number(double(seconds)), keep_silence ? " whole" : ""));
     co_await sleep_for(clock, take_seconds, &token, WaitEnds::OnStop);
-    on_take(QByteArray(8, 'x'));
+    on_take(samples);
     view.add(QStringLiteral("stored ") + number);
     co_return TakeResult::Stored;
 }
@@ -77,7 +80,8 @@ protected:
         s.prompter = &prompter;
         s.silence = [this](bool on) { view.add(on ? QStringLiteral("silent") : QStringLiteral("sound")); };
         s.take = [this](QString number, float seconds, bool keep, std::function<void(const QByteArray&)> on_take) {
-            return fake_take(clock, token, view, take_seconds, number, seconds, keep, std::move(on_take));
+            return fake_take(clock, token, view, take_seconds, microphone(number), number, seconds, keep,
+                             std::move(on_take));
         };
         run = std::make_unique<RecordingSession>(std::move(s), view);
         run->ended = [this] { ++ended; };
@@ -93,6 +97,8 @@ protected:
     LoggedView view;
     std::unique_ptr<RecordingSession> run;
     double take_seconds = 1.0;
+    // What each word's take records: four silent samples unless a test says otherwise.
+    std::function<QByteArray(const QString& number)> microphone = [](const QString&) { return QByteArray(8, '\0'); };
     int ended = 0;
 };
 
@@ -246,4 +252,27 @@ TEST_F(RecordingSessionTest, ASecondStartDuringARunIsIgnored) {
     record(1.0f, false);
     EXPECT_EQ(view.log.filter(QStringLiteral("take 7")), (QStringList{"take 70000 1 s", "take 70001 1 s"}));
     EXPECT_EQ(ended, 1);
+}
+
+// ---- the take check ----
+
+TEST_F(RecordingSessionTest, EveryTakeIsCheckedAndShownBeforeItIsStored) {
+    view.rows = 3;
+    // A second of a square wave: at full scale for the first word, well recorded for the second;
+    // silence for the third.
+    microphone = [](const QString& number) {
+        QByteArray take(2 * 22050, '\0');
+        const int level = number == u"70000" ? 32767 : number == u"70001" ? 12000 : 0;
+        for (int k = 2205; k < 12000; ++k) {
+            const qint16 v = qint16((k / 40) % 2 ? level : -level);
+            std::memcpy(take.data() + 2 * k, &v, 2);
+        }
+        return take;
+    };
+    record(1.0f, false);
+    EXPECT_EQ(view.notes, (QStringList{"w0: Clipped", "w1: ", "w2: Too quiet, Very short"}));
+    for (const char* number : {"70000", "70001", "70002"}) {
+        const qsizetype shown = view.log.indexOf(QRegularExpression(QStringLiteral("take shown .* of w%1 trimmed").arg(number[4])));
+        EXPECT_EQ(view.log.value(shown + 1), QStringLiteral("stored ") + QLatin1String(number)) << number;
+    }
 }
