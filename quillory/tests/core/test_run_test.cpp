@@ -272,18 +272,6 @@ TEST_F(TestRunTest, ExitWhileAQuestionWaitsJudgesNothingAndWritesNoLine) {
     EXPECT_EQ(token.playback(), Playback::Running);
 }
 
-TEST_F(TestRunTest, ExitDuringTheSoundEndsItThere) {
-    make();
-    plan.presentation = Presentation::TextAndSound;
-    sound_seconds = 5.0;
-    clock.after(0.3, [&] { run->close(); });
-    begin();
-    EXPECT_NEAR(elapsed(), 0.3, 1e-9);
-    EXPECT_EQ(heard, QStringList{"01001"});
-    EXPECT_EQ(unwound, 1);
-    EXPECT_TRUE(results().isEmpty());
-}
-
 TEST_F(TestRunTest, BeginDuringATestEndsTheOldOneUnjudgedAndStartsTheNewOneAfterIt) {
     make();
     int prepared = 0;
@@ -320,18 +308,6 @@ TEST_F(TestRunTest, ATestThatDoesNotStartLeavesNothingRunning) {
     EXPECT_EQ(prompter.messages(), QStringList{"There are no words to test on the chosen word list."});
     EXPECT_FALSE(run->active());
     EXPECT_TRUE(results().isEmpty());
-}
-
-TEST_F(TestRunTest, AnUnwritableResultsFileIsReported) {
-    make();
-    plan.question_count = 1;
-    QDir(dir.path()).mkdir(QStringLiteral("test_results.txt"));
-    begin();
-    ASSERT_EQ(prompter.messages().size(), 1);
-    EXPECT_TRUE(prompter.messages()[0].startsWith(
-        QStringLiteral("The result of this test could not be added to the results file.\n")));
-    EXPECT_TRUE(prompter.messages()[0].contains(dir.filePath(QStringLiteral("test_results.txt"))));
-    EXPECT_TRUE(view.log.contains(QStringLiteral("summary Test finished in 00:10 \n0 of 1 correct 0%")));
 }
 
 // ---- the two number boxes ----
