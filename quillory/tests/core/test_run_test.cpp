@@ -2,6 +2,7 @@
 // question ends by an answer or by its time, what Stop, Exit and a new Begin Test leave behind, and
 // the results line byte for byte.
 #include "core/test_run.h"
+#include "support/fake_audio.h"
 #include "support/fake_clock.h"
 #include "support/fake_prompter.h"
 
@@ -45,10 +46,12 @@ public:
     std::vector<int> bars;
 };
 
-// A word's sound: heard for `seconds`, ended at once by Stop or Quit.
-QCoro::Task<> fake_play(Clock& clock, CancelToken& token, QStringList& heard, double seconds, QString number) {
-    heard << number;
-    co_await sleep_for(clock, seconds, &token, WaitEnds::OnStop);
+// A word's sound on the fake audio engine: heard to its end, or ended at once by Stop or Quit.
+QCoro::Task<> fake_play(FakeAudio& audio, Clock& clock, CancelToken& token, QString number) {
+    const auto sound = audio.load_file(number + QStringLiteral(".mp3"));
+    if (!sound) co_return;
+    const auto channel = audio.play(*sound);
+    if (channel) co_await audio.sound_end(*channel, clock, token);
 }
 
 const QDateTime kStart(QDate(2026, 12, 7), QTime(14, 30, 0));
@@ -80,7 +83,7 @@ protected:
             return v;
         };
         s.can_sound = [this](const QString& n) { return !silent.contains(n); };
-        s.play = [this](QString n) { return fake_play(clock, token, heard, sound_seconds, n); };
+        s.play = [this](QString n) { return fake_play(audio, clock, token, n); };
         s.missed = [this](const QString& entry) { missed << entry; };
         s.results_file = dir.filePath(QStringLiteral("test_results.txt"));
         run = std::make_unique<TestRun>(std::move(s), view);
@@ -99,6 +102,7 @@ protected:
     }
 
     FakeClock clock;
+    FakeAudio audio{&clock};
     CancelToken token;
     FakePrompter prompter;
     RecordedView view;
@@ -108,8 +112,13 @@ protected:
     std::deque<int> script;                 // the draws' results, in order
     std::vector<std::pair<int, int>> draws; // the ranges drawn from, in order
     QStringList silent;                     // sound numbers with no sound
-    QStringList heard, missed;
-    double sound_seconds = 1.0;
+    QStringList missed;
+    // The sound numbers heard, in order.
+    QStringList heard() const {
+        QStringList out;
+        for (const QString& path : audio.played) out << path.section(u'.', 0, 0);
+        return out;
+    }
     int unwound = 0;
 };
 
@@ -132,7 +141,7 @@ TEST_F(TestRunTest, EachQuestionDrawsItsWordThenThePlaceOfTheRightChoiceThenTheO
                                      "right verde = green", "question rojo", "asked 2 of 2",
                                      "choices green,green,blue,red,blue,red", "right rojo = red",
                                      "summary Test finished in 00:02 \n2 of 2 correct 100%", "choices ,,,,,"}));
-    EXPECT_TRUE(heard.isEmpty());  // text only
+    EXPECT_TRUE(heard().isEmpty());  // text only
     EXPECT_EQ(results(), QByteArray("ann\tspanish\tcolores\t2\t100%\t00:02 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"));
 }
 
@@ -149,7 +158,7 @@ TEST_F(TestRunTest, AWordWithoutSoundAsksOkToDrawAgainAndCancelFinishesTheTest) 
     prompter.answer_ok();
     begin();
     EXPECT_EQ(prompter.texts(), (QStringList{missing, missing}));
-    EXPECT_EQ(heard, QStringList{"01003"});
+    EXPECT_EQ(heard(), QStringList{"01003"});
     // Sound only: no word is shown, not even while the student is asked about a missing sound.
     EXPECT_EQ(view.log.filter(QStringLiteral("question")), (QStringList{"question ", "question ", "question "}));
     EXPECT_TRUE(view.log.contains(QStringLiteral("wrong verde = green\nnot ")));
@@ -215,13 +224,13 @@ TEST_F(TestRunTest, SpellingIsSoundOnlyAndAcceptsThePlainLetters) {
     plan.question_count = 2;
     plan.entries = {{QStringLiteral("niño"), "child", "04004"}};
     std::function<void()> type = [&] {
-        view.typed = heard.size() == 1 ? QStringLiteral("nino") : QStringLiteral("niño");
+        view.typed = heard().size() == 1 ? QStringLiteral("nino") : QStringLiteral("niño");
         run->enter_typed_answer();
-        if (heard.size() == 1) clock.after(3.0, type);
+        if (heard().size() == 1) clock.after(3.0, type);
     };
     clock.after(3.0, type);
     begin();
-    EXPECT_EQ(heard, (QStringList{"04004", "04004"}));
+    EXPECT_EQ(heard(), (QStringList{"04004", "04004"}));
     EXPECT_EQ(view.log.filter(QStringLiteral("question")), (QStringList{"question ", "question "}));
     EXPECT_EQ(prompter.messages(), QStringList{"nino found in nino"});
     EXPECT_TRUE(view.log.contains(QStringLiteral("wrong niño = child\nnot niño")));
