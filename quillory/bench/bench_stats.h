@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <algorithm>
+#include <ctime>
 #include <vector>
 
 // Lets the event loop take a turn: what is pending (layout, paint, posted events) is delivered.
@@ -24,6 +25,24 @@ inline void spin_delivering_events(double seconds) {
     elapsed.start();
     spin.start(0);
     loop.exec();
+}
+
+// Wall time and this thread's processor time of one run of `f`, in milliseconds. Wall time suffers when
+// the machine is shared; the processor time beside it says how much of it was the run's own.
+struct RunTimes {
+    double wall = 0, cpu = 0;
+};
+
+template <class F>
+RunTimes time_run(F&& f) {
+    timespec c0{}, c1{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    const double wall = double(timer.nsecsElapsed()) / 1e6;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c1);
+    return RunTimes{wall, double(c1.tv_sec - c0.tv_sec) * 1e3 + double(c1.tv_nsec - c0.tv_nsec) / 1e6};
 }
 
 // The middle of a few timed runs: one slow run on a shared machine should not move the figure.

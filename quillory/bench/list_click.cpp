@@ -31,29 +31,11 @@ public:
     }
 };
 
-// Wall and thread CPU times of runs, in milliseconds. Wall time suffers when the machine is shared;
-// the thread's CPU time is printed beside it.
-struct Sample {
+// The wall and thread CPU times of repeated runs, in milliseconds.
+struct Series {
     std::vector<double> wall, cpu;
-    void add(const Sample& s) { wall.push_back(s.wall[0]), cpu.push_back(s.cpu[0]); }
-    double median(std::vector<double> v) const {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    }
+    void add(const RunTimes& t) { wall.push_back(t.wall), cpu.push_back(t.cpu); }
 };
-
-template <class F>
-Sample measure(F&& f) {
-    timespec c0{}, c1{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    const double wall = double(timer.nsecsElapsed()) / 1e6;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c1);
-    const double cpu = double(c1.tv_sec - c0.tv_sec) * 1e3 + double(c1.tv_nsec - c0.tv_nsec) / 1e6;
-    return Sample{{wall}, {cpu}};
-}
 
 // The largest list the window holds, and a small one to click away to.
 void write_lists(const QString& folder) {
@@ -67,7 +49,7 @@ void write_lists(const QString& folder) {
 }
 
 struct Results {
-    Sample read, first, again;
+    Series read, first, again;
     bool filled = true;
 };
 
@@ -82,15 +64,15 @@ Results click_the_big_list(ql::MainWindow& w, const QString& big_file, const QSt
     auto click_big = [&] {
         lists->setCurrentRow(small_row);  // so that choosing the big list is a change of selection
         deliver_pending_events();
-        const Sample s = measure([&] {
+        const RunTimes t = time_run([&] {
             lists->setCurrentRow(big_row);
             deliver_pending_events();  // layout and paint of the filled columns
         });
         r.filled = r.filled && words->count() == ql::kMaxListEntries && translations->count() == ql::kMaxListEntries;
-        return s;
+        return t;
     };
     for (int i = 0; i < runs; ++i) {
-        r.read.add(measure([&] {
+        r.read.add(time_run([&] {
             auto l = ql::read_lines(big_file);
             if (!l || l->size() != ql::kMaxListEntries) r.filled = false;
         }));
@@ -104,10 +86,10 @@ Results click_the_big_list(ql::MainWindow& w, const QString& big_file, const QSt
 void report(const Results& r, int runs) {
     std::printf("list of %d entries, median of %d clicks (offscreen); wall ms / thread CPU ms\n", ql::kMaxListEntries,
                 runs);
-    const double read_cpu = r.read.median(r.read.cpu);
-    std::printf("  reference: reading the list file      %8.2f / %8.2f\n", r.read.median(r.read.wall), read_cpu);
+    const double read_cpu = median(r.read.cpu);
+    std::printf("  reference: reading the list file      %8.2f / %8.2f\n", median(r.read.wall), read_cpu);
     for (auto [name, s] : {std::pair{"first click (makes the unknown file)", &r.first}, std::pair{"later click", &r.again}}) {
-        const double wall = s->median(s->wall), cpu = s->median(s->cpu);
+        const double wall = median(s->wall), cpu = median(s->cpu);
         std::printf("  %-37s %8.2f / %8.2f   CPU %.2fx the read; %.2f of the 100 ms target (wall), %.2f (CPU)\n",
                     name, wall, cpu, cpu / read_cpu, wall / 100.0, cpu / 100.0);
     }

@@ -23,22 +23,6 @@ struct FixedDay : ql::DateClock {
     QDate today() const override { return day; }
 };
 
-struct Sample {
-    double wall = 0, cpu = 0;
-};
-
-template <class F>
-Sample measure(F&& f) {
-    timespec c0{}, c1{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    const double wall = double(timer.nsecsElapsed()) / 1e6;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c1);
-    return Sample{wall, double(c1.tv_sec - c0.tv_sec) * 1e3 + double(c1.tv_nsec - c0.tv_nsec) / 1e6};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +52,7 @@ int main(int argc, char** argv) {
 
     bool right = true;
     // The first time: no schedule yet, so it is made from the known files and written.
-    const Sample first = measure([&] { right = right && ql::review_due_count(m) == kLists * kPerList / 7 + 1; });
+    const RunTimes first = time_run([&] { right = right && ql::review_due_count(m) == kLists * kPerList / 7 + 1; });
     // Then a schedule as months of use leave it: boxes and due dates all over the year.
     {
         auto s = ql::ReviewSchedule::open(folder, clock.day, false);
@@ -86,10 +70,10 @@ int main(int argc, char** argv) {
     std::vector<double> read_wall, read_cpu, due_wall, due_cpu;
     size_t due = 0;
     for (int r = 0; r < kRuns; ++r) {
-        const Sample read = measure([&] {
+        const RunTimes read = time_run([&] {
             for (const QString& f : known_files) right = right && ql::read_lines(f).value_or(QStringList()).size() == kPerList;
         });
-        const Sample built = measure([&] { due = ql::review_due_items(m).size(); });
+        const RunTimes built = time_run([&] { due = ql::review_due_items(m).size(); });
         read_wall.push_back(read.wall), read_cpu.push_back(read.cpu);
         due_wall.push_back(built.wall), due_cpu.push_back(built.cpu);
     }
