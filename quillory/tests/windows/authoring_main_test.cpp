@@ -1,11 +1,7 @@
 // The record-and-edit window and the language and list administration, reached from the main window.
-#include "core/app_state.h"
 #include "core/text_file.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
+#include "support/window_test.h"
 #include "windows/list_editor_window.h"
 #include "windows/main_window.h"
 #include "windows/record_edit_window.h"
@@ -26,53 +22,21 @@ using namespace ql::testing;
 
 namespace {
 
-QStringList rows(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-void click(QListWidget* list, int row) {
-    ASSERT_TRUE(list);
-    ASSERT_LT(row, list->count());
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-class AuthoringFromMain : public ::testing::Test {
+class AuthoringFromMain : public WindowTest {
 protected:
     void SetUp() override {
         t.copy_sample_lists();
         t.write("languages/spanish/10/10001.mp3", "mp3");
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
         openers.record_and_edit = [this] {
             record = new RecordEditWindow(m);
             record->load();
         };
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input("ann");
-        w->start_up();
-    }
-    void TearDown() override {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<ListEditorWindow*>(top)) delete top;
-        if (record) delete record.data();
-        w.reset();
+        w = start_main_window();
     }
     QListWidget* list(const char* name) { return w->findChild<QListWidget*>(name); }
     void press(const char* name) { QTest::mouseClick(w->findChild<QPushButton*>(name), Qt::LeftButton); }
-    void choose(const char* box, const QString& text) { click(list(box), rows(list(box)).indexOf(text)); }
+    void choose(const char* box, const QString& text) { click_row(list(box), rows(list(box)).indexOf(text)); }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    WindowOpeners openers;
     std::unique_ptr<MainWindow> w;
     QPointer<RecordEditWindow> record;
 };
@@ -105,7 +69,7 @@ TEST_F(AuthoringFromMain, TheSelectedWordOpensAloneAndItsTranslationCanBeSaved) 
     choose("lists_list", "colores");
     QListWidget* words = list("words_list");
     ASSERT_GE(words->count(), 2);
-    click(words, 1);
+    click_row(words, 1);
     const QString word = words->item(1)->text();
     press("record_word_word");
     ASSERT_TRUE(record);

@@ -1,10 +1,7 @@
 // Both flash-card windows opened the way a student opens them: from the main window's buttons and
 // from a double-click on a known list, on the real event loop.
 #include "core/clock.h"
-#include "core/app_state.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
+#include "support/window_test.h"
 #include "windows/main_window.h"
 #include "windows/large_card_window.h"
 #include "windows/small_card_window.h"
@@ -28,13 +25,10 @@ using namespace ql::testing;
 
 namespace {
 
-class FlashFromMain : public ::testing::Test {
+class FlashFromMain : public WindowTest {
 protected:
     FlashFromMain() {
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &qt_clock();
-        m.audio = &audio;
+        use_program_clock();
         openers.large_flash_cards = [this](bool main_stays_visible) { LargeCardWindow::open(m, main_stays_visible); };
         openers.small_flash_card = [this] { SmallCardWindow::open(m); };
         QStringList lines;
@@ -44,10 +38,7 @@ protected:
             t.write(QStringLiteral("languages/spanish/%1/%2.mp3").arg(s.left(2), s), "mp3");
         }
         t.write_lines("languages/spanish/colores.txt", lines);
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input(QStringLiteral("ann"));
-        w->start_up();
+        w = start_main_window();
         m.pause_seconds = 0.01f;
         m.repeat_count = 2;
         m.bottom_mode = BottomMode::WordOnly;
@@ -63,16 +54,6 @@ protected:
         for (int i = 0; i < 5; ++i) event_loop_turn();
     }
     static void at_ms(int ms, std::function<void()> action) { QTimer::singleShot(ms, qApp, std::move(action)); }
-    static QWidget* top_level(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String(name) && top->isVisible()) return top;
-        return nullptr;
-    }
-    static void click(QWidget* w, const char* name) {
-        auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_TRUE(b) << name;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
     QListWidget* list(const char* name) { return w->findChild<QListWidget*>(QString::fromLatin1(name)); }
     void select_list() {
         QListWidget* lists = list("lists_list");
@@ -82,11 +63,6 @@ protected:
         ASSERT_EQ(m.shown_count(), 12);
     }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeAudio audio{nullptr};
-    WindowOpeners openers;
     std::unique_ptr<MainWindow> w;
 };
 
@@ -96,7 +72,7 @@ TEST_F(FlashFromMain, LargeFlashCardsHideTheMainWindowUntilClosed) {
     bool main_hidden = false;
     QPointer<QWidget> card;
     at_ms(300, [&] {
-        card = top_level("qlplay");
+        card = visible_window("qlplay");
         ASSERT_TRUE(card);
         main_hidden = !w->isVisible();
         click(card, "pause");
@@ -122,7 +98,7 @@ TEST_F(FlashFromMain, LargeFlashCardsHideTheMainWindowUntilClosed) {
 TEST_F(FlashFromMain, SmallCardIsOnTopAndClosingItMidDrillBringsTheMainWindowBack) {
     bool on_top = false, main_hidden = false, closed = false;
     at_ms(300, [&] {
-        QWidget* card = top_level("qlplay2");
+        QWidget* card = visible_window("qlplay2");
         ASSERT_TRUE(card);
         on_top = card->windowFlags() & Qt::WindowStaysOnTopHint;
         main_hidden = !w->isVisible();
@@ -134,7 +110,7 @@ TEST_F(FlashFromMain, SmallCardIsOnTopAndClosingItMidDrillBringsTheMainWindowBac
     settle();
     EXPECT_TRUE(on_top);
     EXPECT_TRUE(main_hidden);
-    EXPECT_FALSE(top_level("qlplay2"));
+    EXPECT_FALSE(visible_window("qlplay2"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(m.cancel.playback(), Playback::Stop);
 }
@@ -149,7 +125,7 @@ TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVi
     bool main_visible = false;
     QString shown_word;
     at_ms(300, [&] {
-        QWidget* card = top_level("qlplay");
+        QWidget* card = visible_window("qlplay");
         ASSERT_TRUE(card);
         main_visible = w->isVisible();
         shown_word = card->findChild<QLabel*>("word_lbl")->text();
@@ -157,7 +133,7 @@ TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVi
     });
     bool closed = false;
     at_ms(700, [&] {
-        top_level("qlplay")->close();
+        visible_window("qlplay")->close();
         closed = true;
     });
     QTest::mousePress(known->viewport(), Qt::LeftButton, {}, at);
@@ -170,5 +146,5 @@ TEST_F(FlashFromMain, KnownListDoubleClickDrillsTheKnownWordsWithTheMainWindowVi
     EXPECT_TRUE(QStringList({"uno", "dos", "tres"}).contains(shown_word)) << shown_word.toStdString();
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), unknown_before);
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), crlf({"uno|one|00101", "dos|two|00102", "tres|three|00103"}));
-    EXPECT_FALSE(top_level("qlplay"));
+    EXPECT_FALSE(visible_window("qlplay"));
 }

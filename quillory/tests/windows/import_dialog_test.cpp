@@ -1,8 +1,6 @@
 // The preview shown before a word list from another tutor is imported.
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/word_formats.h"
-#include "support/data_tree.h"
-#include "support/fake_prompter.h"
 #include "windows/import_dialog.h"
 
 #include <QCheckBox>
@@ -28,11 +26,10 @@ QByteArray fixture_bytes(const char* name) {
     return f.readAll();
 }
 
-class Preview : public ::testing::Test {
+class Preview : public WindowTest {
 protected:
     void SetUp() override {
         t.attach(m);
-        m.prompter = &prompter;
         t.write_lines("languages/spanish/colors.txt", {"rojo|red|00001"});
     }
     void open(const char* file, const QByteArray& bytes) {
@@ -54,9 +51,6 @@ protected:
     }
     QString text(const char* label) { return get<QLabel>(label)->text(); }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
     std::unique_ptr<ImportDialog> d;
 };
 

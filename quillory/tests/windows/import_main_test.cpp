@@ -1,10 +1,6 @@
 // Importing and exporting word lists from the main window: the File menu's items and a dropped file.
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/text_file.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "windows/import_dialog.h"
 #include "windows/main_window.h"
@@ -31,29 +27,15 @@ using namespace ql::testing;
 
 namespace {
 
-QStringList rows(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-class ImportFromMain : public ::testing::Test {
+class ImportFromMain : public WindowTest {
 protected:
     void SetUp() override {
         t.write_lines("languages/spanish/master_spanish.txt", {"casa|house|00412", "perro|dog|00007"});
         t.write_lines("languages/spanish/animals.txt", {"perro|dog|00007"});
         t.write_lines("languages/spanish/trans_spanish.dat", {"english"});
         t.write("languages/spanish/highest_num.dat", " 70010 \r\n");
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input("ann");
-        w->start_up();
+        w = start_main_window();
     }
-    void TearDown() override { w.reset(); }
 
     // Runs `act` while the preview is open: `in_dialog` gets the dialog, then it is closed by OK
     // (accept) or Cancel.
@@ -81,12 +63,6 @@ protected:
     }
     QListWidget* list(const char* name) { return w->findChild<QListWidget*>(name); }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    WindowOpeners openers;
     std::unique_ptr<MainWindow> w;
 };
 

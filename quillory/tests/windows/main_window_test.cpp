@@ -1,11 +1,7 @@
 #include "core/audio_engine.h"
-#include "core/app_state.h"
 #include "core/text_file.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
+#include "support/window_test.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
 
@@ -28,10 +24,7 @@ using ql::SoundSuppression;
 using ql::unsafe_name_message;
 using ql::WindowOpeners;
 using ql::testing::crlf;
-using ql::testing::DataTree;
-using ql::testing::FakeAudio;
-using ql::testing::FakePrompter;
-using ql::testing::FakeClock;
+using ql::testing::WindowTest;
 
 // Readable failure output for Qt strings.
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -41,28 +34,12 @@ namespace {
 const QString kNamePrompt =
     QStringLiteral("What is your first name?  This is for the program to remember which words you have learned.");
 
-QStringList rows(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowTest {
 protected:
-    MainWindow() {
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-    }
-
     // Starts a window on the tree as the app does, answering the name prompt with `student`.
     ql::MainWindow& start(const QString& student = QStringLiteral("ann")) {
         w.reset();
-        w = std::make_unique<ql::MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input(student);
-        w->start_up();
+        w = start_main_window(student);
         return *w;
     }
 
@@ -106,12 +83,6 @@ protected:
         return t.path(QStringLiteral("languages/%1/%2/%3.mp3").arg(language, number.left(2), number));
     }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    WindowOpeners openers;
     std::unique_ptr<ql::MainWindow> w;
 };
 

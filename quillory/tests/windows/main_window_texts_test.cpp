@@ -1,9 +1,5 @@
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/search.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
@@ -21,31 +17,18 @@ using namespace ql::testing;
 
 namespace {
 
-QStringList rows_of(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
-class MainWindowTexts : public ::testing::Test {
+class MainWindowTexts : public WindowTest {
 protected:
     void SetUp() override {
         clear_master_cache();
         t.copy_sample_lists();
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
         openers.test_results = [this] { opened << m.results_text; };
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input(QStringLiteral("ann"));
-        w->start_up();  // chooses the first language, english
+        w = start_main_window();  // chooses the first language, english
         select_language(QStringLiteral("spanish"));
     }
     void select_language(const QString& name) {
         auto* langs = w->findChild<QListWidget*>(QStringLiteral("lang_list"));
-        const int row = rows_of(langs).indexOf(name);
+        const int row = rows(langs).indexOf(name);
         ASSERT_GE(row, 0);
         langs->setCurrentRow(row);
     }
@@ -57,12 +40,6 @@ protected:
     }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    WindowOpeners openers;
     QStringList opened;
     std::unique_ptr<MainWindow> w;
 };
@@ -73,18 +50,18 @@ TEST_F(MainWindowTexts, TypingInEitherSearchBoxShowsTheHits) {
     auto* words = get<QListWidget>("words_list");
     auto* translations = get<QListWidget>("words_liste");
     QTest::keyClicks(get<QLineEdit>("txt_word_search"), QStringLiteral("Ca"));
-    EXPECT_EQ(rows_of(words), (QStringList{"caballo", "casa", "cama", QStringLiteral("café")}));
-    EXPECT_EQ(rows_of(translations), (QStringList{"horse", "house, home", "bed", "coffee"}));
+    EXPECT_EQ(rows(words), (QStringList{"caballo", "casa", "cama", QStringLiteral("café")}));
+    EXPECT_EQ(rows(translations), (QStringList{"horse", "house, home", "bed", "coffee"}));
     QTest::keyClicks(get<QLineEdit>("txt_word_search"), QStringLiteral("s"));
-    EXPECT_EQ(rows_of(words), QStringList{"casa"});
+    EXPECT_EQ(rows(words), QStringList{"casa"});
     // Deleting back to one letter leaves the columns alone.
     QTest::keyClick(get<QLineEdit>("txt_word_search"), Qt::Key_Backspace);
     QTest::keyClick(get<QLineEdit>("txt_word_search"), Qt::Key_Backspace);
-    EXPECT_EQ(rows_of(words), (QStringList{"caballo", "casa", "cama", QStringLiteral("café")}));
+    EXPECT_EQ(rows(words), (QStringList{"caballo", "casa", "cama", QStringLiteral("café")}));
 
     QTest::keyClicks(get<QLineEdit>("txt_word_search2"), QStringLiteral("eat"));
-    EXPECT_EQ(rows_of(translations), (QStringList{"to eat", "food, eat", "to devour, eat up"}));
-    EXPECT_EQ(rows_of(words), (QStringList{"comer", "comida", "devorar"}));
+    EXPECT_EQ(rows(translations), (QStringList{"to eat", "food, eat", "to devour, eat up"}));
+    EXPECT_EQ(rows(words), (QStringList{"comer", "comida", "devorar"}));
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
 

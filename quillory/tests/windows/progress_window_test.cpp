@@ -1,6 +1,4 @@
-#include "core/app_state.h"
-#include "support/data_tree.h"
-#include "support/fake_prompter.h"
+#include "support/window_test.h"
 #include "windows/progress_window.h"
 
 #include <QBarCategoryAxis>
@@ -22,13 +20,9 @@ using namespace ql::testing;
 
 namespace {
 
-struct ProgressWindowFixture : ::testing::Test {
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
+struct ProgressWindowFixture : public WindowTest {
     void SetUp() override {
         t.attach(m);
-        m.prompter = &prompter;
         m.current_language = QStringLiteral("spanish");
         t.write_lines(QStringLiteral("test_results.txt"),
                       {"ann\tspanish\tcolores\t10\t80%\t01:10 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM",

@@ -1,15 +1,9 @@
 #include "audio/sdl_audio_engine.h"
 #include "core/clock.h"
-#include "core/main_view.h"
 #include "core/new_recordings.h"
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/silence_trim.h"
-#include "support/fake_main_view.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
 #include "support/event_loop.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "support/recording_oracle.h"
 #include "windows/large_card_window.h"
@@ -46,13 +40,9 @@ QColor background(const QLineEdit* e) { return e->palette().color(QPalette::Base
 const QColor kOrange(0xFF, 0x80, 0x00);
 const QColor kYellow(0xFF, 0xFF, 0x00);
 
-class RecordingRun : public ::testing::Test {
+class RecordingRun : public WindowTest {
 protected:
     void SetUp() override {
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        m.main_view = &main;
         t.attach(m);
         m.current_language = QStringLiteral("spanish");
         m.current_list = QStringLiteral("numeros");
@@ -65,10 +55,6 @@ protected:
             audio.microphone[k] = short(k > 4000 && k < 12000 ? std::lround(9000 * std::sin(double(k) / 9)) : 0);
         attach_new_recording_player(m);
     }
-    void TearDown() override {
-        if (window) delete window.data();
-    }
-
     // A list of `words` entries without recordings, numbered 70000 up.
     RecordEditWindow* open(int words) {
         QStringList lines;
@@ -126,12 +112,6 @@ protected:
         EXPECT_TRUE(button("one_many")->isEnabled());
     }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    FakeMainView main;
     QPointer<RecordEditWindow> window;
     std::vector<Seen> seen;
     int watching = 0;
@@ -342,8 +322,11 @@ TEST_F(RecordingRun, TheEmailButtonPacksTheRecordings) {
 
 // The real capture: SDL's disk driver feeds a spoken word as the microphone, and the window plays
 // the stored take back at the next click on the word.
-TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
-    DataTree t;
+namespace {
+class RecordingCapture : public WindowTest {};
+}  // namespace
+
+TEST_F(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     const QByteArray wav = read_file(QStringLiteral(QL_TEST_DATA "/palabra.wav"));
     QByteArray mic = QByteArray(2 * 5512, '\0') + wav.mid(wav.indexOf("data") + 8);
     mic += QByteArray(2 * 44100 - mic.size(), '\0');
@@ -355,14 +338,9 @@ TEST(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     SdlAudioEngine engine;
     ASSERT_TRUE(engine.open());
 
-    AppState m;
-    FakePrompter prompter;
-    FakeMainView main;
     t.attach(m);
-    m.prompter = &prompter;
     m.clock = &qt_clock();
     m.audio = &engine;
-    m.main_view = &main;
     m.pause_seconds = 1.5f;
     attach_new_recording_player(m);
     m.current_language = QStringLiteral("spanish");

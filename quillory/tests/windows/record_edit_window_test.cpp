@@ -1,13 +1,7 @@
-#include "core/main_view.h"
-#include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/text_file.h"
-#include "support/fake_main_view.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
+#include "support/window_test.h"
 #include "windows/list_editor_window.h"
 #include "windows/record_edit_window.h"
 
@@ -27,13 +21,9 @@ using namespace ql::testing;
 
 namespace {
 
-class RecordWindow : public ::testing::Test {
+class RecordWindow : public WindowTest {
 protected:
     void SetUp() override {
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        m.main_view = &main;
         t.attach(m);
         t.write_lines("languages/spanish/colores.txt",
                       {"rojo|red|01001", "azul|blue|70012", "verde|green|01003", "sin numero|no number|"});
@@ -53,18 +43,7 @@ protected:
         window = w;
         return w;
     }
-    void TearDown() override {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<ListEditorWindow*>(top)) delete top;
-        if (window) delete window.data();
-    }
-
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    FakeMainView main;
+    // The window last opened, while it exists.
     QPointer<RecordEditWindow> window;
 };
 
@@ -76,10 +55,6 @@ TEST_F(RecordWindow, ListModeSplitsTheListByRecording) {
     ASSERT_EQ(w->unrecorded_words_view->count(), 2);
     EXPECT_EQ(w->unrecorded_words_view->item(1)->text(), u"verde");
     EXPECT_EQ(w->recorded_translations_view->item(0)->text(), u"red");
-}
-
-void click_row(QListWidget* l, int row) {
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
 }
 
 TEST_F(RecordWindow, ClickingAPairShowsAndPlaysItInEitherGroup) {
@@ -246,7 +221,7 @@ TEST_F(RecordWindow, MessageButtonsAndExit) {
     EXPECT_EQ(w->windowTitle(), u"www.quillory.org");
 
     QTest::mouseClick(w->exit_button, Qt::LeftButton);
-    EXPECT_EQ(main.shown, 1);
+    EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.cancel.playback(), Playback::Stop);
     // Opened again, the window starts with the flag down so that a recording run can start.
     RecordEditWindow* again = new RecordEditWindow(m);
@@ -304,7 +279,7 @@ TEST_F(RecordWindow, EditorSavedUnchangedGainsOneEmptyLine) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(main.shown, 0);
+    EXPECT_EQ(main_view.shown, 0);
 }
 
 TEST_F(RecordWindow, EditorStartsANewListAndRefusesAnExistingName) {

@@ -1,9 +1,4 @@
-#include "core/app_state.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_main_view.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
+#include "support/window_test.h"
 #include "support/run_session.h"
 #include "support/recording_oracle.h"
 #include "windows/record_edit_window.h"
@@ -21,13 +16,9 @@ using namespace ql::testing;
 
 namespace {
 
-class TakeCheckRun : public ::testing::Test {
+class TakeCheckRun : public WindowTest {
 protected:
     void SetUp() override {
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        m.main_view = &main;
         t.attach(m);
         m.current_language = QStringLiteral("spanish");
         m.current_list = QStringLiteral("numeros");
@@ -43,7 +34,6 @@ protected:
         window->unrecorded_words_view->setCurrentRow(0);
         m.chosen_list = QStringLiteral("without sounds");
     }
-    void TearDown() override { delete window.data(); }
 
     // One single take of a second with the microphone giving `level` from 0.1 s to 0.55 s.
     void take(short level) {
@@ -55,12 +45,6 @@ protected:
     }
     QString note() const { return window->take_panel->findChild<QLabel*>("take_note")->text(); }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    FakeMainView main;
     QPointer<RecordEditWindow> window;
 };
 

@@ -1,8 +1,4 @@
-#include "core/main_view.h"
-#include "core/app_state.h"
-#include "support/fake_main_view.h"
-#include "support/data_tree.h"
-#include "support/fake_prompter.h"
+#include "support/window_test.h"
 #include "windows/results_window.h"
 
 #include <QPlainTextEdit>
@@ -16,23 +12,12 @@ using namespace ql::testing;
 
 namespace {
 
-struct ResultsWindowFixture : ::testing::Test {
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeMainView main_view;
+struct ResultsWindowFixture : public WindowTest {
     void SetUp() override {
         t.attach(m);
-        m.prompter = &prompter;
-        m.main_view = &main_view;
         m.results_text = QStringLiteral("ann\tspanish\tcolores\t2\t100%\t00:03 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
                                         "bo\tspanish\tmaster\t1\t0%\t00:05 \tSpelling\tSound Only\t12/7/2026 2:31:00 PM\r\n");
         ResultsWindow::save_name().clear();
-    }
-    static QPushButton* button(QWidget& w, const char* name) {
-        auto* b = w.findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
     }
 };
 
@@ -42,10 +27,10 @@ TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
     ResultsWindow w(m);
     EXPECT_EQ(w.objectName(), u"test_results");
     EXPECT_EQ(w.windowTitle(), u"Test Results");
-    EXPECT_EQ(button(w, "print_test_results")->text(),
+    EXPECT_EQ(child<QPushButton>(w, "print_test_results")->text(),
               u"Print Text Directly to Default Printer. May not finish printing until program is exited.");
-    EXPECT_EQ(button(w, "save_and_exit")->text(), u"Save to a file");
-    EXPECT_EQ(button(w, "exit_without_save")->text(), u"Exit");
+    EXPECT_EQ(child<QPushButton>(w, "save_and_exit")->text(), u"Save to a file");
+    EXPECT_EQ(child<QPushButton>(w, "exit_without_save")->text(), u"Exit");
     auto* box = w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->toPlainText(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -57,7 +42,7 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
         ResultsWindow w(m);
         w.show();
         prompter.answer_input(QStringLiteral("mine.txt"));
-        QTest::mouseClick(button(w, "save_and_exit"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "save_and_exit"), Qt::LeftButton);
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(main_view.shown, 1);
     }
@@ -83,7 +68,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
     prompter.cancel_input();
     prompter.answer_input(QString());
     prompter.answer_input(QStringLiteral("no/such/folder/x.txt"));
-    for (int i = 0; i < 3; ++i) QTest::mouseClick(button(w, "save_and_exit"), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(child<QPushButton>(w, "save_and_exit"), Qt::LeftButton);
     const QStringList messages = prompter.messages();
     ASSERT_EQ(messages.size(), 3);
     EXPECT_EQ(messages[0], u"No file name was given, so the text was not saved.");
@@ -94,7 +79,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
     EXPECT_EQ(w.text(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The last name typed is offered next time.
     EXPECT_EQ(ResultsWindow::save_name(), u"no/such/folder/x.txt");
-    QTest::mouseClick(button(w, "exit_without_save"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "exit_without_save"), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(main_view.shown, 1);
 }
@@ -102,7 +87,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
 TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
     ResultsWindow w(m);
     w.print_to_file = t.path("out.pdf");
-    QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_TRUE(prompter.shown().empty());
     ASSERT_TRUE(t.exists("out.pdf"));
     // The job is complete as soon as the click returns.
@@ -119,7 +104,7 @@ TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
 TEST_F(ResultsWindowFixture, NoDefaultPrinterIsSaid) {
     ResultsWindow w(m);
     w.default_printer_name = [] { return QString(); };
-    QTest::mouseClick(button(w, "print_test_results"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_EQ(prompter.messages(),
               QStringList{"There is no default printer, so the text was not printed. Set up a default printer, or save the text to a file."});
 }

@@ -1,12 +1,7 @@
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/review_schedule.h"
 #include "core/text_file.h"
-#include "support/data_tree.h"
 #include "support/fake_date_clock.h"
-#include "support/fake_audio.h"
-#include "support/fake_main_view.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "windows/review_window.h"
 #include "windows/test_window.h"
@@ -29,41 +24,20 @@ const QString kCasa = QStringLiteral("casa|house|00412");
 const QString kNino = QStringLiteral("niño|child|00413");
 const QString kPerro = QStringLiteral("perro|dog|00414");
 
-struct ReviewWindowTest : ::testing::Test {
+struct ReviewWindowTest : public WindowTest {
     ReviewWindowTest() {
-        tree.attach(m);
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.main_view = &view;
-        m.audio = &audio;
+        t.attach(m);
         m.date_clock = &clock;
         m.current_language = QStringLiteral("spanish");
         m.target_language = QStringLiteral("english");
         m.target_sound_numbers[412] = QStringLiteral("00900");
         for (const char* r : {"spanish/00/00412", "spanish/00/00413", "spanish/00/00414", "english/00/00900"})
-            tree.write(QStringLiteral("languages/%1.mp3").arg(QLatin1String(r)), "ID3");
-        tree.write(known, crlf({kCasa, kNino, kPerro}));
-        tree.write(unknown, crlf({QStringLiteral("gato|cat|00415")}));
-        for (const QString& e : {kCasa, kNino, kPerro}) review_after_move(m, tree.path(known), tree.path(unknown), e);
+            t.write(QStringLiteral("languages/%1.mp3").arg(QLatin1String(r)), "ID3");
+        t.write(known, crlf({kCasa, kNino, kPerro}));
+        t.write(unknown, crlf({QStringLiteral("gato|cat|00415")}));
+        for (const QString& e : {kCasa, kNino, kPerro}) review_after_move(m, t.path(known), t.path(unknown), e);
         clock.advance(1);
     }
-    ~ReviewWindowTest() override {
-        for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    template <class T>
-    static T* child(QWidget* w, const char* name) {
-        auto* c = w->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_TRUE(c) << name;
-        return c;
-    }
-    static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
-
-    DataTree tree;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeMainView view;
-    FakeAudio audio{&pump};
     FakeDateClock clock;
     const QString known = QStringLiteral("users/ann/spanish/colors-k.txt");
     const QString unknown = QStringLiteral("users/ann/spanish/colors-u.txt");
@@ -73,50 +47,50 @@ struct ReviewWindowTest : ::testing::Test {
 
 TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     QPointer<ReviewWindow> w = ReviewWindow::open(m);
-    EXPECT_EQ(text(w, "progress"), u"1 of 3");
-    EXPECT_EQ(text(w, "foreign_word"), u"casa");
+    EXPECT_EQ(text_of(w, "progress"), u"1 of 3");
+    EXPECT_EQ(text_of(w, "foreign_word"), u"casa");
     EXPECT_EQ(child<QLabel>(w, "foreign_word")->accessibleName(), u"casa");
-    EXPECT_EQ(text(w, "translation"), QString());
+    EXPECT_EQ(text_of(w, "translation"), QString());
     EXPECT_TRUE(audio.played.value(0).endsWith(u"00412.mp3"));
     for (auto* b : w->findChildren<QPushButton*>()) EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
 
     QTest::keyClick(w, Qt::Key_Right);  // not before the answer was seen
-    EXPECT_EQ(text(w, "progress"), u"1 of 3");
+    EXPECT_EQ(text_of(w, "progress"), u"1 of 3");
     QTest::keyClick(child<QPushButton>(w, "show_answer"), Qt::Key_Space);
-    EXPECT_EQ(text(w, "translation"), u"house");
+    EXPECT_EQ(text_of(w, "translation"), u"house");
     EXPECT_EQ(child<QLabel>(w, "translation")->accessibleName(), u"house");
     EXPECT_TRUE(audio.played.value(1).endsWith(u"00900.mp3")) << "the translation is heard";
     QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Space);  // a second Space keeps nothing
-    EXPECT_EQ(text(w, "progress"), u"1 of 3");
+    EXPECT_EQ(text_of(w, "progress"), u"1 of 3");
     QTest::keyClick(child<QPushButton>(w, "knew_it"), Qt::Key_Right);
-    EXPECT_EQ(text(w, "progress"), u"2 of 3");
-    EXPECT_EQ(text(w, "foreign_word"), u"niño");
+    EXPECT_EQ(text_of(w, "progress"), u"2 of 3");
+    EXPECT_EQ(text_of(w, "foreign_word"), u"niño");
     QTest::keyClick(w, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
-    EXPECT_EQ(view.shown, 1);
+    EXPECT_EQ(main_view.shown, 1);
     // The main window's "File #" label still shows its own list's last sound, not the review's.
-    EXPECT_TRUE(view.sound_file_texts.isEmpty());
+    EXPECT_TRUE(main_view.sound_file_texts.isEmpty());
 
     // The kept word waits three days; the other two are still due.
-    const auto kept = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    const auto kept = ReviewSchedule::open(t.path("users/ann/spanish/"), clock.day, false);
     ASSERT_EQ(kept.items().size(), 3u);
     EXPECT_EQ(kept.items()[0].box, 2);
     EXPECT_EQ(kept.items()[0].due, clock.day.addDays(3));
 
     w = ReviewWindow::open(m);
-    EXPECT_EQ(text(w, "progress"), u"1 of 2");
-    EXPECT_EQ(text(w, "foreign_word"), u"niño");
+    EXPECT_EQ(text_of(w, "progress"), u"1 of 2");
+    EXPECT_EQ(text_of(w, "foreign_word"), u"niño");
     QTest::keyClick(w, Qt::Key_Space);
     QTest::keyClick(w, Qt::Key_1);
-    EXPECT_EQ(text(w, "foreign_word"), u"perro");
-    EXPECT_EQ(tree.read(unknown), crlf({QStringLiteral("gato|cat|00415"), kNino}));
+    EXPECT_EQ(text_of(w, "foreign_word"), u"perro");
+    EXPECT_EQ(t.read(unknown), crlf({QStringLiteral("gato|cat|00415"), kNino}));
     QTest::keyClick(w, Qt::Key_Space);
     QTest::keyClick(w, Qt::Key_2);
-    EXPECT_EQ(text(w, "summary"), u"2 reviewed, 1 kept, 1 back to learning");
-    EXPECT_EQ(child<QLabel>(w, "summary")->accessibleName(), text(w, "summary"));
+    EXPECT_EQ(text_of(w, "summary"), u"2 reviewed, 1 kept, 1 back to learning");
+    EXPECT_EQ(child<QLabel>(w, "summary")->accessibleName(), text_of(w, "summary"));
     EXPECT_FALSE(child<QPushButton>(w, "show_answer")->isEnabled());
-    EXPECT_EQ(tree.read(known), crlf({kCasa, kPerro}));
+    EXPECT_EQ(t.read(known), crlf({kCasa, kPerro}));
 
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -125,7 +99,7 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
     // window, and the window goes once it has.
     clock.advance(30);
     w = ReviewWindow::open(m);
-    ASSERT_EQ(text(w, "foreign_word"), u"casa");
+    ASSERT_EQ(text_of(w, "foreign_word"), u"casa");
     pump.after(0.2, [w] { QTest::keyClick(w, Qt::Key_Escape); });
     QTest::keyClick(w, Qt::Key_Space);
     pump.run();
@@ -136,10 +110,10 @@ TEST_F(ReviewWindowTest, KeysDriveAReviewThatClosedHalfwayLosesNothing) {
 }
 
 TEST_F(ReviewWindowTest, AWrongTestAnswerOnAKnownWordMakesItDueToday) {
-    tree.write("languages/spanish/colors.txt", crlf({kCasa}));
+    t.write("languages/spanish/colors.txt", crlf({kCasa}));
     m.current_list = QStringLiteral("colors");
-    m.list_file = tree.path("languages/spanish/colors.txt");
-    const auto before = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    m.list_file = t.path("languages/spanish/colors.txt");
+    const auto before = ReviewSchedule::open(t.path("users/ann/spanish/"), clock.day, false);
     ASSERT_EQ(before.due_count(clock.day), 3);
     ASSERT_TRUE(ReviewSession(m).knew_it());  // casa now waits three days
 
@@ -155,7 +129,7 @@ TEST_F(ReviewWindowTest, AWrongTestAnswerOnAKnownWordMakesItDueToday) {
     QTest::mouseClick(child<QPushButton>(&w, "begin_test"), Qt::LeftButton);
     pump.run();
     ASSERT_EQ(w.correct_count(), 0);
-    const auto after = ReviewSchedule::open(tree.path("users/ann/spanish/"), clock.day, false);
+    const auto after = ReviewSchedule::open(t.path("users/ann/spanish/"), clock.day, false);
     ASSERT_EQ(after.items().size(), 3u);
     EXPECT_EQ(after.items()[0].due, clock.day);
     EXPECT_EQ(after.items()[0].box, 2);

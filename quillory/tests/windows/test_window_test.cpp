@@ -1,12 +1,6 @@
-#include "core/main_view.h"
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "support/accessible.h"
-#include "support/fake_main_view.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
 #include "support/event_loop.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "windows/test_window.h"
 
@@ -39,23 +33,13 @@ void type_text(QWidget* w, const QString& text) {
 
 const QDateTime kStart(QDate(2026, 12, 7), QTime(14, 30, 0));
 
-struct TestWindowFixture : ::testing::Test {
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
-    FakeMainView main_view;
+struct TestWindowFixture : public WindowTest {
     std::map<QString, QString> translation_of;  // word -> translation of the test list
     std::map<QString, QString> word_of_sound;   // sound number -> word
 
     void SetUp() override {
         t.copy_sample_lists();
         t.attach(m, QStringLiteral("ann"));
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        m.main_view = &main_view;
         m.rng.seed(7);
         m.current_language = QStringLiteral("spanish");
         m.master_file = m.languages_folder + QStringLiteral("spanish/master_spanish.txt");
@@ -85,14 +69,6 @@ struct TestWindowFixture : ::testing::Test {
         w->show();
         return w;
     }
-
-    template <class T>
-    static T* child(QWidget& w, const char* name) {
-        T* c = w.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    static QString text_of(QWidget& w, const char* name) { return child<QLabel>(w, name)->text(); }
 
     static void setup(QWidget& w, const char* kind, int presentation, const QString& questions, const QString& seconds) {
         child<QRadioButton>(w, kind)->click();  // a click on its caption

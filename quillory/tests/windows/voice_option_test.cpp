@@ -1,10 +1,6 @@
 // The main window's voice option: its menu toggle, remembered per student, and a word click spoken.
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/spoken_words.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/run_session.h"
 #include "support/fake_voice.h"
 #include "windows/main_window.h"
@@ -22,31 +18,18 @@ using namespace ql::testing;
 
 namespace {
 
-class VoiceOption : public ::testing::Test {
+class VoiceOption : public WindowTest {
 protected:
     void SetUp() override {
         t.write_lines("languages/spanish/master_spanish.txt", {"casa|house|00412"});
         t.write_lines("languages/spanish/animals.txt", {"casa|house|00412"});
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
         m.voice = &voice;
     }
     void open(const QString& student) {
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input(student);
-        w->start_up();
+        w = start_main_window(student);
     }
     QAction* toggle() const { return w->findChild<QAction*>(QStringLiteral("mnu_speak_missing")); }
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio{&pump};
     FakeVoice voice;
-    WindowOpeners openers;
     std::unique_ptr<MainWindow> w;
 };
 
