@@ -4,6 +4,7 @@
 #include "core/app_state.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
+#include "support/drill_list.h"
 #include "support/fake_audio.h"
 #include "support/fake_prompter.h"
 #include "support/fake_clock.h"
@@ -51,48 +52,18 @@ struct RecordingView : DrillView {
     }
 };
 
-// A student "ann" drilling the spanish list "l" (target english). Word i is "w<i>" with sound number
-// 01000+i; its translation "t<i>" has sound number 02000+i. Recordings hold recognisable bytes.
-class DrillTest : public ::testing::Test {
+// A drill over the list DrillList lays (see support/drill_list.h), on the fake clock and fake audio.
+class DrillTest : public ::testing::Test, protected DrillList {
 protected:
     DrillTest() : audio(&pump) {
-        tree.attach(m, QStringLiteral("ann"));
+        choose(tree, m);
         m.clock = &pump;
         m.audio = &audio;
         m.prompter = &prompter;
         m.main_view = &main_view;
-        m.current_language = QStringLiteral("spanish");
-        m.target_language = QStringLiteral("english");
-        m.current_list = QStringLiteral("l");
-        m.rng.seed(7);
-        tree.write("silence.mp3", "SIL");
-        tree.write("beep.mp3", "BEEP");
     }
 
-    static QString word_sound(int i) { return QStringLiteral("%1").arg(1000 + i, 5, 10, QLatin1Char('0')); }
-    static QString translation_sound(int i) { return QStringLiteral("%1").arg(2000 + i, 5, 10, QLatin1Char('0')); }
-    static QByteArray word_bytes(int i) { return "W" + word_sound(i).toLatin1(); }
-    static QByteArray translation_bytes(int i) { return "T" + translation_sound(i).toLatin1(); }
-
-    // Lays a list of n entries as the student's unknown file and loads it as the main window does.
-    void load_list(int n, bool recordings = true) {
-        QStringList lines;
-        for (int i = 0; i < n; ++i) {
-            lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(word_sound(i));
-            m.target_sound_numbers[size_t(1000 + i)] = translation_sound(i);
-            if (recordings) {
-                tree.write("languages/spanish/" + word_sound(i).left(2) + "/" + word_sound(i) + ".mp3", word_bytes(i));
-                tree.write("languages/english/" + translation_sound(i).left(2) + "/" + translation_sound(i) + ".mp3",
-                           translation_bytes(i));
-            }
-        }
-        tree.write_lines("users/ann/spanish/l-u.txt", lines);
-        m.unknown_file = tree.path("users/ann/spanish/l-u.txt");
-        m.known_file = tree.path("users/ann/spanish/l-k.txt");
-        m.list_file = tree.path("languages/spanish/l.txt");
-        m.shown_file = m.unknown_file;
-        create_array_of_words(m, m.shown_file);
-    }
+    void load_list(int n, bool recordings = true) { load(tree, m, n, recordings); }
 
     std::shared_ptr<Drill> drill(DrillKind kind = DrillKind::Large) { return std::make_shared<Drill>(m, kind, &view); }
 

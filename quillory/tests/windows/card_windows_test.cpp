@@ -1,4 +1,5 @@
-#include "../core/drill_fixture.h"
+#include "support/drill_list.h"
+#include "support/window_test.h"
 
 #include "core/clock.h"
 #include "core/text_file.h"
@@ -21,19 +22,20 @@ using namespace ql::testing;
 
 namespace {
 
-// The windows drill on the real event loop; sounds come from the fake engine (a pause under 1.5 s
-// never asks whether a sound still plays).
-class FlashWindowTest : public DrillTest {
+// The windows drill on the real event loop over the drill tests' list; sounds come from the fake
+// engine (a pause under 1.5 s never asks whether a sound still plays).
+class FlashWindowTest : public WindowTest, protected DrillList {
 protected:
     FlashWindowTest() {
-        m.clock = &qt_clock();
-        audio = FakeAudio(nullptr);
+        use_program_clock();
+        choose(t, m);
         m.pause_seconds = 0.01f;
         m.repeat_count = 2;
         m.bottom_mode = BottomMode::WordOnly;
     }
     ~FlashWindowTest() override { settle(); }
 
+    void load_list(int n, bool recordings = true) { load(t, m, n, recordings); }
     static void at_ms(int ms, std::function<void()> action) { QTimer::singleShot(ms, qApp, std::move(action)); }
     // Lets deferred deletions and pending events run.
     static void settle() {
@@ -44,17 +46,8 @@ protected:
         const auto d = w->drill().shared_from_this();
         run_until([&] { return !d->running(); });
     }
-    static QPushButton* button(QWidget* w, const char* name) {
-        auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_TRUE(b) << name;
-        return b;
-    }
-    static QLabel* label(QWidget* w, const char* name) {
-        auto* l = w->findChild<QLabel*>(QString::fromLatin1(name));
-        EXPECT_TRUE(l) << name;
-        return l;
-    }
-    static void click(QWidget* w, const char* name) { QTest::mouseClick(button(w, name), Qt::LeftButton); }
+    static QPushButton* button(QWidget* w, const char* name) { return child<QPushButton>(w, name); }
+    static QLabel* label(QWidget* w, const char* name) { return child<QLabel>(w, name); }
 };
 
 }  // namespace
@@ -178,7 +171,7 @@ TEST_F(FlashWindowTest, LargeDrillPauseSettingsResumeSkipMarkAndCloseMidDrill) {
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.cancel.playback(), Playback::Stop);
-    EXPECT_EQ(tree.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
+    EXPECT_EQ(t.read("users/ann/spanish/l-k.txt"), marked.toUtf8() + "\r\n");
     EXPECT_EQ(m.shown_count(), 11);
     EXPECT_GE(main_view.refreshes, 1);
 }
@@ -254,7 +247,7 @@ TEST_F(FlashWindowTest, WholeListCompilationShowsProgressAndFinishes) {
     EXPECT_TRUE(bar_seen);
     EXPECT_GE(max_value, 0);
     EXPECT_FALSE(bar->isVisibleTo(w));
-    EXPECT_TRUE(tree.exists("100words2.mp3"));
+    EXPECT_TRUE(t.exists("100words2.mp3"));
     EXPECT_EQ(prompter.messages(), QStringList{"2 files have been completed."});
     w->close();
 }
