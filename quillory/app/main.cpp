@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     QDir::setCurrent(data.folder);
 
     ql::AppState m;
-    m.working_folder = data.folder + u'/';
+    static_cast<ql::Workspace&>(m) = ql::workspace_of(data.folder + u'/');
     m.prompter = &prompter;
     m.clock = &ql::qt_clock();
     ql::SdlAudioEngine audio;
@@ -73,14 +73,14 @@ int main(int argc, char** argv) {
     ql::VoiceClipCache voice_clips;
     m.voice = &voice;
     m.voice_clips = &voice_clips;
-    ql::attach_new_recording_player(m);
+    ql::attach_new_recording_player(m, m);
 
     ql::WindowOpeners openers;
     openers.large_flash_cards = [&m](bool main_stays_visible) { ql::LargeCardWindow::open(m, main_stays_visible); };
     openers.small_flash_card = [&m] { ql::SmallCardWindow::open(m); };
-    openers.record_and_edit = [&m] { (new ql::RecordEditWindow(m))->load(); };
+    openers.record_and_edit = [&m](std::optional<int> single_entry) { (new ql::RecordEditWindow(m, single_entry))->load(); };
     openers.student_test = [&m] { ql::TestWindow::open(m); };
-    openers.test_results = [&m] { ql::ResultsWindow::open(m); };
+    openers.test_results = [&m](const QString& text) { ql::ResultsWindow::open(m, text); };
     openers.progress = [&m] { ql::ProgressWindow::open(m); };
     openers.review = [&m] { ql::ReviewWindow::open(m); };
 

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     m.working_folder = dir.path() + u'/';
     m.user_folder = m.working_folder + QStringLiteral("users/bench/");
     m.current_language = QStringLiteral("spanish");
-    const QString folder = ql::review_language_folder(m);
+    const QString folder = ql::review_language_folder(m, m);
     QDir().mkpath(folder);
     QStringList known_files;
     for (int l = 0; l < kLists; ++l) {
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 
     bool right = true;
     // The first time: no schedule yet, so it is made from the known files and written.
-    const RunTimes first = time_run([&] { right = right && ql::review_due_count(m) == kLists * kPerList / 7 + 1; });
+    const RunTimes first = time_run([&] { right = right && ql::review_due_count(m, m, ql::review_today(m.date_clock), m.prompter) == kLists * kPerList / 7 + 1; });
     // Then a schedule as months of use leave it: boxes and due dates all over the year.
     {
         auto s = ql::ReviewSchedule::open(folder, clock.day, false);
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         const RunTimes read = time_run([&] {
             for (const QString& f : known_files) right = right && ql::read_lines(f).value_or(QStringList()).size() == kPerList;
         });
-        const RunTimes built = time_run([&] { due = ql::review_due_items(m).size(); });
+        const RunTimes built = time_run([&] { due = ql::review_due_items(m, m, ql::review_today(m.date_clock), m.prompter).size(); });
         read_wall.push_back(read.wall), read_cpu.push_back(read.cpu);
         due_wall.push_back(built.wall), due_cpu.push_back(built.cpu);
     }

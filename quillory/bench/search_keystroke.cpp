@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     // The first keystroke after choosing a language reads and folds the master.
     const double cold_ms = median_ms(11, [&] {
         ql::clear_master_cache();
-        ql::search_master_list(m, ql::SearchField::Word, QStringLiteral("ca"));
+        ql::search_master_list(m.master_file, m.prompter, m, ql::SearchField::Word, QStringLiteral("ca"));
     });
 
     // Choosing the language: the click only starts the pre-read. The user then types; by the time of
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         clicks.push_back(double(clock.nsecsElapsed()) / 1e6);
         while (ql::master_preread_pending()) QThread::msleep(1);
         clock.restart();
-        ql::search_master_list(m, ql::SearchField::Word, QStringLiteral("ca"));
+        ql::search_master_list(m.master_file, m.prompter, m, ql::SearchField::Word, QStringLiteral("ca"));
         first_keys.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::sort(first_keys.begin(), first_keys.end());
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         const QString text = QString::fromUtf8(c.text);
         int hits = 0;
         const double ms = median_ms(51, [&] {
-            ql::search_master_list(m, c.field, text);
+            ql::search_master_list(m.master_file, m.prompter, m, c.field, text);
             hits = m.shown_count();
         });
         worst = std::max(worst, ms);

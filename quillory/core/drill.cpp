@@ -1,4 +1,5 @@
 #include "drill.h"
+#include "review_schedule.h"
 
 #include "lrc_captions.h"
 #include "main_view.h"
@@ -238,8 +239,8 @@ void Drill::leave_word() {
 QCoro::Task<> Drill::play(QString sound, QString language) {
     // A compiled word gets a caption only when one of its recordings goes into the file, which is
     // when playing it would take the installed recording.
-    const bool compiling = compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty() &&
-                           !(m_.include_new_recordings && file_exists(new_sound_path(m_, sound, language)));
+    // Drills play installed recordings only, so every clip of a compiled word goes into the file.
+    const bool compiling = compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty();
     const bool recorded = file_exists(installed_sound_path(m_, sound, language));
     if (compiling && recorded) compiled_recording_ = true;
     // The large drill captions its compiled word once, at its mark, when it leaves the word.
@@ -281,7 +282,10 @@ void Drill::i_know_this_word() {
             if (is_shown(i)) index = i;
     }
     if (index < 0) return;
-    if (mark_word_known(m_, index)) shown_.index = -1;
+    if (mark_word_known(m_.prompter, m_, m_, review_today(m_.date_clock), index)) {
+        shown_.index = -1;
+        if (m_.main_view) m_.main_view->display_words();
+    }
     if (m_.main_view) m_.main_view->refresh_known_list();
 }
 

@@ -1,4 +1,5 @@
-#include "app_state.h"
+#include "language_session.h"
+#include "workspace.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@ namespace ql {
 namespace {
 
 // Reads "<number>|<number>" lines into the 0-99999 table; lines that do not fit are skipped.
-void load_translation_index(AppState& m) {
+void load_translation_index(LanguageSession& m) {
     auto lines = read_lines(m.trans_index_file);
     if (!lines) return;
     for (const QString& line : *lines) {
@@ -28,14 +29,14 @@ void load_translation_index(AppState& m) {
 
 }  // namespace
 
-QStringList choose_language(AppState& m, const QString& language) {
-    m.shown_file.clear();
+LanguageChoice choose_language(const Workspace& w, const QString& language) {
+    LanguageChoice choice;
+    LanguageSession& m = choice.session;
     m.current_language = language;
-    QDir().mkpath(m.user_folder + language);
+    QDir().mkpath(w.user_folder + language);
 
-    const QString folder = m.languages_folder + language + u'/';
+    const QString folder = w.languages_folder + language + u'/';
     const QString master_base = QStringLiteral("master_") + language;
-    QStringList lists;
     for (const QString& name : folder_entries(folder)) {
         if (!name.endsWith(QStringLiteral(".txt"))) continue;
         const QString path = folder + name;
@@ -45,7 +46,7 @@ QStringList choose_language(AppState& m, const QString& language) {
             QFile::remove(path);
             continue;
         }
-        if (base != master_base) lists << base;
+        if (base != master_base) choice.lists << base;
     }
 
     m.master_file = folder + QStringLiteral("master_") + language + QStringLiteral(".txt");
@@ -54,11 +55,22 @@ QStringList choose_language(AppState& m, const QString& language) {
         m.target_language = read_first_line(m.trans_file).value_or(QString());
         m.trans_index_file = folder + QStringLiteral("trans_index_") + language + u'_' + m.target_language +
                              QStringLiteral(".dat");
-        // Numbers left from another language would speak unrelated recordings.
-        std::fill(m.target_sound_numbers.begin(), m.target_sound_numbers.end(), QString());
         load_translation_index(m);
     }
-    return lists;
+    return choice;
+}
+
+Workspace workspace_of(const QString& working_folder) {
+    Workspace w;
+    w.working_folder = working_folder;
+    w.languages_folder = working_folder + QStringLiteral("languages/");
+    return w;
+}
+
+Workspace with_student(Workspace w, const QString& student_name) {
+    w.student_name = student_name;
+    w.user_folder = w.working_folder + QStringLiteral("users/") + (student_name.isEmpty() ? QString() : student_name + u'/');
+    return w;
 }
 
 }  // namespace ql

@@ -1,7 +1,8 @@
 #include "list_admin.h"
 
 #include "prompter.h"
-#include "app_state.h"
+#include "language_session.h"
+#include "workspace.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -12,34 +13,34 @@ namespace ql {
 
 namespace {
 
-bool make_folder(AppState& m, const QString& path) {
+bool make_folder(Prompter& p, const QString& path) {
     if (QFileInfo(path).isDir() || QDir().mkpath(path)) return true;
-    m.prompter->message(QStringLiteral("The folder %1 could not be created.").arg(path));
+    p.message(QStringLiteral("The folder %1 could not be created.").arg(path));
     return false;
 }
 
 // `language_files` give a new file its character set (see new_file_charset).
-bool write_or_report(AppState& m, const QString& path, const QStringList& lines, const QStringList& language_files = {}) {
+bool write_or_report(Prompter& p, const QString& path, const QStringList& lines, const QStringList& language_files = {}) {
     FileChanges changes;
     changes.rewrite_lines(path, lines);
     changes.new_files_follow(language_files);
     QString error;
     if (changes.apply(&error)) return true;
-    m.prompter->message(error);
+    p.message(error);
     return false;
 }
 
 // Lays the target's lists into the new language: the target's words become the translations and the
 // sound numbers stay, so that the target's recordings speak the translations.
-void derive_lists(AppState& m, const QString& language, const QString& target) {
-    const QString from = m.languages_folder + target + u'/';
-    const QString to = m.languages_folder + language + u'/';
+void derive_lists(Prompter& p, const Workspace& w, const QString& language, const QString& target) {
+    const QString from = w.languages_folder + target + u'/';
+    const QString to = w.languages_folder + language + u'/';
     QStringList index;
     for (const QString& name : folder_entries(from)) {
         if (!name.endsWith(QStringLiteral(".txt")) || !QFileInfo(from + name).isFile()) continue;
         const auto lines = read_lines(from + name);
         if (!lines) {
-            m.prompter->message(QStringLiteral("Could not read the file %1.").arg(from + name));
+            p.message(QStringLiteral("Could not read the file %1.").arg(from + name));
             continue;
         }
         QString out_name = name;
@@ -51,9 +52,9 @@ void derive_lists(AppState& m, const QString& language, const QString& target) {
             index << derived_index_line(line);
         }
         // A derived list holds the target's words, in the set of the list they come from.
-        write_or_report(m, to + out_name, derived, {from + name});
+        write_or_report(p, to + out_name, derived, {from + name});
     }
-    write_or_report(m, to + QStringLiteral("trans_index_") + language + u'_' + target + QStringLiteral(".dat"), index);
+    write_or_report(p, to + QStringLiteral("trans_index_") + language + u'_' + target + QStringLiteral(".dat"), index);
 }
 
 }  // namespace
@@ -68,8 +69,8 @@ QString derived_index_line(const QString& target_line) {
     return number + u'|' + number;
 }
 
-bool add_language(AppState& m) {
-    const auto answer = m.prompter->input(
+bool add_language(Prompter& p, const Workspace& w) {
+    const auto answer = p.input(
         QStringLiteral("This button is for the user to add their own language to the Quillory program.  It's best to "
                        "first email me at ") +
         contact::kEmail + QStringLiteral(" or call me at ") + contact::kPhone +
@@ -82,19 +83,19 @@ bool add_language(AppState& m) {
     // with a target of one letter at least; its other files ("master_<language>-u.txt",
     // "changes_<language>.dat", "<language>_str_NN.zip") are shorter.
     if (const QString refusal = path_name_refusal(language, QStringLiteral("language name"), 18); !refusal.isEmpty()) {
-        m.prompter->message(refusal);
+        p.message(refusal);
         return false;
     }
-    const QString folder = m.languages_folder + language;
+    const QString folder = w.languages_folder + language;
     if (file_exists(folder)) {
-        m.prompter->message(QStringLiteral("That language already exits.  Please choose another name."));
+        p.message(QStringLiteral("That language already exits.  Please choose another name."));
         return false;
     }
-    if (!make_folder(m, folder)) return false;
+    if (!make_folder(p, folder)) return false;
 
     const QString target =
-        m.prompter
-            ->input(QStringLiteral(
+        p
+            .input(QStringLiteral(
                 "You need to connect this new language to a 'target' language. The target language will be the "
                 "other language in this language pair that the students already know.  Usually, the target language "
                 "will be english.  If the target language you type below already exists on this computer, you will "
@@ -112,38 +113,38 @@ bool add_language(AppState& m) {
     const int index_name_bytes = 17 + int(QFile::encodeName(language).size());
     if (const QString refusal = path_name_refusal(target, QStringLiteral("target language name"), index_name_bytes);
         !refusal.isEmpty()) {
-        m.prompter->message(refusal);
+        p.message(refusal);
         return abandon();
     }
 
-    const QString target_folder = m.languages_folder + target;
+    const QString target_folder = w.languages_folder + target;
     if (!file_exists(target_folder)) {
-        m.prompter->message(
+        p.message(
             QStringLiteral("That language folder is not on this computer, but your selection is being recorded."));
-        if (make_folder(m, target_folder))
-            write_or_report(m, target_folder + QStringLiteral("/trans_") + target + QStringLiteral(".dat"), {language});
+        if (make_folder(p, target_folder))
+            write_or_report(p, target_folder + QStringLiteral("/trans_") + target + QStringLiteral(".dat"), {language});
     } else {
-        m.prompter->message(QStringLiteral(
+        p.message(QStringLiteral(
             "Thank you, that language was found on this computer.  Words lists from that language will now be "
             "formatted to be used in the new language you are adding so that the exiting words/phrases of the "
             "student's native language do not have to be retyped.  After clicking OK below you can select the new "
             "language in the list of languages, then select one of the word lists, and then select 'Record and "
             "Edit' to type the translations and record words for the new language."));
-        derive_lists(m, language, target);
+        derive_lists(p, w, language, target);
     }
-    write_or_report(m, folder + QStringLiteral("/trans_") + language + QStringLiteral(".dat"), {target});
+    write_or_report(p, folder + QStringLiteral("/trans_") + language + QStringLiteral(".dat"), {target});
     return true;
 }
 
-std::optional<QString> add_word_list(AppState& m) {
-    if (m.current_language.isEmpty()) {
-        m.prompter->message(QStringLiteral("First select a language."));
+std::optional<QString> add_word_list(Prompter& p, const Workspace& w, const LanguageSession& lang) {
+    if (lang.current_language.isEmpty()) {
+        p.message(QStringLiteral("First select a language."));
         return std::nullopt;
     }
     QString name =
-        m.prompter
-            ->input(QStringLiteral("This creates a new word/phrase list to be added to the currently selected language (") +
-                    m.current_language +
+        p
+            .input(QStringLiteral("This creates a new word/phrase list to be added to the currently selected language (") +
+                    lang.current_language +
                     QStringLiteral(").  If this is not what you want to do, click cancel.  After creating this new "
                                    "list, you can add words and phrases to it using the 'Record and Edit Selected "
                                    "List' button. What is the name of the new list?  Use only english characters and "
@@ -153,19 +154,19 @@ std::optional<QString> add_word_list(AppState& m) {
     name.replace(u' ', u'_');
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
     if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty()) {
-        m.prompter->message(refusal);
+        p.message(refusal);
         return std::nullopt;
     }
-    const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");
+    const QString path = w.languages_folder + lang.current_language + u'/' + name + QStringLiteral(".txt");
     if (file_exists(path)) {
-        m.prompter->message(
+        p.message(
             QStringLiteral("That list already exists for this language.  Please choose another list name."));
         return std::nullopt;
     }
-    if (!write_or_report(m, path, {m.current_language + QStringLiteral(" word or phrase|student's language translation|99999")},
-                         {m.master_file}))
+    if (!write_or_report(p, path, {lang.current_language + QStringLiteral(" word or phrase|student's language translation|99999")},
+                         {lang.master_file}))
         return std::nullopt;
-    m.prompter->message(name);
+    p.message(name);
     return name;
 }
 

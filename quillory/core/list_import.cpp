@@ -1,6 +1,7 @@
 #include "list_import.h"
 
-#include "core/app_state.h"
+#include "core/shown_words.h"
+#include "core/workspace.h"
 #include "core/text_file.h"
 
 #include <QFile>
@@ -77,7 +78,7 @@ QString skipped_summary(const ImportPairs& p, WordFileFormat format) {
            QStringLiteral(" will be skipped: ") + reasons.join(QStringLiteral("; ")) + u'.';
 }
 
-QString list_name_refusal(const AppState& m, const QString& language, QString& name) {
+QString list_name_refusal(const Workspace& m, const QString& language, QString& name) {
     name.replace(u' ', u'_');
     if (name.isEmpty()) return QStringLiteral("Please type a name for the new list.");
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
@@ -90,7 +91,7 @@ QString list_name_refusal(const AppState& m, const QString& language, QString& n
     return QString();
 }
 
-ImportOutcome import_word_pairs(const AppState& m, const QString& language, QString list_name,
+ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QString list_name,
                                 const std::vector<WordPair>& pairs) {
     ImportOutcome r;
     if (language.isEmpty()) {
@@ -199,7 +200,7 @@ ExportFormat export_format_for(const QString& path) {
     return path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive) ? ExportFormat::Kvtml : ExportFormat::Tsv;
 }
 
-bool export_word_list(const AppState& m, const QString& language, const QString& list, const QString& path,
+bool export_word_list(const Workspace& m, const QString& language, const QString& list, const QString& path,
                       ExportFormat format, QString* error) {
     const QString folder = m.languages_folder + language + u'/';
     const QString list_path = folder + list + QStringLiteral(".txt");

@@ -7,7 +7,7 @@
 
 namespace ql {
 
-struct AppState;
+struct Workspace;
 
 // The pairs a table gives for a choice of columns, and the records left out, by reason.
 struct ImportPairs {
@@ -34,7 +34,7 @@ QString skipped_summary(const ImportPairs& pairs, WordFileFormat format);
 
 // The add-list rules for a typed list name: spaces become "_" in `name`. Returns the message that
 // refuses it, or an empty string when the language has no list of that name.
-QString list_name_refusal(const AppState& m, const QString& language, QString& name);
+QString list_name_refusal(const Workspace& m, const QString& language, QString& name);
 
 struct ImportOutcome {
     bool ok = false;
@@ -48,14 +48,14 @@ struct ImportOutcome {
 // translation) keeps its sound number; the others get new numbers from the language's counter, as
 // an added pair does, and are appended to the master. The counter, the list and the master change
 // together: when one of them cannot be written, none is changed.
-ImportOutcome import_word_pairs(const AppState& m, const QString& language, QString list_name,
+ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QString list_name,
                                 const std::vector<WordPair>& pairs);
 
 enum class ExportFormat { Tsv, Kvtml };
 // KVTML for a ".kvtml" name, tab-separated text otherwise.
 ExportFormat export_format_for(const QString& path);
 // Writes the entries of a list of the language to `path` (replaced atomically).
-bool export_word_list(const AppState& m, const QString& language, const QString& list, const QString& path,
+bool export_word_list(const Workspace& m, const QString& language, const QString& list, const QString& path,
                       ExportFormat format, QString* error);
 
 }  // namespace ql

@@ -48,7 +48,7 @@ QString raw_take_path(const QString& str_path) { return with_extension(str_path,
 
 QString wav_path(const QString& str_path) { return with_extension(str_path, QStringLiteral(".wav")); }
 
-QString decipher_to_wav(AppState& m, const QString& str_path) {
+QString decipher_to_wav(Prompter* prompter, const QString& str_path) {
     const QString t = raw_take_path(str_path);
     const CipherOutcome r = decipher_sound_file(str_path, t);
     QByteArray samples;
@@ -62,7 +62,7 @@ QString decipher_to_wav(AppState& m, const QString& str_path) {
     }
     QFile::remove(t);
     if (!r.loaded) {
-        if (m.prompter) m.prompter->message(r.describe());
+        if (prompter) prompter->message(r.describe());
         return QString();
     }
     // A damaged recording deciphers to a bad pad or to nothing: it is not played.
@@ -71,13 +71,17 @@ QString decipher_to_wav(AppState& m, const QString& str_path) {
     const QString w = wav_path(str_path);
     QString error;
     if (!write_bytes(w, wav_header(std::uint32_t(samples.size())) + samples, &error)) {
-        if (m.prompter) m.prompter->message(error);
+        if (prompter) prompter->message(error);
         QFile::remove(w);
         return QString();
     }
     return w;
 }
 
-void attach_new_recording_player(AppState& m) { m.decipher_to_wav = decipher_to_wav; }
+void attach_new_recording_player(PlaybackState& playback, const Services& services) {
+    playback.decipher_to_wav = [&services](const QString& str_path) {
+        return decipher_to_wav(services.prompter, str_path);
+    };
+}
 
 }  // namespace ql

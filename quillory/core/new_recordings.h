@@ -3,7 +3,9 @@
 
 namespace ql {
 
-struct AppState;
+class Prompter;
+struct PlaybackState;
+struct Services;
 
 // Every new recording of every language is enciphered with this key and vector (hex text).
 inline constexpr const char* kSoundKeyHex = "5c17e0a94b2d86f3c0de1179a4b85e62";
@@ -31,9 +33,10 @@ QString wav_path(const QString& str_path);       // ".wav": the playable file, d
 // Turns a new recording into a playable WAV file beside it and returns that file's path. A
 // recording that cannot be deciphered gives "" and leaves no working file behind; only a missing
 // cipher library is reported, since nothing a contributor recorded can be heard without it.
-QString decipher_to_wav(AppState& m, const QString& str_path);
+QString decipher_to_wav(Prompter* prompter, const QString& str_path);
 
 // Lets play_sound_file play new recordings.
-void attach_new_recording_player(AppState& m);
+// `services` must outlive `playback`: its prompter at the time of a play reports a missing cipher library.
+void attach_new_recording_player(PlaybackState& playback, const Services& services);
 
 }  // namespace ql

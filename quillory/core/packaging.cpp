@@ -2,7 +2,7 @@
 
 #include "list_admin.h"
 #include "prompter.h"
-#include "app_state.h"
+#include "workspace.h"
 #include "text_file.h"
 
 #include <QDir>
@@ -100,10 +100,9 @@ bool make_archive(const QString& folder, const QString& archive, const QString& 
     return archive_opens(archive, names.size(), error);
 }
 
-bool zip_new_recordings(AppState& m, const QString& kind) {
-    const QString& language = m.current_language;
-    const QString base = m.languages_folder + language + QStringLiteral("/new_") + kind + u'/';
-    const QString out = m.working_folder + QStringLiteral("recordings/") + kind + u'/';
+bool zip_new_recordings(const Workspace& w, const QString& language, Prompter* prompter, const QString& kind) {
+    const QString base = w.languages_folder + language + QStringLiteral("/new_") + kind + u'/';
+    const QString out = w.working_folder + QStringLiteral("recordings/") + kind + u'/';
     for (const QString& nn : folder_entries(base)) {
         // Only the two-digit sub-folders hold recordings; anything else left here is not packed.
         if (!QFileInfo(base + nn).isDir()) continue;
@@ -111,26 +110,24 @@ bool zip_new_recordings(AppState& m, const QString& kind) {
         QStringList packed;
         QString error;
         if (!make_archive(base + nn, archive, u'.' + kind, &packed, &error)) {
-            if (m.prompter) m.prompter->message(error);
+            if (prompter) prompter->message(error);
             return false;
         }
         if (packed.isEmpty()) continue;
         const QString name = language + u'_' + kind + u'_' + nn + QStringLiteral(".zip");
-        if (m.prompter)
-            m.prompter->message(QStringLiteral("Currently the program is working on ") + name +
+        if (prompter)
+            prompter->message(QStringLiteral("Currently the program is working on ") + name +
                                 QStringLiteral(".  Please wait about 5 seconds before clicking 'OK' below."));
         if (!copy_archive(archive, out + name, &error)) {
-            if (m.prompter) m.prompter->message(error);
+            if (prompter) prompter->message(error);
             return false;
         }
     }
     return true;
 }
 
-void pack_contribution(AppState& m) {
-    Prompter& p = *m.prompter;
-    const QString& language = m.current_language;
-    const QString recordings = m.working_folder + QStringLiteral("recordings");
+void pack_contribution(const Workspace& w, const QString& language, Prompter& p) {
+    const QString recordings = w.working_folder + QStringLiteral("recordings");
     const QString address = contact::kSubmissionAddress;
     const bool go = p.ok_cancel(
         QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the ") +
@@ -146,9 +143,9 @@ void pack_contribution(AppState& m) {
     }
     QDir().mkpath(recordings + QStringLiteral("/str"));
 
-    zip_new_recordings(m, QStringLiteral("str"));
+    zip_new_recordings(w, language, &p, QStringLiteral("str"));
 
-    const QString folder = m.languages_folder + language + u'/';
+    const QString folder = w.languages_folder + language + u'/';
     const QString archive = folder + language + QStringLiteral(".zip");
     QStringList packed;
     QString error;

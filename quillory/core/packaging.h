@@ -4,7 +4,8 @@
 
 namespace ql {
 
-struct AppState;
+class Prompter;
+struct Workspace;
 
 // Writes `archive` holding the files (not folders) directly in `folder` whose names end in
 // `suffix` (case-insensitively; every file when `suffix` is empty), the archive itself excepted,
@@ -16,10 +17,10 @@ bool make_archive(const QString& folder, const QString& archive, const QString& 
 // Packs every sub-folder of the current language's new recordings of `kind` ("str") into
 // recordings/<kind>/<language>_<kind>_<NN>.zip under the working folder. Returns false when an
 // archive could not be made (reported); archives made before it stay.
-bool zip_new_recordings(AppState& m, const QString& kind);
+bool zip_new_recordings(const Workspace& w, const QString& language, Prompter* prompter, const QString& kind);
 
 // The whole "Email Files" action: confirmation, the recording archives, the archive of the
 // language folder's files as recordings/text_<language>.zip, and the closing note.
-void pack_contribution(AppState& m);
+void pack_contribution(const Workspace& w, const QString& language, Prompter& prompter);
 
 }  // namespace ql

@@ -13,16 +13,17 @@
 
 namespace ql {
 
-QString installed_sound_path(const AppState& m, const QString& s, const QString& language) {
-    return m.languages_folder + language + u'/' + s.left(2) + u'/' + s + QStringLiteral(".mp3");
+QString installed_sound_path(const Workspace& w, const QString& s, const QString& language) {
+    return w.languages_folder + language + u'/' + s.left(2) + u'/' + s + QStringLiteral(".mp3");
 }
 
-QString new_sound_path(const AppState& m, const QString& s, const QString& language) {
-    return m.languages_folder + language + QStringLiteral("/new_str/") + s.left(2) + u'/' + s + QStringLiteral(".str");
+QString new_sound_path(const Workspace& w, const QString& s, const QString& language) {
+    return w.languages_folder + language + QStringLiteral("/new_str/") + s.left(2) + u'/' + s + QStringLiteral(".str");
 }
 
 namespace {
-QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm);
+QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm,
+                                   bool include_new_recordings = false);
 
 // The caption of a compiled clip: the entry whose word (or, in the target language, whose
 // translation) it speaks, among the shown entries, else in the list and master files (the review
@@ -52,7 +53,7 @@ QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoun
     if (s.isEmpty()) co_return;
     QString path = installed_sound_path(m, s, language);
     bool installed = true;
-    if (m.include_new_recordings) {
+    if (options.include_new_recordings) {
         const QString fresh = new_sound_path(m, s, language);
         if (file_exists(fresh)) {
             path = fresh;
@@ -96,10 +97,12 @@ QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoun
     if (spoken)
         co_await play_spoken_samples(m, std::move(*spoken));
     else
-        co_await play_sound_file(m, path);
+        co_await play_sound_file(m, path, options.include_new_recordings);
 }
 
-QCoro::Task<> play_sound_file(AppState& m, QString path) { co_await play_file_or_samples(m, path, nullptr); }
+QCoro::Task<> play_sound_file(AppState& m, QString path, bool include_new_recordings) {
+    co_await play_file_or_samples(m, path, nullptr, include_new_recordings);
+}
 
 // A synthesised word is timed exactly as a recording, so Stop, Skip and the 1.5-second rule act on both.
 QCoro::Task<> play_spoken_samples(AppState& m, std::vector<int16_t> pcm) {
@@ -113,7 +116,8 @@ void remove_played_wav(const QString& played) {
     if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
 }
 
-QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm) {
+QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm,
+                                   bool include_new_recordings) {
     QString played = path;
     if (m.sound_suppression == SoundSuppression::On) co_return remove_played_wav(played);
     if (!pcm && !file_exists(path)) {
@@ -122,8 +126,8 @@ QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<
         co_return remove_played_wav(played);
     }
     if (!pcm && path.endsWith(QStringLiteral("str"))) {
-        if (!m.include_new_recordings || !m.decipher_to_wav) co_return remove_played_wav(played);
-        played = m.decipher_to_wav(m, path);
+        if (!include_new_recordings || !m.decipher_to_wav) co_return remove_played_wav(played);
+        played = m.decipher_to_wav(path);
         if (played.isEmpty()) co_return;
     }
 

@@ -15,7 +15,9 @@ void set_error(QString* error, const QString& text) {
     if (error) *error = text;
 }
 
-QString language_folder(const AppState& m) { return m.languages_folder + m.current_language + u'/'; }
+QString language_folder(const Workspace& w, const LanguageSession& lang) {
+    return w.languages_folder + lang.current_language + u'/';
+}
 
 void add_to_group(SoundGroups& g, bool with_sound, const QString& word, const QString& translation,
                   const QString& number) {
@@ -32,12 +34,12 @@ void add_to_group(SoundGroups& g, bool with_sound, const QString& word, const QS
 
 }  // namespace
 
-bool has_sound_file(const AppState& m, const QString& sound_number) {
-    return file_exists(new_sound_path(m, sound_number, m.current_language)) ||
-           file_exists(installed_sound_path(m, sound_number, m.current_language));
+bool has_sound_file(const Workspace& w, const LanguageSession& lang, const QString& sound_number) {
+    return file_exists(new_sound_path(w, sound_number, lang.current_language)) ||
+           file_exists(installed_sound_path(w, sound_number, lang.current_language));
 }
 
-SoundGroups create_arrays(const AppState& m, const QString& list_file) {
+SoundGroups create_arrays(const Workspace& w, const LanguageSession& lang, const QString& list_file) {
     SoundGroups g;
     const auto lines = read_lines(list_file);
     if (!lines) return g;
@@ -45,34 +47,35 @@ SoundGroups create_arrays(const AppState& m, const QString& list_file) {
         // Only the first three fields count; a line without a sound number has nothing to record.
         const QStringList fields = line.split(u'|');
         if (fields.size() < 3 || fields[2].isEmpty()) continue;
-        add_to_group(g, has_sound_file(m, fields[2]), fields[0], fields[1], fields[2]);
+        add_to_group(g, has_sound_file(w, lang, fields[2]), fields[0], fields[1], fields[2]);
     }
     return g;
 }
 
-SoundGroups create_word(const AppState& m) {
+SoundGroups create_word(const Workspace& w, const LanguageSession& lang, const ShownWords& shown, int i) {
     SoundGroups g;
-    bool ok = false;
-    const int i = m.record_word_index.trimmed().toInt(&ok);
-    if (!ok || i < 0 || i >= m.shown_count()) return g;
-    const QString number = m.shown_sound_numbers.value(i);
-    add_to_group(g, has_sound_file(m, number), m.shown_words.value(i), m.shown_translations.value(i), number);
+    if (i < 0 || i >= shown.shown_count()) return g;
+    const QString number = shown.shown_sound_numbers.value(i);
+    add_to_group(g, has_sound_file(w, lang, number), shown.shown_words.value(i), shown.shown_translations.value(i),
+                 number);
     return g;
 }
 
-QString highest_num_path(const AppState& m) { return language_folder(m) + kHighestFile; }
-
-QString changes_path(const AppState& m) {
-    return language_folder(m) + QStringLiteral("changes_") + m.current_language + QStringLiteral(".dat");
+QString highest_num_path(const Workspace& w, const LanguageSession& lang) {
+    return language_folder(w, lang) + kHighestFile;
 }
 
-bool get_high(AppState& m, QString* error) {
-    const QString path = highest_num_path(m);
-    if (!file_exists(path) && !write_lines(path, {QString::number(kFirstNewNumber)}, error)) return false;
+QString changes_path(const Workspace& w, const LanguageSession& lang) {
+    return language_folder(w, lang) + QStringLiteral("changes_") + lang.current_language + QStringLiteral(".dat");
+}
+
+std::optional<QString> get_high(const Workspace& w, const LanguageSession& lang, QString* error) {
+    const QString path = highest_num_path(w, lang);
+    if (!file_exists(path) && !write_lines(path, {QString::number(kFirstNewNumber)}, error)) return std::nullopt;
     const auto line = read_first_line(path);
     if (!line) {
         set_error(error, QStringLiteral("Could not read the file %1.").arg(path));
-        return false;
+        return std::nullopt;
     }
     bool ok = false;
     const int number = line->trimmed().toInt(&ok);
@@ -80,17 +83,16 @@ bool get_high(AppState& m, QString* error) {
         set_error(error, QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds "
                                         "the next free number, for example 70000.")
                              .arg(path));
-        return false;
+        return std::nullopt;
     }
     if (number > kLastSoundNumber) {
         set_error(error, QStringLiteral("All sound numbers up to 99999 have been used in this language, so no new "
                                         "word or phrase can be added."));
-        return false;
+        return std::nullopt;
     }
     // Written as the counter has always been written, with a blank on each side; readers strip the blanks.
-    if (!write_lines(path, {u' ' + QString::number(number + 1) + u' '}, error)) return false;
-    m.new_sound_number = QStringLiteral("%1").arg(number, 5, 10, QChar(u'0'));
-    return true;
+    if (!write_lines(path, {u' ' + QString::number(number + 1) + u' '}, error)) return std::nullopt;
+    return QStringLiteral("%1").arg(number, 5, 10, QChar(u'0'));
 }
 
 QString text_refusal(const QString& word, const QString& translation) {
@@ -103,18 +105,20 @@ QString text_refusal(const QString& word, const QString& translation) {
     return QString();
 }
 
-bool append_entry(AppState& m, const QString& path, const QString& word, const QString& translation, QString* error) {
-    return append_lines(path, {format_entry(word, translation, m.new_sound_number)}, error);
+bool append_entry(const QString& path, const QString& word, const QString& translation, const QString& sound_number,
+                  QString* error) {
+    return append_lines(path, {format_entry(word, translation, sound_number)}, error);
 }
 
-void queue_replace_or_delete(AppState& m, const QString& path, const QString& word, const QString& translation,
+void queue_replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit,
+                             const QString& path, const QString& word, const QString& translation,
                              FileChanges& changes) {
-    const QString number = m.current_sound_number;
+    const QString number = rec.current_sound_number;
     if (number.isEmpty()) return;
     auto lines = read_lines(path);
     if (!lines) return;
-    const bool deleting = m.deleting;
-    const bool is_master = path == m.master_file;
+    const bool deleting = edit == EntryEdit::Delete;
+    const bool is_master = path == lang.master_file;
     const QString new_line = format_entry(word, translation, number);
 
     QStringList out;
@@ -137,26 +141,27 @@ void queue_replace_or_delete(AppState& m, const QString& path, const QString& wo
     // A file without the number keeps its bytes exactly as they were.
     if (!matched) return;
     changes.rewrite_lines(path, out);
-    if (!logged.isEmpty()) changes.append_lines(m.changes_file, logged);
+    if (!logged.isEmpty()) changes.append_lines(rec.changes_file, logged);
 }
 
-bool replace_or_delete(AppState& m, const QString& path, const QString& word, const QString& translation,
-                       QString* error) {
+bool replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit, const QString& path,
+                       const QString& word, const QString& translation, QString* error) {
     FileChanges changes;
-    queue_replace_or_delete(m, path, word, translation, changes);
+    queue_replace_or_delete(lang, rec, edit, path, word, translation, changes);
     return changes.apply(error);
 }
 
 namespace {
 
-EditResult save_or_delete(AppState& m, const QString& word, const QString& translation) {
+EditResult save_or_delete(const LanguageSession& m, const RecordingSettings& rec, EntryEdit edit, const QString& word,
+                          const QString& translation) {
     EditResult r;
-    if (m.current_sound_number.isEmpty()) {
+    if (rec.current_sound_number.isEmpty()) {
         r.ok = false;
         r.messages << QStringLiteral("You have to select a word on one of the lists.");
         return r;
     }
-    if (!m.deleting) {
+    if (edit == EntryEdit::Replace) {
         const QString refusal = text_refusal(word, translation);
         if (!refusal.isEmpty()) {
             r.ok = false;
@@ -172,7 +177,7 @@ EditResult save_or_delete(AppState& m, const QString& word, const QString& trans
     FileChanges changes;
     changes.new_files_follow({m.list_file, m.master_file});
     for (const QString& f : files)
-        if (!f.isEmpty()) queue_replace_or_delete(m, f, word, translation, changes);
+        if (!f.isEmpty()) queue_replace_or_delete(m, rec, edit, f, word, translation, changes);
     QString error;
     if (!changes.apply(&error)) {
         r.ok = false;
@@ -183,18 +188,17 @@ EditResult save_or_delete(AppState& m, const QString& word, const QString& trans
 
 }  // namespace
 
-EditResult save_text(AppState& m, const QString& word, const QString& translation) {
-    return save_or_delete(m, word, translation);
+EditResult save_text(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+                     const QString& translation) {
+    return save_or_delete(lang, rec, EntryEdit::Replace, word, translation);
 }
 
-EditResult delete_word(AppState& m, const QString& word, const QString& translation) {
-    m.deleting = true;
-    EditResult r = save_or_delete(m, word, translation);
-    m.deleting = false;
-    return r;
+EditResult delete_word(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+                       const QString& translation) {
+    return save_or_delete(lang, rec, EntryEdit::Delete, word, translation);
 }
 
-EditResult add_word(AppState& m, const QString& word, const QString& translation) {
+EditResult add_word(const Workspace& w, const LanguageSession& m, const QString& word, const QString& translation) {
     EditResult r;
     const QString refusal = text_refusal(word, translation);
     if (!refusal.isEmpty()) {
@@ -203,7 +207,8 @@ EditResult add_word(AppState& m, const QString& word, const QString& translation
         return r;
     }
     QString error;
-    if (!get_high(m, &error)) {
+    const std::optional<QString> number = get_high(w, m, &error);
+    if (!number) {
         r.ok = false;
         r.messages << error;
         return r;
@@ -212,7 +217,7 @@ EditResult add_word(AppState& m, const QString& word, const QString& translation
     if (m.master_file != m.list_file) files << m.list_file;
     files << m.master_file << m.unknown_file;
     // The number stays taken whatever happens now; the entry goes into all three files or none.
-    const QString line = format_entry(word, translation, m.new_sound_number);
+    const QString line = format_entry(word, translation, *number);
     FileChanges changes;
     changes.new_files_follow({m.list_file, m.master_file});
     for (const QString& f : files)

@@ -1,7 +1,9 @@
 #include "review_schedule.h"
 
 #include "prompter.h"
-#include "app_state.h"
+#include "language_session.h"
+#include "services.h"
+#include "workspace.h"
 #include "known_words.h"
 #include "text_file.h"
 
@@ -42,8 +44,8 @@ QDate parse_iso_date(QStringView s) {
 bool is_entry_line(QStringView line) { return line.count(u'|') == 2; }
 
 
-void report(AppState& m, const QString& error) {
-    if (m.prompter && !error.isEmpty()) m.prompter->message(error);
+void report(Prompter* prompter, const QString& error) {
+    if (prompter && !error.isEmpty()) prompter->message(error);
 }
 
 }  // namespace
@@ -247,24 +249,28 @@ bool ReviewSchedule::save(QString* error) {
 
 // ---- the program's calls ----
 
-QDate review_today(const AppState& m) { return (m.date_clock ? *m.date_clock : system_date_clock()).today(); }
+QDate review_today(const DateClock* clock) { return (clock ? *clock : system_date_clock()).today(); }
 
-QString review_language_folder(const AppState& m) { return m.user_folder + m.current_language + u'/'; }
+QString review_language_folder(const Workspace& w, const LanguageSession& lang) {
+    return w.user_folder + lang.current_language + u'/';
+}
 
-std::vector<ReviewItem> review_due_items(AppState& m) {
-    if (m.current_language.isEmpty()) return {};
-    const QDate today = review_today(m);
-    ReviewSchedule s = ReviewSchedule::open(review_language_folder(m), today, true);
+std::vector<ReviewItem> review_due_items(const Workspace& w, const LanguageSession& lang, QDate today,
+                                         Prompter* prompter) {
+    if (lang.current_language.isEmpty()) return {};
+    ReviewSchedule s = ReviewSchedule::open(review_language_folder(w, lang), today, true);
     if (s.changed()) {
         QString error;
-        if (!s.save(&error)) report(m, error);
+        if (!s.save(&error)) report(prompter, error);
     }
     return s.due(today);
 }
 
-int review_due_count(AppState& m) { return int(review_due_items(m).size()); }
+int review_due_count(const Workspace& w, const LanguageSession& lang, QDate today, Prompter* prompter) {
+    return int(review_due_items(w, lang, today, prompter).size());
+}
 
-void schedule_move(AppState& m, const QString& destination, const QString& source, const QString& entry,
+void schedule_move(QDate today, const QString& destination, const QString& source, const QString& entry,
                    FileChanges& changes) {
     const bool into_known = destination.endsWith(kKnownSuffix);
     const bool out_of_known = source.endsWith(kKnownSuffix);
@@ -272,7 +278,6 @@ void schedule_move(AppState& m, const QString& destination, const QString& sourc
     const QFileInfo known(into_known ? destination : source);
     const QString folder = known.path() + u'/';
     const QString list = known.fileName().chopped(kKnownSuffix.size());
-    const QDate today = review_today(m);
     ReviewSchedule s = ReviewSchedule::open(folder, today, false);
     if (into_known)
         s.add_known(list, entry, today);
@@ -281,35 +286,40 @@ void schedule_move(AppState& m, const QString& destination, const QString& sourc
     if (s.changed()) changes.rewrite_lines(s.path(), s.lines());
 }
 
-void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry) {
+bool review_after_move(QDate today, const QString& destination, const QString& source, const QString& entry,
+                       QString* error) {
     FileChanges changes;
-    schedule_move(m, destination, source, entry, changes);
-    QString error;
-    if (!changes.apply(&error)) report(m, error);
+    schedule_move(today, destination, source, entry, changes);
+    return changes.apply(error);
 }
 
-void review_missed_in_test(AppState& m, const QString& entry) {
-    if (m.current_language.isEmpty()) return;
-    const QDate today = review_today(m);
-    ReviewSchedule s = ReviewSchedule::open(review_language_folder(m), today, false);
+void review_missed_in_test(const Workspace& w, const LanguageSession& lang, QDate today, Prompter* prompter,
+                           const QString& entry) {
+    if (lang.current_language.isEmpty()) return;
+    ReviewSchedule s = ReviewSchedule::open(review_language_folder(w, lang), today, false);
     if (s.make_due_today(entry, today) == 0) return;
     QString error;
-    if (!s.save(&error)) report(m, error);
+    if (!s.save(&error)) report(prompter, error);
 }
 
 // ---- a review sitting ----
 
-ReviewSession::ReviewSession(AppState& m) : m_(m), folder_(review_language_folder(m)), items_(review_due_items(m)) {}
+ReviewSession::ReviewSession(const Services& services, const Workspace& w, const LanguageSession& lang)
+    : services_(services),
+      workspace_(w),
+      lang_(lang),
+      folder_(review_language_folder(w, lang)),
+      items_(review_due_items(w, lang, review_today(services.date_clock), services.prompter)) {}
 
 bool ReviewSession::knew_it() {
     if (finished()) return false;
     const ReviewItem& item = current();
-    const QDate today = review_today(m_);
+    const QDate today = review_today(services_.date_clock);
     ReviewSchedule s = ReviewSchedule::open(folder_, today, false);
     if (s.keep(item.list, item.entry, today)) {
         QString error;
         if (!s.save(&error)) {
-            report(m_, error);
+            report(services_.prompter, error);
             return false;
         }
     }
@@ -324,15 +334,22 @@ bool ReviewSession::forgot() {
     const QString known = folder_ + item.list + kKnownSuffix;
     const QString unknown = folder_ + item.list + kUnknownSuffix;
     const bool still_known = read_lines(known).value_or(QStringList()).contains(item.entry);
+    const QDate today = review_today(services_.date_clock);
+    QString error;
     if (still_known) {
-        const QString list_file = m_.languages_folder + m_.current_language + u'/' + item.list + QStringLiteral(".txt");
+        const QString list_file =
+            workspace_.languages_folder + lang_.current_language + u'/' + item.list + QStringLiteral(".txt");
         // A missing unknown file is made first, as a list click makes it: appending one word to a
         // missing file would leave it the list's only unknown word.
-        if (!make_unknown_file(m_, list_file, known, unknown)) return false;
-        if (!move_entry(m_, unknown, known, item.entry)) return false;
-    } else {
+        const bool moved = make_unknown_file(lang_, list_file, known, unknown, &error) &&
+                           move_entry(lang_, unknown, known, item.entry, today, &error);
+        if (!moved) {
+            report(services_.prompter, error);
+            return false;
+        }
+    } else if (!review_after_move(today, unknown, known, item.entry, &error)) {
         // Gone from the known file behind the schedule's back: it only has to leave the schedule.
-        review_after_move(m_, unknown, known, item.entry);
+        report(services_.prompter, error);
     }
     ++forgotten_;
     ++position_;

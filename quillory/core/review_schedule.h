@@ -8,7 +8,11 @@
 
 namespace ql {
 
-struct AppState;
+class DateClock;
+class Prompter;
+struct LanguageSession;
+struct Services;
+struct Workspace;
 class FileChanges;
 
 // Calendar days for the review schedule. The program asks the system; tests hand in a clock they
@@ -112,33 +116,38 @@ private:
 
 // ---- what the windows and the known-word moves call ----
 
-// The state's date clock, or the system's when none is set.
-QDate review_today(const AppState& m);
+// The date clock's today, or the system's when there is none.
+QDate review_today(const DateClock* clock);
 // The student's folder for the chosen language, ending in '/'.
-QString review_language_folder(const AppState& m);
+QString review_language_folder(const Workspace& w, const LanguageSession& lang);
 
 // Due known words of the chosen language. Brings the schedule in line with the known files and
-// writes it when that changed something and there is anything to write; with no known files and
-// no review.txt nothing is written.
-std::vector<ReviewItem> review_due_items(AppState& m);
-int review_due_count(AppState& m);
+// writes it when that changed something and there is anything to write (a failure is reported);
+// with no known files and no review.txt nothing is written.
+std::vector<ReviewItem> review_due_items(const Workspace& w, const LanguageSession& lang, QDate today,
+                                         Prompter* prompter);
+int review_due_count(const Workspace& w, const LanguageSession& lang, QDate today, Prompter* prompter);
 
 // Keeps the schedule in step with a move between a list's unknown and known files (paths as
 // move_word gets them): into a known file puts the entry in box 1 due tomorrow; out of one removes
 // it. Other moves leave it alone. The schedule's new content joins `changes`, so that the move and
 // the schedule change together or not at all.
-void schedule_move(AppState& m, const QString& destination, const QString& source, const QString& entry,
+void schedule_move(QDate today, const QString& destination, const QString& source, const QString& entry,
                    FileChanges& changes);
-// The same on its own; a failure to write is reported through the prompter.
-void review_after_move(AppState& m, const QString& destination, const QString& source, const QString& entry);
+// The same on its own. False (with `error` set) when the schedule could not be written.
+bool review_after_move(QDate today, const QString& destination, const QString& source, const QString& entry,
+                       QString* error);
 // A wrong answer in a student test: when the entry is known in the chosen language, it is due today.
-void review_missed_in_test(AppState& m, const QString& entry);
+// A failure to write is reported.
+void review_missed_in_test(const Workspace& w, const LanguageSession& lang, QDate today, Prompter* prompter,
+                           const QString& entry);
 
 // One review sitting over the words due when it began. Every answer is written at once, so a
 // sitting closed halfway loses nothing.
 class ReviewSession {
 public:
-    explicit ReviewSession(AppState& m);
+    // The session keeps references to the services, the workspace and the language: they outlive it.
+    ReviewSession(const Services& services, const Workspace& w, const LanguageSession& lang);
     int total() const { return int(items_.size()); }
     // Index of the word on screen; total() once every word was answered.
     int position() const { return position_; }
@@ -156,7 +165,9 @@ public:
     bool forgot();
 
 private:
-    AppState& m_;
+    const Services& services_;
+    const Workspace& workspace_;
+    const LanguageSession& lang_;
     QString folder_;
     std::vector<ReviewItem> items_;
     int position_ = 0;

@@ -2,7 +2,7 @@
 
 #include "main_view.h"
 #include "prompter.h"
-#include "app_state.h"
+#include "shown_words.h"
 #include "test_session.h"
 #include "text_file.h"
 
@@ -170,14 +170,15 @@ SearchResult search_master(const QString& master_path, SearchField field, const 
     return result;
 }
 
-bool search_master_list(AppState& m, SearchField field, const QString& text) {
+bool search_master_list(const QString& master_file, Prompter* prompter, ShownWords& m, SearchField field,
+                        const QString& text) {
     if (text.size() < 2) return false;
     SearchResult r;
-    if (file_exists(m.master_file)) r = search_master(m.master_file, field, text);
+    if (file_exists(master_file)) r = search_master(master_file, field, text);
     if (!r.master_found) {
-        if (m.prompter)
-            m.prompter->message(QStringLiteral("Required master list file was not found. You need ") +
-                                QFileInfo(m.master_file).absoluteFilePath());
+        if (prompter)
+            prompter->message(QStringLiteral("Required master list file was not found. You need ") +
+                                QFileInfo(master_file).absoluteFilePath());
         return false;
     }
     m.shown_words.clear();
@@ -196,7 +197,6 @@ bool search_master_list(AppState& m, SearchField field, const QString& text) {
     m.shown_sound_numbers << QString();
     m.shown_are_search_results = true;
     compute_shown_rows(m);
-    if (m.main_view) m.main_view->display_words();
     return true;
 }
 

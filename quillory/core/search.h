@@ -4,7 +4,8 @@
 
 namespace ql {
 
-struct AppState;
+class Prompter;
+struct ShownWords;
 
 inline constexpr int kMaxSearchHits = 20001;
 
@@ -27,8 +28,9 @@ SearchResult search_master(const QString& master_path, SearchField field, const 
 
 // The search boxes of the main window: runs on every change of either box. Texts shorter than two
 // characters do nothing; a missing master file is reported; otherwise the hits replace the shown
-// entries and the main window shows them. Returns true when the shown entries were replaced.
-bool search_master_list(AppState& m, SearchField field, const QString& text);
+// entries. Returns true when the shown entries were replaced (and are to be shown again).
+bool search_master_list(const QString& master_file, Prompter* prompter, ShownWords& shown, SearchField field,
+                        const QString& text);
 
 // Forgets the cached master (the cache otherwise notices changes on disk by itself).
 void clear_master_cache();

@@ -1,9 +1,11 @@
-#include "app_state.h"
+#include "shown_words.h"
 #include "text_file.h"
+
+#include <algorithm>
 
 namespace ql {
 
-bool create_array_of_words(AppState& m, const QString& path) {
+bool create_array_of_words(ShownWords& m, const QString& path) {
     m.shown_words.clear();
     m.shown_translations.clear();
     m.shown_sound_numbers.clear();
@@ -30,7 +32,7 @@ bool create_array_of_words(AppState& m, const QString& path) {
     return complete;
 }
 
-void compute_shown_rows(AppState& m) {
+void compute_shown_rows(ShownWords& m) {
     m.shown_rows.clear();
     const int n = m.shown_count();
     m.shown_rows.reserve(n);
@@ -38,12 +40,12 @@ void compute_shown_rows(AppState& m) {
         if (!m.shown_sound_numbers[i].isEmpty()) m.shown_rows.push_back(i);
 }
 
-int entry_at_row(const AppState& m, int row) {
+int entry_at_row(const ShownWords& m, int row) {
     if (row < 0 || row >= int(m.shown_rows.size())) return -1;
     return m.shown_rows[row];
 }
 
-int row_of_entry(const AppState& m, int index) {
+int row_of_entry(const ShownWords& m, int index) {
     auto it = std::lower_bound(m.shown_rows.begin(), m.shown_rows.end(), index);
     return (it != m.shown_rows.end() && *it == index) ? int(it - m.shown_rows.begin()) : -1;
 }

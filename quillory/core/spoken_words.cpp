@@ -102,15 +102,15 @@ std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& word, 
     return clip;
 }
 
-QString student_settings_path(const AppState& m) { return m.user_folder + QStringLiteral("settings.ini"); }
+QString student_settings_path(const Workspace& m) { return m.user_folder + QStringLiteral("settings.ini"); }
 
-bool load_speak_missing_words(const AppState& m) {
+bool load_speak_missing_words(const Workspace& m) {
     if (m.user_folder.isEmpty()) return false;
     QSettings settings(student_settings_path(m), QSettings::IniFormat);
     return settings.value(QStringLiteral("voice/speak_words_without_recording"), false).toBool();
 }
 
-bool save_speak_missing_words(const AppState& m, bool on) {
+bool save_speak_missing_words(const Workspace& m, bool on) {
     if (m.user_folder.isEmpty()) return false;
     QSettings settings(student_settings_path(m), QSettings::IniFormat);
     settings.setValue(QStringLiteral("voice/speak_words_without_recording"), on);

@@ -38,8 +38,8 @@ QString chosen_voice(AppState& m, const QString& language);
 QString voice_failure_text(const QString& error);
 
 // The student's setting file and the toggle in it.
-QString student_settings_path(const AppState& m);
-bool load_speak_missing_words(const AppState& m);
-bool save_speak_missing_words(const AppState& m, bool on);
+QString student_settings_path(const Workspace& w);
+bool load_speak_missing_words(const Workspace& w);
+bool save_speak_missing_words(const Workspace& w, bool on);
 
 }  // namespace ql

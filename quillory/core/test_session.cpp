@@ -1,6 +1,6 @@
 #include "test_session.h"
 
-#include "app_state.h"
+#include "workspace.h"
 #include "text_file.h"
 
 #include <QLocale>
@@ -94,14 +94,14 @@ QString format_results_line(const ResultsLine& r) {
         .join(u'\t');
 }
 
-QString results_file_path(const AppState& m) { return m.working_folder + QStringLiteral("test_results.txt"); }
+QString results_file_path(const Workspace& w) { return w.working_folder + QStringLiteral("test_results.txt"); }
 
-bool append_results_line(const AppState& m, const ResultsLine& r, QString* error) {
-    return append_lines(results_file_path(m), {format_results_line(r)}, error);
+bool append_results_line(const Workspace& w, const ResultsLine& r, QString* error) {
+    return append_lines(results_file_path(w), {format_results_line(r)}, error);
 }
 
-QString find_test_sound(const AppState& m, const QString& s) {
-    const QString d = m.languages_folder + m.current_language;
+QString find_test_sound(const Workspace& w, const QString& language, const QString& s) {
+    const QString d = w.languages_folder + language;
     const QString sub = s.left(2) + u'/' + s;
     for (const QString& p : {d + QStringLiteral("/new_wav/") + sub + QStringLiteral(".wav"),
                              d + QStringLiteral("/new_mp3/") + sub + QStringLiteral(".mp3"),

@@ -4,7 +4,7 @@
 
 namespace ql {
 
-struct AppState;
+struct Workspace;
 
 // The kinds of test a student can take. None only happens when no option is chosen; it is judged
 // like a typed answer and writes an empty kind into the results line.
@@ -58,14 +58,14 @@ struct ResultsLine {
 QString format_results_line(const ResultsLine& r);
 
 // The results file in the working folder.
-QString results_file_path(const AppState& m);
+QString results_file_path(const Workspace& w);
 
 // Appends the line (with CR LF) to the results file. On failure returns false and `error` names the
 // file and the reason.
-bool append_results_line(const AppState& m, const ResultsLine& r, QString* error = nullptr);
+bool append_results_line(const Workspace& w, const ResultsLine& r, QString* error = nullptr);
 
 // The sound file a test question looks for before presenting a word by sound: a new WAV recording,
 // a new MP3 recording, then the installed MP3. Empty when none exists.
-QString find_test_sound(const AppState& m, const QString& sound_number);
+QString find_test_sound(const Workspace& w, const QString& language, const QString& sound_number);
 
 }  // namespace ql

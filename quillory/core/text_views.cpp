@@ -1,13 +1,14 @@
 #include "text_views.h"
 
-#include "app_state.h"
+#include "shown_words.h"
+#include "workspace.h"
 #include "test_session.h"
 #include "text_file.h"
 
 namespace ql {
 
-QString word_list_text(const AppState& m, const QDateTime& now) {
-    QString text = QStringLiteral("User: ") + m.student_name + QStringLiteral(" List: ") + m.shown_file +
+QString word_list_text(const Workspace& w, const ShownWords& m, const QDateTime& now) {
+    QString text = QStringLiteral("User: ") + w.student_name + QStringLiteral(" List: ") + m.shown_file +
                    QStringLiteral("  ") + us_date_time(now) + QStringLiteral("\r\n");
     for (qsizetype i = 0; i < m.shown_words.size(); ++i) {
         const QString& w = m.shown_words[i];
@@ -17,6 +18,6 @@ QString word_list_text(const AppState& m, const QDateTime& now) {
     return text;
 }
 
-QString test_results_text(const AppState& m) { return read_text(results_file_path(m)).value_or(QString()); }
+QString test_results_text(const Workspace& w) { return read_text(results_file_path(w)).value_or(QString()); }
 
 }  // namespace ql

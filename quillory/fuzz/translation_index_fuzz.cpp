@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes as a language's translation index: the 0-99999 table must never be written
 // past and the language's lists must still be found.
-#include "core/app_state.h"
+#include "core/language_session.h"
+#include "core/workspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,10 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
         f.write(reinterpret_cast<const char*>(data), qsizetype(size));
     }
-    ql::AppState m;
-    m.languages_folder = root + QStringLiteral("languages/");
-    m.user_folder = root + QStringLiteral("users/u/");
-    const QStringList lists = ql::choose_language(m, QStringLiteral("xx"));
-    if (lists != QStringList{QStringLiteral("a")} || m.target_sound_numbers.size() != 100000) std::abort();
+    ql::Workspace w;
+    w.languages_folder = root + QStringLiteral("languages/");
+    w.user_folder = root + QStringLiteral("users/u/");
+    const ql::LanguageChoice chosen = ql::choose_language(w, QStringLiteral("xx"));
+    if (chosen.lists != QStringList{QStringLiteral("a")} || chosen.session.target_sound_numbers.size() != 100000)
+        std::abort();
     return 0;
 }

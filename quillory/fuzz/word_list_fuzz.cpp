@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the word-list reader and the entry parser: whatever the bytes, the shown
 // arrays stay aligned and within the table, and the row mapping stays inside them.
-#include "core/app_state.h"
+#include "core/shown_words.h"
 #include "core/text_file.h"
 
 #include <QFile>
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
         f.write(bytes);
     }
-    ql::AppState m;
+    ql::ShownWords m;
     ql::create_array_of_words(m, path);
     const int n = m.shown_count();
     if (n > ql::kMaxListEntries || m.shown_translations.size() != n + 1 || m.shown_sound_numbers.size() != n + 1)

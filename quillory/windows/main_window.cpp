@@ -390,10 +390,9 @@ void MainWindow::ask_student_name() {
         if (refusal.isEmpty()) break;
         m_.prompter->message(refusal);
     }
-    m_.student_name = name;
     QDir().mkpath(m_.working_folder + QStringLiteral("users"));
     // An empty name puts the student's files directly in users/.
-    m_.user_folder = m_.working_folder + QStringLiteral("users/") + (name.isEmpty() ? QString() : name + u'/');
+    static_cast<Workspace&>(m_) = with_student(m_, name);
     QDir().mkpath(m_.user_folder);
     if (speak_missing_action_) {
         m_.speak_missing_words = load_speak_missing_words(m_);
@@ -435,8 +434,10 @@ void MainWindow::on_language_click(int row) {
     word_search_->show();
     translation_search_->show();
     search_label_->show();
-    const QStringList lists = ql::choose_language(m_, item->text());
-    lists_view_->addItems(lists);
+    LanguageChoice choice = ql::choose_language(m_, item->text());
+    static_cast<LanguageSession&>(m_) = std::move(choice.session);
+    m_.shown_file.clear();
+    lists_view_->addItems(choice.lists);
     refresh_known_list();
     // A large master takes longer to read than a keystroke may; read it while the user looks.
     preread_master(m_.master_file);
@@ -467,7 +468,7 @@ void MainWindow::show_student_list(const QString& list, bool known) {
     // Dropping the old entries before loading lets the new ones reuse their memory: holding both
     // doubles the peak and makes a large list's click fault in fresh pages.
     displayed_ = Shown{};
-    generate_unknowns_file(m_);
+    generate_unknowns_file(m_, m_, m_.prompter);
     m_.shown_file = known ? m_.known_file : m_.unknown_file;
     const bool complete = create_array_of_words(m_, m_.shown_file);
     display_words();
@@ -543,11 +544,13 @@ void MainWindow::on_word_double_click(int /*row*/) {
     if (m_.shown_are_search_results || m_.shown_file.isEmpty()) return;
     const int entry = entry_at_row(m_, r);
     if (entry < 0) return;
-    const bool moved = m_.shown_file.endsWith(QStringLiteral("-k.txt")) ? mark_word_unknown(m_, entry)
-                                                                        : mark_word_known(m_, entry);
+    const QDate today = review_today(m_.date_clock);
+    const bool moved = m_.shown_file.endsWith(QStringLiteral("-k.txt"))
+                           ? mark_word_unknown(m_.prompter, m_, m_, today, entry)
+                           : mark_word_known(m_.prompter, m_, m_, today, entry);
     if (!moved) return;
+    display_words();
     refresh_known_list();
-    // The move has already reloaded shown_file into the arrays and the columns.
 
     m_.sound_suppression = SoundSuppression::On;
     select_row(words_view_, r + 17);
@@ -559,12 +562,13 @@ void MainWindow::on_word_double_click(int /*row*/) {
 
 void MainWindow::refresh_known_list() {
     known_lists_view_->clear();
-    known_lists_view_->addItems(known_list_names(m_));
+    known_lists_view_->addItems(known_list_names(m_, m_));
     update_review_button();
 }
 
 void MainWindow::update_review_button() {
-    const int due = m_.current_language.isEmpty() ? 0 : review_due_count(m_);
+    const int due =
+        m_.current_language.isEmpty() ? 0 : review_due_count(m_, m_, review_today(m_.date_clock), m_.prompter);
     const QString text = QStringLiteral("Review %1 due words").arg(due);
     review_due_->setText(text);
     review_due_->setAccessibleName(text);
@@ -624,9 +628,8 @@ void MainWindow::on_record_word_word() {
         return;
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
-    m_.record_word_index = QString::number(entry);
-    m_.record_single_word = true;
-    hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
+    const auto open = openers_.record_and_edit;
+    hide_for([open, entry] { open(entry); }, QStringLiteral("record-and-edit window"));
 }
 
 void MainWindow::on_record_word_list() {
@@ -635,9 +638,8 @@ void MainWindow::on_record_word_list() {
         return;
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
-    m_.record_single_word = false;
-    m_.record_word_index.clear();
-    hide_for(openers_.record_and_edit, QStringLiteral("record-and-edit window"));
+    const auto open = openers_.record_and_edit;
+    hide_for([open] { open(std::nullopt); }, QStringLiteral("record-and-edit window"));
 }
 
 void MainWindow::on_test_me() {

@@ -29,7 +29,7 @@ namespace ql {
 //
 // Rows versus entries: the word columns do not show entries whose sound number is empty, so a
 // window row is NOT an index into the shown arrays. Map rows with entry_at_row()/row_of_entry().
-// record_word_index is handed over as the ENTRY index of the selected word for that reason.
+// the record-and-edit window is handed the ENTRY index of the selected word for that reason.
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
@@ -106,6 +106,8 @@ protected:
     // Hides the main window and calls `open`; when the window it opens does not exist in this
     // build, says so and stays visible.
     void hide_for(const std::function<void()>& open, const QString& what);
+    // Hands a text to the test results window.
+    void open_text(const QString& text);
     // One click on the lists box or the known-lists box (`known` chooses which file is shown).
     void show_student_list(const QString& list, bool known);
 

@@ -8,7 +8,7 @@
 namespace ql {
 
 void MainWindow::on_new_language() {
-    if (!add_language(m_)) return;
+    if (!m_.prompter || !add_language(*m_.prompter, m_)) return;
     // Every language once, the new one among them; the first is chosen, as at start-up.
     list_languages();
     words_view_->clear();
@@ -17,7 +17,7 @@ void MainWindow::on_new_language() {
 }
 
 void MainWindow::on_add_list() {
-    if (!add_word_list(m_)) return;
+    if (!m_.prompter || !add_word_list(*m_.prompter, m_, m_)) return;
     choose_language(m_.current_language);
 }
 

@@ -19,10 +19,12 @@ void show_help(AppState& m, const HelpText& h) {
 }  // namespace
 
 // Both boxes search on every keystroke; the master is cached, so this stays quick on a large one.
-void MainWindow::on_word_search_changed(const QString& text) { search_master_list(m_, SearchField::Word, text); }
+void MainWindow::on_word_search_changed(const QString& text) {
+    if (search_master_list(m_.master_file, m_.prompter, m_, SearchField::Word, text)) display_words();
+}
 
 void MainWindow::on_translation_search_changed(const QString& text) {
-    search_master_list(m_, SearchField::Translation, text);
+    if (search_master_list(m_.master_file, m_.prompter, m_, SearchField::Translation, text)) display_words();
 }
 
 void MainWindow::on_print_list() {
@@ -30,14 +32,17 @@ void MainWindow::on_print_list() {
         if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
         return;
     }
-    m_.results_text = word_list_text(m_, QDateTime::currentDateTime());
-    hide_for(openers_.test_results, QStringLiteral("test results window"));
+    open_text(word_list_text(m_, m_, QDateTime::currentDateTime()));
+}
+
+void MainWindow::open_text(const QString& text) {
+    const auto open = openers_.test_results;
+    hide_for(open ? std::function<void()>([open, text] { open(text); }) : nullptr, QStringLiteral("test results window"));
 }
 
 void MainWindow::on_show_test_results() {
     // No results file yet (no test finished) shows an empty text.
-    m_.results_text = test_results_text(m_);
-    hide_for(openers_.test_results, QStringLiteral("test results window"));
+    open_text(test_results_text(m_));
 }
 
 void MainWindow::on_progress() {

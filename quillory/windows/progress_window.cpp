@@ -98,7 +98,7 @@ ProgressWindow::ReviewDueDates& ProgressWindow::review_due_dates() {
 }
 
 ProgressWindow::ProgressWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
-    today = review_today(m_);
+    today = review_today(m_.date_clock);
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
     ask_image_path = [this](const QString& suggested) {

@@ -65,8 +65,8 @@ const Duration kDurations[] = {
 
 }  // namespace
 
-RecordEditWindow::RecordEditWindow(AppState& model, QWidget* parent)
-    : QWidget(parent), m(model), run_(recording_services(), *this) {
+RecordEditWindow::RecordEditWindow(AppState& model, std::optional<int> single_entry, QWidget* parent)
+    : QWidget(parent), m(model), single_entry_(single_entry), run_(recording_services(), *this) {
     run_.ended = [this] { recording_ended(); };
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
@@ -354,7 +354,7 @@ void RecordEditWindow::select_row(const QString& group, int row) {
 void RecordEditWindow::load() {
     list_name_label->setText(m.current_list);
     m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
-    m.changes_file = changes_path(m);
+    m.changes_file = changes_path(m, m);
     // A number left from an earlier visit would let Save write empty boxes over that entry.
     m.current_sound_number.clear();
     m.chosen_list.clear();
@@ -375,12 +375,12 @@ void RecordEditWindow::clear_lists() {
 }
 
 void RecordEditWindow::create_arrays() {
-    if (m.record_single_word) {
+    if (single_entry_) {
         create_word();
         return;
     }
     clear_lists();
-    groups = ql::create_arrays(m, m.list_file);
+    groups = ql::create_arrays(m, m, m.list_file);
     fill(recorded_words_view, groups.with_words);
     fill(recorded_translations_view, groups.with_translations);
     fill(unrecorded_words_view, groups.without_words);
@@ -411,7 +411,7 @@ void RecordEditWindow::create_word() {
     clear_lists();
     recorded_caption->setText(QStringLiteral("Words With Sound Files"));
     unrecorded_caption->setText(QStringLiteral("Words Without Sound Files"));
-    groups = ql::create_word(m);
+    groups = ql::create_word(m, m, m, *single_entry_);
     const bool with = groups.with_count() > 0;
     if (!with && groups.without_count() == 0) return;
     QListWidget* span = with ? recorded_words_view : unrecorded_words_view;
@@ -442,10 +442,9 @@ void RecordEditWindow::show_pair(const QString& group, int row) {
     m.chosen_list = group;
     m.current_sound_number = numbers_for(group).value(row);
     sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
-    // The lookup, the only reader of the switch, is done before the first wait of the play.
-    m.include_new_recordings = true;
-    play_word_sound(m, m.current_sound_number, m.current_language);
-    m.include_new_recordings = false;
+    WordSoundOptions options;
+    options.include_new_recordings = true;
+    play_word_sound(m, m.current_sound_number, m.current_language, options);
 }
 
 void RecordEditWindow::show_messages(const QStringList& messages) {
@@ -453,20 +452,20 @@ void RecordEditWindow::show_messages(const QStringList& messages) {
 }
 
 void RecordEditWindow::on_save_text() {
-    const EditResult r = ql::save_text(m, word_box->text(), translation_box->text());
+    const EditResult r = ql::save_text(m, m, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
     if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
 }
 
 void RecordEditWindow::on_delete_word() {
-    const EditResult r = ql::delete_word(m, word_box->text(), translation_box->text());
+    const EditResult r = ql::delete_word(m, m, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
     if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
 }
 
-void RecordEditWindow::on_add_word() { show_messages(ql::add_word(m, word_box->text(), translation_box->text()).messages); }
+void RecordEditWindow::on_add_word() { show_messages(ql::add_word(m, m, word_box->text(), translation_box->text()).messages); }
 
 void RecordEditWindow::on_refresh_lists() { create_arrays(); }
 

@@ -29,7 +29,9 @@ class TakePanel;
 class RecordEditWindow : public QWidget, private RecordingView {
     Q_OBJECT
 public:
-    explicit RecordEditWindow(AppState& m, QWidget* parent = nullptr);
+    // `single_entry`: the main window's selected word alone (its entry index in the shown entries);
+    // without it, the chosen list.
+    explicit RecordEditWindow(AppState& m, std::optional<int> single_entry = std::nullopt, QWidget* parent = nullptr);
     ~RecordEditWindow() override;
 
     // The window load: names the list, forms list_file and changes_file, shows the window and builds
@@ -136,6 +138,7 @@ private:
     bool keep_silence() const override { return keeps_silence(); }
 
     AppState& m;
+    const std::optional<int> single_entry_;
     // A recording run, started by a duration button; the window stays until it has ended.
     RecordingSession run_;
     bool delete_after_run_ = false;

@@ -63,7 +63,7 @@ void RecordEditWindow::on_record_speed() {
 
 void RecordEditWindow::on_zip() {
     if (run_.under_way()) return;
-    pack_contribution(m);
+    pack_contribution(m, m.current_language, *m.prompter);
 }
 
 // ---- the run: what it needs, shows and reads ----

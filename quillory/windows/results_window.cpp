@@ -54,7 +54,7 @@ qreal line_up_columns(QPlainTextEdit& box, const QString& text) {
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
+ResultsWindow::ResultsWindow(AppState& m, const QString& text, QWidget* parent) : QWidget(parent), m_(m) {
     default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
     setObjectName(QStringLiteral("test_results"));
     setWindowTitle(QStringLiteral("Test Results"));
@@ -66,7 +66,7 @@ ResultsWindow::ResultsWindow(AppState& m, QWidget* parent) : QWidget(parent), m_
     text_box_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_box_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_box_->setTabChangesFocus(false);
-    QString shown = m_.results_text;
+    QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     text_box_->setPlainText(shown);
     const qreal text_width = line_up_columns(*text_box_, shown);
@@ -99,8 +99,8 @@ ResultsWindow::ResultsWindow(AppState& m, QWidget* parent) : QWidget(parent), m_
     resize(width, 560);
 }
 
-ResultsWindow* ResultsWindow::open(AppState& m) {
-    auto* w = new ResultsWindow(m);
+ResultsWindow* ResultsWindow::open(AppState& m, const QString& text) {
+    auto* w = new ResultsWindow(m, text);
     w->delete_on_close_ = true;
     w->show();
     return w;

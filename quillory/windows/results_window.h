@@ -9,15 +9,15 @@ class QPushButton;
 
 namespace ql {
 
-// A plain text viewer for results_text (the saved test results or the printable word list), which
-// the student may edit, print on the default printer or save to a file.
+// A plain text viewer for a text handed over (the saved test results or the printable word list),
+// which the student may edit, print on the default printer or save to a file.
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ResultsWindow(AppState& m, QWidget* parent = nullptr);
+    ResultsWindow(AppState& m, const QString& text, QWidget* parent = nullptr);
 
     // Creates the window for the main window's text views, deleted when it closes.
-    static ResultsWindow* open(AppState& m);
+    static ResultsWindow* open(AppState& m, const QString& text);
 
     // The name last typed in the save prompt; remembered for the whole run.
     static QString& save_name();

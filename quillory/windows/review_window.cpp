@@ -114,7 +114,7 @@ void ReviewWindow::start() {
     // A flag left by an earlier drill or test would cut every wait short.
     m_.cancel.set_playback(Playback::Running);
     m_.cancel.set_skip(false);
-    session_ = std::make_unique<ReviewSession>(m_);
+    session_ = std::make_unique<ReviewSession>(m_, m_, m_);
     show();
     raise();
     activateWindow();
@@ -178,7 +178,11 @@ void ReviewWindow::on_knew_it() {
 
 void ReviewWindow::on_forgot() {
     if (!revealed_ || closed_ || session_->finished()) return;
-    if (session_->forgot()) present();
+    if (!session_->forgot()) return;
+    // The main window's entries may be the known file the word just left.
+    reload_shown(m_);
+    if (m_.main_view) m_.main_view->display_words();
+    present();
 }
 
 bool ReviewWindow::handle_key(int key) {
@@ -222,7 +226,7 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         if (m_.main_view) {
-            // Forgotten words left a known file, which may now be empty; the moves have already
+            // Forgotten words left a known file, which may now be empty; each move has already
             // reloaded the entries the main window shows.
             if (session_ && session_->forgotten() > 0) {
                 if (!m_.shown_file.isEmpty())

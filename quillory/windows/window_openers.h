@@ -1,5 +1,7 @@
 #pragma once
+#include <QString>
 #include <functional>
+#include <optional>
 
 namespace ql {
 
@@ -12,9 +14,10 @@ struct WindowOpeners {
     // drill returns.
     std::function<void(bool main_stays_visible)> large_flash_cards;
     std::function<void()> small_flash_card;
-    std::function<void()> record_and_edit;  // reads record_single_word / record_word_index
+    // The selected word alone (its entry index in the main window's shown entries), or the list.
+    std::function<void(std::optional<int> single_entry)> record_and_edit;
     std::function<void()> student_test;
-    std::function<void()> test_results;     // shows results_text
+    std::function<void(const QString& text)> test_results;  // shows the text
     std::function<void()> progress;         // the progress charts; the main window stays visible beside them
     std::function<void()> review;           // the due known words of the chosen language
 };

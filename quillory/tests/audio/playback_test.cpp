@@ -181,7 +181,7 @@ TEST_F(Playback, AppendingFromAMissingSourceWritesNothing) {
 TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
     tree.write("languages/spanish/new_str/01/01001.str", "enciphered");
     QStringList deciphered;
-    m.decipher_to_wav = [&](AppState&, const QString& str) {
+    m.decipher_to_wav = [&](const QString& str) {
         deciphered << str;
         tree.write("tmp_play.wav", "RIFF....WAVE");
         return tree.path("tmp_play.wav");
@@ -191,10 +191,11 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
     EXPECT_EQ(audio.played, QStringList{installed("01001")});
     EXPECT_TRUE(deciphered.isEmpty());
 
-    m.include_new_recordings = true;
+    ql::WordSoundOptions record_edit;
+    record_edit.include_new_recordings = true;
     m.mp3_words_pending = 1;  // a new recording is never compiled
     tree.write("silence.mp3", "S");
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, "01001", "spanish", record_edit));
     EXPECT_EQ(deciphered, QStringList{new_sound_path(m, "01001", "spanish")});
     EXPECT_EQ(audio.played.value(1), tree.path("tmp_play.wav"));
     EXPECT_FALSE(tree.exists("tmp_play.wav"));
@@ -202,11 +203,10 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
 
     // Without a new recording the record-and-edit window falls back to the installed one.
     m.mp3_words_pending = 0;
-    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
+    run_session(m.clock, play_word_sound(m, "01002", "spanish", record_edit));
     EXPECT_EQ(audio.played.value(2), installed("01002"));
 
     // Reached from elsewhere, a .str path is not played at all.
-    m.include_new_recordings = false;
     run_session(m.clock, play_sound_file(m, new_sound_path(m, "01001", "spanish")));
     EXPECT_EQ(audio.played.size(), 3);
     EXPECT_EQ(deciphered.size(), 1);

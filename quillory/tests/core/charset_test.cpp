@@ -1,3 +1,4 @@
+#include "core/review_schedule.h"
 #include "core/app_state.h"
 #include "core/list_import.h"
 #include "core/record_edit.h"
@@ -35,10 +36,10 @@ protected:
         t.write("users/ann/spanish/colores-u.txt", cp1252({"pájaro|bird|01001", "café|coffee|01003"}));
         t.write("users/ann/spanish/colores-k.txt", cp1252({"niño|child|70012"}));
         t.write("test_results.txt", cp1252({"José\tspanish\tcolores\t3\t100%\t00:41 \tSpelling\tSound Only\t3/2/2026 9:15:00 AM"}));
-        choose_language(m, "spanish");
+        static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
         m.current_list = "colores";
-        generate_unknowns_file(m);
-        m.changes_file = changes_path(m);
+        generate_unknowns_file(m, m, m.prompter);
+        m.changes_file = changes_path(m, m);
     }
     void show(const QString& file) {
         m.shown_file = file;
@@ -53,12 +54,12 @@ protected:
 
 TEST_F(EightBitFolder, MovesAddSaveAndATestKeepEveryFileInItsOwnSet) {
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 0));  // pájaro
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));  // pájaro
     show(m.known_file);
-    ASSERT_TRUE(mark_word_unknown(m, 0));  // niño
-    EXPECT_TRUE(add_word(m, "añil", "indigo").ok);
+    ASSERT_TRUE(mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0));  // niño
+    EXPECT_TRUE(add_word(m, m, "añil", "indigo").ok);
     m.current_sound_number = "70012";
-    EXPECT_TRUE(save_text(m, "niño", "little boy").ok);
+    EXPECT_TRUE(save_text(m, m, "niño", "little boy").ok);
     ResultsLine r;
     r.student = "Begoña";
     r.language = "spanish";
@@ -89,7 +90,7 @@ TEST_F(EightBitFolder, MovesAddSaveAndATestKeepEveryFileInItsOwnSet) {
 }
 
 TEST_F(EightBitFolder, AWordTheSetCannotHoldTurnsTheWholeFileIntoUtf8) {
-    EXPECT_TRUE(add_word(m, "дом", "house").ok);
+    EXPECT_TRUE(add_word(m, m, "дом", "house").ok);
     const QStringList lines = list + QStringList{"дом|house|70013"};
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf(lines));
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"), crlf(QStringList{"perro|dog|00412"} + lines));
@@ -99,7 +100,7 @@ TEST_F(EightBitFolder, AWordTheSetCannotHoldTurnsTheWholeFileIntoUtf8) {
 
     // A rewrite too: the known file becomes UTF-8 only when the moved word needs it.
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 2));
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 2));
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), crlf({"niño|child|70012", "дом|house|70013"}));
 }
 
@@ -108,12 +109,12 @@ TEST_F(EightBitFolder, FilesInTwoSetsStillMatchByTheirText) {
     // the list's set.
     t.write("users/ann/spanish/colores-k.txt", crlf({"niño|child|70012"}));
     QFile::remove(m.unknown_file);
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), cp1252({"pájaro|bird|01001", "café|coffee|01003"}));
     // And a move from the UTF-8 known file into the 8-bit unknown file finds its line.
     t.write("users/ann/spanish/colores-u.txt", cp1252({"pájaro|bird|01001", "café|coffee|01003"}));
     show(m.known_file);
-    ASSERT_TRUE(mark_word_unknown(m, 0));
+    ASSERT_TRUE(mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"),
               cp1252({"pájaro|bird|01001", "café|coffee|01003", "niño|child|70012"}));
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), QByteArray());
@@ -155,15 +156,15 @@ TEST_F(EightBitFolder, NewFilesTakeTheLanguagesSet) {
     // A first known word makes the known file; a deleted unknown file is rebuilt from the list.
     QFile::remove(m.known_file);
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 0));
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), cp1252({"pájaro|bird|01001"}));
     QFile::remove(m.unknown_file);
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), cp1252({"niño|child|70012", "café|coffee|01003"}));
     // A known file of English words only is in either set, and takes the language's.
     t.write("users/ann/spanish/colores-k.txt", crlf({"dog|dog|00412"}));
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 0));
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), cp1252({"dog|dog|00412", "niño|child|70012"}));
 
     ASSERT_TRUE(import_word_pairs(m, "spanish", "comida", {{"piña", "pineapple"}, {"café", "coffee"}}).ok);

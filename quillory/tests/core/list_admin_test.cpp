@@ -43,7 +43,7 @@ TEST_F(Admin, PortugueseIsDerivedFromEnglishFileByFile) {
     t.write("languages/english/notes.doc", "not a list");
     prompter.answer_input("Portuguese");
     prompter.answer_input("English");
-    EXPECT_TRUE(add_language(m));
+    EXPECT_TRUE(add_language(*m.prompter, m));
 
     ASSERT_EQ(prompter.shown().size(), 3u);
     EXPECT_TRUE(prompter.shown()[0].text.startsWith(
@@ -70,7 +70,7 @@ TEST_F(Admin, PortugueseIsDerivedFromEnglishFileByFile) {
 TEST_F(Admin, ATargetNotOnDiskIsRecordedBothWays) {
     prompter.answer_input("xhosa");
     prompter.answer_input("Zulu");
-    EXPECT_TRUE(add_language(m));
+    EXPECT_TRUE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.messages(), QStringList{kNotFound});
     EXPECT_EQ(t.read("languages/zulu/trans_zulu.dat"), crlf({"xhosa"}));
     EXPECT_EQ(folder_entries(t.path("languages/zulu")), QStringList{"trans_zulu.dat"});
@@ -82,19 +82,19 @@ TEST_F(Admin, NamesAreLowerCasedAndAnAbandonedLanguageLeavesNothingBehind) {
     t.mkdir("languages/english");
     prompter.answer_input("Latin");
     prompter.cancel_input();
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_FALSE(t.exists("languages/latin"));
 
     // A target refused at its own prompt abandons the language too.
     prompter.answer_input("Latin");
     prompter.answer_input("a/b");
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.messages(), QStringList{unsafe_name_message("target language name")});
     EXPECT_EQ(folder_entries(t.path("languages")), QStringList{"english"});
 
     prompter.clear();
     prompter.cancel_input();
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.shown().size(), 1u);
 }
 
@@ -102,7 +102,7 @@ TEST_F(Admin, NamesAreLowerCasedAndAnAbandonedLanguageLeavesNothingBehind) {
 // "trans_index_<language>_<target>.dat", which needs 18 bytes besides the language's name.
 TEST_F(Admin, ALanguageNameTooLongForItsFilesIsRefusedAtItsOwnPrompt) {
     prompter.answer_input(QString(240, u'h'));
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     ASSERT_EQ(prompter.shown().size(), 2u);  // no target prompt
     EXPECT_EQ(prompter.messages(),
               QStringList{"The language name is too long: the files made from it may have names of at most 255 bytes, "
@@ -114,7 +114,7 @@ TEST_F(Admin, ALanguageNameTooLongForItsFilesIsRefusedAtItsOwnPrompt) {
     const QString longest(237, u'h');
     prompter.answer_input(longest);
     prompter.answer_input("x");
-    EXPECT_TRUE(add_language(m));
+    EXPECT_TRUE(add_language(*m.prompter, m));
     EXPECT_TRUE(t.exists("languages/" + longest + "/trans_" + longest + ".dat"));
     EXPECT_TRUE(t.exists("languages/x/trans_x.dat"));
 }
@@ -122,17 +122,17 @@ TEST_F(Admin, ALanguageNameTooLongForItsFilesIsRefusedAtItsOwnPrompt) {
 TEST_F(Admin, AnExistingLanguageIsRefused) {
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|01001"});
     prompter.answer_input("SPANISH");
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.messages(), QStringList{"That language already exits.  Please choose another name."});
     EXPECT_EQ(folder_entries(t.path("languages/spanish")), QStringList{"colores.txt"});
 }
 
 TEST_F(Admin, NamesThatLeaveTheLanguagesFolderAreRefused) {
     prompter.answer_input("../evil");
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     prompter.answer_input("good");
     prompter.answer_input("..");
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.messages(), (QStringList{unsafe_name_message("language name"),
                                                 unsafe_name_message("target language name")}));
     EXPECT_FALSE(t.exists("evil"));
@@ -143,7 +143,7 @@ TEST_F(Admin, AFolderThatCannotBeMadeIsReported) {
     t.write("blocked", "x");
     m.languages_folder = t.path("blocked/");
     prompter.answer_input("latin");
-    EXPECT_FALSE(add_language(m));
+    EXPECT_FALSE(add_language(*m.prompter, m));
     EXPECT_EQ(prompter.messages(), QStringList{"The folder " + t.path("blocked/latin") + " could not be created."});
 }
 
@@ -151,7 +151,7 @@ TEST_F(Admin, AListNamedFoodAndDrinkGetsTheTemplateLine) {
     m.current_language = "spanish";
     t.mkdir("languages/spanish");
     prompter.answer_input("food and drink");
-    EXPECT_EQ(add_word_list(m), std::optional<QString>("food_and_drink"));
+    EXPECT_EQ(add_word_list(*m.prompter, m, m), std::optional<QString>("food_and_drink"));
     EXPECT_EQ(prompter.shown()[0].text,
               "This creates a new word/phrase list to be added to the currently selected language (spanish).  If this "
               "is not what you want to do, click cancel.  After creating this new list, you can add words and phrases "
@@ -163,24 +163,24 @@ TEST_F(Admin, AListNamedFoodAndDrinkGetsTheTemplateLine) {
 
     prompter.clear();
     prompter.answer_input("food and drink");
-    EXPECT_FALSE(add_word_list(m));
+    EXPECT_FALSE(add_word_list(*m.prompter, m, m));
     EXPECT_EQ(prompter.messages(),
               QStringList{"That list already exists for this language.  Please choose another list name."});
 
     prompter.clear();
     prompter.answer_input("a/b");
-    EXPECT_FALSE(add_word_list(m));
+    EXPECT_FALSE(add_word_list(*m.prompter, m, m));
     EXPECT_EQ(prompter.messages(), QStringList{unsafe_name_message("list name")});
 }
 
 TEST_F(Admin, AListNeedsALanguage) {
-    EXPECT_FALSE(add_word_list(m));
+    EXPECT_FALSE(add_word_list(*m.prompter, m, m));
     EXPECT_EQ(prompter.messages(), QStringList{"First select a language."});
 }
 
 TEST_F(Admin, TheAddLanguagePromptNamesTheMaintainerThatHelpNames) {
     prompter.cancel_input();
-    add_language(m);
+    add_language(*m.prompter, m);
     ASSERT_EQ(prompter.shown().size(), 1u);
     for (const char* reach : {"orrin.vale@quillory.org", "+1 555 0142"}) {
         EXPECT_TRUE(prompter.shown()[0].text.contains(QLatin1String(reach))) << reach;

@@ -95,7 +95,7 @@ TEST(Packaging, OneArchivePerRecordingFolderAndOneOfTheLanguageFiles) {
     r.tree.write("languages/spanish/new_str/71/71001.raw", "not enciphered");
     const QString cwd = QDir::currentPath();
     r.prompter.answer_ok();
-    pack_contribution(r.m);
+    pack_contribution(r.m, r.m.current_language, *r.m.prompter);
 
     const QString rec = r.tree.path("recordings/");
     EXPECT_EQ(members(rec + "str/spanish_str_70.zip"), (QStringList{"70000.str", "70001.str"}));
@@ -124,7 +124,7 @@ TEST(Packaging, OneArchivePerRecordingFolderAndOneOfTheLanguageFiles) {
     r.tree.write("languages/spanish/new_str/70/70002.str", QByteArray(8, 'd'));
     r.prompter.clear();
     r.prompter.answer_ok();
-    pack_contribution(r.m);
+    pack_contribution(r.m, r.m.current_language, *r.m.prompter);
     EXPECT_EQ(members(rec + "str/spanish_str_70.zip"), (QStringList{"70000.str", "70001.str", "70002.str"}));
     EXPECT_EQ(members(rec + "text_spanish.zip"),
               (QStringList{"animals.txt", "highest_num.dat", "master_spanish.txt"}));
@@ -134,7 +134,7 @@ TEST(Packaging, OneArchivePerRecordingFolderAndOneOfTheLanguageFiles) {
 TEST(Packaging, NoRecordingsOrAStrayFileStillMakeTheTextArchive) {
     Rig r;
     r.prompter.answer_ok();
-    pack_contribution(r.m);
+    pack_contribution(r.m, r.m.current_language, *r.m.prompter);
     EXPECT_EQ(members(r.tree.path("recordings/text_spanish.zip")),
               (QStringList{"animals.txt", "highest_num.dat", "master_spanish.txt"}));
     EXPECT_TRUE(QDir(r.tree.path("recordings/str")).exists());
@@ -147,7 +147,7 @@ TEST(Packaging, NoRecordingsOrAStrayFileStillMakeTheTextArchive) {
     s.tree.mkdir("languages/spanish/new_str/71");  // nothing recorded here
     s.tree.write("languages/spanish/new_str/72/72000.str", QByteArray(8, 'a'));
     s.prompter.answer_ok();
-    pack_contribution(s.m);
+    pack_contribution(s.m, s.m.current_language, *s.m.prompter);
     EXPECT_EQ(QDir(s.tree.path("recordings/str")).entryList(QDir::Files),
               (QStringList{"spanish_str_70.zip", "spanish_str_72.zip"}));
     EXPECT_EQ(s.prompter.messages(), (QStringList{s.msg3("70"), s.msg3("72"), s.msg4(), s.msg5()}));
@@ -158,7 +158,7 @@ TEST(Packaging, CancelChangesNothing) {
     r.tree.write("languages/spanish/new_str/70/70000.str", QByteArray(24, 'a'));
     const auto before = snapshot(r.tree);
     r.prompter.answer_cancel();
-    pack_contribution(r.m);
+    pack_contribution(r.m, r.m.current_language, *r.m.prompter);
     EXPECT_EQ(r.prompter.messages(), QStringList{QStringLiteral("The action has been cancelled.")});
     EXPECT_EQ(snapshot(r.tree), before);
 }
@@ -168,7 +168,7 @@ TEST(Packaging, AnArchiveThatCannotBeWrittenIsReported) {
     r.tree.write("languages/spanish/new_str/70/70000.str", QByteArray(24, 'a'));
     r.tree.mkdir("recordings/text_spanish.zip");  // a folder where the copy should go
     r.prompter.answer_ok();
-    pack_contribution(r.m);
+    pack_contribution(r.m, r.m.current_language, *r.m.prompter);
     const QStringList msgs = r.prompter.messages();
     ASSERT_EQ(msgs.size(), 3);
     EXPECT_EQ(msgs[0], r.msg3("70"));

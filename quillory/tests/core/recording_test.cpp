@@ -174,21 +174,20 @@ TEST(NewRecordingPlayback, PlaysAWavMadeFromTheRecordingAndRemovesIt) {
     Rig r;
     // A folder name holding ".str" must not disturb the working file names.
     r.m.languages_folder = r.tree.path("my.stress/languages/");
-    attach_new_recording_player(r.m);
+    attach_new_recording_player(r.m, r.m);
     const QString folder = r.m.languages_folder + QStringLiteral("spanish/new_str/70/");
     QDir().mkpath(folder);
     const QByteArray plain = pcm_bytes(r.audio.microphone, 1001);  // odd sizes pad too
     r.tree.write("my.stress/languages/spanish/new_str/70/70005.str", openssl_sound_cipher(plain + QByteArray(6, '\x06'), true));
 
-    const QString wav = decipher_to_wav(r.m, folder + QStringLiteral("70005.str"));
+    const QString wav = decipher_to_wav(r.m.prompter, folder + QStringLiteral("70005.str"));
     EXPECT_EQ(wav, folder + QStringLiteral("70005.wav"));
     EXPECT_EQ(read_file(wav), wav_header(2002) + plain);
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("70005.tmp")));
     QFile::remove(wav);
 
-    r.m.include_new_recordings = true;
     r.m.pause_seconds = 2.0f;
-    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish")));
+    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish"), {.include_new_recordings = true}));
     EXPECT_EQ(r.audio.played, QStringList{folder + QStringLiteral("70005.wav")});
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70005.str")});
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -196,8 +195,7 @@ TEST(NewRecordingPlayback, PlaysAWavMadeFromTheRecordingAndRemovesIt) {
 
 TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
     Rig r;
-    attach_new_recording_player(r.m);
-    r.m.include_new_recordings = true;
+    attach_new_recording_player(r.m, r.m);
     r.m.pause_seconds = 2.0f;
     const QString folder = r.folder();
     // Shorter than a block; empty; a block whose padding byte deciphers to 32.
@@ -205,8 +203,8 @@ TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
     r.tree.write("languages/spanish/new_str/70/70007.str", QByteArray());
     r.tree.write("languages/spanish/new_str/70/70008.str", openssl_sound_cipher(QByteArray(8, ' '), true));
     for (const char* n : {"70006", "70007", "70008"}) {
-        EXPECT_TRUE(decipher_to_wav(r.m, folder + QLatin1String(n) + QStringLiteral(".str")).isEmpty()) << n;
-        run_session(r.m.clock, play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish")));
+        EXPECT_TRUE(decipher_to_wav(r.m.prompter, folder + QLatin1String(n) + QStringLiteral(".str")).isEmpty()) << n;
+        run_session(r.m.clock, play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish"), {.include_new_recordings = true}));
     }
     EXPECT_TRUE(r.audio.played.isEmpty());
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -223,10 +221,9 @@ TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
 
     // Playing an existing recording without the library says so too, and leaves nothing behind.
     r.tree.write("languages/spanish/new_str/70/70010.str", QByteArray(16, 'x'));
-    attach_new_recording_player(r.m);
-    r.m.include_new_recordings = true;
+    attach_new_recording_player(r.m, r.m);
     r.prompter.clear();
-    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish")));
+    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish"), {.include_new_recordings = true}));
     const QStringList on_play = r.prompter.messages();
     set_korvex_library_path(QString());
 

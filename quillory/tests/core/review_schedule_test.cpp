@@ -35,12 +35,12 @@ protected:
     // list's unknown file, shown, and moved.
     void mark_known(const QString& list, const QString& entry) {
         m.current_list = list;
-        generate_unknowns_file(m);
+        generate_unknowns_file(m, m, m.prompter);
         const QString u = student(list + QStringLiteral("-u.txt"));
         if (!read_lines(tree.path(u)).value_or(QStringList()).contains(entry)) tree.write(u, tree.read(u) + crlf({entry}));
         m.shown_file = m.unknown_file;
         create_array_of_words(m, m.shown_file);
-        ASSERT_TRUE(mark_word_known(m, int(m.shown_words.indexOf(entry.section(u'|', 0, 0)))));
+        ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), int(m.shown_words.indexOf(entry.section(u'|', 0, 0)))));
     }
     DataTree tree;
     AppState m;
@@ -67,9 +67,9 @@ TEST(ReviewLines, IntervalsGrowByBoxAndLinesRoundTrip) {
 TEST_F(ReviewTest, AWordKnownTodayIsDueTomorrow) {
     mark_known("colors", kCasa);
     EXPECT_EQ(schedule_lines(), QStringList{QStringLiteral("colors\t00412\tcasa|house|00412\t1\t2026-03-03\t2026-03-02")});
-    EXPECT_EQ(review_due_count(m), 0);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 0);
     clock.advance(1);
-    EXPECT_EQ(review_due_count(m), 1);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 1);
 }
 
 TEST_F(ReviewTest, KeptThreeTimesLandsInBoxFourDueFourteenDaysLaterAndTheLastBoxHolds) {
@@ -77,7 +77,7 @@ TEST_F(ReviewTest, KeptThreeTimesLandsInBoxFourDueFourteenDaysLaterAndTheLastBox
     const int waits[] = {1, 3, 7};  // days until each review that is kept
     for (int wait : waits) {
         clock.advance(wait);
-        ReviewSession s(m);
+        ReviewSession s(m, m, m);
         ASSERT_EQ(s.total(), 1);
         ASSERT_TRUE(s.knew_it());
         EXPECT_TRUE(s.finished());
@@ -87,11 +87,11 @@ TEST_F(ReviewTest, KeptThreeTimesLandsInBoxFourDueFourteenDaysLaterAndTheLastBox
     EXPECT_EQ(item->box, 4);
     EXPECT_EQ(item->due, clock.day.addDays(14));
     EXPECT_EQ(item->last_seen, clock.day);
-    EXPECT_EQ(review_due_count(m), 0);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 0);
 
     for (int i = 0; i < 5; ++i) {
         clock.day = item->due;
-        ReviewSession s(m);
+        ReviewSession s(m, m, m);
         ASSERT_TRUE(s.knew_it());
         item = parse_review_line(schedule_lines().value(0));
     }
@@ -103,7 +103,7 @@ TEST_F(ReviewTest, ForgotMovesTheLineFromKnownToUnknownByteForByteAndOutOfTheSch
     tree.write(student("colors-u.txt"), crlf({kGato}));
     for (const QString& e : {kCasa, kNino, kPerro}) mark_known("colors", e);
     clock.advance(1);
-    ReviewSession s(m);
+    ReviewSession s(m, m, m);
     ASSERT_EQ(s.total(), 3);
     ASSERT_TRUE(s.knew_it());
     ASSERT_EQ(s.current().entry, kNino);
@@ -127,7 +127,7 @@ TEST_F(ReviewTest, ForgotIntoAMissingUnknownFileKeepsTheRestOfTheList) {
     mark_known("colors", kCasa);
     ASSERT_TRUE(QFile::remove(tree.path(student("colors-u.txt"))));
     clock.advance(1);
-    ReviewSession s(m);
+    ReviewSession s(m, m, m);
     ASSERT_TRUE(s.forgot());
     EXPECT_EQ(tree.read(student("colors-u.txt")), crlf({kNino, kGato, kCasa}));
     EXPECT_EQ(tree.read(student("colors-k.txt")), QByteArray());
@@ -135,7 +135,7 @@ TEST_F(ReviewTest, ForgotIntoAMissingUnknownFileKeepsTheRestOfTheList) {
 }
 
 TEST_F(ReviewTest, AMissingScheduleIsRebuiltFromTheKnownFilesAndSpreadOverAWeek) {
-    EXPECT_EQ(review_due_count(m), 0);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 0);
     EXPECT_FALSE(tree.exists(student("review.txt"))) << "no known words: nothing is written";
 
     QStringList animals, colors;
@@ -145,7 +145,7 @@ TEST_F(ReviewTest, AMissingScheduleIsRebuiltFromTheKnownFilesAndSpreadOverAWeek)
     tree.write(student("colors-k.txt"), crlf(colors));
     tree.write(student("empty-k.txt"), "\r");
 
-    EXPECT_EQ(review_due_count(m), 2);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 2);
     const QStringList lines = schedule_lines();
     ASSERT_EQ(lines.size(), 14);
     int per_day[7] = {};
@@ -160,7 +160,7 @@ TEST_F(ReviewTest, AMissingScheduleIsRebuiltFromTheKnownFilesAndSpreadOverAWeek)
     for (int n : per_day) EXPECT_EQ(n, 2);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("animals\t00100\ta0|animal 0|00100\t1\t")));
     clock.advance(6);
-    EXPECT_EQ(review_due_count(m), 14);
+    EXPECT_EQ(review_due_count(m, m, review_today(m.date_clock), m.prompter), 14);
 }
 
 TEST_F(ReviewTest, BadLinesAreSkippedAndKeptOutWhileTheKnownFilesStayTheTruth) {
@@ -183,7 +183,7 @@ TEST_F(ReviewTest, BadLinesAreSkippedAndKeptOutWhileTheKnownFilesStayTheTruth) {
 
     const auto opened = ReviewSchedule::open(folder(), clock.day, false);
     EXPECT_EQ(opened.bad_lines(), 7);
-    const auto due = review_due_items(m);
+    const auto due = review_due_items(m, m, review_today(m.date_clock), m.prompter);
     ASSERT_EQ(due.size(), 2u);
     EXPECT_EQ(due[0].entry, kCasa);
     EXPECT_EQ(due[0].box, 2);
@@ -200,14 +200,14 @@ TEST_F(ReviewTest, MovesBackToUnknownLeaveTheScheduleAndAMissedTestWordIsDueToda
     mark_known("colors", kNino);
     review_missed_in_test(m, kPerro);
     review_missed_in_test(m, kGato);  // not known: nothing changes
-    auto due = review_due_items(m);
+    auto due = review_due_items(m, m, review_today(m.date_clock), m.prompter);
     ASSERT_EQ(due.size(), 1u);
     EXPECT_EQ(due[0].entry, kPerro);
 
     m.current_list = QStringLiteral("colors");
     m.shown_file = m.known_file;
     create_array_of_words(m, m.shown_file);
-    ASSERT_TRUE(mark_word_unknown(m, 0));
+    ASSERT_TRUE(mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(tree.read(student("colors-k.txt")), crlf({kNino}));
     const QStringList lines = schedule_lines();
     ASSERT_EQ(lines.size(), 2);

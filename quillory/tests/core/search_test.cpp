@@ -28,11 +28,11 @@ struct SearchFixture : ::testing::Test {
     }
     // The shown words after typing `text` in the box of `field`.
     QStringList found(SearchField field, const QString& text) {
-        EXPECT_TRUE(search_master_list(m, field, text));
+        EXPECT_TRUE(search_master_list(m.master_file, m.prompter, m, field, text));
         return m.shown_count() ? m.shown_words.mid(0, m.shown_count()) : QStringList();
     }
     QStringList found_translations(const QString& text) {
-        search_master_list(m, SearchField::Translation, text);
+        search_master_list(m.master_file, m.prompter, m, SearchField::Translation, text);
         return m.shown_translations.mid(0, m.shown_count());
     }
 };
@@ -78,14 +78,14 @@ TEST_F(SearchFixture, TranslationsMatchAtTheStartAfterToOrAfterAComma) {
 
 TEST_F(SearchFixture, ShortTextsDoNothingAndAMissingMasterIsReported) {
     m.shown_words = QStringList{"kept", ""};
-    EXPECT_FALSE(search_master_list(m, SearchField::Word, QStringLiteral("c")));
-    EXPECT_FALSE(search_master_list(m, SearchField::Word, QString()));
+    EXPECT_FALSE(search_master_list(m.master_file, m.prompter, m, SearchField::Word, QStringLiteral("c")));
+    EXPECT_FALSE(search_master_list(m.master_file, m.prompter, m, SearchField::Word, QString()));
     EXPECT_EQ(m.shown_words, (QStringList{"kept", ""}));
     EXPECT_TRUE(prompter.shown().empty());
 
     m.master_file = m.languages_folder + QStringLiteral("english/master_english.txt");
     QFile::remove(m.master_file);
-    EXPECT_FALSE(search_master_list(m, SearchField::Word, QStringLiteral("ca")));
+    EXPECT_FALSE(search_master_list(m.master_file, m.prompter, m, SearchField::Word, QStringLiteral("ca")));
     EXPECT_EQ(prompter.messages(),
               QStringList{QStringLiteral("Required master list file was not found. You need ") + m.master_file});
     EXPECT_EQ(m.shown_words, (QStringList{"kept", ""}));

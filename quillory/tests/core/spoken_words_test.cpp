@@ -115,8 +115,7 @@ TEST_F(SpokenWords, TheRecordAndEditWindowsWordsAreFoundInTheListFile) {
     tree.write_lines("languages/spanish/l.txt", {QStringLiteral("nuevo|new|70001")});
     m.list_file = tree.path("languages/spanish/l.txt");
     speak_on();
-    m.include_new_recordings = true;
-    run_session(m.clock, play_word_sound(m, QStringLiteral("70001"), m.current_language));
+    run_session(m.clock, play_word_sound(m, QStringLiteral("70001"), m.current_language, {.include_new_recordings = true}));
     EXPECT_EQ(voice.spoken, QStringList{"es:nuevo"});
 }
 

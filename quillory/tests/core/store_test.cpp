@@ -1,3 +1,4 @@
+#include "core/review_schedule.h"
 #include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -104,13 +105,22 @@ TEST(Language, ListsTxtFilesDeletesTinyOnesAndReadsTheTranslationIndex) {
     t.write_lines("languages/spanish/trans_index_spanish_english.dat",
                   {"00001|00101", "00002|00102", "junk", "abc|00001", "123456|00001", "-4|00001"});
     t.write_lines("languages/spanish/trans_index_spanish_french.dat", {"00001|00999"});
-    EXPECT_EQ(choose_language(m, "spanish"), (QStringList{"animals", "colors"}));
+    const LanguageChoice chosen = choose_language(m, "spanish");
+    EXPECT_EQ(chosen.lists, (QStringList{"animals", "colors"}));
     EXPECT_FALSE(t.exists("languages/spanish/empty.txt"));
     EXPECT_TRUE(t.exists("users/ann/spanish"));
-    EXPECT_EQ(m.target_language, u"english");
-    EXPECT_EQ(m.target_sound_numbers[1], u"00101");
-    EXPECT_EQ(m.target_sound_numbers[2], u"00102");
-    EXPECT_EQ(m.master_file, t.path("languages/spanish/master_spanish.txt"));
+    const LanguageSession& s = chosen.session;
+    EXPECT_EQ(s.current_language, u"spanish");
+    EXPECT_EQ(s.target_language, u"english");
+    EXPECT_EQ(s.target_sound_numbers[1], u"00101");
+    EXPECT_EQ(s.target_sound_numbers[2], u"00102");
+    EXPECT_EQ(s.master_file, t.path("languages/spanish/master_spanish.txt"));
+
+    // A language without a translation file keeps nothing of the one chosen before.
+    t.write_lines("languages/italian/parole.txt", {"rosso|red|00001"});
+    const LanguageSession italian = choose_language(m, "italian").session;
+    EXPECT_TRUE(italian.target_language.isEmpty());
+    EXPECT_TRUE(italian.target_sound_numbers[1].isEmpty());
 }
 
 class KnownWords : public ::testing::Test {
@@ -118,7 +128,7 @@ protected:
     void SetUp() override {
         t.attach(m);
         t.write_lines("languages/spanish/colors.txt", {"rojo|red|00001", "azul|blue|00002", "", "verde|green|00003"});
-        choose_language(m, "spanish");
+        static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
         m.current_list = "colors";
     }
     void show(const QString& file) {
@@ -130,41 +140,41 @@ protected:
 };
 
 TEST_F(KnownWords, FirstUnknownFileIsAByteCopyOfTheList) {
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     EXPECT_EQ(t.read("users/ann/spanish/colors-u.txt"), t.read("languages/spanish/colors.txt"));
-    EXPECT_TRUE(known_list_names(m).isEmpty());
+    EXPECT_TRUE(known_list_names(m, m).isEmpty());
 }
 
 TEST_F(KnownWords, MovesAreByteExactAndSurviveRegeneration) {
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 1));
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 1));
     EXPECT_EQ(t.read("users/ann/spanish/colors-u.txt"), crlf({"rojo|red|00001", "verde|green|00003"}));
     EXPECT_EQ(t.read("users/ann/spanish/colors-k.txt"), crlf({"azul|blue|00002"}));
-    EXPECT_EQ(known_list_names(m), QStringList{"colors"});
+    EXPECT_EQ(known_list_names(m, m), QStringList{"colors"});
     EXPECT_EQ(m.shown_words, (QStringList{"rojo", "verde", ""}));
 
     // A deleted unknown file comes back without the known words (and without empty lines).
     QFile::remove(m.unknown_file);
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     EXPECT_EQ(t.read("users/ann/spanish/colors-u.txt"), crlf({"rojo|red|00001", "verde|green|00003"}));
 
     // Moving the only known word back empties the known file, which then disappears.
     show(m.known_file);
-    ASSERT_TRUE(mark_word_unknown(m, 0));
+    ASSERT_TRUE(mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(t.read("users/ann/spanish/colors-u.txt"), crlf({"rojo|red|00001", "verde|green|00003", "azul|blue|00002"}));
-    EXPECT_TRUE(known_list_names(m).isEmpty());
+    EXPECT_TRUE(known_list_names(m, m).isEmpty());
     EXPECT_FALSE(t.exists("users/ann/spanish/colors-k.txt"));
 }
 
 TEST_F(KnownWords, AMoveNeverWritesAnotherFilesEntriesIntoTheSource) {
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     show(m.unknown_file);
-    ASSERT_TRUE(mark_word_known(m, 0));  // rojo is known now
+    ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));  // rojo is known now
     // The columns show the known file; "marking known" its entry must not rewrite the unknown file
     // with the known words.
     show(m.known_file);
-    EXPECT_FALSE(mark_word_known(m, 0));
+    EXPECT_FALSE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
     EXPECT_EQ(t.read("users/ann/spanish/colors-u.txt"), crlf({"azul|blue|00002", "verde|green|00003"}));
     EXPECT_EQ(t.read("users/ann/spanish/colors-k.txt"), crlf({"rojo|red|00001"}));
 }

@@ -150,11 +150,11 @@ TEST(Results, SoundLookupPrefersNewRecordings) {
     AppState m;
     t.attach(m);
     m.current_language = QStringLiteral("spanish");
-    EXPECT_TRUE(find_test_sound(m, QStringLiteral("04001")).isEmpty());
+    EXPECT_TRUE(find_test_sound(m, m.current_language, QStringLiteral("04001")).isEmpty());
     t.write("languages/spanish/04/04001.mp3", "x");
-    EXPECT_EQ(find_test_sound(m, QStringLiteral("04001")), t.path("languages/spanish/04/04001.mp3"));
+    EXPECT_EQ(find_test_sound(m, m.current_language, QStringLiteral("04001")), t.path("languages/spanish/04/04001.mp3"));
     t.write("languages/spanish/new_mp3/04/04001.mp3", "x");
-    EXPECT_EQ(find_test_sound(m, QStringLiteral("04001")), t.path("languages/spanish/new_mp3/04/04001.mp3"));
+    EXPECT_EQ(find_test_sound(m, m.current_language, QStringLiteral("04001")), t.path("languages/spanish/new_mp3/04/04001.mp3"));
     t.write("languages/spanish/new_wav/04/04001.wav", "x");
-    EXPECT_EQ(find_test_sound(m, QStringLiteral("04001")), t.path("languages/spanish/new_wav/04/04001.wav"));
+    EXPECT_EQ(find_test_sound(m, m.current_language, QStringLiteral("04001")), t.path("languages/spanish/new_wav/04/04001.wav"));
 }

@@ -15,7 +15,7 @@ TEST(WordListText, HeaderBlankLinePaddedRowsAndTheLastEmptyRow) {
     m.shown_words = QStringList{"rojo", "sixteen_letters_", "fifteen_letters", ""};
     m.shown_translations = QStringList{"red", "x", QStringLiteral("niño"), ""};
     m.shown_sound_numbers = QStringList{"01001", "01002", "01003", ""};
-    const QString text = word_list_text(m, QDateTime(QDate(2026, 12, 7), QTime(16, 20, 1)));
+    const QString text = word_list_text(m, m, QDateTime(QDate(2026, 12, 7), QTime(16, 20, 1)));
     EXPECT_EQ(text.toUtf8(),
               QByteArray("User: ann List: /w/users/ann/spanish/colores-u.txt  12/7/2026 4:20:01 PM\r\n"
                          "\r\n"

@@ -1,3 +1,4 @@
+#include "core/review_schedule.h"
 #include "core/app_state.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
@@ -91,10 +92,10 @@ void lay_folder(const QString& root, AppState& m) {
     m.student_name = "ann";
     m.languages_folder = root + "languages/";
     m.user_folder = root + "users/ann/";
-    choose_language(m, "spanish");
+    static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
     m.current_list = "colores";
-    generate_unknowns_file(m);
-    m.changes_file = changes_path(m);
+    generate_unknowns_file(m, m, m.prompter);
+    m.changes_file = changes_path(m, m);
 }
 
 void show(AppState& m, const QString& file) {
@@ -115,27 +116,27 @@ const std::vector<Operation>& operations() {
         {"move to known",
          [](AppState& m, FakePrompter& p) {
              show(m, m.unknown_file);
-             mark_word_known(m, 0);
+             mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0);
              return p.messages();
          }},
         {"move to unknown",
          [](AppState& m, FakePrompter& p) {
              show(m, m.known_file);
-             mark_word_unknown(m, 0);
+             mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0);
              return p.messages();
          }},
         {"record-and-edit save",
          [](AppState& m, FakePrompter&) {
              m.current_sound_number = "70012";
-             return save_text(m, "casa", "house").messages;
+             return save_text(m, m, "casa", "house").messages;
          }},
         {"record-and-edit delete",
          [](AppState& m, FakePrompter&) {
              m.current_sound_number = "70012";
-             return delete_word(m, "casa", "hause").messages;
+             return delete_word(m, m, "casa", "hause").messages;
          }},
         {"record-and-edit add",
-         [](AppState& m, FakePrompter&) { return add_word(m, "blanco", "white").messages; },
+         [](AppState& m, FakePrompter&) { return add_word(m, m, "blanco", "white").messages; },
          "languages/spanish/highest_num.dat"},
         {"test result",
          [](AppState& m, FakePrompter&) {
@@ -260,13 +261,13 @@ TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     const Snapshot full = snapshot(disk.root());
 
     show(m, m.unknown_file);
-    EXPECT_FALSE(mark_word_known(m, 0));
+    EXPECT_FALSE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
     ASSERT_EQ(p.messages().size(), 1);
     EXPECT_TRUE(p.messages()[0].endsWith(": No space left on device")) << p.messages()[0].toStdString();
     EXPECT_EQ(snapshot(disk.root()), full);
 
     m.current_sound_number = "70012";
-    const EditResult r = save_text(m, "casa", "house");
+    const EditResult r = save_text(m, m, "casa", "house");
     ASSERT_EQ(r.messages.size(), 1);
     EXPECT_TRUE(r.messages[0].endsWith(": No space left on device")) << r.messages[0].toStdString();
     EXPECT_EQ(snapshot(disk.root()), full);
@@ -274,8 +275,8 @@ TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     // With room again both go through.
     disk.make_room();
     show(m, m.unknown_file);
-    EXPECT_TRUE(mark_word_known(m, 0));
-    EXPECT_TRUE(save_text(m, "casa", "house").ok);
+    EXPECT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
+    EXPECT_TRUE(save_text(m, m, "casa", "house").ok);
     const QString root = disk.root();
     auto read = [&](const char* rel) {
         QFile f(root + rel);

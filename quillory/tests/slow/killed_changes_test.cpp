@@ -1,5 +1,6 @@
 // Real processes killed with SIGKILL in the middle of their changes, many times over: slow, so run
 // under the ctest label "slow". The step-by-step kills of every change are in the core tests.
+#include "core/review_schedule.h"
 #include "core/app_state.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -108,9 +109,9 @@ TEST(KilledChanges, KilledMovesLeaveEveryEntryInExactlyOneFile) {
     t.write("languages/spanish/master_spanish.txt", crlf(list));
     AppState m;
     t.attach(m);
-    choose_language(m, "spanish");
+    static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
     m.current_list = "grande";
-    generate_unknowns_file(m);
+    generate_unknowns_file(m, m, m.prompter);
     ASSERT_EQ(t.read("users/ann/spanish/grande-u.txt"), crlf(list));
 
     // Mostly into the known file, every third move back, from rows spread over the list.
@@ -120,7 +121,7 @@ TEST(KilledChanges, KilledMovesLeaveEveryEntryInExactlyOneFile) {
         create_array_of_words(m, m.shown_file);
         if (m.shown_count() == 0) return true;
         const int row = int(QRandomGenerator::global()->bounded(quint32(m.shown_count())));
-        return back ? mark_word_unknown(m, row) : mark_word_known(m, row);
+        return back ? mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), row) : mark_word_known(m.prompter, m, m, review_today(m.date_clock), row);
     };
     const qint64 move_us = mean_us(3, [&](int i) { ASSERT_TRUE(move(unsigned(i))); });
 

@@ -27,8 +27,8 @@ protected:
     void SetUp() override {
         t.copy_sample_lists();
         t.write("languages/spanish/10/10001.mp3", "mp3");
-        openers.record_and_edit = [this] {
-            record = new RecordEditWindow(m);
+        openers.record_and_edit = [this](std::optional<int> single_entry) {
+            record = new RecordEditWindow(m, single_entry);
             record->load();
         };
         w = start_main_window();

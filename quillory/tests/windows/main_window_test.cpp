@@ -386,10 +386,11 @@ TEST_F(MainWindow, AHiddenEntryDoesNotShiftTheRowsAfterIt) {
     EXPECT_EQ(audio.played.last(), sound("english", "00204"));
 
     // The record button hands over the entry, not the row.
-    openers.record_and_edit = [] {};
+    std::optional<int> handed_over;
+    openers.record_and_edit = [&](std::optional<int> single_entry) { handed_over = single_entry; };
     click("words_list", 2);
     press("record_word_word");
-    EXPECT_EQ(m.record_word_index, u"3");
+    EXPECT_EQ(handed_over, 3);
     w->show_main();
 
     double_click("words_list", 1);
@@ -454,7 +455,9 @@ TEST_F(MainWindow, OpenerButtonsCheckTheirPreconditions) {
     QStringList opened;
     openers.large_flash_cards = [&](bool visible) { opened << (visible ? "large visible" : "large"); };
     openers.small_flash_card = [&] { opened << "small"; };
-    openers.record_and_edit = [&] { opened << (m.record_single_word ? "record yes " : "record no ") + m.record_word_index; };
+    openers.record_and_edit = [&](std::optional<int> single_entry) {
+        opened << (single_entry ? "record yes " + QString::number(*single_entry) : QStringLiteral("record no "));
+    };
     openers.student_test = [&] { opened << "test"; };
     start();
 

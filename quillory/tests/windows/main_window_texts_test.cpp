@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         clear_master_cache();
         t.copy_sample_lists();
-        openers.test_results = [this] { opened << m.results_text; };
+        openers.test_results = [this](const QString& text) { opened << text; };
         w = start_main_window();  // chooses the first language, english
         select_language(QStringLiteral("spanish"));
     }

@@ -101,9 +101,9 @@ std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     m.current_language = QStringLiteral("spanish");
     fake.answer_input(QStringLiteral("newlang"));
     fake.cancel_input();
-    add_language(m);
+    add_language(*m.prompter, m);
     fake.cancel_input();
-    add_word_list(m);
+    add_word_list(*m.prompter, m, m);
     const auto drill = std::make_shared<Drill>(m, DrillKind::Large, nullptr);
     fake.cancel_input();
     drill->create_mp3();
@@ -111,7 +111,7 @@ std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     fake.cancel_input();
     ql::testing::run_session(m.clock, drill->auto_mp3());
     fake.answer_cancel();
-    pack_contribution(m);
+    pack_contribution(m, m.current_language, *m.prompter);
     {
         RecordEditWindow record(m);
         record.on_instructions_text();

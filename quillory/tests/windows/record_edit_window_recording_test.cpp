@@ -49,11 +49,10 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/numeros-u.txt");
         m.known_file = t.path("users/ann/spanish/numeros-k.txt");
-        m.record_single_word = false;
         audio.microphone.resize(22050 * 31);
         for (size_t k = 0; k < audio.microphone.size(); ++k)
             audio.microphone[k] = short(k > 4000 && k < 12000 ? std::lround(9000 * std::sin(double(k) / 9)) : 0);
-        attach_new_recording_player(m);
+        attach_new_recording_player(m, m);
     }
     // A list of `words` entries without recordings, numbered 70000 up.
     RecordEditWindow* open(int words) {
@@ -342,10 +341,9 @@ TEST_F(RecordingCapture, ASpokenWordIsRecordedThroughTheWindowAndHeardBack) {
     m.clock = &qt_clock();
     m.audio = &engine;
     m.pause_seconds = 1.5f;
-    attach_new_recording_player(m);
+    attach_new_recording_player(m, m);
     m.current_language = QStringLiteral("spanish");
     m.current_list = QStringLiteral("saludos");
-    m.record_single_word = false;
     t.write_lines("languages/spanish/saludos.txt", {QStringLiteral("palabra|word|70100")});
     m.master_file = t.path("languages/spanish/saludos.txt");
 

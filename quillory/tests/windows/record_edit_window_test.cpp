@@ -34,11 +34,12 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/colores-u.txt");
         m.known_file = t.path("users/ann/spanish/colores-k.txt");
-        m.record_single_word = false;
         t.mkdir("users/ann/spanish");
     }
+    // Opens on this entry of the shown entries alone, or on the list.
+    std::optional<int> single_entry;
     RecordEditWindow* open() {
-        auto* w = new RecordEditWindow(m);
+        auto* w = new RecordEditWindow(m, single_entry);
         w->load();
         window = w;
         return w;
@@ -68,7 +69,6 @@ TEST_F(RecordWindow, ClickingAPairShowsAndPlaysItInEitherGroup) {
     EXPECT_EQ(w->recorded_translations_view->currentRow(), 0);
     ASSERT_EQ(audio.played.size(), 1);
     EXPECT_TRUE(audio.played[0].endsWith("languages/spanish/01/01001.mp3"));
-    EXPECT_FALSE(m.include_new_recordings);
 
     // The same row clicked again is heard again.
     click_row(w->recorded_words_view, 0);
@@ -155,7 +155,6 @@ TEST_F(RecordWindow, AddAndDeleteShowAfterRefresh) {
     EXPECT_EQ(t.read("languages/spanish/colores.txt"),
               crlf({"rojo|red|01001", "verde|green|01003", "sin numero|no number|", "blanco|white|70000"}));
     EXPECT_EQ(t.read("languages/spanish/changes_spanish.dat"), crlf({"word_deleted->azul|blue|70012"}));
-    EXPECT_FALSE(m.deleting);
     EXPECT_EQ(w->unrecorded_words_view->count(), 3);
 }
 
@@ -181,12 +180,11 @@ TEST_F(RecordWindow, RefreshLeavesNoRowSelectedEvenWhileTheClickedWordStillPlays
 }
 
 TEST_F(RecordWindow, OneWordModeShowsOnlyThatWordSelectedAndPlaysIt) {
-    m.record_single_word = true;
     m.shown_words = QStringList{"rojo", "azul", ""};
     m.shown_translations = QStringList{"red", "blue", ""};
     m.shown_sound_numbers = QStringList{"01001", "01001", ""};
     compute_shown_rows(m);
-    m.record_word_index = "0";
+    single_entry = 0;
     RecordEditWindow* w = open();
     EXPECT_EQ(w->recorded_caption->text(), u"Words With Sound Files");
     EXPECT_EQ(w->unrecorded_caption->text(), u"Words Without Sound Files");
@@ -319,7 +317,7 @@ TEST_F(RecordWindow, EditorWithoutAListWritesTemporaryAndUnicodeKeepsEveryCharac
     EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + crlf({QString::fromUtf8("дом|house|70001"), QString::fromUtf8("l\u00A0été|summer|70002")}));
     // The readers take the byte-order mark in their stride.
     EXPECT_EQ(read_lines(t.path("languages/spanish/temporary.txt"))->value(0), QString::fromUtf8("дом|house|70001"));
-    EXPECT_EQ(create_arrays(m, t.path("languages/spanish/temporary.txt")).without_words.value(0), QString::fromUtf8("дом"));
+    EXPECT_EQ(create_arrays(m, m, t.path("languages/spanish/temporary.txt")).without_words.value(0), QString::fromUtf8("дом"));
 }
 
 TEST_F(RecordWindow, EditorPlainSaveKeepsAnEightBitListEightBit) {

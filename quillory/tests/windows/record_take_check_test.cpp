@@ -25,7 +25,6 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/numeros-u.txt");
         m.known_file = t.path("users/ann/spanish/numeros-k.txt");
-        m.record_single_word = false;
         const QStringList lines{"uno|one|70000", "dos|two|70001"};
         t.write_lines("languages/spanish/numeros.txt", lines);
         t.write_lines("languages/spanish/master_spanish.txt", lines);

@@ -13,9 +13,10 @@ using namespace ql::testing;
 namespace {
 
 struct ResultsWindowFixture : public WindowTest {
+    QString results_text;  // the text handed to the window
     void SetUp() override {
         t.attach(m);
-        m.results_text = QStringLiteral("ann\tspanish\tcolores\t2\t100%\t00:03 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
+        results_text = QStringLiteral("ann\tspanish\tcolores\t2\t100%\t00:03 \tMultiple Choice\tText Only\t12/7/2026 2:30:00 PM\r\n"
                                         "bo\tspanish\tmaster\t1\t0%\t00:05 \tSpelling\tSound Only\t12/7/2026 2:31:00 PM\r\n");
         ResultsWindow::save_name().clear();
     }
@@ -24,7 +25,7 @@ struct ResultsWindowFixture : public WindowTest {
 }  // namespace
 
 TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
-    ResultsWindow w(m);
+    ResultsWindow w(m, results_text);
     EXPECT_EQ(w.objectName(), u"test_results");
     EXPECT_EQ(w.windowTitle(), u"Test Results");
     EXPECT_EQ(child<QPushButton>(w, "print_test_results")->text(),
@@ -33,13 +34,13 @@ TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
     EXPECT_EQ(child<QPushButton>(w, "exit_without_save")->text(), u"Exit");
     auto* box = w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"));
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->toPlainText(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(box->toPlainText(), QString(results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
-    m.results_text += QStringLiteral("d\u00e9j\u00e0\u00a0vu");
+    results_text += QStringLiteral("d\u00e9j\u00e0\u00a0vu");
     {
-        ResultsWindow w(m);
+        ResultsWindow w(m, results_text);
         w.show();
         prompter.answer_input(QStringLiteral("mine.txt"));
         QTest::mouseClick(child<QPushButton>(w, "save_and_exit"), Qt::LeftButton);
@@ -51,11 +52,11 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
     EXPECT_EQ(prompter.shown()[0].title, u"Save File");
     EXPECT_EQ(prompter.shown()[0].text, u"What would you like to save this file as?");
     // The text keeps its CR LF lines and always ends with one more.
-    EXPECT_EQ(t.read("mine.txt"), m.results_text.toUtf8() + "\r\n");
+    EXPECT_EQ(t.read("mine.txt"), results_text.toUtf8() + "\r\n");
     EXPECT_EQ(ResultsWindow::save_name(), u"mine.txt");
 
     // An absolute name is used as typed; an edited text is what gets saved.
-    ResultsWindow w(m);
+    ResultsWindow w(m, results_text);
     w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"))->setPlainText(QStringLiteral("edited\n"));
     prompter.answer_input(t.path("other.txt"));
     w.on_save_and_exit();
@@ -63,7 +64,7 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
 }
 
 TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
-    ResultsWindow w(m);
+    ResultsWindow w(m, results_text);
     w.show();
     prompter.cancel_input();
     prompter.answer_input(QString());
@@ -76,7 +77,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
     EXPECT_TRUE(messages[2].contains(t.path("no/such/folder/x.txt"))) << messages[2].toStdString();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(main_view.shown, 0);
-    EXPECT_EQ(w.text(), QString(m.results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(w.text(), QString(results_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // The last name typed is offered next time.
     EXPECT_EQ(ResultsWindow::save_name(), u"no/such/folder/x.txt");
     QTest::mouseClick(child<QPushButton>(w, "exit_without_save"), Qt::LeftButton);
@@ -85,7 +86,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
 }
 
 TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
-    ResultsWindow w(m);
+    ResultsWindow w(m, results_text);
     w.print_to_file = t.path("out.pdf");
     QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_TRUE(prompter.shown().empty());
@@ -102,7 +103,7 @@ TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
 }
 
 TEST_F(ResultsWindowFixture, NoDefaultPrinterIsSaid) {
-    ResultsWindow w(m);
+    ResultsWindow w(m, results_text);
     w.default_printer_name = [] { return QString(); };
     QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_EQ(prompter.messages(),

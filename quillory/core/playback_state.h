@@ -1,0 +1,36 @@
+#pragma once
+#include "clock.h"
+
+#include <QString>
+#include <functional>
+#include <random>
+
+namespace ql {
+
+// Whether playback is silenced. On while the program moves a selection itself (a known-word move,
+// a recording run), so those moves play nothing. Off (a recording run ended) and Lifted (a
+// known-word move ended) both let sound through; they stay distinct so the last setter can be told.
+enum class SoundSuppression { Unset, On, Off, Lifted };
+
+// The state of the one player every window plays through, for the whole run.
+struct PlaybackState {
+    // Stop/Quit and Skip (leave the word on screen and draw the next one); every wait races it.
+    CancelToken cancel;
+    float pause_seconds = 0.0f;
+    int missing_sound_count = 0;
+    int last_channel = 0;
+    int mp3_words_pending = 0;
+    int silence_count = 0;
+    SoundSuppression sound_suppression = SoundSuppression::Unset;
+    // Turns a new recording (.str) into a playable WAV and returns its path, or "" when it cannot.
+    // Set by the recording code; while unset new recordings are not played.
+    std::function<QString(const QString& str_path)> decipher_to_wav;
+
+    bool speak_missing_words = false;  // the student's toggle for the voice, off by default
+    bool voice_failure_shown = false;  // the voice's failure is told once a run
+
+    // One generator seeded once: drawing from a re-seeded clock repeats values within a tick.
+    std::mt19937 rng{std::random_device{}()};
+};
+
+}  // namespace ql
