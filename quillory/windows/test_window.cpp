@@ -258,12 +258,14 @@ TestServices TestWindow::services() {
     s.prompter = m.prompter;
     s.draw = [&m](int low, int high) { return random_between(m, low, high); };
     s.can_sound = [&m](const QString& sound_number) {
-        if (!find_test_sound(m, sound_number).isEmpty()) return true;
+        if (!find_test_sound(m, m.current_language, sound_number).isEmpty()) return true;
         // With the voice on, a word without a recording is spoken instead of being asked about.
         return voice_wanted(m) && !chosen_voice(m, m.current_language).isEmpty();
     };
     s.play = [&m](QString sound_number) { return play_word_sound(m, sound_number, m.current_language); };
-    s.missed = [&m](const QString& entry) { review_missed_in_test(m, entry); };
+    s.missed = [&m](const QString& entry) {
+        review_missed_in_test(m, m, review_today(m.date_clock), m.prompter, entry);
+    };
     s.results_file = results_file_path(m);
     return s;
 }

@@ -198,8 +198,8 @@ TEST_F(ReviewTest, MovesBackToUnknownLeaveTheScheduleAndAMissedTestWordIsDueToda
     mark_known("colors", kCasa);
     mark_known("animals", kPerro);
     mark_known("colors", kNino);
-    review_missed_in_test(m, kPerro);
-    review_missed_in_test(m, kGato);  // not known: nothing changes
+    review_missed_in_test(m, m, review_today(m.date_clock), m.prompter, kPerro);
+    review_missed_in_test(m, m, review_today(m.date_clock), m.prompter, kGato);  // not known: nothing changes
     auto due = review_due_items(m, m, review_today(m.date_clock), m.prompter);
     ASSERT_EQ(due.size(), 1u);
     EXPECT_EQ(due[0].entry, kPerro);
