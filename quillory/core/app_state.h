@@ -36,8 +36,8 @@ private:
     ColumnSync& sync_;
 };
 
-// The recording settings of the record-and-edit window and its recording runs.
-struct RecordingSettings {
+// The record-and-edit window's selected entry and recording choices.
+struct RecordEditState {
     float record_seconds = 0.0f;
     bool single_take = false;  // a run records the selected word only
     bool fast_pause = false;   // the short countdown between the words of a run
@@ -47,7 +47,7 @@ struct RecordingSettings {
 
 // The run-wide pieces as one value while the windows still share them. Each piece has its own
 // owner type; functions take the pieces they use, so a caller holding this passes it for each.
-struct AppState : Services, Workspace, LanguageSession, ShownWords, DrillSettings, PlaybackState, RecordingSettings {
+struct AppState : Services, Workspace, LanguageSession, ShownWords, DrillSettings, PlaybackState, RecordEditState {
     ColumnSync column_sync = ColumnSync::None;
 };
 

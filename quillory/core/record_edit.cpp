@@ -110,7 +110,7 @@ bool append_entry(const QString& path, const QString& word, const QString& trans
     return append_lines(path, {format_entry(word, translation, sound_number)}, error);
 }
 
-void queue_replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit,
+void queue_replace_or_delete(const LanguageSession& lang, const RecordEditState& rec, EntryEdit edit,
                              const QString& path, const QString& word, const QString& translation,
                              FileChanges& changes) {
     const QString number = rec.current_sound_number;
@@ -144,7 +144,7 @@ void queue_replace_or_delete(const LanguageSession& lang, const RecordingSetting
     if (!logged.isEmpty()) changes.append_lines(rec.changes_file, logged);
 }
 
-bool replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit, const QString& path,
+bool replace_or_delete(const LanguageSession& lang, const RecordEditState& rec, EntryEdit edit, const QString& path,
                        const QString& word, const QString& translation, QString* error) {
     FileChanges changes;
     queue_replace_or_delete(lang, rec, edit, path, word, translation, changes);
@@ -153,7 +153,7 @@ bool replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec
 
 namespace {
 
-EditResult save_or_delete(const LanguageSession& m, const RecordingSettings& rec, EntryEdit edit, const QString& word,
+EditResult save_or_delete(const LanguageSession& m, const RecordEditState& rec, EntryEdit edit, const QString& word,
                           const QString& translation) {
     EditResult r;
     if (rec.current_sound_number.isEmpty()) {
@@ -188,12 +188,12 @@ EditResult save_or_delete(const LanguageSession& m, const RecordingSettings& rec
 
 }  // namespace
 
-EditResult save_text(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+EditResult save_text(const LanguageSession& lang, const RecordEditState& rec, const QString& word,
                      const QString& translation) {
     return save_or_delete(lang, rec, EntryEdit::Replace, word, translation);
 }
 
-EditResult delete_word(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+EditResult delete_word(const LanguageSession& lang, const RecordEditState& rec, const QString& word,
                        const QString& translation) {
     return save_or_delete(lang, rec, EntryEdit::Delete, word, translation);
 }

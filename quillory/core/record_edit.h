@@ -7,7 +7,7 @@ namespace ql {
 
 class FileChanges;
 struct LanguageSession;
-struct RecordingSettings;
+struct RecordEditState;
 struct ShownWords;
 struct Workspace;
 
@@ -57,10 +57,10 @@ enum class EntryEdit { Replace, Delete };
 // replaced by the given texts, or removed. Changes to the master file are logged in rec.changes_file.
 // A file that cannot be read is left alone (true); a failed rewrite leaves the old file whole and
 // returns false.
-bool replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit, const QString& path,
+bool replace_or_delete(const LanguageSession& lang, const RecordEditState& rec, EntryEdit edit, const QString& path,
                        const QString& word, const QString& translation, QString* error);
 // The same change, added to `changes` (with its log line) to be carried out with other files'.
-void queue_replace_or_delete(const LanguageSession& lang, const RecordingSettings& rec, EntryEdit edit,
+void queue_replace_or_delete(const LanguageSession& lang, const RecordEditState& rec, EntryEdit edit,
                              const QString& path, const QString& word, const QString& translation,
                              FileChanges& changes);
 
@@ -72,10 +72,10 @@ struct EditResult {
 
 // Saves the two texts over the entry of rec.current_sound_number in the list, master, unknown and
 // known files.
-EditResult save_text(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+EditResult save_text(const LanguageSession& lang, const RecordEditState& rec, const QString& word,
                      const QString& translation);
 // Removes the entry of rec.current_sound_number from the four files and logs it.
-EditResult delete_word(const LanguageSession& lang, const RecordingSettings& rec, const QString& word,
+EditResult delete_word(const LanguageSession& lang, const RecordEditState& rec, const QString& word,
                        const QString& translation);
 // Adds the pair under a new sound number to the list, the master and the student's unknown file.
 EditResult add_word(const Workspace& w, const LanguageSession& lang, const QString& word, const QString& translation);

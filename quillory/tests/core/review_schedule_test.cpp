@@ -26,7 +26,7 @@ protected:
         m.date_clock = &clock;
         m.current_language = QStringLiteral("spanish");
     }
-    QString folder() const { return review_language_folder(m); }
+    QString folder() const { return review_language_folder(m, m); }
     QString student(const QString& name) const { return QStringLiteral("users/ann/spanish/") + name; }
     QStringList schedule_lines() const {
         return read_lines(tree.path(student(QStringLiteral("review.txt")))).value_or(QStringList());
