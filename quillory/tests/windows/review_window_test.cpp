@@ -35,7 +35,7 @@ struct ReviewWindowTest : public WindowTest {
             t.write(QStringLiteral("languages/%1.mp3").arg(QLatin1String(r)), "ID3");
         t.write(known, crlf({kCasa, kNino, kPerro}));
         t.write(unknown, crlf({QStringLiteral("gato|cat|00415")}));
-        for (const QString& e : {kCasa, kNino, kPerro}) review_after_move(m, t.path(known), t.path(unknown), e);
+        for (const QString& e : {kCasa, kNino, kPerro}) EXPECT_TRUE(review_after_move(review_today(m.date_clock), t.path(known), t.path(unknown), e, nullptr));
         clock.advance(1);
     }
     FakeDateClock clock;
@@ -115,7 +115,7 @@ TEST_F(ReviewWindowTest, AWrongTestAnswerOnAKnownWordMakesItDueToday) {
     m.list_file = t.path("languages/spanish/colors.txt");
     const auto before = ReviewSchedule::open(t.path("users/ann/spanish/"), clock.day, false);
     ASSERT_EQ(before.due_count(clock.day), 3);
-    ASSERT_TRUE(ReviewSession(m).knew_it());  // casa now waits three days
+    ASSERT_TRUE(ReviewSession(m, m, m).knew_it());  // casa now waits three days
 
     TestWindow w(m);
     w.show();
