@@ -56,11 +56,6 @@ QLineEdit* number_box(QWidget* parent, const char* name, QLabel* caption) {
 }  // namespace
 
 TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), run_(services(), *this) {
-    saved_words_ = m_.shown_words;
-    saved_translations_ = m_.shown_translations;
-    saved_sound_numbers_ = m_.shown_sound_numbers;
-    saved_rows_ = m_.shown_rows;
-    saved_search_results_ = m_.shown_are_search_results;
     build_controls();
     // Closed while a question waited: the window goes once the session has unwound.
     run_.unwound = [this] {
@@ -68,7 +63,7 @@ TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), r
     };
 }
 
-TestWindow::~TestWindow() { restore_shown_entries(); }
+TestWindow::~TestWindow() = default;
 
 TestWindow* TestWindow::open(AppState& m) {
     auto* w = new TestWindow(m);
@@ -292,9 +287,11 @@ std::optional<TestPlan> TestWindow::prepare_test() {
     if (!numbers) return std::nullopt;
 
     TestPlan plan;
-    plan.word_source = load_word_source();
-    for (int i = 0; i < m_.shown_count(); ++i)
-        plan.entries.push_back({m_.shown_words.value(i), m_.shown_translations.value(i), m_.shown_sound_numbers.value(i)});
+    // The test's words are its own: the main window's columns keep theirs.
+    ShownWords words;
+    plan.word_source = load_word_source(words);
+    for (int i = 0; i < words.shown_count(); ++i)
+        plan.entries.push_back({words.shown_words.value(i), words.shown_translations.value(i), words.shown_sound_numbers.value(i)});
     const int row = presentation_choice_->currentRow();
     plan.presentation = row == 1 ? Presentation::SoundOnly : row == 2 ? Presentation::TextAndSound : Presentation::TextOnly;
     plan.kind = kind;
@@ -306,16 +303,16 @@ std::optional<TestPlan> TestWindow::prepare_test() {
     return plan;
 }
 
-QString TestWindow::load_word_source() {
+QString TestWindow::load_word_source(ShownWords& words) const {
     switch (list_choice_->currentRow()) {
     case 1:
-        create_array_of_words(m_, m_.unknown_file);
+        create_array_of_words(words, m_.unknown_file);
         return m_.current_list + QStringLiteral(" (unknowns only)");
     case 2:
-        create_array_of_words(m_, m_.master_file);
+        create_array_of_words(words, m_.master_file);
         return QStringLiteral("master");
     default:
-        create_array_of_words(m_, m_.list_file);
+        create_array_of_words(words, m_.list_file);
         return m_.current_list;
     }
 }
@@ -369,21 +366,11 @@ void TestWindow::on_stop() { run_.stop(); }
 
 void TestWindow::on_exit() { close(); }
 
-void TestWindow::restore_shown_entries() {
-    if (restored_) return;
-    restored_ = true;
-    m_.shown_words = saved_words_;
-    m_.shown_translations = saved_translations_;
-    m_.shown_sound_numbers = saved_sound_numbers_;
-    m_.shown_rows = saved_rows_;
-    m_.shown_are_search_results = saved_search_results_;
-}
-
 void TestWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (restored_) return;
+    if (closed_) return;
+    closed_ = true;
     const bool waiting = run_.close();
-    restore_shown_entries();
     if (m_.main_view) m_.main_view->show_main();
     if (!waiting && delete_on_close_) deleteLater();
 }

@@ -67,8 +67,8 @@ private:
     // begin.
     std::optional<TestPlan> prepare_test();
     // The chosen word source loaded into the shown arrays; returns the name the results line gives it.
-    QString load_word_source();
-    void restore_shown_entries();
+    // Loads the chosen words into `words` and names where they came from.
+    QString load_word_source(ShownWords& words) const;
 
     // ---- what the session shows ----
     void show_question(const QString& word) override;
@@ -87,10 +87,7 @@ private:
 
     // What the main window had loaded into the shown arrays; a test replaces them and the main
     // window's columns must keep matching them afterwards.
-    QStringList saved_words_, saved_translations_, saved_sound_numbers_;
-    std::vector<int> saved_rows_;
-    bool saved_search_results_ = false;
-    bool restored_ = false;
+    bool closed_ = false;
 
     TestRun run_;
 

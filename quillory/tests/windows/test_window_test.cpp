@@ -387,7 +387,7 @@ TEST_F(TestWindowFixture, ExitWhileAQuestionWaitsEndsQuietlyAndDeletesTheWindowA
     EXPECT_FALSE(t.exists("test_results.txt"));
     EXPECT_EQ(main_view.shown, 1);
     EXPECT_EQ(m.cancel.playback(), Playback::Running);
-    // The main window's entries are back.
+    // The test read its words into its own list: the main window's entries are as they were.
     EXPECT_EQ(m.shown_words, before);
     EXPECT_EQ(m.shown_rows, std::vector<int>{0});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
