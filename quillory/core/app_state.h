@@ -36,18 +36,9 @@ private:
     ColumnSync& sync_;
 };
 
-// The record-and-edit window's selected entry and recording choices.
-struct RecordEditState {
-    float record_seconds = 0.0f;
-    bool single_take = false;  // a run records the selected word only
-    bool fast_pause = false;   // the short countdown between the words of a run
-    QString chosen_list, current_sound_number;
-    QString changes_file;
-};
-
 // The run-wide pieces as one value while the windows still share them. Each piece has its own
 // owner type; functions take the pieces they use, so a caller holding this passes it for each.
-struct AppState : Services, Workspace, LanguageSession, ShownWords, DrillSettings, PlaybackState, RecordEditState {
+struct AppState : Services, Workspace, LanguageSession, ShownWords, DrillSettings, PlaybackState {
     ColumnSync column_sync = ColumnSync::None;
 };
 

@@ -7,7 +7,6 @@ namespace ql {
 
 class FileChanges;
 struct LanguageSession;
-struct RecordEditState;
 struct ShownWords;
 struct Workspace;
 
@@ -18,6 +17,13 @@ struct SoundGroups {
     QStringList without_words, without_translations, without_numbers;
     int with_count() const { return int(with_numbers.size()); }
     int without_count() const { return int(without_numbers.size()); }
+};
+
+// The record-and-edit window's selected entry: what its edits act on.
+struct RecordEditState {
+    QString chosen_list;           // kWithSounds or kWithoutSounds; empty until a word is chosen
+    QString current_sound_number;  // the chosen word's; empty until a word is chosen
+    QString changes_file;          // the language's log of changes to its master file
 };
 
 inline const QString kWithSounds = QStringLiteral("with sounds");

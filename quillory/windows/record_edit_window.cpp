@@ -354,10 +354,10 @@ void RecordEditWindow::select_row(const QString& group, int row) {
 void RecordEditWindow::load() {
     list_name_label->setText(m.current_list);
     m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
-    m.changes_file = changes_path(m, m);
+    edit_.changes_file = changes_path(m, m);
     // A number left from an earlier visit would let Save write empty boxes over that entry.
-    m.current_sound_number.clear();
-    m.chosen_list.clear();
+    edit_.current_sound_number.clear();
+    edit_.chosen_list.clear();
     // The last close raised the stop flag; left up, it would end the first recording run at once. A
     // skip left by a flash card's Skip, "# Repeats" or Mark Word As Known would make every wait of
     // the run return at once.
@@ -439,12 +439,12 @@ void RecordEditWindow::show_pair(const QString& group, int row) {
     }
     word_box->setText(word);
     translation_box->setText(translation);
-    m.chosen_list = group;
-    m.current_sound_number = numbers_for(group).value(row);
-    sound_number_label->setText(QStringLiteral("File: ") + m.current_sound_number);
+    edit_.chosen_list = group;
+    edit_.current_sound_number = numbers_for(group).value(row);
+    sound_number_label->setText(QStringLiteral("File: ") + edit_.current_sound_number);
     WordSoundOptions options;
     options.include_new_recordings = true;
-    play_word_sound(m, m.current_sound_number, m.current_language, options);
+    play_word_sound(m, edit_.current_sound_number, m.current_language, options);
 }
 
 void RecordEditWindow::show_messages(const QStringList& messages) {
@@ -452,17 +452,17 @@ void RecordEditWindow::show_messages(const QStringList& messages) {
 }
 
 void RecordEditWindow::on_save_text() {
-    const EditResult r = ql::save_text(m, m, word_box->text(), translation_box->text());
+    const EditResult r = ql::save_text(m, edit_, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
-    if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+    if (QListWidget* l = words_view_for(edit_.chosen_list)) select_row(edit_.chosen_list, l->currentRow() + 1);
 }
 
 void RecordEditWindow::on_delete_word() {
-    const EditResult r = ql::delete_word(m, m, word_box->text(), translation_box->text());
+    const EditResult r = ql::delete_word(m, edit_, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
-    if (QListWidget* l = words_view_for(m.chosen_list)) select_row(m.chosen_list, l->currentRow() + 1);
+    if (QListWidget* l = words_view_for(edit_.chosen_list)) select_row(edit_.chosen_list, l->currentRow() + 1);
 }
 
 void RecordEditWindow::on_add_word() { show_messages(ql::add_word(m, m, word_box->text(), translation_box->text()).messages); }

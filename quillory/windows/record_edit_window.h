@@ -29,6 +29,9 @@ class TakePanel;
 class RecordEditWindow : public QWidget, private RecordingView {
     Q_OBJECT
 public:
+    // The chosen word and the change log its edits write to; the pause between the words of a run.
+    const RecordEditState& edit_state() const { return edit_; }
+    bool fast_pause() const override { return fast_pause_; }
     // `single_entry`: the main window's selected word alone (its entry index in the shown entries);
     // without it, the chosen list.
     explicit RecordEditWindow(AppState& m, std::optional<int> single_entry = std::nullopt, QWidget* parent = nullptr);
@@ -134,11 +137,12 @@ private:
     void show_take(const QByteArray& take, const TakeCheck& check, bool trimmed, const QString& word) override;
     void show_ended() override;
     void enable_run_buttons(bool enabled) override;
-    bool fast_pause() const override;
     bool keep_silence() const override { return keeps_silence(); }
 
     AppState& m;
     const std::optional<int> single_entry_;
+    RecordEditState edit_;
+    bool fast_pause_ = false;  // the short countdown between the words of a run
     // A recording run, started by a duration button; the window stays until it has ended.
     RecordingSession run_;
     bool delete_after_run_ = false;

@@ -40,23 +40,21 @@ void set_background(QLineEdit* e, const QColor& c) {
 
 void RecordEditWindow::on_duration(float seconds, bool single) {
     if (run_.under_way()) return;
-    m.single_take = single;
-    m.record_seconds = seconds;
-    run_.start(RecordingSettings{m.chosen_list, m.record_seconds, m.single_take});
+    run_.start(RecordingSettings{edit_.chosen_list, seconds, single});
 }
 
 void RecordEditWindow::on_stop_auto_record() { run_.stop(); }
 
 void RecordEditWindow::on_record_speed() {
-    if (m.fast_pause) {
+    if (fast_pause_) {
         m.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
                                            "it shorter (fast)."));
-        m.fast_pause = false;
+        fast_pause_ = false;
         record_speed->setText(QStringLiteral("Click for fast method"));
     } else {
         m.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
                                            "make it longer (slow)."));
-        m.fast_pause = true;
+        fast_pause_ = true;
         record_speed->setText(QStringLiteral("Click for slow method"));
     }
 }
@@ -83,8 +81,6 @@ RecordingServices RecordEditWindow::recording_services() {
 }
 
 void RecordEditWindow::recording_ended() {
-    m.single_take = false;
-    m.record_seconds = 1.0f;
     // Closed during the run: the window waited for the run to end before going.
     if (delete_after_run_) deleteLater();
 }
@@ -114,7 +110,7 @@ void RecordEditWindow::scroll_to_top(const QString& group, int row) {
 }
 
 void RecordEditWindow::show_sound_number(const QString& number) {
-    m.current_sound_number = number;
+    edit_.current_sound_number = number;
     sound_number_label->setText(QStringLiteral("File: ") + number);
 }
 
@@ -140,6 +136,5 @@ void RecordEditWindow::enable_run_buttons(bool enabled) {
     for (QPushButton* b : {unlimited, zip}) b->setEnabled(enabled);
 }
 
-bool RecordEditWindow::fast_pause() const { return m.fast_pause; }
 
 }  // namespace ql

@@ -39,7 +39,7 @@ protected:
         static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
         m.current_list = "colores";
         generate_unknowns_file(m, m, m.prompter);
-        m.changes_file = changes_path(m, m);
+        edit.changes_file = changes_path(m, m);
     }
     void show(const QString& file) {
         m.shown_file = file;
@@ -48,6 +48,7 @@ protected:
     const QStringList list{"pájaro|bird|01001", "niño|child|70012", "café|coffee|01003"};
     DataTree t;
     AppState m;
+    RecordEditState edit;  // the record-and-edit window's chosen word
 };
 
 }  // namespace
@@ -58,8 +59,8 @@ TEST_F(EightBitFolder, MovesAddSaveAndATestKeepEveryFileInItsOwnSet) {
     show(m.known_file);
     ASSERT_TRUE(mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0));  // niño
     EXPECT_TRUE(add_word(m, m, "añil", "indigo").ok);
-    m.current_sound_number = "70012";
-    EXPECT_TRUE(save_text(m, m, "niño", "little boy").ok);
+    edit.current_sound_number = "70012";
+    EXPECT_TRUE(save_text(m, edit, "niño", "little boy").ok);
     ResultsLine r;
     r.student = "Begoña";
     r.language = "spanish";

@@ -22,7 +22,7 @@ protected:
         m.master_file = t.path("languages/spanish/master_spanish.txt");
         m.unknown_file = t.path("users/ann/spanish/colores-u.txt");
         m.known_file = t.path("users/ann/spanish/colores-k.txt");
-        m.changes_file = changes_path(m, m);
+        edit.changes_file = changes_path(m, m);
         t.write_lines("languages/spanish/colores.txt", {"rojo|red|01001", "casa|hause|70012", "verde|green|01003"});
         t.write_lines("languages/spanish/master_spanish.txt",
                       {"perro|dog|00412", "rojo|red|01001", "casa|hause|70012", "verde|green|01003"});
@@ -33,6 +33,7 @@ protected:
 
     DataTree t;
     AppState m;
+    RecordEditState edit;  // the record-and-edit window's chosen word
 };
 
 }  // namespace
@@ -90,8 +91,8 @@ TEST_F(ListEdits, AddingToTheMasterChosenAsListWritesItOnce) {
 }
 
 TEST_F(ListEdits, SavingACorrectionRewritesAllFourFilesAndLogsTheMasterChange) {
-    m.current_sound_number = "70012";
-    const EditResult r = save_text(m, m, "casa", "house");
+    edit.current_sound_number = "70012";
+    const EditResult r = save_text(m, edit, "casa", "house");
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf({"rojo|red|01001", "casa|house|70012", "verde|green|01003"}));
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"),
@@ -101,13 +102,13 @@ TEST_F(ListEdits, SavingACorrectionRewritesAllFourFilesAndLogsTheMasterChange) {
     EXPECT_EQ(changes(), crlf({"casa|hause|70012->casa|house|70012"}));
 
     // A second save logs again, after the first line.
-    ASSERT_TRUE(save_text(m, m, "la casa", "house").ok);
+    ASSERT_TRUE(save_text(m, edit, "la casa", "house").ok);
     EXPECT_EQ(changes(), crlf({"casa|hause|70012->casa|house|70012", "casa|house|70012->la casa|house|70012"}));
 }
 
 TEST_F(ListEdits, DeletingRemovesTheEntryEverywhereAndLogsTheBoxTexts) {
-    m.current_sound_number = "70012";
-    const EditResult r = delete_word(m, m, "casa", "house (as typed)");
+    edit.current_sound_number = "70012";
+    const EditResult r = delete_word(m, edit, "casa", "house (as typed)");
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf({"rojo|red|01001", "verde|green|01003"}));
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"), crlf({"perro|dog|00412", "rojo|red|01001", "verde|green|01003"}));
@@ -120,8 +121,8 @@ TEST_F(ListEdits, EveryDuplicateOfTheNumberChangesAndOtherFilesKeepTheirBytes) {
     t.write_lines("languages/spanish/master_spanish.txt", {"casa|hause|70012", "perro|dog|00412", "la casa|hause|70012"});
     // A list with LF endings in the old 8-bit code page that does not hold the number stays byte for byte.
     t.write("users/ann/spanish/colores-k.txt", QByteArray("ni\xf1o|child|00033\n"));
-    m.current_sound_number = "70012";
-    ASSERT_TRUE(save_text(m, m, "casa", "house").ok);
+    edit.current_sound_number = "70012";
+    ASSERT_TRUE(save_text(m, edit, "casa", "house").ok);
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"),
               crlf({"casa|house|70012", "perro|dog|00412", "casa|house|70012"}));
     EXPECT_EQ(changes(), crlf({"casa|hause|70012->casa|house|70012", "la casa|hause|70012->casa|house|70012"}));
@@ -131,18 +132,18 @@ TEST_F(ListEdits, EveryDuplicateOfTheNumberChangesAndOtherFilesKeepTheirBytes) {
 TEST_F(ListEdits, MissingStudentFilesAreSkippedAndTheRestIsSaved) {
     QFile::remove(m.known_file);
     QFile::remove(m.unknown_file);
-    m.current_sound_number = "70012";
-    EXPECT_TRUE(save_text(m, m, "casa", "house").ok);
+    edit.current_sound_number = "70012";
+    EXPECT_TRUE(save_text(m, edit, "casa", "house").ok);
     EXPECT_FALSE(t.exists("users/ann/spanish/colores-k.txt"));
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), crlf({"rojo|red|01001", "casa|house|70012", "verde|green|01003"}));
 }
 
 TEST_F(ListEdits, TextsThatWouldBreakTheLineAreRefusedAndNothingIsWritten) {
     const QByteArray list_before = t.read("languages/spanish/colores.txt");
-    m.current_sound_number = "70012";
+    edit.current_sound_number = "70012";
     const QString refusal = QStringLiteral(
         "The text may not contain the character \"|\", which separates the parts of a list line. Please remove it and try again.");
-    EditResult r = save_text(m, m, "casa|grande", "house");
+    EditResult r = save_text(m, edit, "casa|grande", "house");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, QStringList{refusal});
     r = add_word(m, m, "blanco", "white|pale");
@@ -156,7 +157,7 @@ TEST_F(ListEdits, SavingWithNoPairChosenChangesNothing) {
     // Empty lines end in an empty "number": without this guard they would be replaced by the box texts.
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|01001", "", "verde|green|01003"});
     const QByteArray before = t.read("languages/spanish/colores.txt");
-    const EditResult r = save_text(m, m, "", "");
+    const EditResult r = save_text(m, edit, "", "");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, QStringList{"You have to select a word on one of the lists."});
     EXPECT_EQ(t.read("languages/spanish/colores.txt"), before);
@@ -164,8 +165,8 @@ TEST_F(ListEdits, SavingWithNoPairChosenChangesNothing) {
 
 TEST_F(ListEdits, AChangeLogThatCannotBeWrittenIsReported) {
     t.mkdir("languages/spanish/changes_spanish.dat");  // a folder where the log should be
-    m.current_sound_number = "70012";
-    const EditResult r = save_text(m, m, "casa", "house");
+    edit.current_sound_number = "70012";
+    const EditResult r = save_text(m, edit, "casa", "house");
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(r.messages.size(), 1);
     EXPECT_TRUE(r.messages[0].contains(u"changes_spanish.dat"));
@@ -180,8 +181,8 @@ TEST_F(ListEdits, LargeFilesAreRewrittenWhole) {
     for (int i = 0; i < 30010; ++i) lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(i % 100000, 5, 10, QChar(u'0'));
     lines << "casa|hause|70012" << "last|line|00001";
     t.write_lines("languages/spanish/master_spanish.txt", lines);
-    m.current_sound_number = "70012";
-    ASSERT_TRUE(save_text(m, m, "casa", "house").ok);
+    edit.current_sound_number = "70012";
+    ASSERT_TRUE(save_text(m, edit, "casa", "house").ok);
     lines[30010] = "casa|house|70012";
     EXPECT_EQ(t.read("languages/spanish/master_spanish.txt"), crlf(lines));
 }

@@ -95,7 +95,14 @@ void lay_folder(const QString& root, AppState& m) {
     static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
     m.current_list = "colores";
     generate_unknowns_file(m, m, m.prompter);
-    m.changes_file = changes_path(m, m);
+}
+
+// The record-and-edit window with casa chosen.
+RecordEditState chosen_word(const AppState& m) {
+    RecordEditState edit;
+    edit.current_sound_number = QStringLiteral("70012");
+    edit.changes_file = changes_path(m, m);
+    return edit;
 }
 
 void show(AppState& m, const QString& file) {
@@ -127,13 +134,11 @@ const std::vector<Operation>& operations() {
          }},
         {"record-and-edit save",
          [](AppState& m, FakePrompter&) {
-             m.current_sound_number = "70012";
-             return save_text(m, m, "casa", "house").messages;
+             return save_text(m, chosen_word(m), "casa", "house").messages;
          }},
         {"record-and-edit delete",
          [](AppState& m, FakePrompter&) {
-             m.current_sound_number = "70012";
-             return delete_word(m, m, "casa", "hause").messages;
+             return delete_word(m, chosen_word(m), "casa", "hause").messages;
          }},
         {"record-and-edit add",
          [](AppState& m, FakePrompter&) { return add_word(m, m, "blanco", "white").messages; },
@@ -266,8 +271,7 @@ TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     EXPECT_TRUE(p.messages()[0].endsWith(": No space left on device")) << p.messages()[0].toStdString();
     EXPECT_EQ(snapshot(disk.root()), full);
 
-    m.current_sound_number = "70012";
-    const EditResult r = save_text(m, m, "casa", "house");
+    const EditResult r = save_text(m, chosen_word(m), "casa", "house");
     ASSERT_EQ(r.messages.size(), 1);
     EXPECT_TRUE(r.messages[0].endsWith(": No space left on device")) << r.messages[0].toStdString();
     EXPECT_EQ(snapshot(disk.root()), full);
@@ -276,7 +280,7 @@ TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     disk.make_room();
     show(m, m.unknown_file);
     EXPECT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0));
-    EXPECT_TRUE(save_text(m, m, "casa", "house").ok);
+    EXPECT_TRUE(save_text(m, chosen_word(m), "casa", "house").ok);
     const QString root = disk.root();
     auto read = [&](const char* rel) {
         QFile f(root + rel);

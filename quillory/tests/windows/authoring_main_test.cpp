@@ -51,7 +51,7 @@ TEST_F(AuthoringFromMain, TheWholeListOpensAndExitBringsTheMainWindowBack) {
     EXPECT_EQ(record->list_name_label->text(), u"colores");
     const auto entries = read_lines(t.path("languages/spanish/colores.txt"));
     EXPECT_EQ(record->recorded_words_view->count() + record->unrecorded_words_view->count(), entries->size());
-    EXPECT_EQ(m.changes_file, t.path("languages/spanish/changes_spanish.dat"));
+    EXPECT_EQ(record->edit_state().changes_file, t.path("languages/spanish/changes_spanish.dat"));
 
     // The editor opens over it and leaves it in place.
     QTest::mouseClick(record->advanced_edit_button, Qt::LeftButton);
@@ -75,11 +75,11 @@ TEST_F(AuthoringFromMain, TheSelectedWordOpensAloneAndItsTranslationCanBeSaved) 
     ASSERT_TRUE(record);
     EXPECT_EQ(record->recorded_words_view->count() + record->unrecorded_words_view->count(), 1);
     EXPECT_EQ(record->word_box->text(), word);
-    ASSERT_FALSE(m.current_sound_number.isEmpty());
+    ASSERT_FALSE(record->edit_state().current_sound_number.isEmpty());
 
     record->translation_box->setText("corrected");
     QTest::mouseClick(record->save_text, Qt::LeftButton);
-    const QString line = word + "|corrected|" + m.current_sound_number;
+    const QString line = word + "|corrected|" + record->edit_state().current_sound_number;
     EXPECT_TRUE(read_lines(t.path("languages/spanish/colores.txt"))->contains(line));
     EXPECT_TRUE(read_lines(t.path("languages/spanish/master_spanish.txt"))->contains(line));
     EXPECT_TRUE(read_lines(t.path("users/ann/spanish/colores-u.txt"))->contains(line));

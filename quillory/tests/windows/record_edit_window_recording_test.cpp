@@ -101,10 +101,8 @@ protected:
         return out;
     }
     void expect_idle() {
-        EXPECT_FALSE(m.single_take);
         EXPECT_EQ(m.cancel.playback(), Playback::Running);
         EXPECT_EQ(m.sound_suppression, SoundSuppression::Off);
-        EXPECT_EQ(m.record_seconds, 1.0f);
         EXPECT_TRUE(window->countdown->text().isEmpty());
         EXPECT_EQ(background(window->word_box), QColor(Qt::white));
         EXPECT_EQ(background(window->countdown), QApplication::palette().color(QPalette::Button));
@@ -124,7 +122,7 @@ TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes)
     EXPECT_EQ(w->record_speed->text(), u"Click for slow method");
     QTest::mouseClick(w->unrecorded_words_view->viewport(), Qt::LeftButton, {},
                       w->unrecorded_words_view->visualItemRect(w->unrecorded_words_view->item(0)).center());
-    ASSERT_EQ(m.chosen_list, u"without sounds");
+    ASSERT_EQ(window->edit_state().chosen_list, u"without sounds");
     audio.played.clear();
     const double start = pump.now();
     watch(30);
@@ -149,7 +147,7 @@ TEST_F(RecordingRun, ManyWordsWithTheFastMethodGetOneLongCountdownThenShortOnes)
 
     click("record_speed");
     EXPECT_EQ(w->record_speed->text(), u"Click for fast method");
-    EXPECT_FALSE(m.fast_pause);
+    EXPECT_FALSE(w->fast_pause());
     EXPECT_EQ(prompter.messages().last(),
               QStringLiteral("This makes the pause between recordings longer (slow). Click again to make it shorter (fast)."));
 }

@@ -64,8 +64,8 @@ TEST_F(RecordWindow, ClickingAPairShowsAndPlaysItInEitherGroup) {
     EXPECT_EQ(w->word_box->text(), u"rojo");
     EXPECT_EQ(w->translation_box->text(), u"red");
     EXPECT_EQ(w->sound_number_label->text(), u"File: 01001");
-    EXPECT_EQ(m.chosen_list, u"with sounds");
-    EXPECT_EQ(m.current_sound_number, u"01001");
+    EXPECT_EQ(w->edit_state().chosen_list, u"with sounds");
+    EXPECT_EQ(w->edit_state().current_sound_number, u"01001");
     EXPECT_EQ(w->recorded_translations_view->currentRow(), 0);
     ASSERT_EQ(audio.played.size(), 1);
     EXPECT_TRUE(audio.played[0].endsWith("languages/spanish/01/01001.mp3"));
@@ -78,7 +78,7 @@ TEST_F(RecordWindow, ClickingAPairShowsAndPlaysItInEitherGroup) {
     click_row(w->unrecorded_translations_view, 1);
     EXPECT_EQ(w->unrecorded_words_view->currentRow(), 1);
     EXPECT_EQ(w->word_box->text(), u"verde");
-    EXPECT_EQ(m.chosen_list, u"without sounds");
+    EXPECT_EQ(w->edit_state().chosen_list, u"without sounds");
     EXPECT_EQ(w->sound_number_label->text(), u"File: 01003");
 }
 
@@ -122,7 +122,6 @@ TEST_F(RecordWindow, SaveRewritesTheFilesAndMovesDown) {
 }
 
 TEST_F(RecordWindow, SaveWithoutAChosenPairOrWithABarIsRefused) {
-    m.current_sound_number = "70012";  // left over from an earlier visit
     RecordEditWindow* w = open();
     const QByteArray before = t.read("languages/spanish/colores.txt");
     QTest::mouseClick(w->save_text, Qt::LeftButton);
@@ -200,7 +199,7 @@ TEST_F(RecordWindow, OneWordModeShowsOnlyThatWordSelectedAndPlaysIt) {
     QTest::mouseClick(w->refresh_lists, Qt::LeftButton);
     EXPECT_EQ(w->recorded_words_view->count(), 0);
     EXPECT_EQ(w->unrecorded_words_view->currentRow(), 0);
-    EXPECT_EQ(m.current_sound_number, u"70012");
+    EXPECT_EQ(w->edit_state().current_sound_number, u"70012");
 }
 
 TEST_F(RecordWindow, MessageButtonsAndExit) {

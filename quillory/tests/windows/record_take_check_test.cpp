@@ -31,7 +31,7 @@ protected:
         window = new RecordEditWindow(m);
         window->load();
         window->unrecorded_words_view->setCurrentRow(0);
-        m.chosen_list = QStringLiteral("without sounds");
+        ASSERT_EQ(window->edit_state().chosen_list, QStringLiteral("without sounds"));
     }
 
     // One single take of a second with the microphone giving `level` from 0.1 s to 0.55 s.
