@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     openers.small_flash_card = [&m] { ql::SmallCardWindow::open(m); };
     openers.record_and_edit = [&m](std::optional<int> single_entry) { (new ql::RecordEditWindow(m, single_entry))->load(); };
     openers.student_test = [&m] { ql::TestWindow::open(m); };
-    openers.test_results = [&m](const QString& text) { ql::ResultsWindow::open(m, text); };
-    openers.progress = [&m] { ql::ProgressWindow::open(m); };
+    openers.test_results = [&m](const QString& text) { ql::ResultsWindow::open(m, m, text); };
+    openers.progress = [&m] { ql::ProgressWindow::open(m, m, m); };
     openers.review = [&m] { ql::ReviewWindow::open(m); };
 
     ql::MainWindow main_window(m, openers);

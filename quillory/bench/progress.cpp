@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
 
         timer.restart();
         {
-            ql::ProgressWindow w(m);
+            ql::ProgressWindow w(m, m, m);
             w.show();
             if (!QTest::qWaitForWindowExposed(&w)) {
                 std::fprintf(stderr, "the window was not shown\n");

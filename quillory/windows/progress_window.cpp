@@ -97,8 +97,10 @@ ProgressWindow::ReviewDueDates& ProgressWindow::review_due_dates() {
     return reader;
 }
 
-ProgressWindow::ProgressWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
-    today = review_today(m_.date_clock);
+ProgressWindow::ProgressWindow(const Services& services, const Workspace& workspace, const LanguageSession& language,
+                               QWidget* parent)
+    : QWidget(parent), services_(services), workspace_(workspace), language_(language) {
+    today = review_today(services_.date_clock);
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
     ask_image_path = [this](const QString& suggested) {
@@ -163,13 +165,14 @@ ProgressWindow::ProgressWindow(AppState& m, QWidget* parent) : QWidget(parent), 
     resize(960, 640);
 }
 
-ProgressWindow* ProgressWindow::open(AppState& m) {
+ProgressWindow* ProgressWindow::open(const Services& services, const Workspace& workspace,
+                                     const LanguageSession& language) {
     // One window is enough: asked again, it shows the files as they are now.
     static QPointer<ProgressWindow> open_window;
     if (open_window) {
         open_window->reload();
     } else {
-        open_window = new ProgressWindow(m);
+        open_window = new ProgressWindow(services, workspace, language);
         open_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     open_window->show();
@@ -193,9 +196,9 @@ ProgressWindow::PageWidgets ProgressWindow::make_page(QWidget* holder, const cha
 }
 
 void ProgressWindow::reload() {
-    history_ = read_score_history(results_file_path(m_), m_.student_name);
-    const bool has_language = !m_.current_language.isEmpty();
-    only_language_->setText(has_language ? QStringLiteral("Only ") + m_.current_language : QStringLiteral("Only the chosen language"));
+    history_ = read_score_history(results_file_path(workspace_), workspace_.student_name);
+    const bool has_language = !language_.current_language.isEmpty();
+    only_language_->setText(has_language ? QStringLiteral("Only ") + language_.current_language : QStringLiteral("Only the chosen language"));
     only_language_->setEnabled(has_language);
     if (!has_language) only_language_->setChecked(false);
     const QString unreadable = unreadable_lines_text(history_.unreadable);
@@ -251,12 +254,12 @@ QChart* ProgressWindow::build_chart(Page page, QString* empty_sentence) {
 }
 
 QChart* ProgressWindow::build_scores_chart(QString* empty_sentence) {
-    const bool only = only_language_->isChecked() && !m_.current_language.isEmpty();
-    const auto series = score_series(history_, only ? m_.current_language : QString());
+    const bool only = only_language_->isChecked() && !language_.current_language.isEmpty();
+    const auto series = score_series(history_, only ? language_.current_language : QString());
     if (series.empty()) {
         *empty_sentence = only ? QStringLiteral("There are no test results in %1 yet. Finish a test and its score "
                                                 "will show here.")
-                                     .arg(m_.current_language)
+                                     .arg(language_.current_language)
                                : QStringLiteral("There are no test results yet. Finish a test and its score will "
                                                 "show here.");
         return nullptr;
@@ -324,18 +327,18 @@ void ProgressWindow::show_test_detail(int test) {
 }
 
 QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
-    if (m_.current_language.isEmpty()) {
+    if (language_.current_language.isEmpty()) {
         *empty_sentence = QStringLiteral("Choose a language in the main window to see the known words of its lists.");
         return nullptr;
     }
-    const auto lists = known_words_by_list(m_.user_folder + m_.current_language + u'/');
+    const auto lists = known_words_by_list(workspace_.user_folder + language_.current_language + u'/');
     if (lists.empty()) {
         *empty_sentence = QStringLiteral("There are no word lists of yours in %1 yet. Click a list in the main "
                                          "window and double-click the words you know.")
-                              .arg(m_.current_language);
+                              .arg(language_.current_language);
         return nullptr;
     }
-    QChart* chart = new_chart(QStringLiteral("Known words in ") + m_.current_language);
+    QChart* chart = new_chart(QStringLiteral("Known words in ") + language_.current_language);
     auto* known = new QBarSet(QStringLiteral("Known"));
     auto* unknown = new QBarSet(QStringLiteral("Unknown"));
     known->setColor(QColor(0, 0, 192));
@@ -369,11 +372,11 @@ QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
 
 QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
     const ReviewDueDates& reader = review_due_dates();
-    if (m_.current_language.isEmpty()) {
+    if (language_.current_language.isEmpty()) {
         *empty_sentence = QStringLiteral("Choose a language in the main window to see the reviews ahead in it.");
         return nullptr;
     }
-    const auto dates = reader ? reader(m_.user_folder + m_.current_language + u'/', today) : std::nullopt;
+    const auto dates = reader ? reader(workspace_.user_folder + language_.current_language + u'/', today) : std::nullopt;
     if (!dates) {
         *empty_sentence = QStringLiteral("There is no review schedule to show yet.");
         return nullptr;
@@ -382,10 +385,10 @@ QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
     int most = 0;
     for (int n : days) most = std::max(most, n);
     if (most == 0) {
-        *empty_sentence = QStringLiteral("No reviews are due in %1 over the next %2 days.").arg(m_.current_language).arg(kReviewDays);
+        *empty_sentence = QStringLiteral("No reviews are due in %1 over the next %2 days.").arg(language_.current_language).arg(kReviewDays);
         return nullptr;
     }
-    QChart* chart = new_chart(QStringLiteral("Reviews ahead in ") + m_.current_language);
+    QChart* chart = new_chart(QStringLiteral("Reviews ahead in ") + language_.current_language);
     auto* due = new QBarSet(QStringLiteral("Words due"));
     due->setColor(QColor(0, 0, 192));
     for (int d = 0; d < kReviewDays; ++d) *due << days[size_t(d)];
@@ -434,20 +437,20 @@ void ProgressWindow::update_save_button() { save_image_->setEnabled(shown_chart(
 
 QString ProgressWindow::default_image_name() const {
     const QString date = today.toString(Qt::ISODate);
-    return m_.student_name.isEmpty() ? QStringLiteral("progress_%1.png").arg(date)
-                                     : QStringLiteral("progress_%1_%2.png").arg(m_.student_name, date);
+    return workspace_.student_name.isEmpty() ? QStringLiteral("progress_%1.png").arg(date)
+                                     : QStringLiteral("progress_%1_%2.png").arg(workspace_.student_name, date);
 }
 
 void ProgressWindow::on_save_image() {
     if (!shown_chart()) return;
-    const QString path = ask_image_path ? ask_image_path(m_.working_folder + default_image_name()) : QString();
+    const QString path = ask_image_path ? ask_image_path(workspace_.working_folder + default_image_name()) : QString();
     if (path.isEmpty()) return;
     save_image(path);
 }
 
 bool ProgressWindow::save_image(const QString& chosen) {
     const auto refuse = [this](const QString& text) {
-        if (m_.prompter) m_.prompter->message(text);
+        if (services_.prompter) services_.prompter->message(text);
         return false;
     };
     // A typed name is a name in the working folder; a path from the dialog was chosen folder by folder,
@@ -460,7 +463,7 @@ bool ProgressWindow::save_image(const QString& chosen) {
     if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) name += QStringLiteral(".png");
     if (const QString refusal = path_name_refusal(name, QStringLiteral("file name")); !refusal.isEmpty())
         return refuse(refusal);
-    const QString folder = absolute ? chosen.left(chosen.size() - parts.last().size()) : m_.working_folder;
+    const QString folder = absolute ? chosen.left(chosen.size() - parts.last().size()) : workspace_.working_folder;
     const QString path = folder + name;
 
     // Drawn afresh at the window's size, so the picture does not depend on how the page is laid out.

@@ -1,6 +1,8 @@
 #pragma once
 #include "core/progress_data.h"
-#include "core/app_state.h"
+#include "core/language_session.h"
+#include "core/services.h"
+#include "core/workspace.h"
 
 #include <QDate>
 #include <QWidget>
@@ -23,10 +25,13 @@ namespace ql {
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ProgressWindow(AppState& m, QWidget* parent = nullptr);
+    // Reads the language chosen in the main window whenever it is read again; the services, the
+    // workspace and the language session must outlive the window.
+    ProgressWindow(const Services& services, const Workspace& workspace, const LanguageSession& language,
+                   QWidget* parent = nullptr);
 
     // Shows the window for the main window (the one already open, read again), deleted when it closes.
-    static ProgressWindow* open(AppState& m);
+    static ProgressWindow* open(const Services& services, const Workspace& workspace, const LanguageSession& language);
 
     enum class Page { Scores = 0, KnownWords = 1, Reviews = 2 };
 
@@ -76,7 +81,9 @@ private:
     void reset_test_detail();
     void update_save_button();
 
-    AppState& m_;
+    const Services& services_;
+    const Workspace& workspace_;
+    const LanguageSession& language_;
     bool delete_on_close_ = false;
     ScoreHistory history_;
     QTabWidget* tabs_ = nullptr;

@@ -54,7 +54,8 @@ qreal line_up_columns(QPlainTextEdit& box, const QString& text) {
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(AppState& m, const QString& text, QWidget* parent) : QWidget(parent), m_(m) {
+ResultsWindow::ResultsWindow(const Services& services, const Workspace& workspace, const QString& text, QWidget* parent)
+    : QWidget(parent), services_(services), workspace_(workspace) {
     default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
     setObjectName(QStringLiteral("test_results"));
     setWindowTitle(QStringLiteral("Test Results"));
@@ -99,8 +100,8 @@ ResultsWindow::ResultsWindow(AppState& m, const QString& text, QWidget* parent) 
     resize(width, 560);
 }
 
-ResultsWindow* ResultsWindow::open(AppState& m, const QString& text) {
-    auto* w = new ResultsWindow(m, text);
+ResultsWindow* ResultsWindow::open(const Services& services, const Workspace& workspace, const QString& text) {
+    auto* w = new ResultsWindow(services, workspace, text);
     w->delete_on_close_ = true;
     w->show();
     return w;
@@ -128,8 +129,8 @@ void ResultsWindow::on_print_test_results() {
     } else {
         const QString name = default_printer_name ? default_printer_name() : QString();
         if (name.isEmpty()) {
-            if (m_.prompter)
-                m_.prompter->message(QStringLiteral("There is no default printer, so the text was not printed. "
+            if (services_.prompter)
+                services_.prompter->message(QStringLiteral("There is no default printer, so the text was not printed. "
                                                     "Set up a default printer, or save the text to a file."));
             return;
         }
@@ -141,21 +142,21 @@ void ResultsWindow::on_print_test_results() {
     doc.setPlainText(text());
     // Printing through a painter that is ended here sends the job now rather than at exit.
     doc.print(&printer);
-    if (printer.printerState() == QPrinter::Error && m_.prompter)
-        m_.prompter->message(QStringLiteral("The text could not be printed on ") + where + u'.');
+    if (printer.printerState() == QPrinter::Error && services_.prompter)
+        services_.prompter->message(QStringLiteral("The text could not be printed on ") + where + u'.');
 }
 
 void ResultsWindow::on_save_and_exit() {
-    const auto answer = m_.prompter ? m_.prompter->input(QStringLiteral("What would you like to save this file as?"),
+    const auto answer = services_.prompter ? services_.prompter->input(QStringLiteral("What would you like to save this file as?"),
                                                          QStringLiteral("Save File"), save_name())
                                     : std::nullopt;
     if (answer) save_name() = *answer;
     if (!answer || answer->trimmed().isEmpty()) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("No file name was given, so the text was not saved."));
+        if (services_.prompter) services_.prompter->message(QStringLiteral("No file name was given, so the text was not saved."));
         return;
     }
     // A name without a folder belongs in the working folder, the program's current folder.
-    const QString path = QDir::isAbsolutePath(*answer) ? *answer : m_.working_folder + *answer;
+    const QString path = QDir::isAbsolutePath(*answer) ? *answer : workspace_.working_folder + *answer;
     QString body = text();
     body.replace(u'\n', QStringLiteral("\r\n"));
     // A file saved over keeps its character set, as every file the program writes does.
@@ -163,7 +164,7 @@ void ResultsWindow::on_save_and_exit() {
     changes.rewrite_text(path, body + QStringLiteral("\r\n"));
     QString error;
     if (!changes.apply(&error)) {
-        if (m_.prompter) m_.prompter->message(error);
+        if (services_.prompter) services_.prompter->message(error);
         return;
     }
     close();
@@ -175,7 +176,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (closed_) return;
     closed_ = true;
-    if (m_.main_view) m_.main_view->show_main();
+    if (services_.main_view) services_.main_view->show_main();
     if (delete_on_close_) deleteLater();
 }
 

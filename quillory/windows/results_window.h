@@ -1,5 +1,6 @@
 #pragma once
-#include "core/app_state.h"
+#include "core/services.h"
+#include "core/workspace.h"
 
 #include <QWidget>
 #include <functional>
@@ -14,10 +15,11 @@ namespace ql {
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    ResultsWindow(AppState& m, const QString& text, QWidget* parent = nullptr);
+    // The services and the workspace must outlive the window.
+    ResultsWindow(const Services& services, const Workspace& workspace, const QString& text, QWidget* parent = nullptr);
 
     // Creates the window for the main window's text views, deleted when it closes.
-    static ResultsWindow* open(AppState& m, const QString& text);
+    static ResultsWindow* open(const Services& services, const Workspace& workspace, const QString& text);
 
     // The name last typed in the save prompt; remembered for the whole run.
     static QString& save_name();
@@ -38,7 +40,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AppState& m_;
+    const Services& services_;
+    const Workspace& workspace_;
     bool delete_on_close_ = false;
     bool closed_ = false;
     QPlainTextEdit* text_box_ = nullptr;

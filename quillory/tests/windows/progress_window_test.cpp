@@ -45,7 +45,7 @@ struct ProgressWindowFixture : public WindowTest {
 }  // namespace
 
 TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnly) {
-    ProgressWindow w(m);
+    ProgressWindow w(m, m, m);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(w.windowTitle(), u"Progress");
@@ -91,7 +91,7 @@ TEST_F(ProgressWindowFixture, DrawsTheStudentsScoresPerLanguageOrTheChosenOneOnl
 
 TEST_F(ProgressWindowFixture, SaysThereIsNothingToShowForANewStudent) {
     t.attach(m, QStringLiteral("cy"));
-    ProgressWindow w(m);
+    ProgressWindow w(m, m, m);
     EXPECT_EQ(w.shown_chart(), nullptr);
     EXPECT_EQ(w.sentence(ProgressWindow::Page::Scores),
               u"There are no test results yet. Finish a test and its score will show here.");
@@ -127,13 +127,13 @@ TEST_F(ProgressWindowFixture, TheScoreDatesAreTickedOncePerDayNearTheirTests) {
             }
     };
     {
-        ProgressWindow w(m);  // three tests of ann: 12/1, 12/2 and 12/7
+        ProgressWindow w(m, m, m);  // three tests of ann: 12/1, 12/2 and 12/7
         check(w, {"11/30/2026", "12/1/2026", "12/2/2026", "12/3/2026", "12/4/2026", "12/5/2026", "12/6/2026",
                   "12/7/2026", "12/8/2026"});
     }
     t.write_lines(QStringLiteral("test_results.txt"),
                   {"ann\tspanish\tcolores\t10\t80%\t01:10 \tSpelling\tText Only\t12/3/2026 11:50:00 PM"});
-    ProgressWindow one(m);
+    ProgressWindow one(m, m, m);
     check(one, {"12/2/2026", "12/3/2026", "12/4/2026"});
 }
 
@@ -144,7 +144,7 @@ TEST_F(ProgressWindowFixture, ReviewsAheadCountsTheScheduleReadersDueDates) {
         asked_folder = folder;
         return std::optional<std::vector<QDate>>({day.addDays(-2), day, day.addDays(3), day.addDays(40)});
     };
-    ProgressWindow w(m);
+    ProgressWindow w(m, m, m);
     w.today = today;
     w.reload();
     w.show_page(ProgressWindow::Page::Reviews);
@@ -160,7 +160,7 @@ TEST_F(ProgressWindowFixture, ReviewsAheadCountsTheScheduleReadersDueDates) {
 }
 
 TEST_F(ProgressWindowFixture, SavesTheShownChartAsAPngOfTheWindowsSizeInsideItsFolder) {
-    ProgressWindow w(m);
+    ProgressWindow w(m, m, m);
     w.today = QDate(2026, 12, 8);
     w.resize(820, 540);
     w.show();

@@ -25,7 +25,7 @@ struct ResultsWindowFixture : public WindowTest {
 }  // namespace
 
 TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
-    ResultsWindow w(m, results_text);
+    ResultsWindow w(m, m, results_text);
     EXPECT_EQ(w.objectName(), u"test_results");
     EXPECT_EQ(w.windowTitle(), u"Test Results");
     EXPECT_EQ(child<QPushButton>(w, "print_test_results")->text(),
@@ -40,7 +40,7 @@ TEST_F(ResultsWindowFixture, ShowsTheTextWithItsCaptions) {
 TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
     results_text += QStringLiteral("d\u00e9j\u00e0\u00a0vu");
     {
-        ResultsWindow w(m, results_text);
+        ResultsWindow w(m, m, results_text);
         w.show();
         prompter.answer_input(QStringLiteral("mine.txt"));
         QTest::mouseClick(child<QPushButton>(w, "save_and_exit"), Qt::LeftButton);
@@ -56,7 +56,7 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
     EXPECT_EQ(ResultsWindow::save_name(), u"mine.txt");
 
     // An absolute name is used as typed; an edited text is what gets saved.
-    ResultsWindow w(m, results_text);
+    ResultsWindow w(m, m, results_text);
     w.findChild<QPlainTextEdit*>(QStringLiteral("TextBox1"))->setPlainText(QStringLiteral("edited\n"));
     prompter.answer_input(t.path("other.txt"));
     w.on_save_and_exit();
@@ -64,7 +64,7 @@ TEST_F(ResultsWindowFixture, SaveWritesTheTextWithCrLfAndRemembersTheName) {
 }
 
 TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
-    ResultsWindow w(m, results_text);
+    ResultsWindow w(m, m, results_text);
     w.show();
     prompter.cancel_input();
     prompter.answer_input(QString());
@@ -86,7 +86,7 @@ TEST_F(ResultsWindowFixture, ANameThatCannotBeCreatedKeepsTheWindowAndTheText) {
 }
 
 TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
-    ResultsWindow w(m, results_text);
+    ResultsWindow w(m, m, results_text);
     w.print_to_file = t.path("out.pdf");
     QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_TRUE(prompter.shown().empty());
@@ -103,7 +103,7 @@ TEST_F(ResultsWindowFixture, PrintsTheTextToAPdf) {
 }
 
 TEST_F(ResultsWindowFixture, NoDefaultPrinterIsSaid) {
-    ResultsWindow w(m, results_text);
+    ResultsWindow w(m, m, results_text);
     w.default_printer_name = [] { return QString(); };
     QTest::mouseClick(child<QPushButton>(w, "print_test_results"), Qt::LeftButton);
     EXPECT_EQ(prompter.messages(),
