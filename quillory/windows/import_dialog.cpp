@@ -1,7 +1,7 @@
 #include "import_dialog.h"
 
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "core/workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,10 +48,12 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text = QStr
 
 }  // namespace
 
-ImportDialog::ImportDialog(const AppState& m, const QString& language, const QString& target_language,
-                           const QString& file_path, const QByteArray& bytes, WordTable table, QWidget* parent)
+ImportDialog::ImportDialog(const Workspace& workspace, Prompter* prompter, const QString& language,
+                           const QString& target_language, const QString& file_path, const QByteArray& bytes,
+                           WordTable table, QWidget* parent)
     : QDialog(parent),
-      m_(m),
+      workspace_(workspace),
+      prompter_(prompter),
       language_(language),
       target_language_(target_language),
       file_name_(QFileInfo(file_path).fileName()),
@@ -206,9 +208,9 @@ void ImportDialog::refresh() {
 
 void ImportDialog::accept() {
     QString name = list_name_edit_->text();
-    const QString refusal = list_name_refusal(m_, language_, name);
+    const QString refusal = list_name_refusal(workspace_, language_, name);
     if (!refusal.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(refusal);
+        if (prompter_) prompter_->message(refusal);
         list_name_edit_->setFocus();
         return;
     }

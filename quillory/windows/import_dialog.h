@@ -14,7 +14,8 @@ class QTableWidget;
 
 namespace ql {
 
-struct AppState;
+class Prompter;
+struct Workspace;
 
 // The preview of a word list brought from another tutor: what the file holds, which column is the
 // word and which the translation, the first pairs as they would be written and what will be skipped.
@@ -26,8 +27,9 @@ public:
 
     // `table` is the file already read (without error); `bytes` lets it be read again when the user
     // changes the separator or the header choice.
-    ImportDialog(const AppState& m, const QString& language, const QString& target_language, const QString& file_path,
-                 const QByteArray& bytes, WordTable table, QWidget* parent = nullptr);
+    // The name is checked against the workspace's lists; a refusal is told through `prompter`.
+    ImportDialog(const Workspace& workspace, Prompter* prompter, const QString& language, const QString& target_language,
+                 const QString& file_path, const QByteArray& bytes, WordTable table, QWidget* parent = nullptr);
 
     // The typed name as it will be written (spaces made "_"), once accepted.
     QString list_name() const { return list_name_; }
@@ -40,7 +42,8 @@ private:
     void fill_columns();
     void refresh();
 
-    const AppState& m_;
+    const Workspace& workspace_;
+    Prompter* prompter_;
     QString language_, target_language_, file_name_;
     QByteArray bytes_;
     WordTable table_;

@@ -58,7 +58,7 @@ void MainWindow::import_word_list_file(const QString& path) {
         m_.prompter->message(QStringLiteral("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
         return;
     }
-    ImportDialog preview(m_, language, m_.target_language, path, bytes, std::move(table), this);
+    ImportDialog preview(m_, m_.prompter, language, m_.target_language, path, bytes, std::move(table), this);
     if (preview.exec() != QDialog::Accepted) return;
     const ImportOutcome r = import_word_pairs(m_, language, preview.list_name(), preview.pairs().pairs);
     m_.prompter->message(r.message);

@@ -35,7 +35,7 @@ protected:
     void open(const char* file, const QByteArray& bytes) {
         WordTable table = parse_word_file(bytes, QString::fromLatin1(file));
         ASSERT_TRUE(table.error.isEmpty()) << table.error.toStdString();
-        d = std::make_unique<ImportDialog>(m, "spanish", "english", t.path(file), bytes, std::move(table));
+        d = std::make_unique<ImportDialog>(m, m.prompter, "spanish", "english", t.path(file), bytes, std::move(table));
         d->show();
     }
     template <class T> T* get(const char* name) {
