@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     const QByteArray take = five_second_take();
 
     // The first call loads the cipher library, which happens once per run of the program.
-    if (ql::store_take(m, str, take, false) != ql::TakeResult::Stored) {
+    if (ql::store_take(m.prompter, str, take, false) != ql::TakeResult::Stored) {
         std::fprintf(stderr, "the take could not be stored\n");
         return 1;
     }
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
 
         QFile::remove(str);
         t.restart();
-        ql::store_take(m, str, take, false);
+        ql::store_take(m.prompter, str, take, false);
         store_ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
     const double store = median(store_ms), write = median(write_ms);

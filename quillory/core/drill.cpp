@@ -43,15 +43,15 @@ int word_point_size(const QString& top, const QString& bottom) {
     return 48;
 }
 
-QString translation_sound_number(const AppState& m, const QString& sound) {
+QString translation_sound_number(const LanguageSession& m, const QString& sound) {
     bool ok = false;
     const int n = sound.trimmed().toInt(&ok);
     if (!ok || n < 0 || n >= int(m.target_sound_numbers.size())) return QString();
     return m.target_sound_numbers[size_t(n)];
 }
 
-void ask_repeat_count(AppState& m) {
-    const auto answer = m.prompter->input(QStringLiteral(
+void ask_repeat_count(Prompter& prompter, DrillSettings& m) {
+    const auto answer = prompter.input(QStringLiteral(
         "How many times should words be repeated before going to the next word? Recommended ranges are from 3 to 30."));
     if (answer) {
         const auto v = number_answer(*answer);
@@ -61,7 +61,7 @@ void ask_repeat_count(AppState& m) {
         }
     }
     m.repeat_count = 3;
-    m.prompter->message(QStringLiteral("That was too few or too many. It is now set to 3."));
+    prompter.message(QStringLiteral("That was too few or too many. It is now set to 3."));
 }
 
 Drill::Drill(AppState& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
@@ -290,7 +290,7 @@ void Drill::i_know_this_word() {
 }
 
 void Drill::change_repeat() {
-    ask_repeat_count(m_);
+    ask_repeat_count(*m_.prompter, m_);
     m_.cancel.set_skip(true);
 }
 

@@ -45,10 +45,10 @@ int word_point_size(const QString& top, const QString& bottom);
 
 // The sound number of a word's translation: the translation table's entry for the word's sound
 // number, or "" when the word has no valid sound number (the table is never read out of range).
-QString translation_sound_number(const AppState& m, const QString& sound);
+QString translation_sound_number(const LanguageSession& lang, const QString& sound);
 
 // Asks for the repeat count shared by both flash-card windows.
-void ask_repeat_count(AppState& m);
+void ask_repeat_count(Prompter& prompter, DrillSettings& settings);
 
 // One flash-card window's drill: a coroutine started by the window, whose waits let the window's
 // buttons run and act through the shared cancellation token. Hold it in a shared_ptr: a run keeps

@@ -17,12 +17,12 @@ namespace ql {
 
 namespace {
 
-void tell(AppState& m, const QString& text) {
-    if (m.prompter) m.prompter->message(text);
+void tell(Prompter* prompter, const QString& text) {
+    if (prompter) prompter->message(text);
 }
 
-void audio_failure(AppState& m, const char* step, AudioError error) {
-    tell(m, audio_failure_message(QLatin1String(step), error));
+void audio_failure(Prompter* prompter, const char* step, AudioError error) {
+    tell(prompter, audio_failure_message(QLatin1String(step), error));
 }
 
 }  // namespace
@@ -33,10 +33,10 @@ int take_length_samples(int rate, float seconds) {
     return n > 2.0e9 ? 2000000000 : int(n);
 }
 
-QString prepare_new_recording(AppState& m, const QString& sound_number) {
-    const QString base = m.languages_folder + m.current_language + QStringLiteral("/new_str/");
+QString prepare_new_recording(const Workspace& w, const LanguageSession& lang, const QString& sound_number) {
+    const QString base = w.languages_folder + lang.current_language + QStringLiteral("/new_str/");
     QDir().mkpath(base + sound_number.left(2));
-    const QString path = new_sound_path(m, sound_number, m.current_language);
+    const QString path = new_sound_path(w, sound_number, lang.current_language);
     QFile::remove(path);
     return path;
 }
@@ -46,7 +46,8 @@ QString kept_take_path(const QString& str_path) {
     return str_path + QStringLiteral(".raw");
 }
 
-QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, float seconds, short channels,
+QCoro::Task<TakeResult> record_sound(const Services& m, CancelToken& token, QString str_path, int rate,
+                                     float seconds, short channels,
                                      short bytes_per_sample, bool keep_silence,
                                      std::function<void(const QByteArray&)> on_take) {
     if (!m.audio) co_return TakeResult::Failed;
@@ -55,7 +56,7 @@ QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, fl
 
     const AudioResult<int> made = audio.new_take(n);
     if (!made) {
-        audio_failure(m, "Sample Alloc Error:", made.error());
+        audio_failure(m.prompter, "Sample Alloc Error:", made.error());
         co_return TakeResult::Failed;
     }
     const int take = *made;
@@ -67,19 +68,19 @@ QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, fl
     } release{audio, take};
 
     if (const AudioResult<> started = audio.start_recording(take); !started) {
-        audio_failure(m, "Record StartSample Error:", started.error());
+        audio_failure(m.prompter, "Record StartSample Error:", started.error());
         co_return TakeResult::Failed;
     }
     for (;;) {
         if (audio.recorded_samples() >= n - kStopMarginSamples) break;
         // As a wait does, the flag is tested before the event loop gets a turn. Only STOP ends
         // these waits: a skip flag left up must not turn the polling into a spin.
-        if (m.cancel.playback() == Playback::Stop) break;
-        if (m.clock) co_await sleep_for(*m.clock, 0.01, &m.cancel, WaitEnds::OnStop);
-        if (m.cancel.playback() == Playback::Stop) break;
+        if (token.playback() == Playback::Stop) break;
+        if (m.clock) co_await sleep_for(*m.clock, 0.01, &token, WaitEnds::OnStop);
+        if (token.playback() == Playback::Stop) break;
     }
     if (const AudioResult<> stopped = audio.stop_recording(); !stopped) {
-        audio_failure(m, "Record Stop Error:", stopped.error());
+        audio_failure(m.prompter, "Record Stop Error:", stopped.error());
         co_return TakeResult::Failed;
     }
 
@@ -90,17 +91,17 @@ QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, fl
     // The take's bytes as the device gave them; a take shorter than `b` leaves the rest silent.
     const AudioResult<std::vector<int16_t>> samples = audio.take_samples(take, int((b + 1) / 2));
     if (!samples) {
-        audio_failure(m, "Sample Lock Error:", samples.error());
+        audio_failure(m.prompter, "Sample Lock Error:", samples.error());
         co_return TakeResult::Failed;
     }
     QByteArray bytes(b, '\0');
     std::memcpy(bytes.data(), samples->data(), size_t(std::min<qsizetype>(b, qsizetype(samples->size()) * 2)));
 
     if (on_take) on_take(bytes);
-    co_return store_take(m, str_path, std::move(bytes), keep_silence);
+    co_return store_take(m.prompter, str_path, std::move(bytes), keep_silence);
 }
 
-TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, bool keep_silence) {
+TakeResult store_take(Prompter* prompter, const QString& str_path, QByteArray take, bool keep_silence) {
     if (take.size() < 4) return TakeResult::TooShort;
     if (!keep_silence) take = trim_silence(std::move(take));
 
@@ -108,7 +109,7 @@ TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, boo
     {
         QFile f(tmp);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(take) != take.size() || !f.flush()) {
-            tell(m, QStringLiteral("Could not write the file %1: %2").arg(tmp, f.errorString()));
+            tell(prompter, QStringLiteral("Could not write the file %1: %2").arg(tmp, f.errorString()));
             f.close();
             QFile::remove(tmp);
             return TakeResult::WriteFailed;
@@ -125,7 +126,7 @@ TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, boo
     const QString kept = kept_take_path(str_path);
     QFile::remove(kept);
     const QString where = QFile::rename(tmp, kept) ? kept : tmp;
-    tell(m, QStringLiteral("The recording could not be stored as %1.\r\n%2\r\n"
+    tell(prompter, QStringLiteral("The recording could not be stored as %1.\r\n%2\r\n"
                            "The recorded sound is kept, not enciphered, in %3.")
                 .arg(str_path, r.describe(), where));
     return TakeResult::CipherFailed;

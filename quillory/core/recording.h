@@ -8,7 +8,11 @@
 
 namespace ql {
 
-struct AppState;
+class CancelToken;
+class Prompter;
+struct LanguageSession;
+struct Services;
+struct Workspace;
 
 // Every take is 16-bit signed little-endian mono at 22050 Hz, stored without a header.
 inline constexpr int kTakeRate = 22050;
@@ -34,20 +38,21 @@ int take_length_samples(int rate, float seconds);
 
 // The .str path for a word's new recording. Creates new_str/ and its two-digit sub-folder, and
 // removes the old recording so that a failed take never leaves a stale one behind.
-QString prepare_new_recording(AppState& m, const QString& sound_number);
+QString prepare_new_recording(const Workspace& w, const LanguageSession& lang, const QString& sound_number);
 
 // One take of `seconds` from the default capture device, stored enciphered at `str_path`. The
-// recording stops early when playback turns to Stop; what was recorded up to then is stored.
+// recording stops early when `token`'s playback turns to Stop; what was recorded up to then is stored.
 // With `keep_silence` the take is stored whole, otherwise its silent ends are cut off. `on_take`, when
 // given, sees the recorded samples before they are stored; it cannot change what is stored.
-QCoro::Task<TakeResult> record_sound(AppState& m, QString str_path, int rate, float seconds, short channels,
+QCoro::Task<TakeResult> record_sound(const Services& services, CancelToken& token, QString str_path, int rate,
+                                     float seconds, short channels,
                                      short bytes_per_sample, bool keep_silence,
                                      std::function<void(const QByteArray& take)> on_take = {});
 
 // The storing half of a take: trims (unless `keep_silence`), writes the raw .tmp file, enciphers
 // it into `str_path` and removes the .tmp. A failed encipher keeps the raw samples in a .raw file
 // beside it and says so.
-TakeResult store_take(AppState& m, const QString& str_path, QByteArray take, bool keep_silence);
+TakeResult store_take(Prompter* prompter, const QString& str_path, QByteArray take, bool keep_silence);
 
 // Where a take whose enciphering failed is kept.
 QString kept_take_path(const QString& str_path);

@@ -74,7 +74,7 @@ RecordingServices RecordEditWindow::recording_services() {
     s.prompter = state.prompter;
     s.silence = [&state](bool on) { state.sound_suppression = on ? SoundSuppression::On : SoundSuppression::Off; };
     s.take = [&state](QString number, float seconds, bool keep_silence, std::function<void(const QByteArray&)> on_take) {
-        return record_sound(state, prepare_new_recording(state, number), kTakeRate, seconds, kTakeChannels,
+        return record_sound(state, state.cancel, prepare_new_recording(state, state, number), kTakeRate, seconds, kTakeChannels,
                             kTakeBytesPerSample, keep_silence, std::move(on_take));
     };
     return s;

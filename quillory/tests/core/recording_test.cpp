@@ -70,11 +70,11 @@ TEST(Take, LengthComesFromTheSinglePrecisionSeconds) {
 
 TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
     Rig r;
-    const QString path = prepare_new_recording(r.m, QStringLiteral("70012"));
+    const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70012"));
     EXPECT_EQ(path, r.tree.path("languages/spanish/new_str/70/70012.str"));
 
     // Whole take: polling stops at the first position of at least 30869 - 1300.
-    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 1.4f, 1, 2, true)), TakeResult::Stored);
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, path, 22050, 1.4f, 1, 2, true)), TakeResult::Stored);
     EXPECT_EQ(r.audio.take_length, 30869);
     const QByteArray stored_whole = read_file(path);
     const QByteArray whole = openssl_decipher_recording(stored_whole);
@@ -84,7 +84,7 @@ TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
     EXPECT_EQ(whole, pcm_bytes(r.audio.microphone, size_t(p)));
 
     // Recording the word again replaces it, trimmed this time.
-    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70012")), 22050, 1.4f, 1, 2, false)),
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, prepare_new_recording(r.m, r.m, QStringLiteral("70012")), 22050, 1.4f, 1, 2, false)),
               TakeResult::Stored);
     const QByteArray stored = read_file(path);
     const QByteArray plain = openssl_decipher_recording(stored);
@@ -103,8 +103,8 @@ TEST(Take, StoresTheWholeTakeOrItsTrimmedSamplesEnciphered) {
 
 TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
     Rig r;
-    const QString path = prepare_new_recording(r.m, QStringLiteral("70001"));
-    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 2.0f, 1, 2, true)), TakeResult::Stored);
+    const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70001"));
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, path, 22050, 2.0f, 1, 2, true)), TakeResult::Stored);
     EXPECT_EQ(r.audio.take_length, 44100);
     int p = recorded_samples(openssl_decipher_recording(read_file(path)));
     EXPECT_GE(p, 42800);
@@ -112,7 +112,7 @@ TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
 
     // An unlimited take stopped after three seconds is still stored.
     r.pump.after(3.0, [&] { r.m.cancel.set_playback(Playback::Stop); });
-    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, prepare_new_recording(r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true)),
+    ASSERT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, prepare_new_recording(r.m, r.m, QStringLiteral("70001")), 22050, 30.0f, 1, 2, true)),
               TakeResult::Stored);
     EXPECT_EQ(r.audio.take_length, 661500);
     p = recorded_samples(openssl_decipher_recording(read_file(path)));
@@ -122,8 +122,8 @@ TEST(Take, TwoSecondsStopAtTheMarginAndStopEndsATakeEarly) {
 TEST(Take, AStopBeforeFourBytesWritesNothing) {
     Rig r;
     r.m.cancel.set_playback(Playback::Stop);
-    const QString path = prepare_new_recording(r.m, QStringLiteral("70002"));
-    EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 1.4f, 1, 2, false)), TakeResult::TooShort);
+    const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70002"));
+    EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, path, 22050, 1.4f, 1, 2, false)), TakeResult::TooShort);
     EXPECT_TRUE(r.files().isEmpty());
     EXPECT_TRUE(r.prompter.shown().empty());
     EXPECT_EQ(r.audio.takes_freed, 1);
@@ -147,8 +147,8 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
         // An old recording of the word is gone before the take starts, so a failure leaves none.
         r.tree.write("languages/spanish/new_str/70/70003.str", QByteArray(16, 'x'));
         r.audio.*c.flag = true;
-        const QString path = prepare_new_recording(r.m, QStringLiteral("70003"));
-        EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, path, 22050, 0.8f, 1, 2, false)), TakeResult::Failed) << c.message.toStdString();
+        const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70003"));
+        EXPECT_EQ(run_session(r.m.clock, record_sound(r.m, r.m.cancel, path, 22050, 0.8f, 1, 2, false)), TakeResult::Failed) << c.message.toStdString();
         EXPECT_EQ(r.prompter.messages(), QStringList{c.message});
         EXPECT_TRUE(r.files().isEmpty()) << c.message.toStdString();
         EXPECT_EQ(r.audio.takes_freed, c.freed) << c.message.toStdString();
@@ -157,10 +157,10 @@ TEST(Take, EachFailedAudioStepIsReportedAndLeavesNoFile) {
 
 TEST(Take, AFailedEncipherKeepsTheRawTakeAndSaysWhere) {
     Rig r;
-    const QString path = prepare_new_recording(r.m, QStringLiteral("70004"));
+    const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70004"));
     r.tree.mkdir("languages/spanish/new_str/70/70004.str");  // the library cannot create its output
     const QByteArray take = pcm_bytes(r.audio.microphone, 22050);
-    EXPECT_EQ(store_take(r.m, path, take, false), TakeResult::CipherFailed);
+    EXPECT_EQ(store_take(r.m.prompter, path, take, false), TakeResult::CipherFailed);
     const QString kept = r.tree.path("languages/spanish/new_str/70/70004.raw");
     EXPECT_EQ(read_file(kept), trim_silence(take));
     ASSERT_EQ(r.prompter.messages().size(), 1);
@@ -215,8 +215,8 @@ TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
 TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
     Rig r;
     set_korvex_library_path(r.tree.path("nowhere/libkorvex.so.1"));
-    const QString path = prepare_new_recording(r.m, QStringLiteral("70009"));
-    const TakeResult result = run_session(r.m.clock, record_sound(r.m, path, 22050, 1.2f, 1, 2, true));
+    const QString path = prepare_new_recording(r.m, r.m, QStringLiteral("70009"));
+    const TakeResult result = run_session(r.m.clock, record_sound(r.m, r.m.cancel, path, 22050, 1.2f, 1, 2, true));
     const QStringList shown = r.prompter.messages();
 
     // Playing an existing recording without the library says so too, and leaves nothing behind.
