@@ -14,13 +14,15 @@
 
 namespace ql {
 
-QString out_file_path(const AppState& m) { return m.working_folder + QStringLiteral("out_file.mp3"); }
+QString out_file_path(const Workspace& w) { return w.working_folder + QStringLiteral("out_file.mp3"); }
 
-QString word_block_path(const AppState& m, int block) {
-    return m.working_folder + QStringLiteral("100words") + QString::number(block) + QStringLiteral(".mp3");
+QString word_block_path(const Workspace& w, int block) {
+    return w.working_folder + QStringLiteral("100words") + QString::number(block) + QStringLiteral(".mp3");
 }
 
-void append_word_mark(AppState& m) { append_file_bytes(m.working_folder + QStringLiteral("beep.mp3"), out_file_path(m)); }
+void append_word_mark(const Workspace& w) {
+    append_file_bytes(w.working_folder + QStringLiteral("beep.mp3"), out_file_path(w));
+}
 
 double compiled_seconds(const QString& mp3_path) {
     QFile f(mp3_path);

@@ -9,11 +9,11 @@ namespace ql {
 
 // Compiled MP3 files are installed recordings and clips joined byte by byte, each followed by CR LF;
 // nothing is decoded or encoded.
-QString out_file_path(const AppState& m);  // the drill's compilation
-QString word_block_path(const AppState& m, int block);  // block from 1: 100words<block>.mp3
+QString out_file_path(const Workspace& w);  // the drill's compilation
+QString word_block_path(const Workspace& w, int block);  // block from 1: 100words<block>.mp3
 
 // Marks the start of a compiled word of the drill (a beep).
-void append_word_mark(AppState& m);
+void append_word_mark(const Workspace& w);
 
 // Playing time of a compiled file as it stands, from its frame headers; 0 when it is missing.
 double compiled_seconds(const QString& mp3_path);

@@ -52,19 +52,19 @@ QString voice_failure_text(const QString& error) {
            QStringLiteral("\r\nThey stay silent for the rest of this session unless another voice works.");
 }
 
-QString word_text(const AppState& m, const QString& s, const QString& language) {
+QString word_text(const LanguageSession& m, const ShownWords& shown, const QString& s, const QString& language) {
     if (s.isEmpty()) return {};
-    const int n = m.shown_count();
+    const int n = shown.shown_count();
     if (language == m.current_language) {
-        for (int i = 0; i < n && i < m.shown_sound_numbers.size(); ++i)
-            if (m.shown_sound_numbers[i] == s) return m.shown_words.value(i);
+        for (int i = 0; i < n && i < shown.shown_sound_numbers.size(); ++i)
+            if (shown.shown_sound_numbers[i] == s) return shown.shown_words.value(i);
         QString text = text_in_file(m.list_file, s, false);
         if (text.isEmpty() && m.master_file != m.list_file) text = text_in_file(m.master_file, s, false);
         return text;
     }
     if (language == m.target_language) {
-        for (int i = 0; i < n && i < m.shown_sound_numbers.size(); ++i)
-            if (translation_sound_number(m, m.shown_sound_numbers[i]) == s) return m.shown_translations.value(i);
+        for (int i = 0; i < n && i < shown.shown_sound_numbers.size(); ++i)
+            if (translation_sound_number(m, shown.shown_sound_numbers[i]) == s) return shown.shown_translations.value(i);
     }
     return {};
 }
@@ -73,7 +73,7 @@ bool voice_wanted(const AppState& m) { return m.speak_missing_words && m.voice; 
 
 std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s, const QString& language) {
     if (!voice_wanted(m)) return std::nullopt;
-    const QString text = word_text(m, s, language).trimmed();
+    const QString text = word_text(m, m, s, language).trimmed();
     if (text.isEmpty()) return std::nullopt;
     const QString voice = chosen_voice(m, language);
     if (voice.isEmpty()) return std::nullopt;
@@ -87,7 +87,7 @@ std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s
 
 std::optional<QByteArray> spoken_clip(AppState& m, const QString& s, const QString& language) {
     if (!voice_wanted(m) || !m.voice_clips) return std::nullopt;
-    return spoken_clip_of_text(m, word_text(m, s, language), language);
+    return spoken_clip_of_text(m, word_text(m, m, s, language), language);
 }
 
 std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& word, const QString& language,

@@ -15,7 +15,7 @@ namespace ql {
 // The text of the entry whose sound number is `s` in `language`: a word of the current language or a
 // translation in the target language, from the shown entries, else the current list and master file
 // (the record-and-edit window plays entries that are not shown). Empty when no entry has the number.
-QString word_text(const AppState& m, const QString& s, const QString& language);
+QString word_text(const LanguageSession& lang, const ShownWords& shown, const QString& s, const QString& language);
 
 // True when the voice should be asked for this word at all.
 bool voice_wanted(const AppState& m);
