@@ -85,7 +85,7 @@ void RecordEditWindow::build_controls() {
     build_take_prompt();
     build_edit_controls();
     arrange_controls();
-    // The word columns take what the screen offers beyond the design's 1000 pixels.
+    // The word columns take what the screen offers beyond the window's 1000-pixel layout.
     const QScreen* screen = this->screen();
     const int room = screen ? screen->availableGeometry().width() - 40 : 1000;
     resize(std::clamp(room, 1000, 1240), 660);
