@@ -4,7 +4,8 @@
 #include "core/data_folder.h"
 #include "core/clock.h"
 #include "core/new_recordings.h"
-#include "core/app_state.h"
+#include "core/player.h"
+#include "core/run_context.h"
 #include "core/text_file.h"
 #include "windows/main_window.h"
 #include "windows/large_card_window.h"
@@ -62,29 +63,35 @@ int main(int argc, char** argv) {
     // Anything opened by a relative name lands in the data folder too.
     QDir::setCurrent(data.folder);
 
-    ql::AppState m;
-    static_cast<ql::Workspace&>(m) = ql::workspace_of(data.folder + u'/');
-    m.prompter = &prompter;
-    m.clock = &ql::qt_clock();
+    // The run's pieces, each owned here for the whole run; windows are handed references to them.
+    ql::Services services;
+    ql::Workspace workspace = ql::workspace_of(data.folder + u'/');
+    ql::LanguageSession language;
+    ql::ShownWords shown;
+    ql::DrillSettings drill;
+    ql::Player player(services, workspace);
+    const ql::RunContext run{services, workspace, language, shown, drill, player};
+    services.prompter = &prompter;
+    services.clock = &ql::qt_clock();
     ql::SdlAudioEngine audio;
-    m.audio = &audio;
+    services.audio = &audio;
     // Speaks words without a recording when the student turns it on; it starts at its first word.
     ql::EspeakVoice voice;
     ql::VoiceClipCache voice_clips;
-    m.voice = &voice;
-    m.voice_clips = &voice_clips;
-    ql::attach_new_recording_player(m, m);
+    services.voice = &voice;
+    services.voice_clips = &voice_clips;
+    ql::attach_new_recording_player(player, services);
 
     ql::WindowOpeners openers;
-    openers.large_flash_cards = [&m](bool main_stays_visible) { ql::LargeCardWindow::open(m, main_stays_visible); };
-    openers.small_flash_card = [&m] { ql::SmallCardWindow::open(m); };
-    openers.record_and_edit = [&m](std::optional<int> single_entry) { (new ql::RecordEditWindow(m, single_entry))->load(); };
-    openers.student_test = [&m] { ql::TestWindow::open(m); };
-    openers.test_results = [&m](const QString& text) { ql::ResultsWindow::open(m, m, text); };
-    openers.progress = [&m] { ql::ProgressWindow::open(m, m, m); };
-    openers.review = [&m] { ql::ReviewWindow::open(m); };
+    openers.large_flash_cards = [&run](bool main_stays_visible) { ql::LargeCardWindow::open(run, main_stays_visible); };
+    openers.small_flash_card = [&run] { ql::SmallCardWindow::open(run); };
+    openers.record_and_edit = [&run](std::optional<int> single_entry) { (new ql::RecordEditWindow(run, single_entry))->load(); };
+    openers.student_test = [&run] { ql::TestWindow::open(run); };
+    openers.test_results = [&run](const QString& text) { ql::ResultsWindow::open(run.services, run.workspace, text); };
+    openers.progress = [&run] { ql::ProgressWindow::open(run.services, run.workspace, run.language); };
+    openers.review = [&run] { ql::ReviewWindow::open(run); };
 
-    ql::MainWindow main_window(m, openers);
+    ql::MainWindow main_window(run, openers);
     main_window.show();
     main_window.start_up();
     return app.exec();

@@ -5,7 +5,7 @@
 #include "core/drill.h"
 #include "core/clock.h"
 #include "core/mp3_compile.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <random>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -27,7 +29,7 @@ void write_file(const QString& path, qsizetype size, std::mt19937& rng) {
 }
 
 // The joins one append call at a time.
-double reference_seconds(ql::AppState& m, int repeats, int silence) {
+double reference_seconds(ql::testing::RunPieces& m, int repeats, int silence) {
     QElapsedTimer t;
     t.start();
     const int n = m.shown_count();
@@ -55,7 +57,7 @@ double reference_seconds(ql::AppState& m, int repeats, int silence) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = dir.path() + u'/';
     m.languages_folder = m.working_folder + QStringLiteral("languages/");
     m.current_language = QStringLiteral("spanish");
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         t.start();
         // The event loop takes a turn every ten entries, as it does under the window.
-        const auto result = QCoro::waitFor(ql::write_word_blocks(m, 5, silence));
+        const auto result = QCoro::waitFor(ql::write_word_blocks(m, m.on_show(), 5, silence));
         const double ours = double(t.nsecsElapsed()) / 1e9;
         const double ref = reference_seconds(m, 5, silence);
         qint64 bytes = 0;

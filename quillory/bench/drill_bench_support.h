@@ -3,7 +3,7 @@
 // made on the spot, and a word list whose every entry has one.
 #include "core/drill.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/wav_header.h"
 
 #include <QDir>
@@ -54,7 +54,7 @@ inline void write_recording(const QString& path, int samples, int period = 50) {
 // Points the state at `folder` with a spanish list (target english) of `count` entries numbered from
 // 10000, each recorded with `samples(i)` samples; with `translation_samples`, each translation
 // (numbered from 20000) is recorded too.
-inline void lay_drill_list(ql::AppState& m, const QString& folder, int count, const std::function<int(int)>& samples,
+inline void lay_drill_list(ql::testing::RunPieces& m, const QString& folder, int count, const std::function<int(int)>& samples,
                            const std::function<int(int)>& translation_samples = {}, int period = 50) {
     m.working_folder = folder + u'/';
     m.languages_folder = m.working_folder + QStringLiteral("languages/");

@@ -8,7 +8,7 @@
 #include "core/drill.h"
 #include "core/clock.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/wav_header.h"
 
 #include <QCoreApplication>
@@ -21,6 +21,8 @@
 #include <ctime>
 #include <memory>
 
+using ql::testing::RunPieces;
+
 namespace {
 
 double cpu_seconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
@@ -31,7 +33,7 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::AppState m;
+    ql::testing::RunPieces m;
     bench::PrintingPrompter prompter;
     ql::SdlAudioEngine audio;
     if (!audio.open()) {
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     const float pauses[2] = {0.8f, 2.0f};  // below 1.5 s the sound is not polled; from 1.5 s it is
     for (int p = 0; p < 2; ++p) {
         bench::SilentView view;
-        auto drill = std::make_shared<ql::Drill>(m, ql::DrillKind::Large, &view);
+        auto drill = std::make_shared<ql::Drill>(m, m, m, m, ql::DrillKind::Large, &view);
         m.pause_seconds = pauses[p];
         QTimer::singleShot(int(span * 1000), &app, [&] { drill->pause(); });
         QElapsedTimer wall;

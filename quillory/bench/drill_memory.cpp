@@ -7,7 +7,7 @@
 #include "core/drill.h"
 #include "core/clock.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/wav_header.h"
 
 #include <QCoreApplication>
@@ -18,6 +18,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    ql::AppState m;
+    ql::testing::RunPieces m;
     bench::PrintingPrompter prompter;
     ql::SdlAudioEngine audio;
     if (!audio.open()) {
@@ -69,7 +71,7 @@ int main(int argc, char** argv) {
 
     const long target = argc > 1 ? std::atol(argv[1]) : 10000;
     bench::SilentView view;
-    auto drill = std::make_shared<ql::Drill>(m, ql::DrillKind::Large, &view);
+    auto drill = std::make_shared<ql::Drill>(m, m, m, m, ql::DrillKind::Large, &view);
     long plays = 0;
     double at_100 = 0, at_end = 0;
     view.on_repeat = [&] {

@@ -4,7 +4,7 @@
 // file in the same run, and against the 2 s a user should wait at most.
 #include "bench/bench_stats.h"
 #include "core/list_import.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "core/word_formats.h"
 
@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
     ql::write_bytes(source, ql::export_tsv(pairs));
     const QString master_path = folder + QStringLiteral("master_spanish.txt");
 
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = root;
     m.languages_folder = root + QStringLiteral("languages/");
 

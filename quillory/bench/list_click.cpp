@@ -4,7 +4,7 @@
 #include "bench_stats.h"
 #include "core/clock.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
@@ -19,6 +19,8 @@
 #include <ctime>
 #include <cstdio>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -106,7 +108,7 @@ int main(int argc, char** argv) {
     const QString folder = root + QStringLiteral("languages/spanish/");
     write_lists(folder);
 
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = root;
     NamePrompter prompter;
     m.prompter = &prompter;

@@ -3,7 +3,7 @@
 // reading the same file in the same run, and against the 300 ms a user should wait at most.
 #include "bench/bench_stats.h"
 #include "core/progress_data.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "windows/progress_window.h"
 
@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
     }
     ql::write_lines(root + QStringLiteral("test_results.txt"), lines);
 
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = root;
     m.student_name = QStringLiteral("ann");
     m.user_folder = root + QStringLiteral("users/ann/");

@@ -3,7 +3,7 @@
 // and against the first search, which reads and folds the master. Choosing a language pre-reads its
 // master on another thread: the cost of that call (the click's share) and the first keystroke once
 // the pre-read is done are shown against the same references.
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/search.h"
 #include "core/text_file.h"
 
@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <random>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
         if (!f.open(QIODevice::WriteOnly)) return 1;
         f.write(make_master());
     }
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.master_file = master;
 
     // Reference: reading the file's bytes, nothing else.

@@ -3,7 +3,7 @@
 #include "bench_stats.h"
 #include "core/clock.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "windows/main_window.h"
 #include "windows/window_openers.h"
 
@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
     const QString root = dir.path() + u'/';
     copy_tree(QStringLiteral(QL_SAMPLE_DIR "/languages"), root + QStringLiteral("languages/"));
 
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = root;
     NamePrompter prompter;
     m.prompter = &prompter;

@@ -3,7 +3,7 @@
 // take. Reference, measured in the same run: writing the same bytes to a new file once.
 #include "bench/bench_stats.h"
 #include "core/new_recordings.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/recording.h"
 #include "core/prompter.h"
 
@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstdio>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     SilentPrompter prompter;
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.prompter = &prompter;
     const QString str = dir.path() + QStringLiteral("/70000.str");
     const QString plain = dir.path() + QStringLiteral("/plain.raw");

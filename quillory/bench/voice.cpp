@@ -12,7 +12,7 @@
 #include "core/clock.h"
 #include "core/mp3_compile.h"
 #include "core/mp3_encode.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/spoken_words.h"
 #include "core/voice_clips.h"
 
@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -84,7 +86,7 @@ int click_to_first_sample(ql::EspeakVoice& voice, const QString& root) {
 }
 
 // A list of `n` entries none of which has a recording, with the silence and beep clips beside it.
-void lay_list_without_recordings(ql::AppState& m, int n) {
+void lay_list_without_recordings(ql::testing::RunPieces& m, int n) {
     QDir().mkpath(m.languages_folder);
     for (int i = 0; i < n; ++i) {
         m.shown_words << QString::fromUtf8(kWords[i % std::size(kWords)]) + QStringLiteral(" %1").arg(i);
@@ -104,7 +106,7 @@ void lay_list_without_recordings(ql::AppState& m, int n) {
 }
 
 // The reference list: the very clips of the voice laid as the entries' recordings.
-void lay_clips_as_recordings(ql::AppState& m, int n, const ql::VoiceClipCache& clips, ql::EspeakVoice& voice) {
+void lay_clips_as_recordings(ql::testing::RunPieces& m, int n, const ql::VoiceClipCache& clips, ql::EspeakVoice& voice) {
     for (int i = 0; i < n; ++i) {
         for (bool translation : {false, true}) {
             const QString lang = translation ? m.target_language : m.current_language;
@@ -119,7 +121,7 @@ void lay_clips_as_recordings(ql::AppState& m, int n, const ql::VoiceClipCache& c
 
 // 2. Compiling a list without recordings: cold and warm clip cache against the same list recorded.
 void compilation(ql::EspeakVoice& voice, const QString& root) {
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.working_folder = root + QStringLiteral("list/");
     m.languages_folder = m.working_folder + QStringLiteral("languages/");
     m.current_language = QStringLiteral("spanish");
@@ -135,7 +137,7 @@ void compilation(ql::EspeakVoice& voice, const QString& root) {
     auto compile = [&] {
         QElapsedTimer t;
         t.start();
-        const auto result = QCoro::waitFor(ql::write_word_blocks(m, 5, silence));
+        const auto result = QCoro::waitFor(ql::write_word_blocks(m, m.on_show(), 5, silence));
         if (result.files_completed != 3) std::printf("ONLY %d FILES\n", result.files_completed);
         return double(t.nsecsElapsed()) / 1e9;
     };

@@ -6,7 +6,7 @@
 // Target: the real wait under 2% of one core.
 #include "bench_stats.h"
 #include "core/clock.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <functional>
 #include <sys/resource.h>
+
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -47,7 +49,7 @@ void report(const char* name, const Measure& m) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
-    ql::AppState m;
+    ql::testing::RunPieces m;
     m.clock = &ql::qt_clock();
 
     // Something for the event loop to deliver, as a window's repaints and timers would be.
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     const Measure wait = measure([&] { QCoro::waitFor(ql::wait_seconds(m, float(seconds))); });
     // The end-of-sound poll of a long pause: back-to-back waits of 0.01 s in one session.
     const Measure poll = measure([&] {
-        QCoro::waitFor([](ql::AppState& m, int steps) -> QCoro::Task<> {
+        QCoro::waitFor([](ql::testing::RunPieces& m, int steps) -> QCoro::Task<> {
             for (int i = 0; i < steps; ++i) co_await ql::wait_seconds(m, 0.01f);
         }(m, int(seconds / 0.01)));
     });

@@ -1,4 +1,5 @@
 #include "drill.h"
+#include "known_words.h"
 #include "review_schedule.h"
 
 #include "lrc_captions.h"
@@ -64,29 +65,31 @@ void ask_repeat_count(Prompter& prompter, DrillSettings& m) {
     prompter.message(QStringLiteral("That was too few or too many. It is now set to 3."));
 }
 
-Drill::Drill(AppState& m, DrillKind kind, DrillView* view) : m_(m), kind_(kind), view_(view) {}
+Drill::Drill(Player& player, DrillSettings& settings, const LanguageSession& language, ShownWords& shown, DrillKind kind,
+             DrillView* view)
+    : player_(player), settings_(settings), lang_(language), shown_(shown), kind_(kind), view_(view) {}
 
 Drill::Flow Drill::check() const {
-    if (m_.cancel.playback() == Playback::Stop || !m_.cancel.drill_current(run_number_)) return Flow::End;
-    if (m_.cancel.skip()) return Flow::Draw;
+    if (player_.cancel.playback() == Playback::Stop || !player_.cancel.drill_current(run_number_)) return Flow::End;
+    if (player_.cancel.skip()) return Flow::Draw;
     return Flow::Go;
 }
 
 void Drill::normalise() {
     if (kind_ == DrillKind::Large) {
-        if (m_.top_text_delay >= 100 || m_.top_text_delay <= 0) m_.top_text_delay = 0;
-        if (m_.bottom_text_delay >= 100 || m_.bottom_text_delay <= 0) m_.bottom_text_delay = 0;
-        if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.8f;
-        m_.silence_count = silence_clips(m_.pause_seconds);
-        if (m_.repeat_count == 0) m_.repeat_count = 4;
-        if (m_.bottom_mode == BottomMode::Unset) m_.bottom_mode = BottomMode::WordOnly;
+        if (settings_.top_text_delay >= 100 || settings_.top_text_delay <= 0) settings_.top_text_delay = 0;
+        if (settings_.bottom_text_delay >= 100 || settings_.bottom_text_delay <= 0) settings_.bottom_text_delay = 0;
+        if (player_.pause_seconds == 0.0f) player_.pause_seconds = 0.8f;
+        player_.silence_count = silence_clips(player_.pause_seconds);
+        if (settings_.repeat_count == 0) settings_.repeat_count = 4;
+        if (settings_.bottom_mode == BottomMode::Unset) settings_.bottom_mode = BottomMode::WordOnly;
     } else {
-        if (m_.pause_seconds == 0.0f) m_.pause_seconds = 0.2f;
-        if (m_.repeat_count == 0) m_.repeat_count = 3;
-        if (m_.bottom_mode == BottomMode::Unset) m_.bottom_mode = BottomMode::TranslationFirst;
+        if (player_.pause_seconds == 0.0f) player_.pause_seconds = 0.2f;
+        if (settings_.repeat_count == 0) settings_.repeat_count = 3;
+        if (settings_.bottom_mode == BottomMode::Unset) settings_.bottom_mode = BottomMode::TranslationFirst;
     }
-    m_.cancel.set_playback(Playback::Running);
-    m_.cancel.set_skip(false);
+    player_.cancel.set_playback(Playback::Running);
+    player_.cancel.set_skip(false);
 }
 
 QCoro::Task<> Drill::playwords() {
@@ -95,11 +98,11 @@ QCoro::Task<> Drill::playwords() {
     // A window closed under a run must not take the run's state with it.
     const auto keep = shared_from_this();
     ++runs_;
-    run_number_ = m_.cancel.begin_drill();
+    run_number_ = player_.cancel.begin_drill();
     normalise();
     co_await run();
     leave_word();
-    m_.missing_sound_count = 0;
+    player_.missing_sound_count = 0;
     --runs_;
 }
 
@@ -107,46 +110,46 @@ QCoro::Task<> Drill::run() {
     for (;;) {
         // Draw
         leave_word();
-        m_.cancel.set_skip(false);
-        if (kind_ == DrillKind::Small && m_.missing_sound_count > 7) {
-            m_.prompter->message(QStringLiteral("Not enough files had sound files"));
+        player_.cancel.set_skip(false);
+        if (kind_ == DrillKind::Small && player_.missing_sound_count > 7) {
+            player_.services.prompter->message(QStringLiteral("Not enough files had sound files"));
             co_return;
         }
-        const int n = m_.shown_count();
+        const int n = shown_.shown_count();
         if (n == 1) co_return;
         if (n == 0) {
             if (!co_await wait_for_entries()) co_return;
             continue;
         }
-        m_.previous_index = m_.current_index;
+        settings_.previous_index = settings_.current_index;
         do {
-            m_.current_index = random_between(m_, 0, n - 1);
-        } while (n > 10 && m_.current_index == m_.previous_index);
+            settings_.current_index = random_between(player_, 0, n - 1);
+        } while (n > 10 && settings_.current_index == settings_.previous_index);
 
         Word w;
-        w.index = m_.current_index;
-        w.top = m_.shown_words[w.index];
-        w.bottom = m_.shown_translations[w.index];
-        w.sound = m_.shown_sound_numbers[w.index];
-        w.translation_sound = translation_sound_number(m_, w.sound);
-        shown_ = w;
+        w.index = settings_.current_index;
+        w.top = shown_.shown_words[w.index];
+        w.bottom = shown_.shown_translations[w.index];
+        w.sound = shown_.shown_sound_numbers[w.index];
+        w.translation_sound = translation_sound_number(lang_, w.sound);
+        on_screen_ = w;
 
         const QString count = QString::number(n);
         if (kind_ == DrillKind::Large) {
             if (view_) view_->set_num_text(count + QStringLiteral(" words remain on this list"));
-            if (m_.main_view) m_.main_view->set_word_count_text(count + QStringLiteral(" Words"));
+            if (player_.services.main_view) player_.services.main_view->set_word_count_text(count + QStringLiteral(" Words"));
             if (view_) {
                 view_->set_word_point_size(word_point_size(w.top, w.bottom));
                 view_->set_top_text(w.top);
                 view_->set_bottom_text(w.bottom);
             }
-            if (m_.mp3_words_pending > 0) {
-                compiled_start_ = compiled_seconds(out_file_path(m_));
+            if (player_.mp3_words_pending > 0) {
+                compiled_start_ = compiled_seconds(out_file_path(player_.workspace));
                 compiled_caption_ = caption_text(w.top, w.bottom);
                 compiled_recording_ = false;
-                append_word_mark(m_);
+                append_word_mark(player_.workspace);
                 compiled_word_ = true;
-                if (view_) view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
+                if (view_) view_->set_mp3_text(QString::number(settings_.words_added) + QStringLiteral(" words added"));
             }
         } else if (view_) {
             view_->set_top_text(w.top);
@@ -163,38 +166,38 @@ QCoro::Task<Drill::Flow> Drill::play_word(Word w) {
     const float short_wait = large ? 0.001f : 0.01f;
 
     // Translation first
-    if (m_.bottom_mode == BottomMode::TranslationFirst || (m_.bottom_mode == BottomMode::Interlace && m_.interlace_every > 1)) {
-        co_await wait_seconds(m_, 0.01f);
+    if (settings_.bottom_mode == BottomMode::TranslationFirst || (settings_.bottom_mode == BottomMode::Interlace && settings_.interlace_every > 1)) {
+        co_await wait_seconds(player_, 0.01f);
         if (auto f = check(); f != Flow::Go) co_return f;
-        co_await play(w.translation_sound, m_.target_language);
+        co_await play(w.translation_sound, lang_.target_language);
         if (!large) {
             if (auto f = check(); f != Flow::Go) co_return f;
         }
     }
-    if (!large) co_await wait_seconds(m_, 0.01f);
+    if (!large) co_await wait_seconds(player_, 0.01f);
 
     int c = 0;
-    for (int k = 1; k <= m_.repeat_count; ++k) {
+    for (int k = 1; k <= settings_.repeat_count; ++k) {
         if (large && view_) {
-            view_->set_top_visible(k > m_.top_text_delay);
-            view_->set_bottom_visible(k > m_.bottom_text_delay);
+            view_->set_top_visible(k > settings_.top_text_delay);
+            view_->set_bottom_visible(k > settings_.bottom_text_delay);
         }
         if (view_) {
-            view_->set_repeat_text(QString::number(k) + QStringLiteral(" of ") + QString::number(m_.repeat_count));
-            view_->set_speed_text(QString::number(m_.pause_seconds) + QStringLiteral(" sec"));
+            view_->set_repeat_text(QString::number(k) + QStringLiteral(" of ") + QString::number(settings_.repeat_count));
+            view_->set_speed_text(QString::number(player_.pause_seconds) + QStringLiteral(" sec"));
         }
-        co_await wait_seconds(m_, short_wait);
+        co_await wait_seconds(player_, short_wait);
         if (auto f = check(); f != Flow::Go) co_return f;
-        co_await play(w.sound, m_.current_language);
+        co_await play(w.sound, lang_.current_language);
         if (auto f = check(); f != Flow::Go) co_return f;
 
         ++c;
-        if (m_.bottom_mode == BottomMode::Interlace && k != m_.repeat_count && c == m_.interlace_every) {
+        if (settings_.bottom_mode == BottomMode::Interlace && k != settings_.repeat_count && c == settings_.interlace_every) {
             c = 0;
-            co_await wait_seconds(m_, short_wait);
+            co_await wait_seconds(player_, short_wait);
             // Pause or Skip pressed during that wait must not let one more sound out.
             if (auto f = check(); f != Flow::Go) co_return f;
-            co_await play(w.translation_sound, m_.target_language);
+            co_await play(w.translation_sound, lang_.target_language);
             if (auto f = check(); f != Flow::Go) co_return f;
         }
     }
@@ -204,19 +207,19 @@ QCoro::Task<Drill::Flow> Drill::play_word(Word w) {
 QCoro::Task<bool> Drill::wait_for_entries() {
     // Nothing to play: show an empty card and sleep in the event loop until Pause, close, or a list
     // with entries is loaded under the drill. Cycling over the empty element would burn a core.
-    shown_ = Word{};
+    on_screen_ = Word{};
     if (view_) {
         view_->set_top_text(QString());
         view_->set_bottom_text(QString());
         view_->set_num_text(QStringLiteral("0 words remain on this list"));
     }
-    if (kind_ == DrillKind::Large && m_.main_view) m_.main_view->set_word_count_text(QStringLiteral("0 Words"));
+    if (kind_ == DrillKind::Large && player_.services.main_view) player_.services.main_view->set_word_count_text(QStringLiteral("0 Words"));
     for (;;) {
         if (check() == Flow::End) co_return false;
-        m_.cancel.set_skip(false);
-        if (m_.shown_count() != 0) co_return true;
-        if (!m_.clock) co_return false;
-        co_await wait_seconds(m_, 0.5f);
+        player_.cancel.set_skip(false);
+        if (shown_.shown_count() != 0) co_return true;
+        if (!player_.services.clock) co_return false;
+        co_await wait_seconds(player_, 0.5f);
     }
 }
 
@@ -224,74 +227,74 @@ void Drill::leave_word() {
     if (!compiled_word_) return;
     compiled_word_ = false;
     if (compiled_recording_) {
-        const QString lrc = caption_path(out_file_path(m_));
+        const QString lrc = caption_path(out_file_path(player_.workspace));
         if (!add_caption(lrc, Caption{compiled_start_, compiled_caption_}) && !caption_failure_reported_) {
             caption_failure_reported_ = true;
-            m_.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+            player_.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
         }
     }
-    if (m_.mp3_words_pending > 0) --m_.mp3_words_pending;
-    ++m_.words_added;
-    if (m_.mp3_words_pending == 0 && view_)
-        view_->set_mp3_text(QString::number(m_.words_added) + QStringLiteral(" words added"));
+    if (player_.mp3_words_pending > 0) --player_.mp3_words_pending;
+    ++settings_.words_added;
+    if (player_.mp3_words_pending == 0 && view_)
+        view_->set_mp3_text(QString::number(settings_.words_added) + QStringLiteral(" words added"));
 }
 
 QCoro::Task<> Drill::play(QString sound, QString language) {
     // A compiled word gets a caption only when one of its recordings goes into the file, which is
     // when playing it would take the installed recording.
     // Drills play installed recordings only, so every clip of a compiled word goes into the file.
-    const bool compiling = compiled_word_ && m_.mp3_words_pending > 0 && !sound.isEmpty();
-    const bool recorded = file_exists(installed_sound_path(m_, sound, language));
+    const bool compiling = compiled_word_ && player_.mp3_words_pending > 0 && !sound.isEmpty();
+    const bool recorded = file_exists(installed_sound_path(player_.workspace, sound, language));
     if (compiling && recorded) compiled_recording_ = true;
     // The large drill captions its compiled word once, at its mark, when it leaves the word.
-    co_await play_word_sound(m_, sound, language, WordSoundOptions{.captioned_by_caller = compiled_word_});
+    co_await play_word_sound(player_, {lang_, shown_}, sound, language, WordSoundOptions{.captioned_by_caller = compiled_word_});
     // With the voice on, a word without a recording goes in spoken, and is captioned like one.
-    if (compiling && !recorded && voice_wanted(m_) && m_.missing_sound_count == 0) compiled_recording_ = true;
+    if (compiling && !recorded && voice_wanted(player_) && player_.missing_sound_count == 0) compiled_recording_ = true;
 }
 
 int Drill::shown_entry() const {
-    if (shown_.index < 0 || shown_.index >= m_.shown_count()) return -1;
-    return shown_.index;
+    if (on_screen_.index < 0 || on_screen_.index >= shown_.shown_count()) return -1;
+    return on_screen_.index;
 }
 
 // ---- buttons ----
 
-void Drill::pause() { m_.cancel.set_playback(Playback::Stop); }
+void Drill::pause() { player_.cancel.set_playback(Playback::Stop); }
 
 void Drill::resume() {
-    if (m_.cancel.playback() == Playback::Stop && !compiling_) playwords();
+    if (player_.cancel.playback() == Playback::Stop && !compiling_) playwords();
 }
 
-void Drill::next_word() { m_.cancel.set_skip(true); }
+void Drill::next_word() { player_.cancel.set_skip(true); }
 
 void Drill::i_know_this_word() {
-    m_.cancel.set_skip(true);
+    player_.cancel.set_skip(true);
     // The entry on screen, found again if the arrays were reloaded since it was drawn (the main
     // window may load another list meanwhile); a second press finds it gone and moves nothing.
-    if (shown_.index < 0) return;
+    if (on_screen_.index < 0) return;
     int index = -1;
-    const int n = m_.shown_count();
+    const int n = shown_.shown_count();
     auto is_shown = [&](int i) {
-        return m_.shown_words[i] == shown_.top && m_.shown_translations[i] == shown_.bottom &&
-               m_.shown_sound_numbers[i] == shown_.sound;
+        return shown_.shown_words[i] == on_screen_.top && shown_.shown_translations[i] == on_screen_.bottom &&
+               shown_.shown_sound_numbers[i] == on_screen_.sound;
     };
-    if (shown_.index < n && is_shown(shown_.index)) {
-        index = shown_.index;
+    if (on_screen_.index < n && is_shown(on_screen_.index)) {
+        index = on_screen_.index;
     } else {
         for (int i = 0; i < n && index < 0; ++i)
             if (is_shown(i)) index = i;
     }
     if (index < 0) return;
-    if (mark_word_known(m_.prompter, m_, m_, review_today(m_.date_clock), index)) {
-        shown_.index = -1;
-        if (m_.main_view) m_.main_view->display_words();
+    if (mark_word_known(player_.services.prompter, lang_, shown_, review_today(player_.services.date_clock), index)) {
+        on_screen_.index = -1;
+        if (player_.services.main_view) player_.services.main_view->display_words();
     }
-    if (m_.main_view) m_.main_view->refresh_known_list();
+    if (player_.services.main_view) player_.services.main_view->refresh_known_list();
 }
 
 void Drill::change_repeat() {
-    ask_repeat_count(*m_.prompter, m_);
-    m_.cancel.set_skip(true);
+    ask_repeat_count(*player_.services.prompter, settings_);
+    player_.cancel.set_skip(true);
 }
 
 void Drill::change_speed() {
@@ -301,33 +304,33 @@ void Drill::change_speed() {
                                "for slow. For phrases, it needs to be 1 or higher.")
               : QStringLiteral("How long should the pause between words be (in seconds)? Use 0.1 for a quick speed and 2 "
                                "for slow. For phrases, it needs to be 1 or higher.");
-    const auto answer = m_.prompter->input(question, QStringLiteral("Speed Bump"));
+    const auto answer = player_.services.prompter->input(question, QStringLiteral("Speed Bump"));
     const auto v = answer ? number_answer(*answer) : std::nullopt;
     if (v && *v >= 0.01 && *v <= 10.0) {
-        m_.pause_seconds = float(*v);
+        player_.pause_seconds = float(*v);
     } else if (large) {
-        m_.pause_seconds = 0.2f;
-        m_.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .2 second."));
+        player_.pause_seconds = 0.2f;
+        player_.services.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .2 second."));
     } else {
-        m_.pause_seconds = 0.1f;
-        m_.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .1 second."));
+        player_.pause_seconds = 0.1f;
+        player_.services.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .1 second."));
     }
-    if (large) m_.silence_count = silence_clips(m_.pause_seconds);
+    if (large) player_.silence_count = silence_clips(player_.pause_seconds);
 }
 
 void Drill::say_bottom() {
-    m_.prompter->message(QStringLiteral("This plays just the top word."));
-    m_.bottom_mode = BottomMode::WordOnly;
+    player_.services.prompter->message(QStringLiteral("This plays just the top word."));
+    settings_.bottom_mode = BottomMode::WordOnly;
 }
 
 void Drill::speak_both() {
-    m_.prompter->message(
+    player_.services.prompter->message(
         QStringLiteral("If both language's sound files are installed, this plays both the top and bottom words."));
-    m_.bottom_mode = BottomMode::TranslationFirst;
+    settings_.bottom_mode = BottomMode::TranslationFirst;
 }
 
 void Drill::ask_whole_number(const QString& question, int& setting) {
-    if (const auto answer = m_.prompter->input(question))
+    if (const auto answer = player_.services.prompter->input(question))
         if (const auto v = whole_number_answer(*answer)) setting = *v;
 }
 
@@ -337,24 +340,24 @@ void Drill::interlace() {
                                           "played?  This works only if both languages are installed.")
                          : QStringLiteral("How many times should the top word be played before the bottom word is "
                                           "played?   This works only if both languages are installed."),
-                     m_.interlace_every);
-    m_.bottom_mode = BottomMode::Interlace;
+                     settings_.interlace_every);
+    settings_.bottom_mode = BottomMode::Interlace;
 }
 
 void Drill::delay_top() {
     ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the TOP word's text?  "
                                     "Enter only a number."),
-                     m_.top_text_delay);
+                     settings_.top_text_delay);
 }
 
 void Drill::delay_bottom() {
     ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the BOTTOM word's text?  "
                                     "Enter only a number."),
-                     m_.bottom_text_delay);
+                     settings_.bottom_text_delay);
 }
 
 void Drill::create_mp3() {
-    const auto answer = m_.prompter->input(QStringLiteral(
+    const auto answer = player_.services.prompter->input(QStringLiteral(
         "This will create an mp3 file for your portable mp3 player. It is not useful unless you have the sound files "
         "for both languages.  The mp3 file this creates will be stored in the quillory folder and called "
         "out_file.mp3.  What you heard before seeing this message is what the mp3 will sound like. You can click "
@@ -366,18 +369,18 @@ void Drill::create_mp3() {
     if (!answer) return;
     const auto words = whole_number_answer(*answer);
     if (!words) return;
-    m_.mp3_words_pending = *words;
-    m_.words_added = 0;
+    player_.mp3_words_pending = *words;
+    settings_.words_added = 0;
     // A new compilation starts afresh: the word on screen was not marked in this file, and the rest of
     // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
     compiled_word_ = false;
     // An answer of 0 or less compiles nothing, so the word being drilled plays on undisturbed.
-    if (running() && *words > 0) m_.cancel.set_skip(true);
-    const QString out = out_file_path(m_);
+    if (running() && *words > 0) player_.cancel.set_skip(true);
+    const QString out = out_file_path(player_.workspace);
     if (QFile::exists(out)) QFile::remove(out);
     if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));
     caption_failure_reported_ = false;
-    m_.prompter->message(QStringLiteral(
+    player_.services.prompter->message(QStringLiteral(
         "When the recording is completed, the flash cards will resume normal mode and begin playing aloud.  When "
         "this finishes, rename out_file.mp3 if you don't want it deleted the next time you use this function."));
 }
@@ -385,13 +388,13 @@ void Drill::create_mp3() {
 QCoro::Task<> Drill::auto_mp3() {
     if (compiling_) co_return;
     const auto keep = shared_from_this();
-    auto cancelled = [&] { m_.prompter->message(QStringLiteral("Action has been cancelled")); };
-    if (!m_.prompter->ok_cancel(QStringLiteral(
+    auto cancelled = [&] { player_.services.prompter->message(QStringLiteral("Action has been cancelled")); };
+    if (!player_.services.prompter->ok_cancel(QStringLiteral(
             "This will create MP3 files for the current word list in blocks of 100 words.  The mp3 files will be "
             "stored in the quillory folder and named 100words1.mp3, 100words2.mp3 etc.  If these files already exit "
             "from a previous session, they will be deleted.")))
         co_return cancelled();
-    const auto repeats_answer = m_.prompter->input(
+    const auto repeats_answer = player_.services.prompter->input(
         QStringLiteral("How many times should each word be repeated?  I recommend 5.  Type only a number. It may take 5 "
                        "minutes for this operation to complete if you select 5 repeats and there are 1000 words on this "
                        "word list.  With a setting of 5, each mp3 file is 4 MB and 15 minuutes long (for word lists, not "
@@ -399,7 +402,7 @@ QCoro::Task<> Drill::auto_mp3() {
                        "stop this operation."),
         QString(), QStringLiteral("5"));
     if (!repeats_answer || repeats_answer->isEmpty()) co_return cancelled();
-    const auto silence_answer = m_.prompter->input(
+    const auto silence_answer = player_.services.prompter->input(
         QStringLiteral("How many seconds of silence should there be between words?  Enter zero \"0\" for no pause "
                        "between words (it's fast) or 0.5 for a little bit of a pause."),
         QString(), QStringLiteral("5"));
@@ -409,10 +412,10 @@ QCoro::Task<> Drill::auto_mp3() {
     const auto seconds = number_answer(*silence_answer);
     if (!repeats || !seconds) co_return cancelled();
     const int silence = silence_clips(*seconds);
-    m_.silence_count = silence;
+    player_.silence_count = silence;
 
     compiling_ = true;
-    const auto result = co_await write_word_blocks(m_, *repeats, silence, [this](int done, int total) {
+    const auto result = co_await write_word_blocks(player_, {lang_, shown_}, *repeats, silence, [this](int done, int total) {
         if (view_) {
             view_->set_mp3_text(QString::number(done) + QStringLiteral(" words completed"));
             view_->set_progress(done, total);
@@ -421,11 +424,11 @@ QCoro::Task<> Drill::auto_mp3() {
     compiling_ = false;
     if (view_) view_->set_progress(0, 0);
     for (const QString& f : result.failed_files)
-        m_.prompter->message(QStringLiteral("Could not write the file ") + f + QStringLiteral("."));
-    m_.prompter->message(word_blocks_summary(result));
+        player_.services.prompter->message(QStringLiteral("Could not write the file ") + f + QStringLiteral("."));
+    player_.services.prompter->message(word_blocks_summary(result));
     if (view_) view_->set_mp3_text(QString());
 }
 
-void Drill::window_closed() { m_.cancel.set_playback(Playback::Stop); }
+void Drill::window_closed() { player_.cancel.set_playback(Playback::Stop); }
 
 }  // namespace ql

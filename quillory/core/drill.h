@@ -1,5 +1,6 @@
 #pragma once
-#include "app_state.h"
+#include "drill_settings.h"
+#include "player.h"
 
 #include <QString>
 #include <memory>
@@ -55,7 +56,10 @@ void ask_repeat_count(Prompter& prompter, DrillSettings& settings);
 // its drill alive, so a window may go away under a running drill (detach_view first).
 class Drill : public std::enable_shared_from_this<Drill> {
 public:
-    Drill(AppState& m, DrillKind kind, DrillView* view);
+    // Drills the entries `shown` holds (the main window's list, which may be reloaded under a running
+    // drill) in `language`, with the settings both card windows share.
+    Drill(Player& player, DrillSettings& settings, const LanguageSession& language, ShownWords& shown, DrillKind kind,
+          DrillView* view);
 
     // The window is going away: nothing is shown from here on.
     void detach_view() { view_ = nullptr; }
@@ -103,7 +107,10 @@ private:
     QCoro::Task<> play(QString sound, QString language);
     void ask_whole_number(const QString& question, int& setting);
 
-    AppState& m_;
+    Player& player_;
+    DrillSettings& settings_;
+    const LanguageSession& lang_;
+    ShownWords& shown_;
     DrillKind kind_;
     DrillView* view_;
     int runs_ = 0;
@@ -114,7 +121,7 @@ private:
     double compiled_start_ = 0.0;      // where in out_file.mp3 it starts, in seconds
     QString compiled_caption_;
     bool caption_failure_reported_ = false;
-    Word shown_;                  // the word on screen, as drawn
+    Word on_screen_;              // the word on screen, as drawn
 };
 
 }  // namespace ql

@@ -100,20 +100,21 @@ private:
 
 }  // namespace
 
-QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int silence,
+QCoro::Task<WordBlocksResult> write_word_blocks(Player& m, WordsOnShow on_show, int repeats, int silence,
                                                 std::function<void(int, int)> progress) {
     // The run is fixed at its start even if the main window loads another list while it runs.
-    const QStringList sounds = m.shown_sound_numbers;
-    const QString language = m.current_language;
-    const QString target_language = m.target_language;
-    const QStringList words = m.shown_words, translations = m.shown_translations;
-    const int n = m.shown_count();
+    const ShownWords& shown = on_show.shown;
+    const QStringList sounds = shown.shown_sound_numbers;
+    const QString language = on_show.language.current_language;
+    const QString target_language = on_show.language.target_language;
+    const QStringList words = shown.shown_words, translations = shown.shown_translations;
+    const int n = shown.shown_count();
     QStringList translation_sounds;
     translation_sounds.reserve(n);
-    for (int i = 0; i < n; ++i) translation_sounds << translation_sound_number(m, sounds[i]);
+    for (int i = 0; i < n; ++i) translation_sounds << translation_sound_number(on_show.language, sounds[i]);
 
-    const auto silence_clip = read_clip(m.working_folder + QStringLiteral("silence.mp3"));
-    const auto beep_clip = read_clip(m.working_folder + QStringLiteral("beep.mp3"));
+    const auto silence_clip = read_clip(m.workspace.working_folder + QStringLiteral("silence.mp3"));
+    const auto beep_clip = read_clip(m.workspace.working_folder + QStringLiteral("beep.mp3"));
     // With the student's voice on, an entry without a recording goes in spoken; each language's voice
     // is chosen once for the run.
     QHash<QString, QString> voices;
@@ -121,17 +122,17 @@ QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int si
     bool voice_failed = false;  // for the entry being written
     auto recording = [&](const QString& s, const QString& lang, const QString& text) -> std::optional<Clip> {
         if (s.isEmpty()) return std::nullopt;
-        auto clip = read_clip(installed_sound_path(m, s, lang));
-        if (!clip && voice_wanted(m) && m.voice_clips && !text.trimmed().isEmpty()) {
+        auto clip = read_clip(installed_sound_path(m.workspace, s, lang));
+        if (!clip && voice_wanted(m) && m.services.voice_clips && !text.trimmed().isEmpty()) {
             auto v = voices.find(lang);
             if (v == voices.end()) v = voices.insert(lang, chosen_voice(m, lang));
             // A language without a voice stays silent, as in playing; an engine that fails is told.
-            const bool asked = !v->isEmpty() || !m.voice->error().isEmpty();
+            const bool asked = !v->isEmpty() || !m.services.voice->error().isEmpty();
             if (!v->isEmpty())
                 if (auto spoken = spoken_clip_of_text(m, text, lang, *v)) clip = clip_of(std::move(*spoken));
             if (!clip && asked) {
                 voice_failed = true;
-                if (result.left_out_reason.isEmpty()) result.left_out_reason = m.voice->error();
+                if (result.left_out_reason.isEmpty()) result.left_out_reason = m.services.voice->error();
             }
         }
         return clip;
@@ -151,11 +152,11 @@ QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int si
         if (i % 10 == 0) {
             if (progress) progress(i, n);
             // A timed wait here would add seconds per thousand words.
-            if (m.clock) co_await next_turn(*m.clock);
+            if (m.services.clock) co_await next_turn(*m.services.clock);
         }
         if (i % 100 == 0) {
             close_block();
-            block.emplace(word_block_path(m, i / 100 + 1));
+            block.emplace(word_block_path(m.workspace, i / 100 + 1));
         }
         voice_failed = false;
         const auto word = recording(sounds[i], language, words[i]);

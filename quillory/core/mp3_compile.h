@@ -1,5 +1,5 @@
 #pragma once
-#include "app_state.h"
+#include "player.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +36,7 @@ QString word_blocks_summary(const WordBlocksResult& result);
 // // per entry whose recordings went in, replaced together with the block. Every ten entries
 // `progress(done, total)` is called and, with a clock, the event loop gets a turn so the window can
 // repaint. The entries are read once at the start: a list reloaded meanwhile does not change the run.
-QCoro::Task<WordBlocksResult> write_word_blocks(AppState& m, int repeats, int silence,
+QCoro::Task<WordBlocksResult> write_word_blocks(Player& player, WordsOnShow words, int repeats, int silence,
                                                 std::function<void(int done, int total)> progress = {});
 
 }  // namespace ql

@@ -2,7 +2,7 @@
 
 #include "korvex_binding.h"
 #include "prompter.h"
-#include "app_state.h"
+#include "player.h"
 #include "text_file.h"
 #include "wav_header.h"
 

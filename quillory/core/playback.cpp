@@ -2,7 +2,7 @@
 #include "clock.h"
 #include "main_view.h"
 #include "prompter.h"
-#include "app_state.h"
+#include "player.h"
 #include "drill.h"
 #include "lrc_captions.h"
 #include "mp3_compile.h"
@@ -22,22 +22,24 @@ QString new_sound_path(const Workspace& w, const QString& s, const QString& lang
 }
 
 namespace {
-QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm,
+QCoro::Task<> play_file_or_samples(Player& m, QString path, const std::vector<int16_t>* pcm,
                                    bool include_new_recordings = false);
 
 // The caption of a compiled clip: the entry whose word (or, in the target language, whose
 // translation) it speaks, among the shown entries, else in the list and master files (the review
 // and the record-and-edit window play entries the main window does not show); the bare number when
 // no entry has it.
-QString clip_caption(const AppState& m, const QString& s, const QString& language) {
-    const bool word = language == m.current_language;
-    if (!word && language != m.target_language) return s;
+QString clip_caption(WordsOnShow on_show, const QString& s, const QString& language) {
+    const LanguageSession& lang = on_show.language;
+    const ShownWords& shown = on_show.shown;
+    const bool word = language == lang.current_language;
+    if (!word && language != lang.target_language) return s;
     auto speaks = [&](const QString& number) {
-        return word ? number.trimmed() == s : translation_sound_number(m, number.trimmed()) == s;
+        return word ? number.trimmed() == s : translation_sound_number(lang, number.trimmed()) == s;
     };
-    for (int i = 0; i < m.shown_count(); ++i)
-        if (speaks(m.shown_sound_numbers[i])) return caption_text(m.shown_words[i], m.shown_translations[i]);
-    for (const QString& path : {m.list_file, m.master_file}) {
+    for (int i = 0; i < shown.shown_count(); ++i)
+        if (speaks(shown.shown_sound_numbers[i])) return caption_text(shown.shown_words[i], shown.shown_translations[i]);
+    for (const QString& path : {lang.list_file, lang.master_file}) {
         if (path.isEmpty() || !file_exists(path)) continue;
         const auto lines = read_lines(path);
         if (!lines) continue;
@@ -49,12 +51,12 @@ QString clip_caption(const AppState& m, const QString& s, const QString& languag
 
 }  // namespace
 
-QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoundOptions options) {
+QCoro::Task<> play_word_sound(Player& m, WordsOnShow words, QString s, QString language, WordSoundOptions options) {
     if (s.isEmpty()) co_return;
-    QString path = installed_sound_path(m, s, language);
+    QString path = installed_sound_path(m.workspace, s, language);
     bool installed = true;
     if (options.include_new_recordings) {
-        const QString fresh = new_sound_path(m, s, language);
+        const QString fresh = new_sound_path(m.workspace, s, language);
         if (file_exists(fresh)) {
             path = fresh;
             installed = false;
@@ -68,30 +70,30 @@ QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoun
     std::optional<QByteArray> spoken_clip_bytes;
     if (!exists && voice_wanted(m)) {
         if (compiling)
-            spoken_clip_bytes = spoken_clip(m, s, language);
+            spoken_clip_bytes = spoken_clip(m, words, s, language);
         else
-            spoken = spoken_samples(m, s, language);
+            spoken = spoken_samples(m, words, s, language);
     }
     if (exists || spoken || spoken_clip_bytes)
         m.missing_sound_count = 0;
     else
         ++m.missing_sound_count;
-    if (m.main_view && options.show_number) m.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
+    if (m.services.main_view && options.show_number) m.services.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
 
     if (compiling) {
         // A compilation is pending: the sound is written into it instead of being played.
-        const QString out = out_file_path(m);
+        const QString out = out_file_path(m.workspace);
         const bool clip = exists || spoken_clip_bytes;
         if (clip && !options.captioned_by_caller) {
             const QString lrc = caption_path(out);
-            if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(m, s, language)}) && m.prompter)
-                m.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+            if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(words, s, language)}) && m.services.prompter)
+                m.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
         }
         if (spoken_clip_bytes)
             append_bytes(*spoken_clip_bytes, out);
         else
             append_file_bytes(path, out);
-        for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.working_folder + QStringLiteral("silence.mp3"), out);
+        for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.workspace.working_folder + QStringLiteral("silence.mp3"), out);
         co_return;
     }
     if (spoken)
@@ -100,12 +102,12 @@ QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoun
         co_await play_sound_file(m, path, options.include_new_recordings);
 }
 
-QCoro::Task<> play_sound_file(AppState& m, QString path, bool include_new_recordings) {
+QCoro::Task<> play_sound_file(Player& m, QString path, bool include_new_recordings) {
     co_await play_file_or_samples(m, path, nullptr, include_new_recordings);
 }
 
 // A synthesised word is timed exactly as a recording, so Stop, Skip and the 1.5-second rule act on both.
-QCoro::Task<> play_spoken_samples(AppState& m, std::vector<int16_t> pcm) {
+QCoro::Task<> play_spoken_samples(Player& m, std::vector<int16_t> pcm) {
     co_await play_file_or_samples(m, QString(), &pcm);
 }
 
@@ -116,7 +118,7 @@ void remove_played_wav(const QString& played) {
     if (played.endsWith(QStringLiteral("wav"))) QFile::remove(played);
 }
 
-QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<int16_t>* pcm,
+QCoro::Task<> play_file_or_samples(Player& m, QString path, const std::vector<int16_t>* pcm,
                                    bool include_new_recordings) {
     QString played = path;
     if (m.sound_suppression == SoundSuppression::On) co_return remove_played_wav(played);
@@ -132,17 +134,17 @@ QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<
     }
 
     int channel = 0;
-    if (m.audio) {
-        const AudioResult<int> sound = pcm ? m.audio->load_samples(*pcm) : m.audio->load_file(played);
+    if (m.services.audio) {
+        const AudioResult<int> sound = pcm ? m.services.audio->load_samples(*pcm) : m.services.audio->load_file(played);
         if (!sound) {
-            if (m.prompter)
-                m.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
+            if (m.services.prompter)
+                m.services.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
                                                           sound.error()));
         } else {
-            const AudioResult<int> playing = m.audio->play(*sound);
+            const AudioResult<int> playing = m.services.audio->play(*sound);
             if (playing) channel = *playing;
-            else if (m.prompter)
-                m.prompter->message(audio_failure_message(QStringLiteral("An error occured playing the sample!"),
+            else if (m.services.prompter)
+                m.services.prompter->message(audio_failure_message(QStringLiteral("An error occured playing the sample!"),
                                                           playing.error()));
         }
         // After a failure this is 0, never the channel of an earlier sound that may still play.
@@ -152,7 +154,7 @@ QCoro::Task<> play_file_or_samples(AppState& m, QString path, const std::vector<
     if (m.pause_seconds >= 1.5f) {
         // A pending skip never cuts a sound short: only Stop ends this wait. The test's Stop and
         // Exit set Quit, and the question must not outlast its sound either.
-        if (channel != 0 && m.clock) co_await m.audio->sound_end(channel, *m.clock, m.cancel);
+        if (channel != 0 && m.services.clock) co_await m.services.audio->sound_end(channel, *m.services.clock, m.cancel);
         if (m.cancel.stopped()) co_return remove_played_wav(played);
         co_await wait_seconds(m, m.pause_seconds);
     } else {
@@ -177,15 +179,15 @@ bool append_bytes(const QByteArray& clip, const QString& destination) {
     return out.write(bytes) == bytes.size();
 }
 
-QCoro::Task<> wait_seconds(AppState& m, float t) {
+QCoro::Task<> wait_seconds(Player& m, float t) {
     // A NaN would never compare as elapsed and the wait would never end.
-    if (!m.clock || !(t > 0.0f)) co_return;
+    if (!m.services.clock || !(t > 0.0f)) co_return;
     // The flags are tested before the event loop gets a turn, so a wait begun while one is set
     // returns at once.
-    co_await sleep_for(*m.clock, double(t), &m.cancel);
+    co_await sleep_for(*m.services.clock, double(t), &m.cancel);
 }
 
-int random_between(AppState& m, int low, int high) {
+int random_between(Player& m, int low, int high) {
     std::uniform_real_distribution<double> r(0.0, 1.0);
     return int(r(m.rng) * (double(high) - double(low) + 1.0)) + low;
 }

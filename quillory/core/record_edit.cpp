@@ -1,6 +1,6 @@
 #include "record_edit.h"
 
-#include "app_state.h"
+#include "player.h"
 #include "text_file.h"
 
 namespace ql {

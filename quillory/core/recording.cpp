@@ -3,7 +3,7 @@
 #include "audio_engine.h"
 #include "new_recordings.h"
 #include "prompter.h"
-#include "app_state.h"
+#include "player.h"
 #include "silence_trim.h"
 #include "text_file.h"
 

@@ -23,26 +23,26 @@ QString text_in_file(const QString& path, const QString& s, bool translation) {
     return {};
 }
 
-void report_failure(AppState& m);
+void report_failure(Player& m);
 
 }  // namespace
 
-QString chosen_voice(AppState& m, const QString& language) {
-    if (!m.voice) return {};
-    const QString voice = voice_for_language(m.languages_folder, language, *m.voice);
-    if (voice.isEmpty() && !m.voice->error().isEmpty() && !m.voice_failure_shown) {
+QString chosen_voice(Player& m, const QString& language) {
+    if (!m.services.voice) return {};
+    const QString voice = voice_for_language(m.workspace.languages_folder, language, *m.services.voice);
+    if (voice.isEmpty() && !m.services.voice->error().isEmpty() && !m.voice_failure_shown) {
         m.voice_failure_shown = true;
-        if (m.prompter) m.prompter->message(voice_failure_text(m.voice->error()));
+        if (m.services.prompter) m.services.prompter->message(voice_failure_text(m.services.voice->error()));
     }
     return voice;
 }
 
 namespace {
 
-void report_failure(AppState& m) {
+void report_failure(Player& m) {
     if (m.voice_failure_shown) return;
     m.voice_failure_shown = true;
-    if (m.prompter) m.prompter->message(voice_failure_text(m.voice->error()));
+    if (m.services.prompter) m.services.prompter->message(voice_failure_text(m.services.voice->error()));
 }
 
 }  // namespace
@@ -69,35 +69,35 @@ QString word_text(const LanguageSession& m, const ShownWords& shown, const QStri
     return {};
 }
 
-bool voice_wanted(const AppState& m) { return m.speak_missing_words && m.voice; }
+bool voice_wanted(const Player& m) { return m.speak_missing_words && m.services.voice; }
 
-std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s, const QString& language) {
+std::optional<std::vector<int16_t>> spoken_samples(Player& m, WordsOnShow words, const QString& s, const QString& language) {
     if (!voice_wanted(m)) return std::nullopt;
-    const QString text = word_text(m, m, s, language).trimmed();
+    const QString text = word_text(words.language, words.shown, s, language).trimmed();
     if (text.isEmpty()) return std::nullopt;
     const QString voice = chosen_voice(m, language);
     if (voice.isEmpty()) return std::nullopt;
     std::vector<int16_t> pcm;
-    if (!m.voice->synthesize(voice, text, pcm)) {
+    if (!m.services.voice->synthesize(voice, text, pcm)) {
         report_failure(m);
         return std::nullopt;
     }
     return pcm;
 }
 
-std::optional<QByteArray> spoken_clip(AppState& m, const QString& s, const QString& language) {
-    if (!voice_wanted(m) || !m.voice_clips) return std::nullopt;
-    return spoken_clip_of_text(m, word_text(m, m, s, language), language);
+std::optional<QByteArray> spoken_clip(Player& m, WordsOnShow words, const QString& s, const QString& language) {
+    if (!voice_wanted(m) || !m.services.voice_clips) return std::nullopt;
+    return spoken_clip_of_text(m, word_text(words.language, words.shown, s, language), language);
 }
 
-std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& word, const QString& language,
+std::optional<QByteArray> spoken_clip_of_text(Player& m, const QString& word, const QString& language,
                                               const QString& known_voice) {
-    if (!voice_wanted(m) || !m.voice_clips) return std::nullopt;
+    if (!voice_wanted(m) || !m.services.voice_clips) return std::nullopt;
     const QString text = word.trimmed();
     if (text.isEmpty()) return std::nullopt;
     const QString voice = known_voice.isEmpty() ? chosen_voice(m, language) : known_voice;
     if (voice.isEmpty()) return std::nullopt;
-    auto clip = m.voice_clips->clip(language, voice, text, *m.voice);
+    auto clip = m.services.voice_clips->clip(language, voice, text, *m.services.voice);
     if (!clip) report_failure(m);
     return clip;
 }

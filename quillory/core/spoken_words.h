@@ -1,5 +1,5 @@
 #pragma once
-#include "app_state.h"
+#include "player.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,21 +18,21 @@ namespace ql {
 QString word_text(const LanguageSession& lang, const ShownWords& shown, const QString& s, const QString& language);
 
 // True when the voice should be asked for this word at all.
-bool voice_wanted(const AppState& m);
+bool voice_wanted(const Player& p);
 
 // The word synthesised for playing, or std::nullopt when it has no text, its language has no voice,
 // or the voice fails (the first failure of the run is reported once through the prompter).
-std::optional<std::vector<int16_t>> spoken_samples(AppState& m, const QString& s, const QString& language);
+std::optional<std::vector<int16_t>> spoken_samples(Player& p, WordsOnShow words, const QString& s, const QString& language);
 
 // The word as an MP3 clip for a compiled file, from the clip cache; std::nullopt as above.
-std::optional<QByteArray> spoken_clip(AppState& m, const QString& s, const QString& language);
+std::optional<QByteArray> spoken_clip(Player& p, WordsOnShow words, const QString& s, const QString& language);
 
 // The same for a text already known (a compilation reads its entries once at its start).
 // `voice` empty: chosen for the language now.
-std::optional<QByteArray> spoken_clip_of_text(AppState& m, const QString& text, const QString& language,
+std::optional<QByteArray> spoken_clip_of_text(Player& p, const QString& text, const QString& language,
                                               const QString& voice = {});
 // The voice chosen for `language`, or empty (the engine's failure reported once).
-QString chosen_voice(AppState& m, const QString& language);
+QString chosen_voice(Player& p, const QString& language);
 
 // The message shown once when the voice fails.
 QString voice_failure_text(const QString& error);

@@ -8,8 +8,10 @@
 
 namespace ql {
 
-CardWindowBase::CardWindowBase(AppState& m, DrillKind kind, QWidget* parent)
-    : QWidget(parent), m_(m), drill_(std::make_shared<Drill>(m, kind, this)) {
+CardWindowBase::CardWindowBase(const RunContext& run, DrillKind kind, QWidget* parent)
+    : QWidget(parent),
+      services_(run.services),
+      drill_(std::make_shared<Drill>(run.player, run.drill, run.language, run.shown, kind, this)) {
     top_word_label_ = make_label("word_lbl", QStringLiteral("Word"));
     bottom_word_label_ = make_label("word_lbl2", QStringLiteral("Translation"));
     remaining_label_ = make_label("num_lbl", QStringLiteral("Words remaining"));
@@ -95,7 +97,7 @@ void CardWindowBase::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!closed_) {
         closed_ = true;
-        if (m_.main_view) m_.main_view->show_main();
+        if (services_.main_view) services_.main_view->show_main();
     }
     // The drill, kept alive by its own run, ends at its next check with no view to show.
     deleteLater();

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/drill.h"
-#include "core/app_state.h"
+#include "core/run_context.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +16,7 @@ namespace ql {
 class CardWindowBase : public QWidget, public DrillView {
     Q_OBJECT
 public:
-    CardWindowBase(AppState& m, DrillKind kind, QWidget* parent = nullptr);
+    CardWindowBase(const RunContext& run, DrillKind kind, QWidget* parent = nullptr);
     ~CardWindowBase() override;
 
     // Shows the window and starts the drill, which runs on from the event loop.
@@ -45,7 +45,7 @@ protected:
     // read as one sentence.
     QHBoxLayout* make_status_row();
 
-    AppState& m_;
+    const Services& services_;
     std::shared_ptr<Drill> drill_;
     QLabel* top_word_label_;
     QLabel* bottom_word_label_;

@@ -7,7 +7,7 @@
 
 namespace ql {
 
-LargeCardWindow::LargeCardWindow(AppState& m, QWidget* parent) : CardWindowBase(m, DrillKind::Large, parent) {
+LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent) : CardWindowBase(run, DrillKind::Large, parent) {
     setObjectName(QStringLiteral("qlplay"));
     setWindowTitle(QStringLiteral("Random Word Play"));
     setWindowFlag(Qt::Window);
@@ -66,10 +66,10 @@ LargeCardWindow::LargeCardWindow(AppState& m, QWidget* parent) : CardWindowBase(
     resize(960, 560);
 }
 
-void LargeCardWindow::open(AppState& m, bool /*main_stays_visible*/) {
+void LargeCardWindow::open(const RunContext& run, bool /*main_stays_visible*/) {
     // The main window hid itself before calling unless a known list was double-clicked; closing shows
     // it either way.
-    auto* w = new LargeCardWindow(m);
+    auto* w = new LargeCardWindow(run);
     w->start();
 }
 

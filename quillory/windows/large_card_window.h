@@ -9,11 +9,11 @@ namespace ql {
 class LargeCardWindow : public CardWindowBase {
     Q_OBJECT
 public:
-    explicit LargeCardWindow(AppState& m, QWidget* parent = nullptr);
+    explicit LargeCardWindow(const RunContext& run, QWidget* parent = nullptr);
 
     // Opens a new window and runs its drill; the main window is expected hidden unless
     // `main_stays_visible`. Returns when the drill returns; the window deletes itself once closed.
-    static void open(AppState& m, bool main_stays_visible);
+    static void open(const RunContext& run, bool main_stays_visible);
 
     void set_mp3_text(const QString& text) override;
     void set_progress(int done, int total) override;

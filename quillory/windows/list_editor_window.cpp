@@ -1,7 +1,10 @@
 #include "list_editor_window.h"
 
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "core/language_session.h"
+#include "core/run_context.h"
+#include "core/services.h"
+#include "core/workspace.h"
 #include "core/text_file.h"
 
 #include <QHBoxLayout>
@@ -32,7 +35,11 @@ QString editor_file_text(const QString& text) {
     return t;
 }
 
-ListEditorWindow::ListEditorWindow(AppState& model, QWidget* parent) : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()), m(model) {
+ListEditorWindow::ListEditorWindow(const RunContext& run, QWidget* parent)
+    : QWidget(parent, parent ? Qt::Window : Qt::WindowFlags()),
+      services_(run.services),
+      workspace_(run.workspace),
+      lang_(run.language) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("edit_list"));
     setWindowTitle(QStringLiteral("Edit Word List"));
@@ -81,21 +88,21 @@ ListEditorWindow::ListEditorWindow(AppState& model, QWidget* parent) : QWidget(p
 }
 
 bool ListEditorWindow::load() {
-    const QString folder = m.languages_folder + m.current_language + u'/';
-    if (!m.current_list.isEmpty()) {
-        edit_target_file = folder + m.current_list + QStringLiteral(".txt");
+    const QString folder = workspace_.languages_folder + lang_.current_language + u'/';
+    if (!lang_.current_list.isEmpty()) {
+        edit_target_file = folder + lang_.current_list + QStringLiteral(".txt");
         const auto text = read_text(edit_target_file);
         if (!text) {
-            m.prompter->message(QStringLiteral("The file %1 could not be read.").arg(edit_target_file));
+            services_.prompter->message(QStringLiteral("The file %1 could not be read.").arg(edit_target_file));
             return false;
         }
         QString t = *text;
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text_box->setPlainText(t);
     } else {
-        m.prompter->message(
+        services_.prompter->message(
             QStringLiteral("A list was not chosen. A blank form will be opened in case you want to start a new list."));
-        m.current_list = QStringLiteral("temporary");
+        lang_.current_list = QStringLiteral("temporary");
         edit_target_file = folder + QStringLiteral("temporary.txt");
     }
     show_target();
@@ -105,7 +112,7 @@ bool ListEditorWindow::load() {
 
 void ListEditorWindow::show_target() {
     file_label->setText(QStringLiteral("Language: %1    List Name: %2")
-                            .arg(m.current_language, edit_target_file.section(u'/', -1).chopped(4)));
+                            .arg(lang_.current_language, edit_target_file.section(u'/', -1).chopped(4)));
 }
 
 void ListEditorWindow::save(bool byte_order_mark) {
@@ -121,7 +128,7 @@ void ListEditorWindow::save(bool byte_order_mark) {
     QString error;
     if (!changes.apply(&error)) {
         // The window stays open so that the typed text is not lost.
-        m.prompter->message(error);
+        services_.prompter->message(error);
         return;
     }
     close();
@@ -134,22 +141,22 @@ void ListEditorWindow::on_save_and_exit_unicode() { save(true); }
 void ListEditorWindow::on_exit_without_save() { close(); }
 
 void ListEditorWindow::on_start_new_list() {
-    const QString name = m.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
+    const QString name = services_.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
     if (name.isEmpty()) return;
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
     const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6);
     if (!refusal.isEmpty()) {
-        m.prompter->message(refusal);
+        services_.prompter->message(refusal);
         return;
     }
-    const QString path = m.languages_folder + m.current_language + u'/' + name + QStringLiteral(".txt");
+    const QString path = workspace_.languages_folder + lang_.current_language + u'/' + name + QStringLiteral(".txt");
     if (file_exists(path)) {
-        m.prompter->message(QStringLiteral("That file already exits."));
+        services_.prompter->message(QStringLiteral("That file already exits."));
         return;
     }
     QString error;
     if (!write_bytes(path, QByteArray(), &error)) {
-        m.prompter->message(error);
+        services_.prompter->message(error);
         return;
     }
     text_box->clear();

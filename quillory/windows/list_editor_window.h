@@ -8,14 +8,17 @@ class QPushButton;
 
 namespace ql {
 
-struct AppState;
+struct RunContext;
+struct Services;
+struct Workspace;
+struct LanguageSession;
 
 // "Edit Word List": a word-list file of the current language as raw text, for contributors who
 // would rather edit the lines directly. Opened over the record-and-edit window, which stays open.
 class ListEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ListEditorWindow(AppState& m, QWidget* parent = nullptr);
+    explicit ListEditorWindow(const RunContext& run, QWidget* parent = nullptr);
 
     // Loads the current list (or binds the empty box to "temporary" when none is chosen) and shows
     // the window. False, with the window not shown, when the list cannot be read.
@@ -39,7 +42,10 @@ public slots:
 private:
     void save(bool byte_order_mark);
     void show_target();
-    AppState& m;
+    const Services& services_;
+    const Workspace& workspace_;
+    // The chosen list: a blank form names it "temporary", so the windows after it work on that list.
+    LanguageSession& lang_;
 };
 
 // The text a save writes for the editor's text: every line ended by CR LF and one more CR LF at the

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "core/known_words.h"
 #include "core/audio_engine.h"
 #include "core/prompter.h"
 #include "core/review_schedule.h"
@@ -145,18 +146,24 @@ void set_point_size(QWidget* w, double size) {
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& m, WindowOpeners& openers, QWidget* parent)
-    : QMainWindow(parent), m_(m), openers_(openers) {
+MainWindow::MainWindow(const RunContext& run, WindowOpeners& openers, QWidget* parent)
+    : QMainWindow(parent),
+      services_(run.services),
+      workspace_(run.workspace),
+      lang_(run.language),
+      shown_(run.shown),
+      player_(run.player),
+      openers_(openers) {
     setObjectName(QStringLiteral("qlmain"));
     setWindowTitle(kProgramTitle);
     build_controls();
     build_menus();
     setAcceptDrops(true);  // a word list dropped on the window is imported
-    m_.main_view = this;
+    services_.main_view = this;
 }
 
 MainWindow::~MainWindow() {
-    if (m_.main_view == this) m_.main_view = nullptr;
+    if (services_.main_view == this) services_.main_view = nullptr;
 }
 
 // Controls are created in reading order and then arranged; the keyboard order is set explicitly.
@@ -329,7 +336,7 @@ void MainWindow::build_menus() {
     add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
     add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
-    if (m_.voice) {
+    if (services_.voice) {
         // Without a voice engine there is nothing to turn on, and the menus stay as they were.
         QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
         options->setObjectName(QStringLiteral("mnu_options"));
@@ -361,16 +368,16 @@ void MainWindow::set_column_colour(const QColor& text) {
 // ---- start-up ----
 
 void MainWindow::start_up() {
-    if (m_.audio) {
-        const AudioResult<> opened = m_.audio->open();
-        if (!opened && m_.prompter)
-            m_.prompter->message(audio_failure_message(
+    if (services_.audio) {
+        const AudioResult<> opened = services_.audio->open();
+        if (!opened && services_.prompter)
+            services_.prompter->message(audio_failure_message(
                 QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
                                "this program again. The specific error message is:"),
                 opened.error()));
     }
     ask_student_name();
-    m_.languages_folder = m_.working_folder + QStringLiteral("languages/");
+    workspace_.languages_folder = workspace_.working_folder + QStringLiteral("languages/");
     list_languages();
     words_view_->clear();
     translations_view_->clear();
@@ -381,38 +388,38 @@ void MainWindow::ask_student_name() {
     QString name;
     for (;;) {
         std::optional<QString> answer;
-        if (m_.prompter)
-            answer = m_.prompter->input(QStringLiteral("What is your first name?  This is for the program to "
+        if (services_.prompter)
+            answer = services_.prompter->input(QStringLiteral("What is your first name?  This is for the program to "
                                                        "remember which words you have learned."),
                                         QStringLiteral("Student Name"));
         name = answer.value_or(QString());
         const QString refusal = path_name_refusal(name, QStringLiteral("name"));
         if (refusal.isEmpty()) break;
-        m_.prompter->message(refusal);
+        services_.prompter->message(refusal);
     }
-    QDir().mkpath(m_.working_folder + QStringLiteral("users"));
+    QDir().mkpath(workspace_.working_folder + QStringLiteral("users"));
     // An empty name puts the student's files directly in users/.
-    static_cast<Workspace&>(m_) = with_student(m_, name);
-    QDir().mkpath(m_.user_folder);
+    workspace_ = with_student(workspace_, name);
+    QDir().mkpath(workspace_.user_folder);
     if (speak_missing_action_) {
-        m_.speak_missing_words = load_speak_missing_words(m_);
+        player_.speak_missing_words = load_speak_missing_words(workspace_);
         const QSignalBlocker quiet(speak_missing_action_);
-        speak_missing_action_->setChecked(m_.speak_missing_words);
+        speak_missing_action_->setChecked(player_.speak_missing_words);
     }
 }
 
 void MainWindow::on_speak_missing_toggled(bool on) {
-    m_.speak_missing_words = on;
+    player_.speak_missing_words = on;
     // Turned on again, a voice that failed before may be told about again.
-    if (on) m_.voice_failure_shown = false;
-    if (!save_speak_missing_words(m_, on) && m_.prompter)
-        m_.prompter->message(QStringLiteral("The setting could not be saved in ") + student_settings_path(m_) +
+    if (on) player_.voice_failure_shown = false;
+    if (!save_speak_missing_words(workspace_, on) && services_.prompter)
+        services_.prompter->message(QStringLiteral("The setting could not be saved in ") + student_settings_path(workspace_) +
                              QStringLiteral(". It holds until the program ends."));
 }
 
 void MainWindow::list_languages() {
     languages_view_->clear();
-    languages_view_->addItems(folder_entries(m_.languages_folder));
+    languages_view_->addItems(folder_entries(workspace_.languages_folder));
 }
 
 void MainWindow::select_row(QListWidget* list, int row) {
@@ -434,13 +441,13 @@ void MainWindow::on_language_click(int row) {
     word_search_->show();
     translation_search_->show();
     search_label_->show();
-    LanguageChoice choice = ql::choose_language(m_, item->text());
-    static_cast<LanguageSession&>(m_) = std::move(choice.session);
-    m_.shown_file.clear();
+    LanguageChoice choice = ql::choose_language(workspace_, item->text());
+    lang_ = std::move(choice.session);
+    shown_.shown_file.clear();
     lists_view_->addItems(choice.lists);
     refresh_known_list();
     // A large master takes longer to read than a keystroke may; read it while the user looks.
-    preread_master(m_.master_file);
+    preread_master(lang_.master_file);
 }
 
 void MainWindow::choose_language(const QString& language) {
@@ -462,24 +469,24 @@ void MainWindow::on_known_list_click(int row) {
 }
 
 void MainWindow::show_student_list(const QString& list, bool known) {
-    m_.current_list = list;
+    lang_.current_list = list;
     words_view_->clear();
     translations_view_->clear();
     // Dropping the old entries before loading lets the new ones reuse their memory: holding both
     // doubles the peak and makes a large list's click fault in fresh pages.
     displayed_ = Shown{};
-    generate_unknowns_file(m_, m_, m_.prompter);
-    m_.shown_file = known ? m_.known_file : m_.unknown_file;
-    const bool complete = create_array_of_words(m_, m_.shown_file);
+    generate_unknowns_file(workspace_, lang_, services_.prompter);
+    shown_.shown_file = known ? lang_.known_file : lang_.unknown_file;
+    const bool complete = create_array_of_words(shown_, shown_.shown_file);
     display_words();
-    word_count_label_->setText(QString::number(m_.shown_count()) +
+    word_count_label_->setText(QString::number(shown_.shown_count()) +
                      (known ? QStringLiteral(" Known Words") : QStringLiteral(" Unknown Words")));
     QPalette p = word_count_label_->palette();
     p.setColor(QPalette::WindowText, known ? kKnownCountText : QApplication::palette().color(QPalette::ButtonText));
     word_count_label_->setPalette(p);
     set_column_colour(known ? kKnownColumnText : kUnknownColumnText);
-    if (!complete && m_.prompter)
-        m_.prompter->message(QStringLiteral("This list holds more than %1 entries; only the first %1 are shown.")
+    if (!complete && services_.prompter)
+        services_.prompter->message(QStringLiteral("This list holds more than %1 entries; only the first %1 are shown.")
                                  .arg(kMaxListEntries));
 }
 
@@ -487,8 +494,8 @@ void MainWindow::on_known_list_double_click(int row) {
     on_known_list_click(row);
     if (openers_.large_flash_cards) {
         openers_.large_flash_cards(true);
-    } else if (m_.prompter) {
-        m_.prompter->message(QStringLiteral("The flash cards are not available in this version of the program."));
+    } else if (services_.prompter) {
+        services_.prompter->message(QStringLiteral("The flash cards are not available in this version of the program."));
     }
 }
 
@@ -496,79 +503,79 @@ void MainWindow::on_known_list_double_click(int row) {
 
 void MainWindow::display_words() {
     QStringList words, translations;
-    words.reserve(qsizetype(m_.shown_rows.size()));
-    translations.reserve(qsizetype(m_.shown_rows.size()));
+    words.reserve(qsizetype(shown_.shown_rows.size()));
+    translations.reserve(qsizetype(shown_.shown_rows.size()));
     // Whoever filled the arrays (a list, a search) may not have mapped the rows yet.
-    compute_shown_rows(m_);
-    for (int i : m_.shown_rows) {
-        words << m_.shown_words[i];
-        translations << m_.shown_translations[i];
+    compute_shown_rows(shown_);
+    for (int i : shown_.shown_rows) {
+        words << shown_.shown_words[i];
+        translations << shown_.shown_translations[i];
     }
     words_view_->clear();
     translations_view_->clear();
     words_view_->addItems(words);
     translations_view_->addItems(translations);
-    displayed_ = Shown{m_.shown_words, m_.shown_translations, m_.shown_sound_numbers, m_.shown_rows,
-                       m_.shown_are_search_results};
+    displayed_ = Shown{shown_.shown_words, shown_.shown_translations, shown_.shown_sound_numbers, shown_.shown_rows,
+                       shown_.shown_are_search_results};
 }
 
 void MainWindow::on_word_click(int row) {
-    if (m_.column_sync == ColumnSync::FromTranslations) return;
+    if (column_sync_ == ColumnSync::FromTranslations) return;
     {
-        const ColumnSyncGuard sync(m_.column_sync, ColumnSync::FromWords);
+        const ColumnSyncGuard sync(column_sync_, ColumnSync::FromWords);
         select_row(translations_view_, row);
     }
-    const int entry = entry_at_row(m_, row);
+    const int entry = entry_at_row(shown_, row);
     if (entry < 0) return;
-    play_word_sound(m_, m_.shown_sound_numbers[entry], m_.current_language);
+    play_word_sound(player_, {lang_, shown_}, shown_.shown_sound_numbers[entry], lang_.current_language);
 }
 
 void MainWindow::on_translation_click(int row) {
-    if (m_.column_sync == ColumnSync::FromWords) return;
+    if (column_sync_ == ColumnSync::FromWords) return;
     {
-        const ColumnSyncGuard sync(m_.column_sync, ColumnSync::FromTranslations);
+        const ColumnSyncGuard sync(column_sync_, ColumnSync::FromTranslations);
         select_row(words_view_, row);
     }
-    const int entry = entry_at_row(m_, row);
+    const int entry = entry_at_row(shown_, row);
     if (entry < 0) return;
     bool ok = false;
-    const int k = m_.shown_sound_numbers[entry].toInt(&ok);
-    if (!ok || k < 0 || k >= int(m_.target_sound_numbers.size())) return;
-    play_word_sound(m_, m_.target_sound_numbers[size_t(k)], m_.target_language);
+    const int k = shown_.shown_sound_numbers[entry].toInt(&ok);
+    if (!ok || k < 0 || k >= int(lang_.target_sound_numbers.size())) return;
+    play_word_sound(player_, {lang_, shown_}, lang_.target_sound_numbers[size_t(k)], lang_.target_language);
 }
 
 void MainWindow::on_word_double_click(int /*row*/) {
     const int r = words_view_->currentRow();
     if (r < 0 || selected_row(words_view_) != r) return;
     // Search hits belong to no student file: moving one would rewrite a file with foreign entries.
-    if (m_.shown_are_search_results || m_.shown_file.isEmpty()) return;
-    const int entry = entry_at_row(m_, r);
+    if (shown_.shown_are_search_results || shown_.shown_file.isEmpty()) return;
+    const int entry = entry_at_row(shown_, r);
     if (entry < 0) return;
-    const QDate today = review_today(m_.date_clock);
-    const bool moved = m_.shown_file.endsWith(QStringLiteral("-k.txt"))
-                           ? mark_word_unknown(m_.prompter, m_, m_, today, entry)
-                           : mark_word_known(m_.prompter, m_, m_, today, entry);
+    const QDate today = review_today(services_.date_clock);
+    const bool moved = shown_.shown_file.endsWith(QStringLiteral("-k.txt"))
+                           ? mark_word_unknown(services_.prompter, lang_, shown_, today, entry)
+                           : mark_word_known(services_.prompter, lang_, shown_, today, entry);
     if (!moved) return;
     display_words();
     refresh_known_list();
 
-    m_.sound_suppression = SoundSuppression::On;
+    player_.sound_suppression = SoundSuppression::On;
     select_row(words_view_, r + 17);
     select_row(words_view_, r);
-    m_.sound_suppression = SoundSuppression::Lifted;
+    player_.sound_suppression = SoundSuppression::Lifted;
     select_row(translations_view_, words_view_->currentRow());
-    word_count_label_->setText(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
+    word_count_label_->setText(QString::number(shown_.shown_count()) + QStringLiteral(" Words"));
 }
 
 void MainWindow::refresh_known_list() {
     known_lists_view_->clear();
-    known_lists_view_->addItems(known_list_names(m_, m_));
+    known_lists_view_->addItems(known_list_names(workspace_, lang_));
     update_review_button();
 }
 
 void MainWindow::update_review_button() {
     const int due =
-        m_.current_language.isEmpty() ? 0 : review_due_count(m_, m_, review_today(m_.date_clock), m_.prompter);
+        lang_.current_language.isEmpty() ? 0 : review_due_count(workspace_, lang_, review_today(services_.date_clock), services_.prompter);
     const QString text = QStringLiteral("Review %1 due words").arg(due);
     review_due_->setText(text);
     review_due_->setAccessibleName(text);
@@ -580,11 +587,11 @@ void MainWindow::set_sound_file_text(const QString& text) { sound_file_label_->s
 void MainWindow::set_word_count_text(const QString& text) { word_count_label_->setText(text); }
 
 void MainWindow::show_main() {
-    m_.shown_words = displayed_.words;
-    m_.shown_translations = displayed_.translations;
-    m_.shown_sound_numbers = displayed_.sound_numbers;
-    m_.shown_rows = displayed_.rows;
-    m_.shown_are_search_results = displayed_.search_results;
+    shown_.shown_words = displayed_.words;
+    shown_.shown_translations = displayed_.translations;
+    shown_.shown_sound_numbers = displayed_.sound_numbers;
+    shown_.shown_rows = displayed_.rows;
+    shown_.shown_are_search_results = displayed_.search_results;
     update_review_button();
     show();
     raise();
@@ -595,8 +602,8 @@ void MainWindow::show_main() {
 
 void MainWindow::hide_for(const std::function<void()>& open, const QString& what) {
     if (!open) {
-        if (m_.prompter)
-            m_.prompter->message(QStringLiteral("The %1 is not available in this version of the program.").arg(what));
+        if (services_.prompter)
+            services_.prompter->message(QStringLiteral("The %1 is not available in this version of the program.").arg(what));
         return;
     }
     hide();
@@ -604,8 +611,8 @@ void MainWindow::hide_for(const std::function<void()>& open, const QString& what
 }
 
 void MainWindow::on_flash_cards() {
-    if (m_.shown_file.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(kSelectListFirst);
+    if (shown_.shown_file.isEmpty()) {
+        if (services_.prompter) services_.prompter->message(kSelectListFirst);
         return;
     }
     const auto open = openers_.large_flash_cards;
@@ -613,8 +620,8 @@ void MainWindow::on_flash_cards() {
 }
 
 void MainWindow::on_small_flash() {
-    if (m_.shown_file.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(kSelectListFirst);
+    if (shown_.shown_file.isEmpty()) {
+        if (services_.prompter) services_.prompter->message(kSelectListFirst);
         return;
     }
     hide_for(openers_.small_flash_card, QStringLiteral("small flash card"));
@@ -622,9 +629,9 @@ void MainWindow::on_small_flash() {
 
 void MainWindow::on_record_word_word() {
     const int row = selected_row(words_view_);
-    const int entry = entry_at_row(m_, row);
+    const int entry = entry_at_row(shown_, row);
     if (row < 0 || entry < 0) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("First select a word to record or edit."));
+        if (services_.prompter) services_.prompter->message(QStringLiteral("First select a word to record or edit."));
         return;
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
@@ -633,8 +640,8 @@ void MainWindow::on_record_word_word() {
 }
 
 void MainWindow::on_record_word_list() {
-    if (m_.list_file.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("First select a list of words to record or edit."));
+    if (lang_.list_file.isEmpty()) {
+        if (services_.prompter) services_.prompter->message(QStringLiteral("First select a list of words to record or edit."));
         return;
     }
     if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
@@ -643,8 +650,8 @@ void MainWindow::on_record_word_list() {
 }
 
 void MainWindow::on_test_me() {
-    if (m_.current_list.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select a list to start the test."));
+    if (lang_.current_list.isEmpty()) {
+        if (services_.prompter) services_.prompter->message(QStringLiteral("You must first select a list to start the test."));
         return;
     }
     hide_for(openers_.student_test, QStringLiteral("student test"));
@@ -662,8 +669,8 @@ void MainWindow::on_toggle_font() {
 
 void MainWindow::exit_program() {
     // A drill or wait running under this click ends at its next step.
-    m_.cancel.set_playback(Playback::Stop);
-    if (!audio_closed_ && m_.audio) m_.audio->close();
+    player_.cancel.set_playback(Playback::Stop);
+    if (!audio_closed_ && services_.audio) services_.audio->close();
     audio_closed_ = true;
     hide();
     QCoreApplication::quit();

@@ -1,6 +1,8 @@
 #pragma once
 #include "core/main_view.h"
-#include "core/app_state.h"
+#include "core/player.h"
+#include "core/run_context.h"
+#include "windows/column_sync.h"
 #include "windows/window_openers.h"
 
 #include <QMainWindow>
@@ -24,8 +26,8 @@ namespace ql {
 //                     instruction and help texts;
 //   main_window_admin.cpp  adding a language and adding a list;
 //   main_window_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
-// Code in the last two files may use the protected members below: the shared state m_, the
-// openers, every control, and the helpers list_languages() / select_row() / hide_for().
+// Code in the last two files may use the protected members below: the run's pieces (services_,
+// workspace_, lang_, shown_, player_), the openers, every control, and the helpers list_languages() / select_row() / hide_for().
 //
 // Rows versus entries: the word columns do not show entries whose sound number is empty, so a
 // window row is NOT an index into the shown arrays. Map rows with entry_at_row()/row_of_entry().
@@ -33,7 +35,7 @@ namespace ql {
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
-    MainWindow(AppState& m, WindowOpeners& openers, QWidget* parent = nullptr);
+    MainWindow(const RunContext& run, WindowOpeners& openers, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Audio start, the student's name, the folders, the languages; chooses the first language.
@@ -111,7 +113,14 @@ protected:
     // One click on the lists box or the known-lists box (`known` chooses which file is shown).
     void show_student_list(const QString& list, bool known);
 
-    AppState& m_;
+    Services& services_;  // the window sets itself as the main view
+    Workspace& workspace_;  // the student's folders are set when the name is given
+    LanguageSession& lang_;  // chosen here, read by every window opened from here
+    ShownWords& shown_;  // loaded here, drilled by the card windows
+    Player& player_;
+    // Which word column is selecting the same row in the other; that one's click handler must not
+    // select back.
+    ColumnSync column_sync_ = ColumnSync::None;
     WindowOpeners& openers_;
 
     QListWidget* languages_view_ = nullptr;

@@ -8,7 +8,7 @@
 namespace ql {
 
 void MainWindow::on_new_language() {
-    if (!m_.prompter || !add_language(*m_.prompter, m_)) return;
+    if (!services_.prompter || !add_language(*services_.prompter, workspace_)) return;
     // Every language once, the new one among them; the first is chosen, as at start-up.
     list_languages();
     words_view_->clear();
@@ -17,8 +17,8 @@ void MainWindow::on_new_language() {
 }
 
 void MainWindow::on_add_list() {
-    if (!m_.prompter || !add_word_list(*m_.prompter, m_, m_)) return;
-    choose_language(m_.current_language);
+    if (!services_.prompter || !add_word_list(*services_.prompter, workspace_, lang_)) return;
+    choose_language(lang_.current_language);
 }
 
 }  // namespace ql

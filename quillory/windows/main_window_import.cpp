@@ -33,8 +33,8 @@ QString dropped_file(const QMimeData* mime) {
 }  // namespace
 
 void MainWindow::on_import_word_list() {
-    if (m_.current_language.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a language."));
+    if (lang_.current_language.isEmpty()) {
+        services_.prompter->message(QStringLiteral("First select a language."));
         return;
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Word List"), QString(), kImportFilter);
@@ -42,26 +42,26 @@ void MainWindow::on_import_word_list() {
 }
 
 void MainWindow::import_word_list_file(const QString& path) {
-    const QString language = m_.current_language;
+    const QString language = lang_.current_language;
     if (language.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(QStringLiteral("First select a language."));
         return;
     }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_.prompter->message(QStringLiteral("The file %1 could not be read: %2").arg(path, f.errorString()));
+        services_.prompter->message(QStringLiteral("The file %1 could not be read: %2").arg(path, f.errorString()));
         return;
     }
     const QByteArray bytes = f.readAll();
     WordTable table = parse_word_file(bytes, QFileInfo(path).fileName());
     if (!table.error.isEmpty()) {
-        m_.prompter->message(QStringLiteral("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
+        services_.prompter->message(QStringLiteral("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
         return;
     }
-    ImportDialog preview(m_, m_.prompter, language, m_.target_language, path, bytes, std::move(table), this);
+    ImportDialog preview(workspace_, services_.prompter, language, lang_.target_language, path, bytes, std::move(table), this);
     if (preview.exec() != QDialog::Accepted) return;
-    const ImportOutcome r = import_word_pairs(m_, language, preview.list_name(), preview.pairs().pairs);
-    m_.prompter->message(r.message);
+    const ImportOutcome r = import_word_pairs(workspace_, language, preview.list_name(), preview.pairs().pairs);
+    services_.prompter->message(r.message);
     if (!r.ok) return;
     // The new list shows among the others, chosen, as a click on it would show it.
     choose_language(language);
@@ -72,7 +72,7 @@ void MainWindow::import_word_list_file(const QString& path) {
 void MainWindow::on_export_word_list() {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(QStringLiteral("First select a list of words to export."));
         return;
     }
     QString filter = kTsvFilter;
@@ -87,24 +87,24 @@ void MainWindow::on_export_word_list() {
 }
 
 QString MainWindow::exportable_list() const {
-    if (m_.current_language.isEmpty() || m_.current_list.isEmpty()) return QString();
+    if (lang_.current_language.isEmpty() || lang_.current_list.isEmpty()) return QString();
     // A list chosen in another language stays current after a language click; it is not this one's.
-    const QString path = m_.languages_folder + m_.current_language + u'/' + m_.current_list + QStringLiteral(".txt");
-    return file_exists(path) ? m_.current_list : QString();
+    const QString path = workspace_.languages_folder + lang_.current_language + u'/' + lang_.current_list + QStringLiteral(".txt");
+    return file_exists(path) ? lang_.current_list : QString();
 }
 
 void MainWindow::export_word_list_file(const QString& path) {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(QStringLiteral("First select a list of words to export."));
         return;
     }
     QString error;
-    if (!export_word_list(m_, m_.current_language, list, path, export_format_for(path), &error)) {
-        m_.prompter->message(error);
+    if (!export_word_list(workspace_, lang_.current_language, list, path, export_format_for(path), &error)) {
+        services_.prompter->message(error);
         return;
     }
-    m_.prompter->message(QStringLiteral("The list %1 was exported to %2.").arg(list, path));
+    services_.prompter->message(QStringLiteral("The list %1 was exported to %2.").arg(list, path));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -12,27 +12,27 @@ namespace ql {
 
 namespace {
 
-void show_help(AppState& m, const HelpText& h) {
-    if (m.prompter) m.prompter->message(h.text, h.title);
+void show_help(const Services& services, const HelpText& h) {
+    if (services.prompter) services.prompter->message(h.text, h.title);
 }
 
 }  // namespace
 
 // Both boxes search on every keystroke; the master is cached, so this stays quick on a large one.
 void MainWindow::on_word_search_changed(const QString& text) {
-    if (search_master_list(m_.master_file, m_.prompter, m_, SearchField::Word, text)) display_words();
+    if (search_master_list(lang_.master_file, services_.prompter, shown_, SearchField::Word, text)) display_words();
 }
 
 void MainWindow::on_translation_search_changed(const QString& text) {
-    if (search_master_list(m_.master_file, m_.prompter, m_, SearchField::Translation, text)) display_words();
+    if (search_master_list(lang_.master_file, services_.prompter, shown_, SearchField::Translation, text)) display_words();
 }
 
 void MainWindow::on_print_list() {
-    if (m_.shown_file.isEmpty()) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
+    if (shown_.shown_file.isEmpty()) {
+        if (services_.prompter) services_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
         return;
     }
-    open_text(word_list_text(m_, m_, QDateTime::currentDateTime()));
+    open_text(word_list_text(workspace_, shown_, QDateTime::currentDateTime()));
 }
 
 void MainWindow::open_text(const QString& text) {
@@ -42,24 +42,24 @@ void MainWindow::open_text(const QString& text) {
 
 void MainWindow::on_show_test_results() {
     // No results file yet (no test finished) shows an empty text.
-    open_text(test_results_text(m_));
+    open_text(test_results_text(workspace_));
 }
 
 void MainWindow::on_progress() {
     // The charts only read the student's files, so the main window stays to choose another language.
     if (!openers_.progress) {
-        if (m_.prompter) m_.prompter->message(QStringLiteral("The progress window is not available in this version of the program."));
+        if (services_.prompter) services_.prompter->message(QStringLiteral("The progress window is not available in this version of the program."));
         return;
     }
     openers_.progress();
 }
 
-void MainWindow::on_instructions() { show_help(m_, instructions_text()); }
+void MainWindow::on_instructions() { show_help(services_, instructions_text()); }
 
-void MainWindow::on_help() { show_help(m_, help_text()); }
+void MainWindow::on_help() { show_help(services_, help_text()); }
 
-void MainWindow::on_troubleshooting() { show_help(m_, troubleshooting_text()); }
+void MainWindow::on_troubleshooting() { show_help(services_, troubleshooting_text()); }
 
-void MainWindow::on_about() { show_help(m_, about_text()); }
+void MainWindow::on_about() { show_help(services_, about_text()); }
 
 }  // namespace ql

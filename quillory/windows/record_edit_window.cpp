@@ -3,7 +3,8 @@
 #include "core/list_admin.h"
 #include "core/main_view.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "core/player.h"
+#include "core/run_context.h"
 #include "list_editor_window.h"
 #include "take_wave.h"
 #include "widget_builders.h"
@@ -65,8 +66,16 @@ const Duration kDurations[] = {
 
 }  // namespace
 
-RecordEditWindow::RecordEditWindow(AppState& model, std::optional<int> single_entry, QWidget* parent)
-    : QWidget(parent), m(model), single_entry_(single_entry), run_(recording_services(), *this) {
+RecordEditWindow::RecordEditWindow(const RunContext& run, std::optional<int> single_entry, QWidget* parent)
+    : QWidget(parent),
+      context_(run),
+      player_(run.player),
+      services_(run.services),
+      workspace_(run.workspace),
+      lang_(run.language),
+      shown_(run.shown),
+      single_entry_(single_entry),
+      run_(recording_services(), *this) {
     run_.ended = [this] { recording_ended(); };
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
@@ -352,17 +361,17 @@ void RecordEditWindow::select_row(const QString& group, int row) {
 }
 
 void RecordEditWindow::load() {
-    list_name_label->setText(m.current_list);
-    m.list_file = m.languages_folder + m.current_language + u'/' + m.current_list + QStringLiteral(".txt");
-    edit_.changes_file = changes_path(m, m);
+    list_name_label->setText(lang_.current_list);
+    lang_.list_file = workspace_.languages_folder + lang_.current_language + u'/' + lang_.current_list + QStringLiteral(".txt");
+    edit_.changes_file = changes_path(workspace_, lang_);
     // A number left from an earlier visit would let Save write empty boxes over that entry.
     edit_.current_sound_number.clear();
     edit_.chosen_list.clear();
     // The last close raised the stop flag; left up, it would end the first recording run at once. A
     // skip left by a flash card's Skip, "# Repeats" or Mark Word As Known would make every wait of
     // the run return at once.
-    m.cancel.set_playback(Playback::Running);
-    m.cancel.set_skip(false);
+    player_.cancel.set_playback(Playback::Running);
+    player_.cancel.set_skip(false);
     show();
     create_arrays();
 }
@@ -380,7 +389,7 @@ void RecordEditWindow::create_arrays() {
         return;
     }
     clear_lists();
-    groups = ql::create_arrays(m, m, m.list_file);
+    groups = ql::create_arrays(workspace_, lang_, lang_.list_file);
     fill(recorded_words_view, groups.with_words);
     fill(recorded_translations_view, groups.with_translations);
     fill(unrecorded_words_view, groups.without_words);
@@ -411,7 +420,7 @@ void RecordEditWindow::create_word() {
     clear_lists();
     recorded_caption->setText(QStringLiteral("Words With Sound Files"));
     unrecorded_caption->setText(QStringLiteral("Words Without Sound Files"));
-    groups = ql::create_word(m, m, m, *single_entry_);
+    groups = ql::create_word(workspace_, lang_, shown_, *single_entry_);
     const bool with = groups.with_count() > 0;
     if (!with && groups.without_count() == 0) return;
     QListWidget* span = with ? recorded_words_view : unrecorded_words_view;
@@ -444,28 +453,28 @@ void RecordEditWindow::show_pair(const QString& group, int row) {
     sound_number_label->setText(QStringLiteral("File: ") + edit_.current_sound_number);
     WordSoundOptions options;
     options.include_new_recordings = true;
-    play_word_sound(m, edit_.current_sound_number, m.current_language, options);
+    play_word_sound(player_, {lang_, shown_}, edit_.current_sound_number, lang_.current_language, options);
 }
 
 void RecordEditWindow::show_messages(const QStringList& messages) {
-    for (const QString& text : messages) m.prompter->message(text);
+    for (const QString& text : messages) services_.prompter->message(text);
 }
 
 void RecordEditWindow::on_save_text() {
-    const EditResult r = ql::save_text(m, edit_, word_box->text(), translation_box->text());
+    const EditResult r = ql::save_text(lang_, edit_, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
     if (QListWidget* l = words_view_for(edit_.chosen_list)) select_row(edit_.chosen_list, l->currentRow() + 1);
 }
 
 void RecordEditWindow::on_delete_word() {
-    const EditResult r = ql::delete_word(m, edit_, word_box->text(), translation_box->text());
+    const EditResult r = ql::delete_word(lang_, edit_, word_box->text(), translation_box->text());
     show_messages(r.messages);
     if (!r.ok) return;
     if (QListWidget* l = words_view_for(edit_.chosen_list)) select_row(edit_.chosen_list, l->currentRow() + 1);
 }
 
-void RecordEditWindow::on_add_word() { show_messages(ql::add_word(m, m, word_box->text(), translation_box->text()).messages); }
+void RecordEditWindow::on_add_word() { show_messages(ql::add_word(workspace_, lang_, word_box->text(), translation_box->text()).messages); }
 
 void RecordEditWindow::on_refresh_lists() { create_arrays(); }
 
@@ -476,7 +485,7 @@ void RecordEditWindow::on_advanced_edit() {
         return;
     }
     // Its own top-level window: closing this window must not throw away text typed in the editor.
-    auto* e = new ListEditorWindow(m);
+    auto* e = new ListEditorWindow(context_);
     if (e->load())
         editor = e;
     else
@@ -486,18 +495,18 @@ void RecordEditWindow::on_advanced_edit() {
 void RecordEditWindow::on_exit_button() { close(); }
 
 void RecordEditWindow::closeEvent(QCloseEvent* e) {
-    m.cancel.set_playback(Playback::Stop);
+    player_.cancel.set_playback(Playback::Stop);
     if (run_.under_way()) {
         // The run ends at its next check and then lets the window go.
         setAttribute(Qt::WA_DeleteOnClose, false);
         delete_after_run_ = true;
     }
-    if (m.main_view) m.main_view->show_main();
+    if (services_.main_view) services_.main_view->show_main();
     e->accept();
 }
 
 void RecordEditWindow::on_instructions_text() {
-    m.prompter->message(
+    services_.prompter->message(
         QStringLiteral("First correct the spelling of the words on the left before recording.  Try to make the "
                        "translations one word. Do not modify the english words. ") +
         QStringLiteral("If two or three translations are needed, seperate each one with a comma (,). Do not use "
@@ -509,7 +518,7 @@ void RecordEditWindow::on_instructions_text() {
 }
 
 void RecordEditWindow::on_instructions_record() {
-    m.prompter->message(
+    services_.prompter->message(
         QStringLiteral("Use a noise-free room and make the recordings as loud as possible without distortion.  ") +
         QStringLiteral("Start speaking ASAP when the program says 'SPEAK'.  It's best to record a few words and then "
                        "email them to ") +
@@ -531,7 +540,7 @@ void RecordEditWindow::on_instructions_record() {
 }
 
 void RecordEditWindow::on_license() {
-    m.prompter->message(QStringLiteral("    ") + contact::kEmail + QStringLiteral("."));
+    services_.prompter->message(QStringLiteral("    ") + contact::kEmail + QStringLiteral("."));
 }
 
 bool RecordEditWindow::keeps_silence() const { return keep_silence_box->isChecked(); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/record_edit.h"
 #include "core/recording_session.h"
+#include "core/run_context.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,7 +20,12 @@ class QPushButton;
 
 namespace ql {
 
-struct AppState;
+struct RunContext;
+struct Services;
+struct Workspace;
+struct LanguageSession;
+struct ShownWords;
+struct Player;
 class ListEditorWindow;
 class TakePanel;
 
@@ -34,7 +40,8 @@ public:
     bool fast_pause() const override { return fast_pause_; }
     // `single_entry`: the main window's selected word alone (its entry index in the shown entries);
     // without it, the chosen list.
-    explicit RecordEditWindow(AppState& m, std::optional<int> single_entry = std::nullopt, QWidget* parent = nullptr);
+    explicit RecordEditWindow(const RunContext& run, std::optional<int> single_entry = std::nullopt,
+                              QWidget* parent = nullptr);
     ~RecordEditWindow() override;
 
     // The window load: names the list, forms list_file and changes_file, shows the window and builds
@@ -139,7 +146,12 @@ private:
     void enable_run_buttons(bool enabled) override;
     bool keep_silence() const override { return keeps_silence(); }
 
-    AppState& m;
+    const RunContext context_;  // handed on to the list editor
+    Player& player_;
+    const Services& services_;
+    const Workspace& workspace_;
+    LanguageSession& lang_;  // the list file is set when the window loads
+    const ShownWords& shown_;  // the main window's words: the single word is one of them
     const std::optional<int> single_entry_;
     RecordEditState edit_;
     bool fast_pause_ = false;  // the short countdown between the words of a run

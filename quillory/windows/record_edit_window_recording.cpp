@@ -3,7 +3,7 @@
 
 #include "core/packaging.h"
 #include "core/prompter.h"
-#include "core/app_state.h"
+#include "core/player.h"
 #include "core/recording.h"
 
 #include <QApplication>
@@ -47,12 +47,12 @@ void RecordEditWindow::on_stop_auto_record() { run_.stop(); }
 
 void RecordEditWindow::on_record_speed() {
     if (fast_pause_) {
-        m.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
+        services_.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
                                            "it shorter (fast)."));
         fast_pause_ = false;
         record_speed->setText(QStringLiteral("Click for fast method"));
     } else {
-        m.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
+        services_.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
                                            "make it longer (slow)."));
         fast_pause_ = true;
         record_speed->setText(QStringLiteral("Click for slow method"));
@@ -61,21 +61,24 @@ void RecordEditWindow::on_record_speed() {
 
 void RecordEditWindow::on_zip() {
     if (run_.under_way()) return;
-    pack_contribution(m, m.current_language, *m.prompter);
+    pack_contribution(workspace_, lang_.current_language, *services_.prompter);
 }
 
 // ---- the run: what it needs, shows and reads ----
 
 RecordingServices RecordEditWindow::recording_services() {
-    AppState& state = m;
+    Player& player = player_;
+    const Workspace& workspace = workspace_;
+    const LanguageSession& lang = lang_;
     RecordingServices s;
-    s.clock = state.clock;
-    s.token = &state.cancel;
-    s.prompter = state.prompter;
-    s.silence = [&state](bool on) { state.sound_suppression = on ? SoundSuppression::On : SoundSuppression::Off; };
-    s.take = [&state](QString number, float seconds, bool keep_silence, std::function<void(const QByteArray&)> on_take) {
-        return record_sound(state, state.cancel, prepare_new_recording(state, state, number), kTakeRate, seconds, kTakeChannels,
-                            kTakeBytesPerSample, keep_silence, std::move(on_take));
+    s.clock = services_.clock;
+    s.token = &player.cancel;
+    s.prompter = services_.prompter;
+    s.silence = [&player](bool on) { player.sound_suppression = on ? SoundSuppression::On : SoundSuppression::Off; };
+    s.take = [&player, &workspace, &lang](QString number, float seconds, bool keep_silence,
+                                          std::function<void(const QByteArray&)> on_take) {
+        return record_sound(player.services, player.cancel, prepare_new_recording(workspace, lang, number), kTakeRate,
+                            seconds, kTakeChannels, kTakeBytesPerSample, keep_silence, std::move(on_take));
     };
     return s;
 }

@@ -1,5 +1,6 @@
 #include "review_window.h"
 
+#include "core/known_words.h"
 #include "core/main_view.h"
 #include "core/text_file.h"
 
@@ -45,7 +46,8 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-ReviewWindow::ReviewWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m) {
+ReviewWindow::ReviewWindow(const RunContext& run, QWidget* parent)
+    : QWidget(parent), player_(run.player), services_(run.services), lang_(run.language), shown_(run.shown) {
     setObjectName(QStringLiteral("review_window"));
     setWindowTitle(QStringLiteral("Review"));
     setWindowFlag(Qt::Window);
@@ -104,17 +106,17 @@ void ReviewWindow::build_controls() {
     resize(520, 360);
 }
 
-ReviewWindow* ReviewWindow::open(AppState& m) {
-    auto* w = new ReviewWindow(m);
+ReviewWindow* ReviewWindow::open(const RunContext& run) {
+    auto* w = new ReviewWindow(run);
     w->start();
     return w;
 }
 
 void ReviewWindow::start() {
     // A flag left by an earlier drill or test would cut every wait short.
-    m_.cancel.set_playback(Playback::Running);
-    m_.cancel.set_skip(false);
-    session_ = std::make_unique<ReviewSession>(m_, m_, m_);
+    player_.cancel.set_playback(Playback::Running);
+    player_.cancel.set_skip(false);
+    session_ = std::make_unique<ReviewSession>(services_, player_.workspace, lang_);
     show();
     raise();
     activateWindow();
@@ -146,13 +148,13 @@ void ReviewWindow::present() {
     show_text(foreign_word_, entry ? entry->word : QString());
     show_answer_->setEnabled(true);
     show_answer_->setFocus();
-    if (entry) play(entry->sound_number, m_.current_language);
+    if (entry) play(entry->sound_number, lang_.current_language);
 }
 
 void ReviewWindow::play(const QString& sound_number, const QString& language) {
     // The play's waits touch no window: it goes on from the event loop, even past a close. The main
     // window's number label keeps showing its own list's last sound.
-    play_word_sound(m_, sound_number, language, WordSoundOptions{.show_number = false});
+    play_word_sound(player_, {lang_, shown_}, sound_number, language, WordSoundOptions{.show_number = false});
 }
 
 void ReviewWindow::on_show_answer() {
@@ -167,8 +169,8 @@ void ReviewWindow::on_show_answer() {
     // The translation is heard as a click on the main window's translation column plays it.
     bool ok = false;
     const int k = entry ? entry->sound_number.toInt(&ok) : -1;
-    if (ok && k >= 0 && k < int(m_.target_sound_numbers.size()))
-        play(m_.target_sound_numbers[size_t(k)], m_.target_language);
+    if (ok && k >= 0 && k < int(lang_.target_sound_numbers.size()))
+        play(lang_.target_sound_numbers[size_t(k)], lang_.target_language);
 }
 
 void ReviewWindow::on_knew_it() {
@@ -180,8 +182,8 @@ void ReviewWindow::on_forgot() {
     if (!revealed_ || closed_ || session_->finished()) return;
     if (!session_->forgot()) return;
     // The main window's entries may be the known file the word just left.
-    reload_shown(m_);
-    if (m_.main_view) m_.main_view->display_words();
+    reload_shown(shown_);
+    if (services_.main_view) services_.main_view->display_words();
     present();
 }
 
@@ -225,15 +227,15 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!closed_) {
         closed_ = true;
-        if (m_.main_view) {
+        if (services_.main_view) {
             // Forgotten words left a known file, which may now be empty; each move has already
             // reloaded the entries the main window shows.
             if (session_ && session_->forgotten() > 0) {
-                if (!m_.shown_file.isEmpty())
-                    m_.main_view->set_word_count_text(QString::number(m_.shown_count()) + QStringLiteral(" Words"));
-                m_.main_view->refresh_known_list();
+                if (!shown_.shown_file.isEmpty())
+                    services_.main_view->set_word_count_text(QString::number(shown_.shown_count()) + QStringLiteral(" Words"));
+                services_.main_view->refresh_known_list();
             }
-            m_.main_view->show_main();
+            services_.main_view->show_main();
         }
     }
     deleteLater();

@@ -1,5 +1,6 @@
 #pragma once
-#include "core/app_state.h"
+#include "core/player.h"
+#include "core/run_context.h"
 #include "core/review_schedule.h"
 
 #include <QWidget>
@@ -21,11 +22,11 @@ namespace ql {
 class ReviewWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ReviewWindow(AppState& m, QWidget* parent = nullptr);
+    explicit ReviewWindow(const RunContext& run, QWidget* parent = nullptr);
 
     // Creates the window for the main window's review button, shows it and presents the first
     // word; the window deletes itself when closed and shows the main window again.
-    static ReviewWindow* open(AppState& m);
+    static ReviewWindow* open(const RunContext& run);
     // Shows the window and presents the first due word (or the summary when none is due).
     void start();
 
@@ -50,7 +51,10 @@ private:
     // Handles the review keys; false for any other key.
     bool handle_key(int key);
 
-    AppState& m_;
+    Player& player_;
+    const Services& services_;
+    const LanguageSession& lang_;
+    ShownWords& shown_;  // the main window's, reloaded after a word moves
     std::unique_ptr<ReviewSession> session_;
     bool revealed_ = false;
     bool closed_ = false;

@@ -8,7 +8,7 @@
 
 namespace ql {
 
-SmallCardWindow::SmallCardWindow(AppState& m, QWidget* parent) : CardWindowBase(m, DrillKind::Small, parent) {
+SmallCardWindow::SmallCardWindow(const RunContext& run, QWidget* parent) : CardWindowBase(run, DrillKind::Small, parent) {
     setObjectName(QStringLiteral("qlplay2"));
     setWindowTitle(kProgramTitle);
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
@@ -45,8 +45,8 @@ SmallCardWindow::SmallCardWindow(AppState& m, QWidget* parent) : CardWindowBase(
     resize(360, 200);
 }
 
-void SmallCardWindow::open(AppState& m) {
-    auto* w = new SmallCardWindow(m);
+void SmallCardWindow::open(const RunContext& run) {
+    auto* w = new SmallCardWindow(run);
     w->start();
 }
 

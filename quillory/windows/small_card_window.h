@@ -8,10 +8,10 @@ namespace ql {
 class SmallCardWindow : public CardWindowBase {
     Q_OBJECT
 public:
-    explicit SmallCardWindow(AppState& m, QWidget* parent = nullptr);
+    explicit SmallCardWindow(const RunContext& run, QWidget* parent = nullptr);
 
     // Opens a new card and runs its drill; returns when the drill returns.
-    static void open(AppState& m);
+    static void open(const RunContext& run);
 };
 
 }  // namespace ql

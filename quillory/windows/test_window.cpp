@@ -55,7 +55,14 @@ QLineEdit* number_box(QWidget* parent, const char* name, QLabel* caption) {
 
 }  // namespace
 
-TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), run_(services(), *this) {
+TestWindow::TestWindow(const RunContext& run, QWidget* parent)
+    : QWidget(parent),
+      player_(run.player),
+      services_(run.services),
+      workspace_(run.workspace),
+      lang_(run.language),
+      main_shown_(run.shown),
+      run_(services(), *this) {
     build_controls();
     // Closed while a question waited: the window goes once the session has unwound.
     run_.unwound = [this] {
@@ -65,8 +72,8 @@ TestWindow::TestWindow(AppState& m, QWidget* parent) : QWidget(parent), m_(m), r
 
 TestWindow::~TestWindow() = default;
 
-TestWindow* TestWindow::open(AppState& m) {
-    auto* w = new TestWindow(m);
+TestWindow* TestWindow::open(const RunContext& run) {
+    auto* w = new TestWindow(run);
     w->delete_on_close_ = true;
     w->show();
     return w;
@@ -77,11 +84,11 @@ TestWindow* TestWindow::open(AppState& m) {
 void TestWindow::build_controls() {
     setObjectName(QStringLiteral("test"));
     setWindowTitle(QStringLiteral("Test"));
-    language_name_ = label(this, "language_name", QStringLiteral("Language: ") + m_.current_language);
-    list_name_ = label(this, "list_name", QStringLiteral("List Name: ") + m_.current_list);
-    user_name_ = label(this, "user_name", QStringLiteral("Username: ") + m_.student_name);
+    language_name_ = label(this, "language_name", QStringLiteral("Language: ") + lang_.current_language);
+    list_name_ = label(this, "list_name", QStringLiteral("List Name: ") + lang_.current_list);
+    user_name_ = label(this, "user_name", QStringLiteral("Username: ") + workspace_.student_name);
     build_kind_choice();
-    build_word_choice(file_exists(m_.master_file));
+    build_word_choice(file_exists(lang_.master_file));
     build_number_boxes();
     build_answer_controls();
     build_question_labels();
@@ -246,22 +253,27 @@ void TestWindow::show_answer_box(bool visible) {
 }
 
 TestServices TestWindow::services() {
-    AppState& m = m_;
+    Player& player = player_;
+    const LanguageSession& lang = lang_;
+    const ShownWords& shown = main_shown_;
     TestServices s;
-    s.clock = m.clock;
-    s.token = &m.cancel;
-    s.prompter = m.prompter;
-    s.draw = [&m](int low, int high) { return random_between(m, low, high); };
-    s.can_sound = [&m](const QString& sound_number) {
-        if (!find_test_sound(m, m.current_language, sound_number).isEmpty()) return true;
+    s.clock = services_.clock;
+    s.token = &player.cancel;
+    s.prompter = services_.prompter;
+    s.draw = [&player](int low, int high) { return random_between(player, low, high); };
+    s.can_sound = [&player, &lang](const QString& sound_number) {
+        if (!find_test_sound(player.workspace, lang.current_language, sound_number).isEmpty()) return true;
         // With the voice on, a word without a recording is spoken instead of being asked about.
-        return voice_wanted(m) && !chosen_voice(m, m.current_language).isEmpty();
+        return voice_wanted(player) && !chosen_voice(player, lang.current_language).isEmpty();
     };
-    s.play = [&m](QString sound_number) { return play_word_sound(m, sound_number, m.current_language); };
-    s.missed = [&m](const QString& entry) {
-        review_missed_in_test(m, m, review_today(m.date_clock), m.prompter, entry);
+    s.play = [&player, &lang, &shown](QString sound_number) {
+        return play_word_sound(player, {lang, shown}, sound_number, lang.current_language);
     };
-    s.results_file = results_file_path(m);
+    s.missed = [&player, &lang](const QString& entry) {
+        const Services& services = player.services;
+        review_missed_in_test(player.workspace, lang, review_today(services.date_clock), services.prompter, entry);
+    };
+    s.results_file = results_file_path(workspace_);
     return s;
 }
 
@@ -283,7 +295,7 @@ std::optional<TestPlan> TestWindow::prepare_test() {
     const TestKind kind = chosen_kind();
     show_answer_box(kind != TestKind::MultipleChoice);
 
-    const auto numbers = read_test_numbers(question_count_box_->text(), seconds_box_->text(), m_.prompter);
+    const auto numbers = read_test_numbers(question_count_box_->text(), seconds_box_->text(), services_.prompter);
     if (!numbers) return std::nullopt;
 
     TestPlan plan;
@@ -297,8 +309,8 @@ std::optional<TestPlan> TestWindow::prepare_test() {
     plan.kind = kind;
     plan.question_count = numbers->questions;
     plan.seconds_per_question = numbers->seconds;
-    plan.student = m_.student_name;
-    plan.language = m_.current_language;
+    plan.student = workspace_.student_name;
+    plan.language = lang_.current_language;
     plan.started = clock();
     return plan;
 }
@@ -306,14 +318,14 @@ std::optional<TestPlan> TestWindow::prepare_test() {
 QString TestWindow::load_word_source(ShownWords& words) const {
     switch (list_choice_->currentRow()) {
     case 1:
-        create_array_of_words(words, m_.unknown_file);
-        return m_.current_list + QStringLiteral(" (unknowns only)");
+        create_array_of_words(words, lang_.unknown_file);
+        return lang_.current_list + QStringLiteral(" (unknowns only)");
     case 2:
-        create_array_of_words(words, m_.master_file);
+        create_array_of_words(words, lang_.master_file);
         return QStringLiteral("master");
     default:
-        create_array_of_words(words, m_.list_file);
-        return m_.current_list;
+        create_array_of_words(words, lang_.list_file);
+        return lang_.current_list;
     }
 }
 
@@ -371,7 +383,7 @@ void TestWindow::closeEvent(QCloseEvent* event) {
     if (closed_) return;
     closed_ = true;
     const bool waiting = run_.close();
-    if (m_.main_view) m_.main_view->show_main();
+    if (services_.main_view) services_.main_view->show_main();
     if (!waiting && delete_on_close_) deleteLater();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-#include "core/app_state.h"
+#include "core/player.h"
+#include "core/run_context.h"
 #include "core/test_run.h"
 
 #include <QDateTime>
@@ -23,11 +24,11 @@ namespace ql {
 class TestWindow : public QWidget, private TestView {
     Q_OBJECT
 public:
-    explicit TestWindow(AppState& m, QWidget* parent = nullptr);
+    explicit TestWindow(const RunContext& run, QWidget* parent = nullptr);
     ~TestWindow() override;
 
     // Creates the window for the main window's "Start Student Test", deleted when it closes.
-    static TestWindow* open(AppState& m);
+    static TestWindow* open(const RunContext& run);
 
     // The wall clock for the start time written into the results line (tests fix it).
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
@@ -66,8 +67,7 @@ private:
     // The start checks and the chosen entries, read when a test starts; nothing when it does not
     // begin.
     std::optional<TestPlan> prepare_test();
-    // The chosen word source loaded into the shown arrays; returns the name the results line gives it.
-    // Loads the chosen words into `words` and names where they came from.
+    // Loads the chosen words into `words` and returns the name the results line gives them.
     QString load_word_source(ShownWords& words) const;
 
     // ---- what the session shows ----
@@ -82,11 +82,14 @@ private:
     void show_summary(const QString& text) override;
     void clear_progress() override;
 
-    AppState& m_;
+    Player& player_;
+    const Services& services_;
+    const Workspace& workspace_;
+    const LanguageSession& lang_;
+    // The main window's words: the voice finds a word's text there before it reads the files.
+    const ShownWords& main_shown_;
     bool delete_on_close_ = false;
 
-    // What the main window had loaded into the shown arrays; a test replaces them and the main
-    // window's columns must keep matching them afterwards.
     bool closed_ = false;
 
     TestRun run_;

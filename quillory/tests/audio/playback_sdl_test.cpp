@@ -2,7 +2,7 @@
 #include "audio/sdl_audio_engine.h"
 #include "audio_test_util.h"
 #include "core/clock.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 #include "support/fake_clock.h"
@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using namespace ql::testing;
@@ -31,7 +33,7 @@ protected:
     }
     SdlAudioEngine engine;
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
 };
 

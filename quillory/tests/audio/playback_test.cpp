@@ -1,7 +1,7 @@
 // The pause rules, flags and compilation branch of word playback, on a fake clock and a fake engine
 // so that waited time is exact.
 #include "core/main_view.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
@@ -13,7 +13,7 @@
 #include <set>
 
 // Not the whole of ql: its Playback would clash with the fixture of that name.
-using ql::AppState;
+using ql::testing::RunPieces;
 using ql::append_file_bytes;
 using ql::SoundSuppression;
 using namespace ql::testing;
@@ -35,7 +35,7 @@ protected:
     QString installed(const char* number) { return installed_sound_path(m, QString::fromLatin1(number), "spanish"); }
 
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakeClock pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
@@ -47,8 +47,8 @@ protected:
 TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFile) {
     m.sound_suppression = SoundSuppression::On;
     m.pause_seconds = 2.0f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
-    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "03999", "spanish"));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_EQ(pump.total_waited(), 0.0);
     EXPECT_EQ(pump.waits(), 0);
@@ -59,26 +59,26 @@ TEST_F(Playback, SuppressedSoundPlaysNothingAndWaitsNothingNotEvenForAMissingFil
 
 TEST_F(Playback, AMissingFileCostsOneSecondPlusThePauseAndIsCountedUntilOneIsFound) {
     m.pause_seconds = 0.5f;
-    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "03999", "spanish"));
     EXPECT_DOUBLE_EQ(pump.total_waited(), 1.5);
-    run_session(m.clock, play_word_sound(m, "04000", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "04000", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 2);
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(prompter.shown().empty());
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 0);
     EXPECT_EQ(audio.played, QStringList{installed("01001")});
 
     // An empty sound number is not a lookup at all.
     const double before = pump.total_waited();
-    run_session(m.clock, play_word_sound(m, QString(), "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), QString(), "spanish"));
     EXPECT_EQ(pump.total_waited(), before);
     EXPECT_EQ(view.sound_file_texts.size(), 3);
 }
 
 TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
     m.pause_seconds = 1.5f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     // 3 s of sound polled in 0.01 s steps, then the pause.
     EXPECT_NEAR(pump.total_waited(), 4.5, 0.011);
     EXPECT_FALSE(audio.is_playing(m.last_channel));
@@ -86,7 +86,7 @@ TEST_F(Playback, APauseOfOneAndAHalfSecondsOrMoreWaitsForTheEndOfTheSound) {
 
 TEST_F(Playback, AShorterPauseDoesNotAskWhetherTheSoundHasEnded) {
     m.pause_seconds = 1.49f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 0.8 + 1.49, 1e-6);
     EXPECT_TRUE(audio.is_playing(m.last_channel));  // it plays on under the next one
 }
@@ -94,7 +94,7 @@ TEST_F(Playback, AShorterPauseDoesNotAskWhetherTheSoundHasEnded) {
 TEST_F(Playback, StopEndsTheSoundPollingAtOnceWithoutThePause) {
     m.pause_seconds = 2.0f;
     pump.after(1.0, [&] { m.cancel.set_playback(ql::Playback::Stop); });
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 1.0, 0.011);
 }
 
@@ -103,7 +103,7 @@ TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
     bool delivered_late = false;
     pump.after(0.5, [&] { m.cancel.set_skip(true); });
     pump.after(0.7, [&] { delivered_late = true; });
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     // Heard to its end (3 s) and no pause after it; clicks still run while it is heard out.
     EXPECT_NEAR(pump.total_waited(), 3.0, 0.011);
     EXPECT_FALSE(audio.is_playing(m.last_channel));
@@ -113,11 +113,11 @@ TEST_F(Playback, SkipNeverCutsASoundShortButSkipsThePause) {
 TEST_F(Playback, SkipBelowTheThresholdReturnsAtOnceAndTheSoundPlaysOn) {
     m.pause_seconds = 1.0f;
     pump.after(0.5, [&] { m.cancel.set_skip(true); });
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
     EXPECT_TRUE(audio.is_playing(m.last_channel));
     // While the flag stays set, the next word starts and returns without waiting.
-    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish"));
     EXPECT_EQ(audio.played.size(), 2);
     EXPECT_NEAR(pump.total_waited(), 0.5, 1e-9);
 }
@@ -153,8 +153,8 @@ TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPla
     m.mp3_words_pending = 3;
     m.silence_count = 2;
     m.pause_seconds = 2.0f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
-    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish"));
     const QByteArray crlf("\r\n");
     EXPECT_EQ(tree.read("out_file.mp3"), tree.read("languages/spanish/01/01001.mp3") + crlf + silence + crlf +
                                              silence + crlf + tree.read("languages/spanish/01/01002.mp3") + crlf +
@@ -163,7 +163,7 @@ TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPla
     EXPECT_EQ(pump.total_waited(), 0.0);
 
     // A missing recording adds only its silences and is counted.
-    run_session(m.clock, play_word_sound(m, "03999", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "03999", "spanish"));
     EXPECT_EQ(m.missing_sound_count, 1);
     EXPECT_TRUE(tree.read("out_file.mp3").endsWith(crlf + silence + crlf + silence + crlf + silence + crlf));
     EXPECT_EQ(tree.read("out_file.mp3").count("SILENCE"), 6);
@@ -187,7 +187,7 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
         return tree.path("tmp_play.wav");
     };
     m.pause_seconds = 0.0f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));  // a main-window click: the installed one
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));  // a main-window click: the installed one
     EXPECT_EQ(audio.played, QStringList{installed("01001")});
     EXPECT_TRUE(deciphered.isEmpty());
 
@@ -195,7 +195,7 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
     record_edit.include_new_recordings = true;
     m.mp3_words_pending = 1;  // a new recording is never compiled
     tree.write("silence.mp3", "S");
-    run_session(m.clock, play_word_sound(m, "01001", "spanish", record_edit));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish", record_edit));
     EXPECT_EQ(deciphered, QStringList{new_sound_path(m, "01001", "spanish")});
     EXPECT_EQ(audio.played.value(1), tree.path("tmp_play.wav"));
     EXPECT_FALSE(tree.exists("tmp_play.wav"));
@@ -203,7 +203,7 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
 
     // Without a new recording the record-and-edit window falls back to the installed one.
     m.mp3_words_pending = 0;
-    run_session(m.clock, play_word_sound(m, "01002", "spanish", record_edit));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish", record_edit));
     EXPECT_EQ(audio.played.value(2), installed("01002"));
 
     // Reached from elsewhere, a .str path is not played at all.
@@ -214,16 +214,16 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
 
 TEST_F(Playback, EngineFailuresAreShownAndTheFlowGoesOn) {
     m.pause_seconds = 0.0f;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     ASSERT_NE(m.last_channel, 0);
     prompter.clear();
     const double before = pump.total_waited();
     audio.fail_load = true;
-    run_session(m.clock, play_word_sound(m, "01001", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     EXPECT_EQ(m.last_channel, 0);
     audio.fail_load = false;
     audio.fail_play = true;
-    run_session(m.clock, play_word_sound(m, "01002", "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish"));
     EXPECT_EQ(prompter.messages(),
               (QStringList{"An error occured opening the sound file.\r\nFile not found",
                            "An error occured playing the sample!\r\nPlaying the sound failed."}));
@@ -231,7 +231,7 @@ TEST_F(Playback, EngineFailuresAreShownAndTheFlowGoesOn) {
 }
 
 TEST(RandomBetween, DrawsEveryWholeNumberOfTheRangeAndNothingElse) {
-    AppState m;
+    RunPieces m;
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
         const int r = random_between(m, -3, 6);

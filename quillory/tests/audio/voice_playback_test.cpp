@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using ql::testing::RunPieces;
+
 using namespace ql;
 using namespace ql::testing;
 
@@ -42,7 +44,7 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
     ASSERT_TRUE(engine.open());
     EspeakVoice voice;
 
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
     RecordingView view;
     tree.attach(m);
@@ -73,7 +75,7 @@ TEST(VoiceThroughTheEngine, ADrillOnAListWithoutRecordingsIsHeard) {
             if (d == 2) m.cancel.set_playback(Playback::Stop);
         };
         m.cancel.set_playback(Playback::Idle);
-        auto d = std::make_shared<Drill>(m, DrillKind::Large, &view);
+        auto d = std::make_shared<Drill>(m, m, m, m, DrillKind::Large, &view);
         run_session(m.clock, d->playwords());
     };
 

@@ -1,5 +1,5 @@
 #include "core/review_schedule.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/list_import.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
@@ -12,6 +12,7 @@
 using namespace ql;
 using ql::testing::crlf;
 using ql::testing::DataTree;
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -47,7 +48,7 @@ protected:
     }
     const QStringList list{"pájaro|bird|01001", "niño|child|70012", "café|coffee|01003"};
     DataTree t;
-    AppState m;
+    RunPieces m;
     RecordEditState edit;  // the record-and-edit window's chosen word
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/drill.h"
 #include "core/main_view.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/fake_main_view.h"
 #include "support/data_tree.h"
 #include "support/drill_list.h"
@@ -65,7 +65,7 @@ protected:
 
     void load_list(int n, bool recordings = true) { load(tree, m, n, recordings); }
 
-    std::shared_ptr<Drill> drill(DrillKind kind = DrillKind::Large) { return std::make_shared<Drill>(m, kind, &view); }
+    std::shared_ptr<Drill> drill(DrillKind kind = DrillKind::Large) { return std::make_shared<Drill>(m, m, m, m, kind, &view); }
 
     // Stops the drill when it draws word number `draw` (before anything of that word is played).
     void stop_at_draw(int draw) {
@@ -87,7 +87,7 @@ protected:
     }
 
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakeClock pump;
     FakeAudio audio;
     FakePrompter prompter;

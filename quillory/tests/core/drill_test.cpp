@@ -5,6 +5,8 @@
 
 #include <set>
 
+using ql::testing::RunPieces;
+
 using namespace ql;
 using namespace ql::testing;
 
@@ -152,7 +154,7 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     EXPECT_EQ(m.repeat_count, 4);
     EXPECT_EQ(m.bottom_mode, BottomMode::WordOnly);
 
-    AppState& s = m;
+    RunPieces& s = m;
     s.pause_seconds = 0;
     s.repeat_count = 0;
     s.bottom_mode = BottomMode::Unset;
@@ -290,7 +292,7 @@ TEST_F(DrillTest, DrillStartedWhileAnotherWaitsTakesOverAndPauseEndsBoth) {
     load_list(3);
     RecordingView inner_view;
     auto outer = drill();
-    auto inner = std::make_shared<Drill>(m, DrillKind::Large, &inner_view);
+    auto inner = std::make_shared<Drill>(m, m, m, m, DrillKind::Large, &inner_view);
     QString outer_repeat;
     double outer_ended = -1;
     pump.after(1.0, [&] {
@@ -319,7 +321,7 @@ TEST_F(DrillTest, DrillStartedWhileAnotherWaitsTakesOverAndPauseEndsBoth) {
 TEST_F(DrillTest, ClosedWindowLeavesTheRunWithoutTouchingTheView) {
     load_list(3);
     auto view_ptr = std::make_unique<RecordingView>();
-    auto d = std::make_shared<Drill>(m, DrillKind::Large, view_ptr.get());
+    auto d = std::make_shared<Drill>(m, m, m, m, DrillKind::Large, view_ptr.get());
     std::weak_ptr<Drill> weak = d;
     pump.after(1.0, [&] {
         // What the window does when it is closed and deleted mid-wait.

@@ -1,6 +1,6 @@
 #include "core/help_texts.h"
 #include "core/list_admin.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
@@ -10,6 +10,7 @@
 using namespace ql;
 using ql::testing::crlf;
 using ql::testing::DataTree;
+using ql::testing::RunPieces;
 using ql::testing::FakePrompter;
 
 namespace {
@@ -30,7 +31,7 @@ protected:
         m.prompter = &prompter;
     }
     DataTree t;
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
 };
 

@@ -135,7 +135,7 @@ TEST_F(CaptionTest, AnOldWindows1252TrackIsReplacedByAUtf8One) {
     m.shown_words[0] = QStringLiteral("marrón");
     m.shown_translations[0] = QStringLiteral("brown");
     tree.write("100words1.lrc", "[00:00.00]marr\xf3n - old\r\n");
-    run_session(m.clock, write_word_blocks(m, 1, 0));
+    run_session(m.clock, write_word_blocks(m, m.on_show(), 1, 0));
     EXPECT_EQ(tree.read("100words1.lrc"), QByteArray("[00:00.00]marr\xc3\xb3n - brown\r\n"));
 }
 
@@ -152,8 +152,8 @@ TEST_F(CaptionTest, AWordPlayedFromTheMainWindowWhileACompilationIsPendingIsCapt
         d->window_closed();
     }
     // A click on w1, then on its translation, as the main window plays them.
-    run_session(m.clock, play_word_sound(m, word_sound(1), m.current_language));
-    run_session(m.clock, play_word_sound(m, translation_sound(1), m.target_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(1), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), translation_sound(1), m.target_language));
     EXPECT_TRUE(audio.played.isEmpty());
 
     const auto lines = caption_lines(tree.read("out_file.lrc"));

@@ -136,7 +136,7 @@ TEST_F(CompileTest, PendingCompilationOutlivesTheWindow) {
     const QByteArray before = tree.read("out_file.mp3");
     EXPECT_TRUE(before.endsWith(QByteArray("SIL\r\nBEEP\r\n")));
     // The main window clicks a word: it goes into the file, nothing is heard.
-    run_session(m.clock, play_word_sound(m, word_sound(1), "spanish"));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(1), "spanish"));
     EXPECT_EQ(tree.read("out_file.mp3"), before + join({word_bytes(1), "SIL"}));
     EXPECT_TRUE(audio.played.isEmpty());
 }

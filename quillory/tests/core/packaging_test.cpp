@@ -1,5 +1,5 @@
 #include "core/packaging.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 
@@ -10,6 +10,8 @@
 #include <zip.h>
 
 #include <map>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using namespace ql::testing;
@@ -59,7 +61,7 @@ std::map<QString, QByteArray> snapshot(const DataTree& t) {
 
 struct Rig {
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
     Rig() {
         tree.attach(m);

@@ -1,4 +1,4 @@
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/record_edit.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -8,6 +8,7 @@
 using namespace ql;
 using ql::testing::crlf;
 using ql::testing::DataTree;
+using ql::testing::RunPieces;
 
 namespace {
 
@@ -32,7 +33,7 @@ protected:
     QByteArray changes() const { return t.read("languages/spanish/changes_spanish.dat"); }
 
     DataTree t;
-    AppState m;
+    RunPieces m;
     RecordEditState edit;  // the record-and-edit window's chosen word
 };
 

@@ -1,7 +1,7 @@
 #include "core/audio_engine.h"
 #include "core/korvex_binding.h"
 #include "core/new_recordings.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/recording.h"
 #include "core/silence_trim.h"
 #include "core/wav_header.h"
@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using namespace ql::testing;
@@ -38,7 +40,7 @@ std::vector<short> voice(double seconds = 31.0) {
 
 struct Rig {
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakeClock pump;
     FakeAudio audio{&pump};
     FakePrompter prompter;
@@ -187,7 +189,7 @@ TEST(NewRecordingPlayback, PlaysAWavMadeFromTheRecordingAndRemovesIt) {
     QFile::remove(wav);
 
     r.m.pause_seconds = 2.0f;
-    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70005"), QStringLiteral("spanish"), {.include_new_recordings = true}));
+    run_session(r.m.clock, play_word_sound(r.m, r.m.on_show(), QStringLiteral("70005"), QStringLiteral("spanish"), {.include_new_recordings = true}));
     EXPECT_EQ(r.audio.played, QStringList{folder + QStringLiteral("70005.wav")});
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("70005.str")});
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -204,7 +206,7 @@ TEST(NewRecordingPlayback, ADamagedRecordingEndsThePlayQuietly) {
     r.tree.write("languages/spanish/new_str/70/70008.str", openssl_sound_cipher(QByteArray(8, ' '), true));
     for (const char* n : {"70006", "70007", "70008"}) {
         EXPECT_TRUE(decipher_to_wav(r.m.prompter, folder + QLatin1String(n) + QStringLiteral(".str")).isEmpty()) << n;
-        run_session(r.m.clock, play_word_sound(r.m, QLatin1String(n), QStringLiteral("spanish"), {.include_new_recordings = true}));
+        run_session(r.m.clock, play_word_sound(r.m, r.m.on_show(), QLatin1String(n), QStringLiteral("spanish"), {.include_new_recordings = true}));
     }
     EXPECT_TRUE(r.audio.played.isEmpty());
     EXPECT_TRUE(r.prompter.shown().empty());
@@ -223,7 +225,7 @@ TEST(Take, AMissingCipherLibraryIsReportedAndTheTakeKept) {
     r.tree.write("languages/spanish/new_str/70/70010.str", QByteArray(16, 'x'));
     attach_new_recording_player(r.m, r.m);
     r.prompter.clear();
-    run_session(r.m.clock, play_word_sound(r.m, QStringLiteral("70010"), QStringLiteral("spanish"), {.include_new_recordings = true}));
+    run_session(r.m.clock, play_word_sound(r.m, r.m.on_show(), QStringLiteral("70010"), QStringLiteral("spanish"), {.include_new_recordings = true}));
     const QStringList on_play = r.prompter.messages();
     set_korvex_library_path(QString());
 

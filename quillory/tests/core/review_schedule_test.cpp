@@ -1,4 +1,4 @@
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/review_schedule.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using namespace ql::testing;
@@ -43,7 +45,7 @@ protected:
         ASSERT_TRUE(mark_word_known(m.prompter, m, m, review_today(m.date_clock), int(m.shown_words.indexOf(entry.section(u'|', 0, 0)))));
     }
     DataTree tree;
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
     FakeDateClock clock;
 };

@@ -1,4 +1,4 @@
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/search.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
@@ -8,6 +8,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using ql::testing::RunPieces;
+
 using namespace ql;
 using ql::testing::DataTree;
 using ql::testing::FakePrompter;
@@ -16,7 +18,7 @@ namespace {
 
 struct SearchFixture : ::testing::Test {
     DataTree t;
-    AppState m;
+    RunPieces m;
     FakePrompter prompter;
     void SetUp() override {
         clear_master_cache();

@@ -10,6 +10,8 @@
 
 #include <QSettings>
 
+using ql::testing::RunPieces;
+
 using namespace ql;
 using namespace ql::testing;
 
@@ -30,7 +32,7 @@ protected:
 
 TEST_F(SpokenWords, OffAWordWithoutRecordingStaysSilentAndCountsAsMissing) {
     load_list(2, false);
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(voice.spoken.isEmpty());
     EXPECT_EQ(m.missing_sound_count, 1);
@@ -41,8 +43,8 @@ TEST_F(SpokenWords, OnTheWordAndItsTranslationAreSpokenInTheirLanguagesVoicesAnd
     speak_on();
     m.pause_seconds = 1.5f;
     const double start = pump.now();
-    run_session(m.clock, play_word_sound(m, word_sound(1), m.current_language));
-    run_session(m.clock, play_word_sound(m, translation_sound(1), m.target_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(1), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), translation_sound(1), m.target_language));
     EXPECT_EQ(voice.spoken, (QStringList{"es:w1", "en-gb:t1"}));
     // Two characters at 0.1 s each: played through the engine and waited for like a recording.
     EXPECT_EQ(audio.played, (QStringList{"pcm:4410", "pcm:4410"}));
@@ -53,7 +55,7 @@ TEST_F(SpokenWords, OnTheWordAndItsTranslationAreSpokenInTheirLanguagesVoicesAnd
 
     // A recording that exists is still the one played.
     tree.write("languages/spanish/01/01000.mp3", "W");
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.last(), tree.path("languages/spanish/01/01000.mp3"));
     EXPECT_EQ(voice.spoken.size(), 2);
 }
@@ -64,16 +66,16 @@ TEST_F(SpokenWords, StopAndSkipActOnASpokenWordAsOnARecording) {
     m.pause_seconds = 2.0f;
     m.cancel.set_skip(true);
     const double start = pump.now();
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     // Heard to its end, then no pause.
     EXPECT_NEAR(pump.now() - start, 0.2, 0.02);
     m.cancel.set_skip(false);
     m.cancel.set_playback(Playback::Stop);
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.size(), 2);
     m.sound_suppression = SoundSuppression::On;
     m.cancel.set_playback(Playback::Idle);
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     EXPECT_EQ(audio.played.size(), 2);
 }
 
@@ -81,8 +83,8 @@ TEST_F(SpokenWords, AFailingVoiceIsReportedOnceThenWordsAreMissingAsBefore) {
     load_list(2, false);
     speak_on();
     voice.failing_voices << QStringLiteral("es");
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
-    run_session(m.clock, play_word_sound(m, word_sound(1), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(1), m.current_language));
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages()[0].startsWith(QStringLiteral("Words that have no recording cannot be spoken:")));
     EXPECT_TRUE(audio.played.isEmpty());
@@ -93,8 +95,8 @@ TEST_F(SpokenWords, AFailingVoiceIsReportedOnceThenWordsAreMissingAsBefore) {
     dead.fail_start = true;
     m.voice = &dead;
     m.voice_failure_shown = false;
-    run_session(m.clock, play_word_sound(m, translation_sound(0), m.target_language));
-    run_session(m.clock, play_word_sound(m, translation_sound(1), m.target_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), translation_sound(0), m.target_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), translation_sound(1), m.target_language));
     EXPECT_EQ(prompter.messages().size(), 2);
     EXPECT_EQ(m.missing_sound_count, 4);
 }
@@ -103,9 +105,9 @@ TEST_F(SpokenWords, ALanguageWithoutAVoiceOrAnEntryWithoutTextStaysSilentWithout
     load_list(1, false);
     speak_on();
     m.current_language = QStringLiteral("klingon");
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     m.current_language = QStringLiteral("spanish");
-    run_session(m.clock, play_word_sound(m, QStringLiteral("05555"), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), QStringLiteral("05555"), m.current_language));
     EXPECT_TRUE(audio.played.isEmpty());
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(m.missing_sound_count, 2);
@@ -115,7 +117,7 @@ TEST_F(SpokenWords, TheRecordAndEditWindowsWordsAreFoundInTheListFile) {
     tree.write_lines("languages/spanish/l.txt", {QStringLiteral("nuevo|new|70001")});
     m.list_file = tree.path("languages/spanish/l.txt");
     speak_on();
-    run_session(m.clock, play_word_sound(m, QStringLiteral("70001"), m.current_language, {.include_new_recordings = true}));
+    run_session(m.clock, play_word_sound(m, m.on_show(), QStringLiteral("70001"), m.current_language, {.include_new_recordings = true}));
     EXPECT_EQ(voice.spoken, QStringList{"es:nuevo"});
 }
 
@@ -124,7 +126,7 @@ TEST_F(SpokenWords, ACompilingDrillWritesSpokenClipsForWordsWithoutRecordings) {
     speak_on();
     m.mp3_words_pending = 1;
     m.silence_count = 1;
-    run_session(m.clock, play_word_sound(m, word_sound(0), m.current_language));
+    run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     const QByteArray out = tree.read("out_file.mp3");
     const auto clip = clips.clip(QStringLiteral("spanish"), QStringLiteral("es"), QStringLiteral("w0"), voice);
     ASSERT_TRUE(clip);
@@ -138,7 +140,7 @@ TEST_F(SpokenWords, WordBlocksOfAListWithoutRecordingsPlayTheSpokenEntriesWithTh
     tree.write("silence.mp3", QByteArray());
     tree.write("beep.mp3", QByteArray());
     speak_on();
-    const auto result = run_session(m.clock, write_word_blocks(m, 2, 0));
+    const auto result = run_session(m.clock, write_word_blocks(m, m.on_show(), 2, 0));
     EXPECT_EQ(result.files_completed, 1);
     const QByteArray block = tree.read("100words1.mp3");
     // Per entry two repeats of translation and word, each a clip of two characters.
@@ -150,14 +152,14 @@ TEST_F(SpokenWords, WordBlocksOfAListWithoutRecordingsPlayTheSpokenEntriesWithTh
     EXPECT_TRUE(lrc.contains(QStringLiteral("w0 - t0")) && lrc.contains(QStringLiteral("w2 - t2"))) << lrc.toStdString();
     // Each text synthesised once for the run, and the second run takes every clip from the cache.
     EXPECT_EQ(voice.spoken.size(), 6);
-    run_session(m.clock, write_word_blocks(m, 2, 0));
+    run_session(m.clock, write_word_blocks(m, m.on_show(), 2, 0));
     EXPECT_EQ(voice.spoken.size(), 6);
     EXPECT_EQ(tree.read("100words1.mp3"), block);
     EXPECT_FALSE(QDir(tree.path("languages")).entryList(QStringList{"*.mp3"}, QDir::Files).size());
 
     // Off: nothing but the beeps, as before.
     m.speak_missing_words = false;
-    run_session(m.clock, write_word_blocks(m, 2, 0));
+    run_session(m.clock, write_word_blocks(m, m.on_show(), 2, 0));
     EXPECT_FALSE(tree.exists("100words1.mp3") && mpeg_play_length(tree.read("100words1.mp3")).frames > 0);
 }
 
@@ -167,7 +169,7 @@ TEST_F(SpokenWords, TheToggleIsRememberedPerStudentAndOffByDefault) {
     EXPECT_TRUE(load_speak_missing_words(m));
     EXPECT_TRUE(QSettings(tree.path("users/ann/settings.ini"), QSettings::IniFormat)
                     .value(QStringLiteral("voice/speak_words_without_recording")).toBool());
-    AppState other;
+    RunPieces other;
     tree.attach(other, QStringLiteral("bob"));
     EXPECT_FALSE(load_speak_missing_words(other));
 }

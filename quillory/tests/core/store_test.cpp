@@ -1,9 +1,11 @@
 #include "core/review_schedule.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 
 #include <gtest/gtest.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using ql::testing::crlf;
@@ -65,7 +67,7 @@ TEST(TextFiles, PathNamesMustStayInTheirFolder) {
 
 TEST(ShownWords, LoadsEntriesSkipsOtherLinesAndKeepsRowsAligned) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.write_lines("l.txt", {"uno|one|00001", "", "bad line", "dos|two|", "tres|three|00003"});
     EXPECT_TRUE(create_array_of_words(m, t.path("l.txt")));
     EXPECT_EQ(m.shown_count(), 3);
@@ -84,7 +86,7 @@ TEST(ShownWords, LoadsEntriesSkipsOtherLinesAndKeepsRowsAligned) {
 
 TEST(ShownWords, ALongerListLoadsItsFirst30001Entries) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     QStringList lines;
     for (int i = 0; i < kMaxListEntries + 5; ++i) lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(i % 100000, 5, 10, QChar(u'0'));
     t.write_lines("big.txt", lines);
@@ -95,7 +97,7 @@ TEST(ShownWords, ALongerListLoadsItsFirst30001Entries) {
 
 TEST(Language, ListsTxtFilesDeletesTinyOnesAndReadsTheTranslationIndex) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.attach(m);
     t.write_lines("languages/spanish/colors.txt", {"rojo|red|00001"});
     t.write_lines("languages/spanish/animals.txt", {"gato|cat|00002"});
@@ -136,7 +138,7 @@ protected:
         create_array_of_words(m, file);
     }
     DataTree t;
-    AppState m;
+    RunPieces m;
 };
 
 TEST_F(KnownWords, FirstUnknownFileIsAByteCopyOfTheList) {

@@ -1,9 +1,11 @@
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/test_session.h"
 #include "support/data_tree.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using ql::testing::DataTree;
@@ -101,7 +103,7 @@ TEST(Results, DatesAreWrittenInUsEnglishWhateverTheLocale) {
 
 TEST(Results, LinesHaveNineTabSeparatedFieldsEndedByCrLf) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.attach(m, QStringLiteral("ann"));
     ResultsLine r;
     r.student = QStringLiteral("ann");
@@ -137,7 +139,7 @@ TEST(Results, LinesHaveNineTabSeparatedFieldsEndedByCrLf) {
 
 TEST(Results, AnUnwritableResultsFileIsReportedByName) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.attach(m);
     t.mkdir("test_results.txt");  // a folder where the file should be
     QString error;
@@ -147,7 +149,7 @@ TEST(Results, AnUnwritableResultsFileIsReportedByName) {
 
 TEST(Results, SoundLookupPrefersNewRecordings) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.attach(m);
     m.current_language = QStringLiteral("spanish");
     EXPECT_TRUE(find_test_sound(m, m.current_language, QStringLiteral("04001")).isEmpty());

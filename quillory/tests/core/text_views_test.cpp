@@ -1,15 +1,17 @@
 #include "core/help_texts.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_views.h"
 #include "support/data_tree.h"
 
 #include <gtest/gtest.h>
 
+using ql::testing::RunPieces;
+
 using namespace ql;
 using ql::testing::DataTree;
 
 TEST(WordListText, HeaderBlankLinePaddedRowsAndTheLastEmptyRow) {
-    AppState m;
+    RunPieces m;
     m.student_name = QStringLiteral("ann");
     m.shown_file = QStringLiteral("/w/users/ann/spanish/colores-u.txt");
     m.shown_words = QStringList{"rojo", "sixteen_letters_", "fifteen_letters", ""};
@@ -27,7 +29,7 @@ TEST(WordListText, HeaderBlankLinePaddedRowsAndTheLastEmptyRow) {
 
 TEST(WordListText, TestResultsTextIsTheWholeFileOrNothing) {
     DataTree t;
-    AppState m;
+    RunPieces m;
     t.attach(m);
     EXPECT_EQ(test_results_text(m), QString());
     t.write("test_results.txt", "a\tb\r\nc\td\r\n");

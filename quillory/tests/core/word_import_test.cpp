@@ -1,5 +1,5 @@
 #include "core/list_import.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "core/word_formats.h"
 #include "support/data_tree.h"
@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using ql::testing::crlf;
@@ -221,7 +223,7 @@ class ImportWriter : public ::testing::Test {
 protected:
     void SetUp() override { t.attach(m); }
     DataTree t;
-    AppState m;
+    RunPieces m;
 };
 
 TEST_F(ImportWriter, NewPairsTakeNumbersFromTheCounterAndKnownPairsKeepTheirs) {

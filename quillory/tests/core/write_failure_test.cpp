@@ -1,5 +1,5 @@
 #include "core/review_schedule.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/record_edit.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
+
+using ql::testing::RunPieces;
 
 // Snapshots that differ print as names and texts, not as arrays of characters.
 [[maybe_unused]] static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -79,7 +81,7 @@ void write_file(const QString& path, const QByteArray& bytes) {
 }
 
 // A student "ann" half-way through the spanish list "colores", whose entry 70012 stands in every file.
-void lay_folder(const QString& root, AppState& m) {
+void lay_folder(const QString& root, RunPieces& m) {
     write_file(root + "languages/spanish/colores.txt", crlf({"rojo|red|01001", "casa|hause|70012", "verde|green|01003"}));
     write_file(root + "languages/spanish/master_spanish.txt",
                crlf({"perro|dog|00412", "rojo|red|01001", "casa|hause|70012", "verde|green|01003"}));
@@ -98,14 +100,14 @@ void lay_folder(const QString& root, AppState& m) {
 }
 
 // The record-and-edit window with casa chosen.
-RecordEditState chosen_word(const AppState& m) {
+RecordEditState chosen_word(const RunPieces& m) {
     RecordEditState edit;
     edit.current_sound_number = QStringLiteral("70012");
     edit.changes_file = changes_path(m, m);
     return edit;
 }
 
-void show(AppState& m, const QString& file) {
+void show(RunPieces& m, const QString& file) {
     m.shown_file = file;
     create_array_of_words(m, file);
 }
@@ -113,7 +115,7 @@ void show(AppState& m, const QString& file) {
 struct Operation {
     const char* name;
     // Runs the operation; returns the messages it shows (empty when it went well).
-    std::function<QStringList(AppState&, FakePrompter&)> run;
+    std::function<QStringList(RunPieces&, FakePrompter&)> run;
     // Files it may change even when it fails (the sound-number counter, by design).
     QString may_change;
 };
@@ -121,30 +123,30 @@ struct Operation {
 const std::vector<Operation>& operations() {
     static const std::vector<Operation> ops = {
         {"move to known",
-         [](AppState& m, FakePrompter& p) {
+         [](RunPieces& m, FakePrompter& p) {
              show(m, m.unknown_file);
              mark_word_known(m.prompter, m, m, review_today(m.date_clock), 0);
              return p.messages();
          }},
         {"move to unknown",
-         [](AppState& m, FakePrompter& p) {
+         [](RunPieces& m, FakePrompter& p) {
              show(m, m.known_file);
              mark_word_unknown(m.prompter, m, m, review_today(m.date_clock), 0);
              return p.messages();
          }},
         {"record-and-edit save",
-         [](AppState& m, FakePrompter&) {
+         [](RunPieces& m, FakePrompter&) {
              return save_text(m, chosen_word(m), "casa", "house").messages;
          }},
         {"record-and-edit delete",
-         [](AppState& m, FakePrompter&) {
+         [](RunPieces& m, FakePrompter&) {
              return delete_word(m, chosen_word(m), "casa", "hause").messages;
          }},
         {"record-and-edit add",
-         [](AppState& m, FakePrompter&) { return add_word(m, m, "blanco", "white").messages; },
+         [](RunPieces& m, FakePrompter&) { return add_word(m, m, "blanco", "white").messages; },
          "languages/spanish/highest_num.dat"},
         {"test result",
-         [](AppState& m, FakePrompter&) {
+         [](RunPieces& m, FakePrompter&) {
              ResultsLine r;
              r.student = "ann";
              r.language = "spanish";
@@ -160,7 +162,7 @@ const std::vector<Operation>& operations() {
 // A laid folder with its state, as each trial starts from.
 struct Laid {
     DataTree t;
-    AppState m;
+    RunPieces m;
     FakePrompter p;
     Laid() {
         m.prompter = &p;
@@ -187,7 +189,7 @@ TEST(NothingLost, AFailingDiskLeavesEveryFileAsItWas) {
         ASSERT_GT(writes, 0) << op.name;
         for (int n = 1; n <= writes + syncs; ++n) {
             DataTree t;
-            AppState m;
+            RunPieces m;
             FakePrompter p;
             m.prompter = &p;
             lay_folder(t.root(), m);
@@ -258,7 +260,7 @@ private:
 TEST(NothingLost, AFullFileSystemLeavesEveryFileWhole) {
     SmallDisk disk;
     if (!disk.mounted()) GTEST_SKIP() << disk.why_not();
-    AppState m;
+    RunPieces m;
     FakePrompter p;
     m.prompter = &p;
     lay_folder(disk.root(), m);

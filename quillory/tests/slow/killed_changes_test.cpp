@@ -1,7 +1,7 @@
 // Real processes killed with SIGKILL in the middle of their changes, many times over: slow, so run
 // under the ctest label "slow". The step-by-step kills of every change are in the core tests.
 #include "core/review_schedule.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "core/text_file.h"
 #include "support/data_tree.h"
 
@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 using ql::testing::crlf;
@@ -107,7 +109,7 @@ TEST(KilledChanges, KilledMovesLeaveEveryEntryInExactlyOneFile) {
         list << QStringLiteral("palabra%1|word %1|%2").arg(i).arg(i % 100000, 5, 10, QChar(u'0'));
     t.write("languages/spanish/grande.txt", crlf(list));
     t.write("languages/spanish/master_spanish.txt", crlf(list));
-    AppState m;
+    RunPieces m;
     t.attach(m);
     static_cast<LanguageSession&>(m) = choose_language(m, "spanish").session;
     m.current_list = "grande";

@@ -30,7 +30,7 @@ bool DataTree::exists(const QString& relative) const { return QFileInfo::exists(
 
 void DataTree::mkdir(const QString& relative) const { QDir().mkpath(path(relative)); }
 
-void DataTree::attach(AppState& m, const QString& student) const {
+void DataTree::attach(RunPieces& m, const QString& student) const {
     m.working_folder = root();
     m.student_name = student;
     m.languages_folder = root() + QStringLiteral("languages/");

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +21,7 @@ public:
     bool exists(const QString& relative) const;
     void mkdir(const QString& relative) const;
     // Points the state's folders at this tree for the given student (as start-up does).
-    void attach(AppState& m, const QString& student = QStringLiteral("ann")) const;
+    void attach(RunPieces& m, const QString& student = QStringLiteral("ann")) const;
     // Copies the repository's sample word lists (text only) into languages/.
     void copy_sample_lists() const;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/data_tree.h"
 
 #include <QByteArray>
@@ -19,7 +19,7 @@ struct DrillList {
 
     // Makes "ann" the student on the tree and chooses the language, its target and the list; lays
     // the silence and the beep a compilation puts between words.
-    static void choose(const DataTree& tree, AppState& m) {
+    static void choose(const DataTree& tree, RunPieces& m) {
         tree.attach(m, QStringLiteral("ann"));
         m.current_language = QStringLiteral("spanish");
         m.target_language = QStringLiteral("english");
@@ -30,7 +30,7 @@ struct DrillList {
     }
 
     // Lays a list of n entries as the student's unknown file and loads it as the main window does.
-    static void load(const DataTree& tree, AppState& m, int n, bool recordings = true) {
+    static void load(const DataTree& tree, RunPieces& m, int n, bool recordings = true) {
         QStringList lines;
         for (int i = 0; i < n; ++i) {
             lines << QStringLiteral("w%1|t%1|%2").arg(i).arg(word_sound(i));

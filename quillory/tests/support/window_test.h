@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_clock.h"
@@ -38,7 +38,7 @@ protected:
     FakeAudio audio{&pump};
     FakeMainView main_view;
     // What the windows are handed; built from the fakes above by build_state() only.
-    AppState m;
+    RunPieces m;
     // How the main window opens the others; a test fills in those it follows.
     WindowOpeners openers;
 

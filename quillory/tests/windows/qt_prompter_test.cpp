@@ -3,7 +3,7 @@
 #include "core/help_texts.h"
 #include "core/list_admin.h"
 #include "core/packaging.h"
-#include "core/app_state.h"
+#include "support/run_pieces.h"
 #include "support/data_tree.h"
 #include "support/fake_prompter.h"
 #include "windows/record_edit_window.h"
@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+
+using ql::testing::RunPieces;
 
 using namespace ql;
 
@@ -95,7 +97,7 @@ TEST(QtPrompter, InputGivesTheTypedTextOrNothingOnCancel) {
 std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     ql::testing::DataTree t;
     ql::testing::FakePrompter fake;
-    AppState m;
+    RunPieces m;
     t.attach(m);
     m.prompter = &fake;
     m.current_language = QStringLiteral("spanish");
@@ -104,7 +106,7 @@ std::vector<ql::testing::FakePrompter::Shown> long_prompts() {
     add_language(*m.prompter, m);
     fake.cancel_input();
     add_word_list(*m.prompter, m, m);
-    const auto drill = std::make_shared<Drill>(m, DrillKind::Large, nullptr);
+    const auto drill = std::make_shared<Drill>(m, m, m, m, DrillKind::Large, nullptr);
     fake.cancel_input();
     drill->create_mp3();
     fake.answer_ok();

@@ -1,48 +1,39 @@
 #pragma once
-#include "clock.h"
-#include "drill_settings.h"
-#include "known_words.h"
 #include "language_session.h"
 #include "playback_state.h"
 #include "services.h"
 #include "shown_words.h"
 #include "workspace.h"
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
-#include <functional>
+#include <cstdint>
+#include <vector>
 #ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
 #include <qcoro/qcorotask.h>
 #endif
-#include <random>
-#include <vector>
 
 namespace ql {
 
-// Which word column is selecting the same row in the other; that one's click handler must not
-// select back.
-enum class ColumnSync { None, FromWords, FromTranslations };
+// The one player every window plays through, for the whole run: the services it plays with, the
+// folders its recordings are in, and its state. The app owns it; windows and sessions get it by
+// reference, so a Stop pressed in one window stops the sound another started.
+struct Player : PlaybackState {
+    Player(const Services& services, const Workspace& workspace) : services(services), workspace(workspace) {}
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
 
-// Marks a column click as the source of the selection it makes in the other column, for as long
-// as the guard lives.
-class ColumnSyncGuard {
-public:
-    ColumnSyncGuard(ColumnSync& sync, ColumnSync source) : sync_(sync) { sync_ = source; }
-    ~ColumnSyncGuard() { sync_ = ColumnSync::None; }
-    ColumnSyncGuard(const ColumnSyncGuard&) = delete;
-    ColumnSyncGuard& operator=(const ColumnSyncGuard&) = delete;
-
-private:
-    ColumnSync& sync_;
+    const Services& services;
+    const Workspace& workspace;
 };
 
-// The run-wide pieces as one value while the windows still share them. Each piece has its own
-// owner type; functions take the pieces they use, so a caller holding this passes it for each.
-struct AppState : Services, Workspace, LanguageSession, ShownWords, DrillSettings, PlaybackState {
-    ColumnSync column_sync = ColumnSync::None;
+// Where a played word's text is found, for its caption in a compiled file and for the voice: the
+// chosen language and the entries on show.
+struct WordsOnShow {
+    const LanguageSession& language;
+    const ShownWords& shown;
 };
 
-// ---- playback services ----
 struct WordSoundOptions {
     // While a compilation is pending, every clip that goes into out_file.mp3 gets a caption line naming
     // its entry; true when the caller captions it instead (the large drill, once per compiled word).
@@ -54,17 +45,17 @@ struct WordSoundOptions {
     bool include_new_recordings = false;
 };
 // Each returns when the playing and its waits are over.
-QCoro::Task<> play_word_sound(AppState& m, QString s, QString language, WordSoundOptions options = {});
+QCoro::Task<> play_word_sound(Player& p, WordsOnShow words, QString s, QString language, WordSoundOptions options = {});
 // A new recording (.str) is only played with include_new_recordings.
-QCoro::Task<> play_sound_file(AppState& m, QString path, bool include_new_recordings = false);
+QCoro::Task<> play_sound_file(Player& p, QString path, bool include_new_recordings = false);
 // Plays synthesised samples (16-bit mono, 22050 Hz) with the same pause rules as a file.
-QCoro::Task<> play_spoken_samples(AppState& m, std::vector<int16_t> pcm);
+QCoro::Task<> play_spoken_samples(Player& p, std::vector<int16_t> pcm);
 bool append_file_bytes(const QString& source, const QString& destination);
 // Appends bytes held in memory (a synthesised clip), then CR LF, as append_file_bytes does a file.
 bool append_bytes(const QByteArray& clip, const QString& destination);
 // Waits t seconds of the clock, or less once Stop, Quit or a skip is set.
-QCoro::Task<> wait_seconds(AppState& m, float t);
-int random_between(AppState& m, int low, int high);
+QCoro::Task<> wait_seconds(Player& p, float t);
+int random_between(Player& p, int low, int high);
 QString installed_sound_path(const Workspace& w, const QString& s, const QString& language);
 QString new_sound_path(const Workspace& w, const QString& s, const QString& language);
 
