@@ -80,7 +80,7 @@ void Drill::normalise() {
         if (settings_.top_text_delay >= 100 || settings_.top_text_delay <= 0) settings_.top_text_delay = 0;
         if (settings_.bottom_text_delay >= 100 || settings_.bottom_text_delay <= 0) settings_.bottom_text_delay = 0;
         if (player_.pause_seconds == 0.0f) player_.pause_seconds = 0.8f;
-        player_.silence_count = silence_clips(player_.pause_seconds);
+        player_.mp3.silence_clips = silence_clips(player_.pause_seconds);
         if (settings_.repeat_count == 0) settings_.repeat_count = 4;
         if (settings_.bottom_mode == BottomMode::Unset) settings_.bottom_mode = BottomMode::WordOnly;
     } else {
@@ -143,7 +143,7 @@ QCoro::Task<> Drill::run() {
                 view_->set_top_text(w.top);
                 view_->set_bottom_text(w.bottom);
             }
-            if (player_.mp3_words_pending > 0) {
+            if (player_.mp3.open()) {
                 compiled_start_ = compiled_seconds(out_file_path(player_.workspace));
                 compiled_caption_ = caption_text(w.top, w.bottom);
                 compiled_recording_ = false;
@@ -233,9 +233,9 @@ void Drill::leave_word() {
             player_.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
         }
     }
-    if (player_.mp3_words_pending > 0) --player_.mp3_words_pending;
+    if (player_.mp3.open()) --player_.mp3.words_pending;
     ++settings_.words_added;
-    if (player_.mp3_words_pending == 0 && view_)
+    if (player_.mp3.words_pending == 0 && view_)
         view_->set_mp3_text(QString::number(settings_.words_added) + QStringLiteral(" words added"));
 }
 
@@ -243,7 +243,7 @@ QCoro::Task<> Drill::play(QString sound, QString language) {
     // A compiled word gets a caption only when one of its recordings goes into the file, which is
     // when playing it would take the installed recording.
     // Drills play installed recordings only, so every clip of a compiled word goes into the file.
-    const bool compiling = compiled_word_ && player_.mp3_words_pending > 0 && !sound.isEmpty();
+    const bool compiling = compiled_word_ && player_.mp3.open() && !sound.isEmpty();
     const bool recorded = file_exists(installed_sound_path(player_.workspace, sound, language));
     if (compiling && recorded) compiled_recording_ = true;
     // The large drill captions its compiled word once, at its mark, when it leaves the word.
@@ -315,7 +315,7 @@ void Drill::change_speed() {
         player_.pause_seconds = 0.1f;
         player_.services.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .1 second."));
     }
-    if (large) player_.silence_count = silence_clips(player_.pause_seconds);
+    if (large) player_.mp3.silence_clips = silence_clips(player_.pause_seconds);
 }
 
 void Drill::say_bottom() {
@@ -369,7 +369,7 @@ void Drill::create_mp3() {
     if (!answer) return;
     const auto words = whole_number_answer(*answer);
     if (!words) return;
-    player_.mp3_words_pending = *words;
+    player_.mp3.words_pending = *words;
     settings_.words_added = 0;
     // A new compilation starts afresh: the word on screen was not marked in this file, and the rest of
     // its plays must not leak into it, so the drill moves on to a new word (which gets the mark).
@@ -412,7 +412,7 @@ QCoro::Task<> Drill::auto_mp3() {
     const auto seconds = number_answer(*silence_answer);
     if (!repeats || !seconds) co_return cancelled();
     const int silence = silence_clips(*seconds);
-    player_.silence_count = silence;
+    player_.mp3.silence_clips = silence;
 
     compiling_ = true;
     const auto result = co_await write_word_blocks(player_, {lang_, shown_}, *repeats, silence, [this](int done, int total) {

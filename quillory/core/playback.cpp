@@ -49,6 +49,26 @@ QString clip_caption(WordsOnShow on_show, const QString& s, const QString& langu
     return s;
 }
 
+// Writes a word into the open compilation instead of playing it: its recording, or the voice's clip
+// when `spoken` is given, with a caption line unless the caller captions it, then the silences. A
+// word with neither goes in as nothing but its silences.
+void write_to_compilation(Player& m, WordsOnShow words, const QString& s, const QString& language, const QString& path,
+                          const QByteArray* spoken, bool captioned_by_caller) {
+    const QString out = out_file_path(m.workspace);
+    const bool clip = spoken || file_exists(path);
+    if (clip && !captioned_by_caller) {
+        const QString lrc = caption_path(out);
+        if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(words, s, language)}) && m.services.prompter)
+            m.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+    }
+    if (spoken)
+        append_bytes(*spoken, out);
+    else
+        append_file_bytes(path, out);
+    for (int i = 0; i < m.mp3.silence_clips; ++i)
+        append_file_bytes(m.workspace.working_folder + QStringLiteral("silence.mp3"), out);
+}
+
 }  // namespace
 
 QCoro::Task<> play_word_sound(Player& m, WordsOnShow words, QString s, QString language, WordSoundOptions options) {
@@ -63,7 +83,7 @@ QCoro::Task<> play_word_sound(Player& m, WordsOnShow words, QString s, QString l
         }
     }
     const bool exists = file_exists(path);
-    const bool compiling = installed && m.mp3_words_pending > 0;
+    const bool compiling = installed && m.mp3.open();
     // With the student's voice on, a word without a recording is spoken (or compiled) instead, and
     // does not count as missing.
     std::optional<std::vector<int16_t>> spoken;
@@ -80,22 +100,9 @@ QCoro::Task<> play_word_sound(Player& m, WordsOnShow words, QString s, QString l
         ++m.missing_sound_count;
     if (m.services.main_view && options.show_number) m.services.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
 
-    if (compiling) {
-        // A compilation is pending: the sound is written into it instead of being played.
-        const QString out = out_file_path(m.workspace);
-        const bool clip = exists || spoken_clip_bytes;
-        if (clip && !options.captioned_by_caller) {
-            const QString lrc = caption_path(out);
-            if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(words, s, language)}) && m.services.prompter)
-                m.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
-        }
-        if (spoken_clip_bytes)
-            append_bytes(*spoken_clip_bytes, out);
-        else
-            append_file_bytes(path, out);
-        for (int i = 0; i < m.silence_count; ++i) append_file_bytes(m.workspace.working_folder + QStringLiteral("silence.mp3"), out);
-        co_return;
-    }
+    if (compiling)
+        co_return write_to_compilation(m, words, s, language, path, spoken_clip_bytes ? &*spoken_clip_bytes : nullptr,
+                                       options.captioned_by_caller);
     if (spoken)
         co_await play_spoken_samples(m, std::move(*spoken));
     else

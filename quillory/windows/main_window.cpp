@@ -472,9 +472,6 @@ void MainWindow::show_student_list(const QString& list, bool known) {
     lang_.current_list = list;
     words_view_->clear();
     translations_view_->clear();
-    // Dropping the old entries before loading lets the new ones reuse their memory: holding both
-    // doubles the peak and makes a large list's click fault in fresh pages.
-    displayed_ = Shown{};
     generate_unknowns_file(workspace_, lang_, services_.prompter);
     shown_.shown_file = known ? lang_.known_file : lang_.unknown_file;
     const bool complete = create_array_of_words(shown_, shown_.shown_file);
@@ -515,8 +512,6 @@ void MainWindow::display_words() {
     translations_view_->clear();
     words_view_->addItems(words);
     translations_view_->addItems(translations);
-    displayed_ = Shown{shown_.shown_words, shown_.shown_translations, shown_.shown_sound_numbers, shown_.shown_rows,
-                       shown_.shown_are_search_results};
 }
 
 void MainWindow::on_word_click(int row) {
@@ -587,11 +582,6 @@ void MainWindow::set_sound_file_text(const QString& text) { sound_file_label_->s
 void MainWindow::set_word_count_text(const QString& text) { word_count_label_->setText(text); }
 
 void MainWindow::show_main() {
-    shown_.shown_words = displayed_.words;
-    shown_.shown_translations = displayed_.translations;
-    shown_.shown_sound_numbers = displayed_.sound_numbers;
-    shown_.shown_rows = displayed_.rows;
-    shown_.shown_are_search_results = displayed_.search_results;
     update_review_button();
     show();
     raise();

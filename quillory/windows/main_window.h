@@ -170,14 +170,6 @@ private:
     bool audio_closed_ = false;
     QAction* speak_missing_action_ = nullptr;  // only when there is a voice
 
-    // What the columns show. Other windows reload the shared arrays for their own use (the test,
-    // the record window) while this window is hidden; when it comes back, the arrays are set back
-    // to what its rows show, so a click still acts on the entry in the row clicked.
-    struct Shown {
-        QStringList words, translations, sound_numbers;
-        std::vector<int> rows;
-        bool search_results = false;
-    } displayed_;
 };
 
 }  // namespace ql

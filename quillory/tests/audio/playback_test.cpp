@@ -150,8 +150,8 @@ TEST_F(Playback, WaitsTestTheFlagsBeforeDeliveringAnyEvent) {
 TEST_F(Playback, APendingCompilationGetsTheSoundBytesAndTheSilencesInsteadOfAPlay) {
     const QByteArray silence("\xff\xf3SILENCE", 9);
     tree.write("silence.mp3", silence);
-    m.mp3_words_pending = 3;
-    m.silence_count = 2;
+    m.mp3.words_pending = 3;
+    m.mp3.silence_clips = 2;
     m.pause_seconds = 2.0f;
     run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish"));
     run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish"));
@@ -193,7 +193,7 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
 
     ql::WordSoundOptions record_edit;
     record_edit.include_new_recordings = true;
-    m.mp3_words_pending = 1;  // a new recording is never compiled
+    m.mp3.words_pending = 1;  // a new recording is never compiled
     tree.write("silence.mp3", "S");
     run_session(m.clock, play_word_sound(m, m.on_show(), "01001", "spanish", record_edit));
     EXPECT_EQ(deciphered, QStringList{new_sound_path(m, "01001", "spanish")});
@@ -202,7 +202,7 @@ TEST_F(Playback, NewRecordingsArePlayedOnlyWhenAskedForAndTheirWavIsDeleted) {
     EXPECT_FALSE(tree.exists("out_file.mp3"));
 
     // Without a new recording the record-and-edit window falls back to the installed one.
-    m.mp3_words_pending = 0;
+    m.mp3.words_pending = 0;
     run_session(m.clock, play_word_sound(m, m.on_show(), "01002", "spanish", record_edit));
     EXPECT_EQ(audio.played.value(2), installed("01002"));
 

@@ -150,7 +150,7 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     load_list(1);
     run_session(m.clock, drill(DrillKind::Large)->playwords());
     EXPECT_FLOAT_EQ(m.pause_seconds, 0.8f);
-    EXPECT_EQ(m.silence_count, 4);
+    EXPECT_EQ(m.mp3.silence_clips, 4);
     EXPECT_EQ(m.repeat_count, 4);
     EXPECT_EQ(m.bottom_mode, BottomMode::WordOnly);
 
@@ -158,13 +158,13 @@ TEST_F(DrillTest, NormalisationDiffersBetweenTheWindows) {
     s.pause_seconds = 0;
     s.repeat_count = 0;
     s.bottom_mode = BottomMode::Unset;
-    s.silence_count = 9;
+    s.mp3.silence_clips = 9;
     s.top_text_delay = 150;
     run_session(m.clock, drill(DrillKind::Small)->playwords());
     EXPECT_FLOAT_EQ(s.pause_seconds, 0.2f);
     EXPECT_EQ(s.repeat_count, 3);
     EXPECT_EQ(s.bottom_mode, BottomMode::TranslationFirst);
-    EXPECT_EQ(s.silence_count, 9);
+    EXPECT_EQ(s.mp3.silence_clips, 9);
     EXPECT_EQ(s.top_text_delay, 150);
 }
 
@@ -376,7 +376,7 @@ TEST_F(DrillTest, SpeedAcceptsOneHundredthToTenSeconds) {
     for (const auto& c : cases) {
         for (auto kind : {DrillKind::Large, DrillKind::Small}) {
             prompter.clear();
-            m.silence_count = 77;
+            m.mp3.silence_clips = 77;
             prompter.answer_input(c.answer);
             drill(kind)->change_speed();
             const bool large = kind == DrillKind::Large;
@@ -384,7 +384,7 @@ TEST_F(DrillTest, SpeedAcceptsOneHundredthToTenSeconds) {
             EXPECT_EQ(prompter.shown()[0].title, u"Speed Bump");
             const bool accepted = m.pause_seconds == float(c.answer.toDouble()) && c.answer != "0";
             EXPECT_EQ(prompter.messages(), accepted ? QStringList{} : QStringList{large ? large_msg : small_msg});
-            EXPECT_EQ(m.silence_count, large ? silence_clips(m.pause_seconds) : 77);
+            EXPECT_EQ(m.mp3.silence_clips, large ? silence_clips(m.pause_seconds) : 77);
         }
     }
     prompter.clear();

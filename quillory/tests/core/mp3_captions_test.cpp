@@ -144,7 +144,7 @@ TEST_F(CaptionTest, AnOldWindows1252TrackIsReplacedByAUtf8One) {
 TEST_F(CaptionTest, AWordPlayedFromTheMainWindowWhileACompilationIsPendingIsCaptioned) {
     load_list(3);
     for (int i = 0; i < 3; ++i) real_recordings(i);
-    m.silence_count = 2;
+    m.mp3.silence_clips = 2;
     {
         auto d = drill();
         prompter.answer_input("2");

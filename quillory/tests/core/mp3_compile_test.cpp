@@ -64,7 +64,7 @@ TEST_F(CompileTest, OneCompiledWordIsABeepThenTheDrillsOwnSounds) {
               join({"BEEP", word_bytes(w), "SIL", "SIL", word_bytes(w), "SIL", "SIL"}));
     // The word after it is heard again.
     EXPECT_EQ(plays(), (QStringList{"W" + QString::number(drawn[1]), "W" + QString::number(drawn[1])}));
-    EXPECT_EQ(m.mp3_words_pending, 0);
+    EXPECT_EQ(m.mp3.words_pending, 0);
     EXPECT_EQ(m.words_added, 1);
     EXPECT_EQ(view.mp3, u"1 words added");
 }
@@ -93,7 +93,7 @@ TEST_F(CompileTest, CompiledWordsKeepTheDrillsTranslationOrder) {
     // The third word was shown with the count of the second word's start; Pause leaves the third
     // word uncompiled.
     EXPECT_EQ(m.words_added, 2);
-    EXPECT_EQ(m.mp3_words_pending, 0);
+    EXPECT_EQ(m.mp3.words_pending, 0);
 }
 
 TEST_F(CompileTest, ZeroOrNonsenseCompilesNothing) {
@@ -131,7 +131,7 @@ TEST_F(CompileTest, PendingCompilationOutlivesTheWindow) {
     run_session(m.clock, d->playwords());
     d->window_closed();
     d.reset();
-    EXPECT_EQ(m.mp3_words_pending, 2);
+    EXPECT_EQ(m.mp3.words_pending, 2);
     EXPECT_EQ(m.words_added, 3);
     const QByteArray before = tree.read("out_file.mp3");
     EXPECT_TRUE(before.endsWith(QByteArray("SIL\r\nBEEP\r\n")));
@@ -186,7 +186,7 @@ TEST_F(CompileTest, WholeListGoesIntoBlocksOfAHundred) {
         EXPECT_EQ(tree.read(QStringLiteral("100words%1.mp3").arg(block)), expected) << block;
     }
     EXPECT_FALSE(tree.exists("100words4.mp3"));
-    EXPECT_EQ(m.silence_count, 2);
+    EXPECT_EQ(m.mp3.silence_clips, 2);
     EXPECT_TRUE(view.mp3.isEmpty());
     // Progress every ten entries, then the bar goes away.
     ASSERT_EQ(view.progress_calls.size(), 25u + 1u);

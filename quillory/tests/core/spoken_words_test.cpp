@@ -124,8 +124,8 @@ TEST_F(SpokenWords, TheRecordAndEditWindowsWordsAreFoundInTheListFile) {
 TEST_F(SpokenWords, ACompilingDrillWritesSpokenClipsForWordsWithoutRecordings) {
     load_list(1, false);
     speak_on();
-    m.mp3_words_pending = 1;
-    m.silence_count = 1;
+    m.mp3.words_pending = 1;
+    m.mp3.silence_clips = 1;
     run_session(m.clock, play_word_sound(m, m.on_show(), word_sound(0), m.current_language));
     const QByteArray out = tree.read("out_file.mp3");
     const auto clip = clips.clip(QStringLiteral("spanish"), QStringLiteral("es"), QStringLiteral("w0"), voice);

@@ -3,6 +3,7 @@
 #include "support/run_session.h"
 #include "support/window_test.h"
 #include "windows/main_window.h"
+#include "windows/test_window.h"
 #include "windows/window_openers.h"
 
 #include <QAction>
@@ -415,22 +416,30 @@ TEST_F(MainWindow, DoubleClickOnSearchResultsLeavesTheStudentFilesAlone) {
     EXPECT_EQ(rows(get("words_list")), QStringList{"gato"});
 }
 
-TEST_F(MainWindow, ARowActsOnItsOwnWordAfterAnotherWindowReloadedTheArrays) {
+TEST_F(MainWindow, ARowActsOnItsOwnWordAfterAStudentTestOnOtherWords) {
     t.write_lines("languages/spanish/colores.txt", {"rojo|red|00001", "verde|green|00002"});
-    t.write_lines("languages/spanish/numeros.txt", {"uno|one|00011", "dos|two|00012"});
-    // The test window loads the list it tests into the shared arrays, then hands back.
+    t.write_lines("languages/spanish/master_spanish.txt", {"uno|one|00011", "dos|two|00012"});
+    // A whole-language test, timed out unanswered, then Exit back to the main window.
     openers.student_test = [&] {
-        create_array_of_words(m, t.path("languages/spanish/numeros.txt"));
-        w->show_main();
+        ql::TestWindow* test = ql::TestWindow::open(m);
+        child<QListWidget>(test, "list1")->setCurrentRow(2);
+        child<QLineEdit>(test, "num_qs")->setText("1");
+        child<QLineEdit>(test, "num_secs")->setText("1");
+        WindowTest::click(test, "begin_test");
+        pump.run();
+        WindowTest::click(test, "exit");
     };
     start();
     click_list_named("lists_list", "colores");
     press("test_me");
+    delete_closed_windows();
+    EXPECT_TRUE(t.read("test_results.txt").contains("\tspanish\tmaster\t1\t0%\t"));
+    EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(m.shown_words, (QStringList{"rojo", "verde", ""}));
     double_click("words_list", 1);
     EXPECT_EQ(t.read("users/ann/spanish/colores-k.txt"), crlf({"verde|green|00002"}));
     EXPECT_EQ(t.read("users/ann/spanish/colores-u.txt"), crlf({"rojo|red|00001"}));
-    EXPECT_FALSE(t.exists("users/ann/spanish/numeros-u.txt"));
+    EXPECT_FALSE(t.exists("users/ann/spanish/master_spanish-u.txt"));
 }
 
 TEST_F(MainWindow, KnownListDoubleClickStartsTheFlashCardsWithTheWindowVisible) {
