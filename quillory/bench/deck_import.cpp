@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     write_apkg(apkg, deck);
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
 
-    std::vector<double> decode_ms, import_ms;
+    std::vector<double> decode_ms, convert_ms, import_ms;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
@@ -60,6 +60,12 @@ int main(int argc, char** argv) {
             frames += s->frames();
         }
         decode_ms.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        for (const auto& [name, bytes] : deck.media) {
+            QString why;
+            if (!convert_to_recording(bytes, &why)) return 1;
+        }
+        convert_ms.push_back(timer.nsecsElapsed() / 1e6);
 
         const QString languages = root + QStringLiteral("run%1/languages/").arg(run);
         QDir().mkpath(languages + QStringLiteral("spanish"));
@@ -84,6 +90,7 @@ int main(int argc, char** argv) {
     }
     const double decode = median(decode_ms), import = median(import_ms);
     std::printf("decoding the clips alone:  %8.1f ms (median of %d, one thread)\n", decode, kRuns);
+    std::printf("converting them, one thread:%7.1f ms (decode, mono, resample, trim, encode)\n", median(convert_ms));
     std::printf("importing the deck:        %8.1f ms (median of %d)\n", import, kRuns);
     std::printf("import / decode:           %8.2f x\n", import / decode);
     std::printf("import / 15 s target:      %8.3f (%s)\n", import / 15000.0, import < 15000.0 ? "under" : "OVER");

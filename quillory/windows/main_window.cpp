@@ -334,6 +334,8 @@ void MainWindow::build_menus() {
     file->setObjectName(QStringLiteral("mnu_file"));
     add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &MainWindow::on_import_word_list);
     add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
+    add(file, "mnu_import_anki", QStringLiteral("Import &Anki Deck..."), QKeySequence(), &MainWindow::on_import_anki_deck);
+    add(file, "mnu_export_anki", QStringLiteral("Export as Anki &Deck..."), QKeySequence(), &MainWindow::on_export_anki_deck);
     add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
     if (services_.voice) {

@@ -25,7 +25,8 @@ namespace ql {
 //                     charts and the menus'
 //                     instruction and help texts;
 //   main_window_admin.cpp  adding a language and adding a list;
-//   main_window_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them.
+//   main_window_import.cpp importing word lists from other tutors (menu or a dropped file) and exporting them;
+//   main_window_anki.cpp   importing and exporting Anki decks.
 // Code in the last two files may use the protected members below: the run's pieces (services_,
 // workspace_, lang_, shown_, player_), the openers, every control, and the helpers list_languages() / select_row() / hide_for().
 //
@@ -89,6 +90,12 @@ public:
     void on_export_word_list();
     void import_word_list_file(const QString& path);
     void export_word_list_file(const QString& path);
+
+    // Defined in main_window_anki.cpp; the *_file forms as above.
+    void on_import_anki_deck();
+    void on_export_anki_deck();
+    void import_anki_deck_file(const QString& path);
+    void export_anki_deck_file(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -115,7 +115,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = dropped_file(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    import_word_list_file(path);
+    if (path.endsWith(QStringLiteral(".apkg"), Qt::CaseInsensitive)) import_anki_deck_file(path);
+    else import_word_list_file(path);
 }
 
 }  // namespace ql

@@ -335,8 +335,11 @@ DeckImportOutcome run_deck_import(const AnkiDeck& deck, const DeckImportPlan& pl
         r.message += u' ' + plural(plan.already_recorded, "sound was", "sounds were") +
                      QStringLiteral(" left out because the word already has a recording.");
     if (plan.missing_media > 0)
-        r.message += u' ' + plural(plan.missing_media, "sound named by a note is", "sounds named by notes are") +
-                     QStringLiteral(" missing from the deck; those words came without it.");
+        r.message += plan.missing_media == 1
+                         ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word came without it.")
+                         : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words came "
+                                          "without them.")
+                               .arg(plan.missing_media);
     if (plan.translation_sounds_unmatched > 0)
         r.message += u' ' + plural(plan.translation_sounds_unmatched, "translation sound was", "translation sounds were") +
                      QStringLiteral(" left out: the translation is not an entry of the target language.");

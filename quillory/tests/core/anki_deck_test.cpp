@@ -207,7 +207,7 @@ TEST_P(AnkiFormTest, ImportsLinesAndTrimmedRecordings) {
     EXPECT_EQ(r.message,
               QStringLiteral("5 word pairs were imported into the new list animals, with 4 new recordings. 1 of them was "
                              "already in the language and kept its sound number. 1 sound named by a note is missing "
-                             "from the deck; those words came without it. 1 translation sound was left out: the "
+                             "from the deck; that word came without it. 1 translation sound was left out: the "
                              "translation is not an entry of the target language."));
     EXPECT_EQ(tree.read(QStringLiteral("languages/spanish/animals.txt")),
               crlf({QStringLiteral("el perro|dog|70010"), QStringLiteral("el gato|cat|70011"),

@@ -71,7 +71,8 @@ protected:
 TEST_F(ImportFromMain, FileMenuHoldsImportAndExportBeforeExit) {
     QStringList names;
     for (QAction* a : w->findChild<QMenu*>("mnu_file")->actions()) names << a->text();
-    EXPECT_EQ(names, (QStringList{"&Import Word List...", "&Export Word List...", "&Progress...", "E&xit"}));
+    EXPECT_EQ(names, (QStringList{"&Import Word List...", "&Export Word List...", "Import &Anki Deck...",
+                                  "Export as Anki &Deck...", "&Progress...", "E&xit"}));
     EXPECT_TRUE(w->acceptDrops());
 }
 

@@ -1,0 +1,240 @@
+#include "deck_import_dialog.h"
+
+#include "core/prompter.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <thread>
+
+namespace ql {
+
+namespace {
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString form_text(AnkiForm form) {
+    switch (form) {
+    case AnkiForm::Anki2:
+        return QStringLiteral("Anki deck, collection.anki2");
+    case AnkiForm::Anki21:
+        return QStringLiteral("Anki deck, collection.anki21");
+    case AnkiForm::Anki21b:
+        return QStringLiteral("Anki deck, collection.anki21b");
+    }
+    return QString();
+}
+
+}  // namespace
+
+DeckImportDialog::DeckImportDialog(const AnkiDeck& deck, const QString& languages_folder, const QString& language,
+                                   const QString& target_language, Prompter* prompter, QWidget* parent)
+    : QDialog(parent),
+      deck_(deck),
+      languages_folder_(languages_folder),
+      language_(language),
+      target_language_(target_language),
+      prompter_(prompter) {
+    setObjectName(QStringLiteral("deck_import_dialog"));
+    setWindowTitle(QStringLiteral("Import Anki Deck"));
+
+    file_label_ = make_label(this, "file_label");
+    note_type_box_ = new QComboBox(this);
+    note_type_box_->setObjectName(QStringLiteral("note_type_box"));
+    for (const AnkiNoteType& t : deck_.note_types) {
+        int notes = 0;
+        for (const AnkiNote& n : deck_.notes) notes += n.type_id == t.id;
+        if (notes > 0) note_type_box_->addItem(QStringLiteral("%1 (%2 notes)").arg(t.name).arg(notes), QVariant(t.id));
+    }
+    word_column_box_ = new QComboBox(this);
+    word_column_box_->setObjectName(QStringLiteral("word_column_box"));
+    translation_column_box_ = new QComboBox(this);
+    translation_column_box_->setObjectName(QStringLiteral("translation_column_box"));
+
+    preview_table_ = new QTableWidget(0, 3, this);
+    preview_table_->setObjectName(QStringLiteral("preview_table"));
+    preview_table_->setAccessibleName(QStringLiteral("First word pairs"));
+    preview_table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Foreign word (%1)").arg(language_),
+         QStringLiteral("Translation (%1)").arg(target_language_.isEmpty() ? QStringLiteral("student's language")
+                                                                           : target_language_),
+         QStringLiteral("Recording")});
+    preview_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    preview_table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    preview_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_table_->setSelectionMode(QAbstractItemView::NoSelection);
+    preview_table_->setMinimumHeight(260);
+
+    count_label_ = make_label(this, "count_label");
+    skipped_label_ = make_label(this, "skipped_label");
+    QString name = QFileInfo(deck_.path).completeBaseName();
+    list_name_edit_ = new QLineEdit(name.replace(u' ', u'_'), this);
+    list_name_edit_->setObjectName(QStringLiteral("list_name_edit"));
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_->setObjectName(QStringLiteral("buttons"));
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok_button"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel_button"));
+    connect(buttons_, &QDialogButtonBox::accepted, this, &DeckImportDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &DeckImportDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Note type:"), note_type_box_);
+    form->addRow(QStringLiteral("&Foreign word (%1):").arg(language_), word_column_box_);
+    form->addRow(QStringLiteral("&Translation:"), translation_column_box_);
+    auto* name_form = new QFormLayout;
+    name_form->addRow(QStringLiteral("&Name of the new list:"), list_name_edit_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(file_label_);
+    layout->addLayout(form);
+    layout->addWidget(preview_table_, 1);
+    layout->addWidget(count_label_);
+    layout->addWidget(skipped_label_);
+    layout->addLayout(name_form);
+    layout->addWidget(buttons_);
+
+    connect(note_type_box_, &QComboBox::currentIndexChanged, this, &DeckImportDialog::show_note_type);
+    auto choose = [this] {
+        const qint64 type = note_type_box_->currentData().toLongLong();
+        choices_[type] = FieldChoice{word_column_box_->currentIndex(), translation_column_box_->currentIndex()};
+        refresh();
+    };
+    connect(word_column_box_, &QComboBox::currentIndexChanged, this, choose);
+    connect(translation_column_box_, &QComboBox::currentIndexChanged, this, choose);
+    show_note_type();
+    resize(760, 640);
+}
+
+void DeckImportDialog::show_note_type() {
+    const qint64 type = note_type_box_->currentData().toLongLong();
+    const AnkiNoteType* t = deck_.note_type(type);
+    const FieldChoice c = choices_.value(type, FieldChoice{});
+    for (QComboBox* box : {word_column_box_, translation_column_box_}) {
+        const QSignalBlocker block(box);
+        box->clear();
+        if (t) box->addItems(t->fields);
+    }
+    word_column_box_->setCurrentIndex(c.word);
+    translation_column_box_->setCurrentIndex(std::min<int>(c.translation, word_column_box_->count() - 1));
+    refresh();
+}
+
+void DeckImportDialog::refresh() {
+    file_label_->setText(QStringLiteral("File: %1 (%2)").arg(QFileInfo(deck_.path).fileName(), form_text(deck_.form)));
+
+    bool same_field = false;
+    for (const AnkiNoteType& t : deck_.note_types) {
+        const FieldChoice c = choices_.value(t.id, FieldChoice{});
+        if (c.word == c.translation && t.fields.size() > 0) same_field = true;
+    }
+    pairs_ = same_field ? DeckPairs{} : collect_deck_pairs(deck_, choices_);
+    pairs_.notes = int(deck_.notes.size());
+
+    AnkiMediaReader media(deck_);
+    missing_media_ = 0;
+    int with_audio = 0;
+    for (const DeckPair& p : pairs_.pairs) {
+        if (p.word_sound.isEmpty()) continue;
+        if (media.has(p.word_sound)) ++with_audio;
+        else ++missing_media_;
+    }
+    const int shown = std::min<int>(kPreviewRows, int(pairs_.pairs.size()));
+    preview_table_->setRowCount(0);
+    preview_table_->setRowCount(shown);
+    for (int r = 0; r < shown; ++r) {
+        const DeckPair& p = pairs_.pairs[size_t(r)];
+        preview_table_->setItem(r, 0, new QTableWidgetItem(p.word));
+        preview_table_->setItem(r, 1, new QTableWidgetItem(p.translation));
+        const QString audio = p.word_sound.isEmpty() ? QString()
+                              : media.has(p.word_sound) ? QStringLiteral("yes")
+                                                        : QStringLiteral("missing");
+        preview_table_->setItem(r, 2, new QTableWidgetItem(audio));
+    }
+
+    const int n = int(pairs_.pairs.size());
+    if (deck_.notes.empty()) {
+        count_label_->setText(QStringLiteral("The deck holds no notes."));
+    } else if (same_field) {
+        count_label_->setText(QStringLiteral("Choose two different fields for the word and its translation."));
+    } else {
+        QString text = QStringLiteral("%1 word %2 will be imported into a new list of %3, %4 with a recording.")
+                           .arg(n)
+                           .arg(n == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"), language_)
+                           .arg(with_audio);
+        if (n > kPreviewRows) text += QStringLiteral(" The first %1 are shown.").arg(kPreviewRows);
+        count_label_->setText(text);
+    }
+    QString skipped = deck_skipped_summary(pairs_);
+    if (skipped.isEmpty()) skipped = QStringLiteral("No note will be skipped.");
+    if (missing_media_ > 0)
+        skipped += missing_media_ == 1
+                       ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word comes without it.")
+                       : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words come without "
+                                        "them.")
+                             .arg(missing_media_);
+    skipped_label_->setText(skipped);
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(n > 0);
+    for (QLabel* l : {file_label_, count_label_, skipped_label_}) l->setAccessibleName(l->text());
+}
+
+void DeckImportDialog::accept() {
+    QString name = list_name_edit_->text();
+    const QString refusal = deck_list_name_refusal(languages_folder_, language_, name);
+    if (!refusal.isEmpty()) {
+        if (prompter_) prompter_->message(refusal);
+        list_name_edit_->setFocus();
+        return;
+    }
+    list_name_ = name;
+    QDialog::accept();
+}
+
+DeckImportOutcome import_deck_with_progress(const AnkiDeck& deck, const DeckImportPlan& plan, QWidget* parent) {
+    DeckImportProgress progress;
+    progress.total = int(plan.clips.size());
+    DeckImportOutcome outcome;
+    QProgressDialog bar(QStringLiteral("Converting the deck's sounds into recordings..."), QStringLiteral("Cancel"), 0,
+                        std::max(1, int(plan.clips.size())), parent);
+    bar.setObjectName(QStringLiteral("deck_import_progress"));
+    bar.setWindowTitle(QStringLiteral("Import Anki Deck"));
+    bar.setWindowModality(Qt::WindowModal);
+    bar.setMinimumDuration(0);
+    bar.setAutoClose(false);
+    bar.setAutoReset(false);
+    bar.setValue(0);
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    QThread* worker = QThread::create([&] { outcome = run_deck_import(deck, plan, progress, threads); });
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, &bar, [&] { bar.setValue(progress.converted.load()); });
+    QObject::connect(&bar, &QProgressDialog::canceled, &bar, [&] {
+        progress.cancel = true;
+        bar.setLabelText(QStringLiteral("Cancelling..."));
+    });
+    QObject::connect(worker, &QThread::finished, &bar, [&] { bar.done(0); });
+    worker->start();
+    poll.start();
+    bar.exec();
+    worker->wait();
+    delete worker;
+    return outcome;
+}
+
+}  // namespace ql
