@@ -83,6 +83,8 @@ DeckImportDialog::DeckImportDialog(const AnkiDeck& deck, const QString& language
 
     count_label_ = make_label(this, "count_label");
     skipped_label_ = make_label(this, "skipped_label");
+    // Room for the wrapped sentences: a layout squeezing the table would otherwise cut them short.
+    for (QLabel* l : {count_label_, skipped_label_}) l->setMinimumHeight(l->fontMetrics().lineSpacing() * 2 + 4);
     QString name = QFileInfo(deck_.path).completeBaseName();
     list_name_edit_ = new QLineEdit(name.replace(u' ', u'_'), this);
     list_name_edit_->setObjectName(QStringLiteral("list_name_edit"));
