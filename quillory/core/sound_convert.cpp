@@ -158,7 +158,13 @@ struct FlacState {
     qsizetype pos = 0;
     DecodedSound out;
     bool failed = false;
+    FLAC__uint64 total_frames = 0;  // from the stream's header; 0 when the encoder did not know it
 };
+
+void flac_metadata(const FLAC__StreamDecoder*, const FLAC__StreamMetadata* m, void* data) {
+    if (m->type == FLAC__METADATA_TYPE_STREAMINFO)
+        static_cast<FlacState*>(data)->total_frames = m->data.stream_info.total_samples;
+}
 
 FLAC__StreamDecoderReadStatus flac_read(const FLAC__StreamDecoder*, FLAC__byte buffer[], size_t* bytes, void* data) {
     auto* s = static_cast<FlacState*>(data);
@@ -196,13 +202,15 @@ std::optional<DecodedSound> decode_flac(const QByteArray& bytes, QString* why) {
                                                                           FLAC__stream_decoder_delete);
     FlacState s{&bytes};
     if (!d || FLAC__stream_decoder_init_stream(d.get(), flac_read, nullptr, nullptr, nullptr, nullptr, flac_write,
-                                               nullptr, flac_error, &s) != FLAC__STREAM_DECODER_INIT_STATUS_OK) {
+                                               flac_metadata, flac_error, &s) != FLAC__STREAM_DECODER_INIT_STATUS_OK) {
         *why = QStringLiteral("the FLAC decoder cannot be started");
         return std::nullopt;
     }
     const bool ok = FLAC__stream_decoder_process_until_end_of_stream(d.get());
     FLAC__stream_decoder_finish(d.get());
-    if (!ok || s.failed || s.out.samples.empty()) {
+    // A file cut short decodes without complaint up to the cut; its header says how long it was.
+    const bool short_of_header = s.total_frames > 0 && FLAC__uint64(s.out.frames()) < s.total_frames;
+    if (!ok || s.failed || s.out.samples.empty() || short_of_header) {
         *why = QStringLiteral("its FLAC audio is damaged");
         return std::nullopt;
     }

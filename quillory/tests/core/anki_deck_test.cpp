@@ -2,6 +2,7 @@
 #include "core/anki/deck_export.h"
 #include "core/anki/deck_import.h"
 #include "core/anki/proto_reader.h"
+#include "core/new_recordings.h"
 #include "core/sound_convert.h"
 #include "core/text_file.h"
 #include "support/anki_deck_maker.h"
@@ -253,6 +254,33 @@ TEST_F(AnkiDeckTest, RecordingsOfTheLanguageAreKept) {
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.recordings, 0);
     EXPECT_EQ(tree.read(QStringLiteral("languages/spanish/00/00412.mp3")), "ours");
+}
+
+TEST(SoundConvertTest, FlacClipsBecomeRecordings) {
+    QString why;
+    const auto mp3 = convert_to_recording(flac_clip(44100, 2, 0.3, 0.9), &why);
+    ASSERT_TRUE(mp3) << why.toStdString();
+    EXPECT_NEAR(double(audible_span(*mp3)), 0.9 * 22050, kFrame);
+    EXPECT_FALSE(convert_to_recording(flac_clip(44100, 2, 0.3, 0.9).left(200), &why));
+    EXPECT_EQ(why, QStringLiteral("its FLAC audio is damaged"));
+}
+
+// A contributor's new recordings are stored enciphered; a deck carries them as MP3 like the rest.
+TEST_F(AnkiDeckTest, NewRecordingsGoOutDecipheredAndEncoded) {
+    tree.write_lines(QStringLiteral("languages/spanish/new.txt"), {QStringLiteral("sol|sun|70020")});
+    const QByteArray take = tone_pcm(22050, 1, 0.0, 0.7);
+    tree.write(QStringLiteral("languages/spanish/new_str/70/70020.tmp"), take);
+    ASSERT_TRUE(encipher_sound_file(tree.path(QStringLiteral("languages/spanish/new_str/70/70020.tmp")),
+                                    tree.path(QStringLiteral("languages/spanish/new_str/70/70020.str")))
+                    .ok());
+    const QString out = deck_path(QStringLiteral("new.apkg"));
+    const DeckExportOutcome e = export_anki_deck(
+        {tree.root() + QStringLiteral("languages/"), QStringLiteral("spanish"), QStringLiteral("new"), QString()}, out);
+    ASSERT_TRUE(e.ok) << e.message.toStdString();
+    EXPECT_EQ(e.sounds, 1);
+    std::map<QString, QByteArray> entries;
+    for (auto& [name, bytes] : read_zip(out)) entries[name] = bytes;
+    EXPECT_NEAR(double(audible_span(entries[QStringLiteral("0")])), double(take.size() / 2), kFrame);
 }
 
 TEST_F(AnkiDeckTest, ExportsALegacyCollectionThatImportsBack) {

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
+#include <FLAC/stream_encoder.h>
 #include <lame/lame.h>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -154,6 +155,29 @@ QByteArray ogg_clip(int rate, int channels, double silence_s, double tone_s) {
     vorbis_dsp_clear(&vd);
     vorbis_comment_clear(&vc);
     vorbis_info_clear(&vi);
+    return out;
+}
+
+QByteArray flac_clip(int rate, int channels, double silence_s, double tone_s) {
+    const QByteArray pcm = tone_pcm(rate, channels, silence_s, tone_s);
+    const auto* s = reinterpret_cast<const qint16*>(pcm.constData());
+    std::vector<FLAC__int32> wide(s, s + pcm.size() / 2);
+    QByteArray out;
+    FLAC__StreamEncoder* e = FLAC__stream_encoder_new();
+    FLAC__stream_encoder_set_channels(e, unsigned(channels));
+    FLAC__stream_encoder_set_bits_per_sample(e, 16);
+    FLAC__stream_encoder_set_sample_rate(e, unsigned(rate));
+    // Written to a file, the encoder fills this in at the end; streamed, it must be told.
+    FLAC__stream_encoder_set_total_samples_estimate(e, wide.size() / size_t(channels));
+    auto write = [](const FLAC__StreamEncoder*, const FLAC__byte buffer[], size_t bytes, uint32_t, uint32_t,
+                    void* data) {
+        static_cast<QByteArray*>(data)->append(reinterpret_cast<const char*>(buffer), qsizetype(bytes));
+        return FLAC__STREAM_ENCODER_WRITE_STATUS_OK;
+    };
+    FLAC__stream_encoder_init_stream(e, write, nullptr, nullptr, nullptr, &out);
+    FLAC__stream_encoder_process_interleaved(e, wide.data(), unsigned(wide.size() / size_t(channels)));
+    FLAC__stream_encoder_finish(e);
+    FLAC__stream_encoder_delete(e);
     return out;
 }
 

@@ -17,6 +17,7 @@ QByteArray tone_pcm(int rate, int channels, double silence_s, double tone_s);
 QByteArray wav_clip(int rate, int channels, double silence_s, double tone_s);
 QByteArray mp3_clip(int rate, int channels, double silence_s, double tone_s);  // 128 kbit/s, lame
 QByteArray ogg_clip(int rate, int channels, double silence_s, double tone_s);  // Vorbis, quality 0.4
+QByteArray flac_clip(int rate, int channels, double silence_s, double tone_s);  // 16-bit
 
 // Protocol-buffer wire format, written by hand.
 QByteArray proto_varint(quint64 v);
