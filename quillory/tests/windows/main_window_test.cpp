@@ -141,6 +141,7 @@ TEST_F(MainWindow, EveryControlHasItsNameAndCaption) {
     }
     const std::map<QString, QString> expected = {{"&File", ""},         {"E&xit", "Ctrl+X"},
                                                  {"&Import Word List...", ""}, {"&Export Word List...", ""},
+                                                 {"Import &Anki Deck...", ""}, {"Export as Anki &Deck...", ""},
                                                  {"&Progress...", ""},
                                                  {"&Instructions", ""},  {"Instructions", "Ctrl+S"},
                                                  {"&Help", ""},          {"Hel&p", ""},
