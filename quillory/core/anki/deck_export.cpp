@@ -301,105 +301,142 @@ bool zip_package(const QString& archive, const QString& collection, const QByteA
     return true;
 }
 
+// Our sound number -> the target language's, from the translation index.
+QHash<QString, QString> target_numbers_of(const DeckExportSource& s) {
+    QHash<QString, QString> numbers;
+    if (s.target_language.isEmpty()) return numbers;
+    const auto index = read_lines(s.languages_folder + s.language + QStringLiteral("/trans_index_") + s.language +
+                                  u'_' + s.target_language + QStringLiteral(".dat"));
+    for (const QString& l : index.value_or(QStringList())) {
+        const QStringList f = l.split(u'|');
+        if (f.size() == 2 && !f[1].trimmed().isEmpty()) numbers.insert(f[0].trimmed(), f[1].trimmed());
+    }
+    return numbers;
+}
+
+// The package's media files as they are gathered: a sound named twice goes in once.
+class MediaFiles {
+public:
+    explicit MediaFiles(QString scratch) : scratch_(std::move(scratch)) {}
+
+    // The [sound:] reference to a recording of `language`, its file taken in; empty when it has none.
+    QString sound_tag(const QString& language_folder, const QString& language, const QString& number) {
+        const QString name = language + u'_' + number + QStringLiteral(".mp3");
+        if (!index_of_.contains(name)) {
+            bool unreadable = false;
+            QByteArray mp3 = recording_mp3(language_folder, number, scratch_, unreadable);
+            if (unreadable) ++unreadable_;
+            if (mp3.isEmpty()) return QString();
+            const QString index = QString::number(files_.size());
+            files_.push_back(std::move(mp3));
+            names_.insert(index, name);
+            index_of_.insert(name, index);
+        }
+        return QStringLiteral("[sound:%1]").arg(name);
+    }
+
+    const std::vector<QByteArray>& files() const { return files_; }
+    // The package's "media" list: the file names in the archive to the names the notes use.
+    QByteArray names_json() const { return QJsonDocument(names_).toJson(QJsonDocument::Compact); }
+    int unreadable() const { return unreadable_; }
+
+private:
+    QString scratch_;
+    QJsonObject names_;
+    std::vector<QByteArray> files_;
+    QHash<QString, QString> index_of_;
+    int unreadable_ = 0;
+};
+
+// One note per entry with a foreign word, in list order; `left_out` counts the others.
+std::vector<Note> notes_of(const QStringList& lines, const DeckExportSource& s, MediaFiles& media, int& left_out) {
+    const QString folder = s.languages_folder + s.language + u'/';
+    const QString target_folder = s.languages_folder + s.target_language + u'/';
+    const QHash<QString, QString> target_numbers = target_numbers_of(s);
+    std::vector<Note> notes;
+    for (const QString& l : lines) {
+        const auto e = parse_entry(l);
+        if (!e) continue;
+        if (e->word.trimmed().isEmpty()) {
+            ++left_out;
+            continue;
+        }
+        Note n;
+        n.sort_text = e->word;
+        n.front = field_html(e->word) + media.sound_tag(folder, s.language, e->sound_number);
+        n.back = field_html(e->translation);
+        if (const QString t = target_numbers.value(e->sound_number); !t.isEmpty())
+            n.back += media.sound_tag(target_folder, s.target_language, t);
+        n.guid = stable_guid(s.language, e->sound_number, e->word);
+        notes.push_back(std::move(n));
+    }
+    return notes;
+}
+
+// The collection and its media zipped in the scratch folder, then put in place of `destination` in
+// one step; on failure `why` says what went wrong and `destination` is as it was.
+bool write_package(const QString& scratch, const QString& deck_name, const std::vector<Note>& notes,
+                   const MediaFiles& media, const QString& destination, QString* why) {
+    const QString collection = scratch + QStringLiteral("/collection.anki2");
+    const QString archive = scratch + QStringLiteral("/deck.apkg");
+    if (!write_collection(collection, deck_name, notes, why) ||
+        !zip_package(archive, collection, media.names_json(), media.files(), why)) {
+        *why = QStringLiteral("The Anki deck could not be made: %1").arg(*why);
+        return false;
+    }
+    QFile packed(archive);
+    if (!packed.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("The Anki deck could not be made: %1").arg(packed.errorString());
+        return false;
+    }
+    return write_bytes(destination, packed.readAll(), why);
+}
+
+QString exported_message(const DeckExportOutcome& r, const QString& list, const QString& destination) {
+    QString message = QStringLiteral("The list %1 was exported to %2 as an Anki deck of %3 with %4.")
+                          .arg(list, destination, QString::number(r.notes) + (r.notes == 1 ? " note" : " notes"),
+                               QString::number(r.sounds) + (r.sounds == 1 ? " recording" : " recordings"));
+    if (r.left_out > 0)
+        message += r.left_out == 1 ? QStringLiteral(" 1 entry without a foreign word was left out.")
+                                   : QStringLiteral(" %1 entries without a foreign word were left out.").arg(r.left_out);
+    if (r.unreadable_sounds > 0)
+        message += r.unreadable_sounds == 1
+                       ? QStringLiteral(" 1 recording could not be read; its note has no sound.")
+                       : QStringLiteral(" %1 recordings could not be read; their notes have no sound.").arg(r.unreadable_sounds);
+    return message;
+}
+
 }  // namespace
 
 DeckExportOutcome export_anki_deck(const DeckExportSource& s, const QString& destination) {
     DeckExportOutcome r;
-    const QString folder = s.languages_folder + s.language + u'/';
-    const QString list_path = folder + s.list + QStringLiteral(".txt");
+    const QString list_path = s.languages_folder + s.language + u'/' + s.list + QStringLiteral(".txt");
     const auto lines = read_lines(list_path);
     if (!lines) {
         r.message = QStringLiteral("Could not read the file %1.").arg(list_path);
         return r;
     }
-    // Our sound number -> the target language's, from the translation index.
-    QHash<QString, QString> target_numbers;
-    const QString target_folder = s.languages_folder + s.target_language + u'/';
-    if (!s.target_language.isEmpty()) {
-        const auto index = read_lines(folder + QStringLiteral("trans_index_") + s.language + u'_' + s.target_language +
-                                      QStringLiteral(".dat"));
-        for (const QString& l : index.value_or(QStringList())) {
-            const QStringList f = l.split(u'|');
-            if (f.size() == 2 && !f[1].trimmed().isEmpty()) target_numbers.insert(f[0].trimmed(), f[1].trimmed());
-        }
-    }
-
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         r.message = QStringLiteral("Could not make a temporary folder: %1").arg(scratch.errorString());
         return r;
     }
-    QJsonObject media_names;
-    std::vector<QByteArray> media;
-    QHash<QString, QString> media_of;  // media name -> index, so a sound used twice goes in once
-    auto sound_tag = [&](const QString& language_folder, const QString& language, const QString& number) {
-        const QString name = language + u'_' + number + QStringLiteral(".mp3");
-        if (!media_of.contains(name)) {
-            bool unreadable = false;
-            QByteArray mp3 = recording_mp3(language_folder, number, scratch.path(), unreadable);
-            if (unreadable) ++r.unreadable_sounds;
-            if (mp3.isEmpty()) return QString();
-            const QString index = QString::number(media.size());
-            media.push_back(std::move(mp3));
-            media_names.insert(index, name);
-            media_of.insert(name, index);
-        }
-        return QStringLiteral("[sound:%1]").arg(name);
-    };
-
-    std::vector<Note> notes;
-    for (const QString& l : *lines) {
-        const auto e = parse_entry(l);
-        if (!e) continue;
-        if (e->word.trimmed().isEmpty()) {
-            ++r.left_out;
-            continue;
-        }
-        Note n;
-        n.sort_text = e->word;
-        n.front = field_html(e->word) + sound_tag(folder, s.language, e->sound_number);
-        n.back = field_html(e->translation);
-        if (const QString t = target_numbers.value(e->sound_number); !t.isEmpty())
-            n.back += sound_tag(target_folder, s.target_language, t);
-        n.guid = stable_guid(s.language, e->sound_number, e->word);
-        notes.push_back(std::move(n));
-    }
+    MediaFiles media(scratch.path());
+    const std::vector<Note> notes = notes_of(*lines, s, media, r.left_out);
+    r.unreadable_sounds = media.unreadable();
     if (notes.empty()) {
         r.message = QStringLiteral("The list %1 holds no words to export.").arg(s.list);
         return r;
     }
-
     QString why;
-    const QString collection = scratch.path() + QStringLiteral("/collection.anki2");
-    const QString archive = scratch.path() + QStringLiteral("/deck.apkg");
-    const QString deck_name = s.language + QStringLiteral("::") + s.list;
-    if (!write_collection(collection, deck_name, notes, &why) ||
-        !zip_package(archive, collection, QJsonDocument(media_names).toJson(QJsonDocument::Compact), media, &why)) {
-        r.message = QStringLiteral("The Anki deck could not be made: %1").arg(why);
-        return r;
-    }
-    QFile packed(archive);
-    if (!packed.open(QIODevice::ReadOnly)) {
-        r.message = QStringLiteral("The Anki deck could not be made: %1").arg(packed.errorString());
-        return r;
-    }
-    if (!write_bytes(destination, packed.readAll(), &why)) {
+    if (!write_package(scratch.path(), s.language + QStringLiteral("::") + s.list, notes, media, destination, &why)) {
         r.message = why;
         return r;
     }
     r.ok = true;
     r.notes = int(notes.size());
-    r.sounds = int(media.size());
-    r.message = QStringLiteral("The list %1 was exported to %2 as an Anki deck of %3 with %4.")
-                    .arg(s.list, destination, QString::number(r.notes) + (r.notes == 1 ? " note" : " notes"),
-                         QString::number(r.sounds) + (r.sounds == 1 ? " recording" : " recordings"));
-    if (r.left_out > 0)
-        r.message += r.left_out == 1 ? QStringLiteral(" 1 entry without a foreign word was left out.")
-                                     : QStringLiteral(" %1 entries without a foreign word were left out.").arg(r.left_out);
-    if (r.unreadable_sounds > 0)
-        r.message += r.unreadable_sounds == 1
-                         ? QStringLiteral(" 1 recording could not be read; its note has no sound.")
-                         : QStringLiteral(" %1 recordings could not be read; their notes have no sound.").arg(r.unreadable_sounds);
+    r.sounds = int(media.files().size());
+    r.message = exported_message(r, s.list, destination);
     return r;
 }
 

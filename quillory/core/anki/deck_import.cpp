@@ -134,20 +134,121 @@ QString deck_list_name_refusal(const QString& languages_folder, const QString& l
     return QString();
 }
 
+namespace {
+
+// The counter's next free sound number; a language without one starts the new numbers.
+std::optional<int> read_next_number(const QString& counter_path, QString* error) {
+    if (!file_exists(counter_path)) return kFirstNewNumber;
+    const auto line = read_first_line(counter_path);
+    if (!line) {
+        *error = QStringLiteral("Could not read the file %1.").arg(counter_path);
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int next = line->trimmed().toInt(&ok);
+    if (!ok || next < 0) {
+        *error = QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds the "
+                                "next free number, for example 70000.")
+                     .arg(counter_path);
+        return std::nullopt;
+    }
+    return next;
+}
+
+// Numbers the pairs and places their recordings, filling in a plan.
+class DeckPlanner {
+public:
+    DeckPlanner(const AnkiDeck& deck, DeckImportPlan& plan, QString folder, QString target_folder)
+        : media_(deck), plan_(plan), folder_(std::move(folder)), target_folder_(std::move(target_folder)) {}
+
+    // False when the numbers run out; `error` says so.
+    bool number_pairs(const DeckPairs& pairs, MasterIndex& master, const MasterIndex* target_master, int next,
+                      QString* error) {
+        int number = next;
+        plan_.list_lines.reserve(qsizetype(pairs.pairs.size()));
+        for (const DeckPair& p : pairs.pairs) {
+            const QString key = pair_key(p.word, p.translation);
+            QString sound_number = master.by_pair.value(key);
+            if (sound_number.isEmpty()) {
+                if (number > kLastSoundNumber) {
+                    *error = QStringLiteral("Only %1 sound numbers up to 99999 are still free in this language, too "
+                                            "few for the new words of this deck. Nothing was imported.")
+                                 .arg(std::max(0, kLastSoundNumber - next + 1));
+                    return false;
+                }
+                sound_number = QStringLiteral("%1").arg(number++, 5, 10, QChar(u'0'));
+                master.by_pair.insert(key, sound_number);
+                plan_.master_added << format_entry(p.word, p.translation, sound_number);
+                ++plan_.added;
+            } else {
+                ++plan_.reused;
+            }
+            plan_.list_lines << format_entry(p.word, p.translation, sound_number);
+            place_sounds(p, sound_number, target_master);
+        }
+        plan_.next_number = number;
+        return true;
+    }
+
+private:
+    void place_sounds(const DeckPair& p, const QString& sound_number, const MasterIndex* target_master) {
+        if (!p.word_sound.isEmpty()) {
+            if (!media_.has(p.word_sound)) ++plan_.missing_media;
+            else if (is_sound_number(sound_number)) place(p.word_sound, recording_path(folder_, sound_number));
+        }
+        if (!p.translation_sound.isEmpty()) {
+            const QString target_number = target_master ? target_master->by_word.value(p.translation) : QString();
+            if (!is_sound_number(target_number)) ++plan_.translation_sounds_unmatched;
+            else if (!media_.has(p.translation_sound)) ++plan_.missing_media;
+            else place(p.translation_sound, recording_path(target_folder_, target_number));
+        }
+    }
+
+    // A recording already on disk is the language's own and is kept; a deck never overwrites one.
+    void place(const QString& sound, const QString& path) {
+        if (file_exists(path) || planned_paths_.contains(path)) {
+            ++plan_.already_recorded;
+            return;
+        }
+        planned_paths_.insert(path);
+        auto it = clip_of_media_.find(sound);
+        if (it == clip_of_media_.end()) {
+            it = clip_of_media_.insert(sound, int(plan_.clips.size()));
+            plan_.clips.push_back({sound, {}});
+        }
+        plan_.clips[size_t(*it)].paths << path;
+    }
+
+    AnkiMediaReader media_;
+    DeckImportPlan& plan_;
+    QString folder_, target_folder_;
+    QHash<QString, int> clip_of_media_;
+    QSet<QString> planned_paths_;
+};
+
+// Why a deck cannot be imported as chosen at all, or an empty string.
+QString deck_refusal(const AnkiDeck& deck, const DeckPairs& pairs, const DeckImportTarget& target) {
+    const QString deck_name = QFileInfo(deck.path).fileName();
+    if (target.language.isEmpty()) return QStringLiteral("First select a language.");
+    if (deck.notes.empty())
+        return QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.").arg(deck_name);
+    if (pairs.pairs.empty())
+        return QStringLiteral("No note of the Anki deck %1 gives a word pair with the fields chosen. "
+                              "Nothing was imported.")
+            .arg(deck_name);
+    return QString();
+}
+
+}  // namespace
+
 std::optional<DeckImportPlan> plan_deck_import(const AnkiDeck& deck, const DeckPairs& pairs,
                                                const DeckImportTarget& target, QString* error) {
-    auto refuse = [&](const QString& why) {
-        if (error) *error = why;
+    QString why;
+    auto refuse = [&](const QString& reason) {
+        if (error) *error = reason;
         return std::nullopt;
     };
-    const QString deck_name = QFileInfo(deck.path).fileName();
-    if (target.language.isEmpty()) return refuse(QStringLiteral("First select a language."));
-    if (deck.notes.empty())
-        return refuse(QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.").arg(deck_name));
-    if (pairs.pairs.empty())
-        return refuse(QStringLiteral("No note of the Anki deck %1 gives a word pair with the fields chosen. "
-                                     "Nothing was imported.")
-                          .arg(deck_name));
+    if (const QString refusal = deck_refusal(deck, pairs, target); !refusal.isEmpty()) return refuse(refusal);
     DeckImportPlan plan;
     plan.list_name = target.list_name;
     if (const QString refusal = deck_list_name_refusal(target.languages_folder, target.language, plan.list_name);
@@ -161,17 +262,8 @@ std::optional<DeckImportPlan> plan_deck_import(const AnkiDeck& deck, const DeckP
 
     MasterIndex master = read_master(plan.master_path);
     if (!master.ok) return refuse(master.error);
-    int next = kFirstNewNumber;
-    if (file_exists(plan.counter_path)) {
-        const auto line = read_first_line(plan.counter_path);
-        if (!line) return refuse(QStringLiteral("Could not read the file %1.").arg(plan.counter_path));
-        bool ok = false;
-        next = line->trimmed().toInt(&ok);
-        if (!ok || next < 0)
-            return refuse(QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it "
-                                         "holds the next free number, for example 70000.")
-                              .arg(plan.counter_path));
-    }
+    const std::optional<int> next = read_next_number(plan.counter_path, &why);
+    if (!next) return refuse(why);
 
     const bool has_target = !target.target_language.isEmpty();
     const QString target_folder = target.languages_folder + target.target_language + u'/';
@@ -181,82 +273,30 @@ std::optional<DeckImportPlan> plan_deck_import(const AnkiDeck& deck, const DeckP
             read_master(target_folder + QStringLiteral("master_") + target.target_language + QStringLiteral(".txt"));
         if (!target_master.ok) return refuse(target_master.error);
     }
-
-    AnkiMediaReader media(deck);
-    QHash<QString, int> clip_of_media;
-    QSet<QString> planned_paths;
-    // A recording already on disk is the language's own and is kept; a deck never overwrites one.
-    auto plan_recording = [&](const QString& sound, const QString& path) {
-        if (file_exists(path) || planned_paths.contains(path)) {
-            ++plan.already_recorded;
-            return;
-        }
-        planned_paths.insert(path);
-        auto it = clip_of_media.find(sound);
-        if (it == clip_of_media.end()) {
-            it = clip_of_media.insert(sound, int(plan.clips.size()));
-            plan.clips.push_back({sound, {}});
-        }
-        plan.clips[size_t(*it)].paths << path;
-    };
-
-    int number = next;
-    plan.list_lines.reserve(qsizetype(pairs.pairs.size()));
-    int missing = 0;
-    for (const DeckPair& p : pairs.pairs) {
-        const QString key = pair_key(p.word, p.translation);
-        QString sound_number = master.by_pair.value(key);
-        if (sound_number.isEmpty()) {
-            if (number > kLastSoundNumber)
-                return refuse(QStringLiteral("Only %1 sound numbers up to 99999 are still free in this language, too "
-                                             "few for the new words of this deck. Nothing was imported.")
-                                  .arg(std::max(0, kLastSoundNumber - next + 1)));
-            sound_number = QStringLiteral("%1").arg(number++, 5, 10, QChar(u'0'));
-            master.by_pair.insert(key, sound_number);
-            plan.master_added << format_entry(p.word, p.translation, sound_number);
-            ++plan.added;
-        } else {
-            ++plan.reused;
-        }
-        plan.list_lines << format_entry(p.word, p.translation, sound_number);
-
-        if (!p.word_sound.isEmpty()) {
-            if (!media.has(p.word_sound)) ++missing;
-            else if (is_sound_number(sound_number)) plan_recording(p.word_sound, recording_path(folder, sound_number));
-        }
-        if (!p.translation_sound.isEmpty()) {
-            const QString target_number = has_target ? target_master.by_word.value(p.translation) : QString();
-            if (!is_sound_number(target_number)) ++plan.translation_sounds_unmatched;
-            else if (!media.has(p.translation_sound)) ++missing;
-            else plan_recording(p.translation_sound, recording_path(target_folder, target_number));
-        }
-    }
-    plan.next_number = number;
-    plan.missing_media = missing;
+    DeckPlanner planner(deck, plan, folder, target_folder);
+    if (!planner.number_pairs(pairs, master, has_target ? &target_master : nullptr, *next, &why)) return refuse(why);
     return plan;
 }
 
-DeckImportOutcome run_deck_import(const AnkiDeck& deck, const DeckImportPlan& plan, DeckImportProgress& progress,
-                                  int threads) {
-    DeckImportOutcome r;
-    r.list_name = plan.list_name;
-    r.missing_media = plan.missing_media;
-    const int total = int(plan.clips.size());
-    progress.total = total;
-    progress.converted = 0;
+namespace {
 
+const QString kUnchanged = QStringLiteral("Nothing was imported: the files of the language are as they were.");
+
+// Every clip of the plan converted into recording bytes, on `threads` workers. Stops early on a
+// cancel or the first clip that cannot be converted (`failure` then says which and why).
+std::vector<QByteArray> convert_clips(const AnkiDeck& deck, const DeckImportPlan& plan, DeckImportProgress& progress,
+                                      int threads, QString& failure) {
+    const int total = int(plan.clips.size());
     std::vector<QByteArray> converted(static_cast<size_t>(total));
     std::atomic<int> next{0};
     std::mutex failure_lock;
-    QString failure;
+    auto failed = [&] {
+        std::lock_guard<std::mutex> l(failure_lock);
+        return !failure.isEmpty();
+    };
     auto work = [&] {
         AnkiMediaReader media(deck);
-        for (;;) {
-            if (progress.cancel.load()) return;
-            {
-                std::lock_guard<std::mutex> l(failure_lock);
-                if (!failure.isEmpty()) return;
-            }
+        while (!progress.cancel.load() && !failed()) {
             const int k = next.fetch_add(1);
             if (k >= total) return;
             const DeckImportPlan::Clip& clip = plan.clips[size_t(k)];
@@ -282,67 +322,97 @@ DeckImportOutcome run_deck_import(const AnkiDeck& deck, const DeckImportPlan& pl
     for (int w = 1; w < workers; ++w) pool.emplace_back(work);
     work();
     for (std::thread& t : pool) t.join();
+    return converted;
+}
 
-    const QString unchanged = QStringLiteral("Nothing was imported: the files of the language are as they were.");
-    if (progress.cancel.load()) {
-        r.cancelled = true;
-        r.message = QStringLiteral("The import was cancelled. ") + unchanged;
-        return r;
-    }
-    if (!failure.isEmpty()) {
-        r.message = failure + QStringLiteral("\r\n") + unchanged;
-        return r;
-    }
-
-    // The recording folders a language lacks are made first and taken away again if the change fails,
-    // so that a failed import leaves the tree as it found it.
+// The list, the master's new lines, the counter and the recordings as one change. The recording
+// folders a language lacks are made first and taken away again if the change fails, so that a
+// failed import leaves the tree as it found it. Returns the recordings written, or -1 (`error` says why).
+int write_import(const DeckImportPlan& plan, const std::vector<QByteArray>& converted, QString* error) {
     QStringList made_folders;
+    auto remove_made_folders = [&] {
+        for (auto it = made_folders.crbegin(); it != made_folders.crend(); ++it) QDir().rmdir(*it);
+    };
     FileChanges changes;
+    int recordings = 0;
     for (size_t k = 0; k < plan.clips.size(); ++k) {
         for (const QString& path : plan.clips[k].paths) {
             const QString dir = QFileInfo(path).absolutePath();
             if (!QFileInfo::exists(dir)) {
                 if (!QDir().mkpath(dir)) {
-                    for (auto it = made_folders.crbegin(); it != made_folders.crend(); ++it) QDir().rmdir(*it);
-                    r.message = QStringLiteral("Could not make the folder %1.\r\n").arg(dir) + unchanged;
-                    return r;
+                    remove_made_folders();
+                    *error = QStringLiteral("Could not make the folder %1.").arg(dir);
+                    return -1;
                 }
                 made_folders << dir;
             }
             changes.rewrite_bytes(path, converted[k]);
-            ++r.recordings;
+            ++recordings;
         }
     }
     if (plan.added > 0) changes.rewrite_lines(plan.counter_path, {u' ' + QString::number(plan.next_number) + u' '});
     if (plan.added > 0) changes.append_lines(plan.master_path, plan.master_added);
     changes.rewrite_lines(plan.list_path, plan.list_lines);
+    if (!changes.apply(error)) {
+        remove_made_folders();
+        return -1;
+    }
+    return recordings;
+}
+
+QString imported_message(const DeckImportPlan& plan, const DeckImportOutcome& r) {
+    QString message = QStringLiteral("%1 imported into the new list %2, with %3.")
+                          .arg(plural(r.entries, "word pair was", "word pairs were"), plan.list_name,
+                               plural(r.recordings, "new recording", "new recordings"));
+    if (plan.reused > 0)
+        message += u' ' + plural(plan.reused, "of them was", "of them were") +
+                   QStringLiteral(" already in the language and kept its sound number.");
+    if (plan.already_recorded > 0)
+        message += u' ' + plural(plan.already_recorded, "sound was", "sounds were") +
+                   QStringLiteral(" left out because the word already has a recording.");
+    if (plan.missing_media > 0)
+        message += plan.missing_media == 1
+                       ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word came without it.")
+                       : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words came "
+                                        "without them.")
+                             .arg(plan.missing_media);
+    if (plan.translation_sounds_unmatched > 0)
+        message += u' ' + plural(plan.translation_sounds_unmatched, "translation sound was", "translation sounds were") +
+                   QStringLiteral(" left out: the translation is not an entry of the target language.");
+    return message;
+}
+
+}  // namespace
+
+DeckImportOutcome run_deck_import(const AnkiDeck& deck, const DeckImportPlan& plan, DeckImportProgress& progress,
+                                  int threads) {
+    DeckImportOutcome r;
+    r.list_name = plan.list_name;
+    r.missing_media = plan.missing_media;
+    progress.total = int(plan.clips.size());
+    progress.converted = 0;
+
+    QString failure;
+    const std::vector<QByteArray> converted = convert_clips(deck, plan, progress, threads, failure);
+    if (progress.cancel.load()) {
+        r.cancelled = true;
+        r.message = QStringLiteral("The import was cancelled. ") + kUnchanged;
+        return r;
+    }
+    if (!failure.isEmpty()) {
+        r.message = failure + QStringLiteral("\r\n") + kUnchanged;
+        return r;
+    }
     QString error;
-    if (!changes.apply(&error)) {
-        for (auto it = made_folders.crbegin(); it != made_folders.crend(); ++it) QDir().rmdir(*it);
-        r.recordings = 0;
-        r.message = error + QStringLiteral("\r\n") + unchanged;
+    const int recordings = write_import(plan, converted, &error);
+    if (recordings < 0) {
+        r.message = error + QStringLiteral("\r\n") + kUnchanged;
         return r;
     }
     r.ok = true;
+    r.recordings = recordings;
     r.entries = int(plan.list_lines.size());
-    r.message = QStringLiteral("%1 imported into the new list %2, with %3.")
-                    .arg(plural(r.entries, "word pair was", "word pairs were"), plan.list_name,
-                         plural(r.recordings, "new recording", "new recordings"));
-    if (plan.reused > 0)
-        r.message += u' ' + plural(plan.reused, "of them was", "of them were") +
-                     QStringLiteral(" already in the language and kept its sound number.");
-    if (plan.already_recorded > 0)
-        r.message += u' ' + plural(plan.already_recorded, "sound was", "sounds were") +
-                     QStringLiteral(" left out because the word already has a recording.");
-    if (plan.missing_media > 0)
-        r.message += plan.missing_media == 1
-                         ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word came without it.")
-                         : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words came "
-                                          "without them.")
-                               .arg(plan.missing_media);
-    if (plan.translation_sounds_unmatched > 0)
-        r.message += u' ' + plural(plan.translation_sounds_unmatched, "translation sound was", "translation sounds were") +
-                     QStringLiteral(" left out: the translation is not an entry of the target language.");
+    r.message = imported_message(plan, r);
     return r;
 }
 

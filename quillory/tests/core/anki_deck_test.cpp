@@ -73,6 +73,47 @@ public:
     }
 };
 
+// An exported collection opened for reading: each row's columns joined by ",".
+class Collection {
+public:
+    explicit Collection(const QByteArray& bytes) {
+        const QString path = dir_.path() + QStringLiteral("/c.anki2");
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db_), SQLITE_OK);
+    }
+    ~Collection() { sqlite3_close(db_); }
+    Collection(const Collection&) = delete;
+    Collection& operator=(const Collection&) = delete;
+
+    QStringList query(const QString& sql) const {
+        QStringList rows;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            QStringList cols;
+            for (int c = 0; c < sqlite3_column_count(st); ++c)
+                cols << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+            rows << cols.join(u',');
+        }
+        sqlite3_finalize(st);
+        return rows;
+    }
+    // A table's column names in order, separated by spaces.
+    QString columns(const char* table) const {
+        QStringList names;
+        for (const QString& row : query(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
+            names << row.section(u',', 1, 1);
+        return names.join(u' ');
+    }
+
+private:
+    QTemporaryDir dir_;
+    sqlite3* db_ = nullptr;
+};
+
 const QStringList kBasicFields{QStringLiteral("Front"), QStringLiteral("Back")};
 
 class AnkiDeckTest : public ::testing::Test {
@@ -306,53 +347,25 @@ TEST_F(AnkiDeckTest, ExportsALegacyCollectionThatImportsBack) {
     EXPECT_EQ(entries[QStringLiteral("0")], tree.read(QStringLiteral("languages/spanish/70/70010.mp3")));
 
     // The tables and columns every Anki since 2.1 opens a legacy collection by.
-    QTemporaryDir dir;
-    const QString db_path = dir.path() + QStringLiteral("/c.anki2");
-    {
-        QFile f(db_path);
-        f.open(QIODevice::WriteOnly);
-        f.write(entries[QStringLiteral("collection.anki2")]);
-    }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(db_path).constData(), &db), SQLITE_OK);
-    auto query = [&](const QString& sql) {
-        QStringList rows;
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr);
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            QStringList cols;
-            for (int c = 0; c < sqlite3_column_count(st); ++c)
-                cols << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
-            rows << cols.join(u',');
-        }
-        sqlite3_finalize(st);
-        return rows;
-    };
-    auto columns = [&](const char* table) {
-        QStringList names;
-        for (const QString& row : query(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
-            names << row.section(u',', 1, 1);
-        return names.join(u' ');
-    };
-    EXPECT_EQ(columns("col"), QStringLiteral("id crt mod scm ver dty usn ls conf models decks dconf tags"));
-    EXPECT_EQ(columns("notes"), QStringLiteral("id guid mid mod usn tags flds sfld csum flags data"));
-    EXPECT_EQ(columns("cards"), QStringLiteral("id nid did ord mod usn type queue due ivl factor reps lapses left "
-                                               "odue odid flags data"));
-    EXPECT_EQ(columns("revlog"), QStringLiteral("id cid usn ease ivl lastIvl factor time type"));
-    EXPECT_EQ(columns("graves"), QStringLiteral("usn oid type"));
-    EXPECT_EQ(query(QStringLiteral("SELECT ver FROM col")), QStringList{QStringLiteral("11")});
-    const QStringList notes = query(QStringLiteral("SELECT flds, sfld FROM notes ORDER BY id"));
+    const Collection col(entries[QStringLiteral("collection.anki2")]);
+    EXPECT_EQ(col.columns("col"), QStringLiteral("id crt mod scm ver dty usn ls conf models decks dconf tags"));
+    EXPECT_EQ(col.columns("notes"), QStringLiteral("id guid mid mod usn tags flds sfld csum flags data"));
+    EXPECT_EQ(col.columns("cards"), QStringLiteral("id nid did ord mod usn type queue due ivl factor reps lapses "
+                                                   "left odue odid flags data"));
+    EXPECT_EQ(col.columns("revlog"), QStringLiteral("id cid usn ease ivl lastIvl factor time type"));
+    EXPECT_EQ(col.columns("graves"), QStringLiteral("usn oid type"));
+    EXPECT_EQ(col.query(QStringLiteral("SELECT ver FROM col")), QStringList{QStringLiteral("11")});
+    const QStringList notes = col.query(QStringLiteral("SELECT flds, sfld FROM notes ORDER BY id"));
     ASSERT_EQ(notes.size(), 5);
     EXPECT_EQ(notes[2], QStringLiteral("casa[sound:spanish_00412.mp3]\x1fhouse[sound:english_00412.mp3],casa"));
-    EXPECT_EQ(query(QStringLiteral("SELECT count(*) FROM cards JOIN notes ON cards.nid = notes.id")),
+    EXPECT_EQ(col.query(QStringLiteral("SELECT count(*) FROM cards JOIN notes ON cards.nid = notes.id")),
               QStringList{QStringLiteral("5")});
     const QJsonObject decks =
-        QJsonDocument::fromJson(query(QStringLiteral("SELECT decks FROM col")).value(0).toUtf8()).object();
+        QJsonDocument::fromJson(col.query(QStringLiteral("SELECT decks FROM col")).value(0).toUtf8()).object();
     QStringList deck_names;
     for (const QJsonValue& v : decks) deck_names << v.toObject().value(QStringLiteral("name")).toString();
     deck_names.sort();
     EXPECT_EQ(deck_names, (QStringList{QStringLiteral("Default"), QStringLiteral("spanish::animals")}));
-    sqlite3_close(db);
 
     // Back in through the importer: the same pairs, each recording as long as it was.
     DataTree other;
