@@ -1,6 +1,9 @@
 #include "deck_import_dialog.h"
 
+#include "core/anki/deck_import_job.h"
 #include "core/prompter.h"
+#include "core/workspace.h"
+#include "windows/widget_builders.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,21 +12,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
+#include <QHBoxLayout>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <thread>
 
 namespace ql {
 
 namespace {
 
-QLabel* make_label(QWidget* parent, const char* name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+QLabel* make_label(QWidget* parent, const char* name) {
+    QLabel* label = build::label(parent, name, QString());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
@@ -43,32 +44,45 @@ QString form_text(AnkiForm form) {
 
 }  // namespace
 
-DeckImportDialog::DeckImportDialog(const AnkiDeck& deck, const QString& languages_folder, const QString& language,
+DeckImportDialog::DeckImportDialog(AnkiDeck deck, const Workspace& workspace, const QString& language,
                                    const QString& target_language, Prompter* prompter, QWidget* parent)
     : QDialog(parent),
-      deck_(deck),
-      languages_folder_(languages_folder),
+      deck_(std::move(deck)),
+      workspace_(workspace),
       language_(language),
       target_language_(target_language),
       prompter_(prompter) {
     setObjectName(QStringLiteral("deck_import_dialog"));
     setWindowTitle(QStringLiteral("Import Anki Deck"));
+    build_controls();
+    arrange_controls();
 
+    connect(buttons_, &QDialogButtonBox::accepted, this, &DeckImportDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &DeckImportDialog::reject);
+    connect(note_type_box_, &QComboBox::currentIndexChanged, this, &DeckImportDialog::show_note_type);
+    auto choose = [this] {
+        const qint64 type = note_type_box_->currentData().toLongLong();
+        choices_[type] = FieldChoice{word_column_box_->currentIndex(), translation_column_box_->currentIndex()};
+        refresh();
+    };
+    connect(word_column_box_, &QComboBox::currentIndexChanged, this, choose);
+    connect(translation_column_box_, &QComboBox::currentIndexChanged, this, choose);
+    show_note_type();
+    resize(760, 640);
+}
+
+void DeckImportDialog::build_controls() {
     file_label_ = make_label(this, "file_label");
-    note_type_box_ = new QComboBox(this);
-    note_type_box_->setObjectName(QStringLiteral("note_type_box"));
+    note_type_box_ = build::named(new QComboBox(this), "note_type_box");
     for (const AnkiNoteType& t : deck_.note_types) {
         int notes = 0;
         for (const AnkiNote& n : deck_.notes) notes += n.type_id == t.id;
         if (notes > 0) note_type_box_->addItem(QStringLiteral("%1 (%2 notes)").arg(t.name).arg(notes), QVariant(t.id));
     }
-    word_column_box_ = new QComboBox(this);
-    word_column_box_->setObjectName(QStringLiteral("word_column_box"));
-    translation_column_box_ = new QComboBox(this);
-    translation_column_box_->setObjectName(QStringLiteral("translation_column_box"));
+    word_column_box_ = build::named(new QComboBox(this), "word_column_box");
+    translation_column_box_ = build::named(new QComboBox(this), "translation_column_box");
 
-    preview_table_ = new QTableWidget(0, 3, this);
-    preview_table_->setObjectName(QStringLiteral("preview_table"));
+    preview_table_ = build::named(new QTableWidget(0, 3, this), "preview_table");
     preview_table_->setAccessibleName(QStringLiteral("First word pairs"));
     preview_table_->setHorizontalHeaderLabels(
         {QStringLiteral("Foreign word (%1)").arg(language_),
@@ -86,16 +100,14 @@ DeckImportDialog::DeckImportDialog(const AnkiDeck& deck, const QString& language
     // Room for the wrapped sentences: a layout squeezing the table would otherwise cut them short.
     for (QLabel* l : {count_label_, skipped_label_}) l->setMinimumHeight(l->fontMetrics().lineSpacing() * 2 + 4);
     QString name = QFileInfo(deck_.path).completeBaseName();
-    list_name_edit_ = new QLineEdit(name.replace(u' ', u'_'), this);
-    list_name_edit_->setObjectName(QStringLiteral("list_name_edit"));
+    list_name_edit_ = build::named(new QLineEdit(name.replace(u' ', u'_'), this), "list_name_edit");
 
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->setObjectName(QStringLiteral("buttons"));
-    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok_button"));
-    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel_button"));
-    connect(buttons_, &QDialogButtonBox::accepted, this, &DeckImportDialog::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &DeckImportDialog::reject);
+    buttons_ = build::named(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this), "buttons");
+    build::named(buttons_->button(QDialogButtonBox::Ok), "ok_button");
+    build::named(buttons_->button(QDialogButtonBox::Cancel), "cancel_button");
+}
 
+void DeckImportDialog::arrange_controls() {
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Note type:"), note_type_box_);
     form->addRow(QStringLiteral("&Foreign word (%1):").arg(language_), word_column_box_);
@@ -107,21 +119,9 @@ DeckImportDialog::DeckImportDialog(const AnkiDeck& deck, const QString& language
     layout->addWidget(file_label_);
     layout->addLayout(form);
     layout->addWidget(preview_table_, 1);
-    layout->addWidget(count_label_);
-    layout->addWidget(skipped_label_);
+    build::add_widgets(layout, {count_label_, skipped_label_});
     layout->addLayout(name_form);
     layout->addWidget(buttons_);
-
-    connect(note_type_box_, &QComboBox::currentIndexChanged, this, &DeckImportDialog::show_note_type);
-    auto choose = [this] {
-        const qint64 type = note_type_box_->currentData().toLongLong();
-        choices_[type] = FieldChoice{word_column_box_->currentIndex(), translation_column_box_->currentIndex()};
-        refresh();
-    };
-    connect(word_column_box_, &QComboBox::currentIndexChanged, this, choose);
-    connect(translation_column_box_, &QComboBox::currentIndexChanged, this, choose);
-    show_note_type();
-    resize(760, 640);
 }
 
 void DeckImportDialog::show_note_type() {
@@ -149,7 +149,15 @@ void DeckImportDialog::refresh() {
     pairs_ = same_field ? DeckPairs{} : collect_deck_pairs(deck_, choices_);
     pairs_.notes = int(deck_.notes.size());
 
-    AnkiMediaReader media(deck_);
+    const AnkiMediaReader media(deck_);
+    const int with_audio = count_word_sounds(media);
+    fill_table(media);
+    show_counts(same_field, with_audio);
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!pairs_.pairs.empty());
+    for (QLabel* l : {file_label_, count_label_, skipped_label_}) l->setAccessibleName(l->text());
+}
+
+int DeckImportDialog::count_word_sounds(const AnkiMediaReader& media) {
     missing_media_ = 0;
     int with_audio = 0;
     for (const DeckPair& p : pairs_.pairs) {
@@ -157,6 +165,10 @@ void DeckImportDialog::refresh() {
         if (media.has(p.word_sound)) ++with_audio;
         else ++missing_media_;
     }
+    return with_audio;
+}
+
+void DeckImportDialog::fill_table(const AnkiMediaReader& media) {
     const int shown = std::min<int>(kPreviewRows, int(pairs_.pairs.size()));
     preview_table_->setRowCount(0);
     preview_table_->setRowCount(shown);
@@ -169,7 +181,9 @@ void DeckImportDialog::refresh() {
                                                         : QStringLiteral("missing");
         preview_table_->setItem(r, 2, new QTableWidgetItem(audio));
     }
+}
 
+void DeckImportDialog::show_counts(bool same_field, int with_audio) {
     const int n = int(pairs_.pairs.size());
     if (deck_.notes.empty()) {
         count_label_->setText(QStringLiteral("The deck holds no notes."));
@@ -192,13 +206,11 @@ void DeckImportDialog::refresh() {
                                         "them.")
                              .arg(missing_media_);
     skipped_label_->setText(skipped);
-    buttons_->button(QDialogButtonBox::Ok)->setEnabled(n > 0);
-    for (QLabel* l : {file_label_, count_label_, skipped_label_}) l->setAccessibleName(l->text());
 }
 
 void DeckImportDialog::accept() {
     QString name = list_name_edit_->text();
-    const QString refusal = deck_list_name_refusal(languages_folder_, language_, name);
+    const QString refusal = deck_list_name_refusal(workspace_.languages_folder, language_, name);
     if (!refusal.isEmpty()) {
         if (prompter_) prompter_->message(refusal);
         list_name_edit_->setFocus();
@@ -208,35 +220,63 @@ void DeckImportDialog::accept() {
     QDialog::accept();
 }
 
-DeckImportOutcome import_deck_with_progress(const AnkiDeck& deck, const DeckImportPlan& plan, QWidget* parent) {
-    DeckImportProgress progress;
-    progress.total = int(plan.clips.size());
-    DeckImportOutcome outcome;
-    QProgressDialog bar(QStringLiteral("Converting the deck's sounds into recordings..."), QStringLiteral("Cancel"), 0,
-                        std::max(1, int(plan.clips.size())), parent);
-    bar.setObjectName(QStringLiteral("deck_import_progress"));
-    bar.setWindowTitle(QStringLiteral("Import Anki Deck"));
-    bar.setWindowModality(Qt::WindowModal);
-    bar.setMinimumDuration(0);
-    bar.setAutoClose(false);
-    bar.setAutoReset(false);
-    bar.setValue(0);
-    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
-    QThread* worker = QThread::create([&] { outcome = run_deck_import(deck, plan, progress, threads); });
-    QTimer poll;
-    poll.setInterval(50);
-    QObject::connect(&poll, &QTimer::timeout, &bar, [&] { bar.setValue(progress.converted.load()); });
-    QObject::connect(&bar, &QProgressDialog::canceled, &bar, [&] {
-        progress.cancel = true;
-        bar.setLabelText(QStringLiteral("Cancelling..."));
-    });
-    QObject::connect(worker, &QThread::finished, &bar, [&] { bar.done(0); });
-    worker->start();
-    poll.start();
-    bar.exec();
-    worker->wait();
-    delete worker;
-    return outcome;
+namespace {
+
+// The import's progress: Cancel, Escape and the window's close button all cancel the job, and the
+// bar stays until the job has finished (cancelled or not), so nothing is left running unseen. It owns
+// the job: closing the window it belongs to cancels the job and waits for it.
+// A dialog of its own rather than QProgressDialog, whose setValue runs the event loop when modal.
+class DeckImportProgressView : public QDialog {
+public:
+    DeckImportProgressView(DeckImportJob& job, QWidget* parent) : QDialog(parent), job_(job) {
+        setObjectName(QStringLiteral("deck_import_progress"));
+        setWindowTitle(QStringLiteral("Import Anki Deck"));
+        setAttribute(Qt::WA_DeleteOnClose);
+        job.setParent(this);
+        label_ = make_label(this, "progress_label");
+        label_->setText(QStringLiteral("Converting the deck's sounds into recordings..."));
+        bar_ = build::named(new QProgressBar(this), "progress_bar");
+        bar_->setRange(0, std::max(1, job.total()));
+        bar_->setValue(0);
+        bar_->setAccessibleName(QStringLiteral("Sounds converted"));
+        cancel_ = build::button(this, "cancel_button", QStringLiteral("Cancel"));
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch(1);
+        buttons->addWidget(cancel_);
+        auto* layout = new QVBoxLayout(this);
+        build::add_widgets(layout, {label_, bar_});
+        layout->addLayout(buttons);
+        setMinimumWidth(420);
+
+        // The workers count what they have converted; the bar reads the count rather than hear from each.
+        auto* poll = new QTimer(this);
+        poll->setInterval(50);
+        connect(poll, &QTimer::timeout, this, [this] { bar_->setValue(job_.converted()); });
+        connect(cancel_, &QPushButton::clicked, this, &DeckImportProgressView::reject);
+        connect(&job, &DeckImportJob::finished, this, [this] { QDialog::done(QDialog::Accepted); });
+        poll->start();
+    }
+
+    void reject() override {
+        job_.cancel();
+        cancel_->setEnabled(false);
+        label_->setText(QStringLiteral("Cancelling..."));
+        label_->setAccessibleName(label_->text());
+    }
+
+private:
+    DeckImportJob& job_;
+    QLabel* label_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace
+
+QDialog* open_deck_import_progress(DeckImportJob& job, QWidget* parent) {
+    auto* view = new DeckImportProgressView(job, parent);
+    view->open();
+    return view;
 }
 
 }  // namespace ql

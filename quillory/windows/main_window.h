@@ -16,6 +16,9 @@ class QAction;
 
 namespace ql {
 
+class DeckImportDialog;
+struct DeckImportOutcome;
+
 // The main window: languages, word lists and known lists on the left, the shown entries as two
 // columns (foreign word, translation) in the middle, and the buttons that open the other windows.
 //
@@ -96,6 +99,8 @@ public:
     void on_export_anki_deck();
     void import_anki_deck_file(const QString& path);
     void export_anki_deck_file(const QString& path);
+    // While a deck import converts or writes, says that no other import may start and returns true.
+    bool busy_with_deck_import();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +120,9 @@ protected:
     // Hides the main window and calls `open`; when the window it opens does not exist in this
     // build, says so and stays visible.
     void hide_for(const std::function<void()>& open, const QString& what);
+    // Defined in main_window_anki.cpp: the preview's OK starts the import, its end is told.
+    void start_deck_import(const DeckImportDialog& preview, const QString& language);
+    void show_deck_imported(const DeckImportOutcome& r, const QString& language);
     // Hands a text to the test results window.
     void open_text(const QString& text);
     // One click on the lists box or the known-lists box (`known` chooses which file is shown).

@@ -4,13 +4,18 @@
 #include "core/anki/anki_package.h"
 #include "core/anki/deck_export.h"
 #include "core/anki/deck_import.h"
+#include "core/anki/deck_import_job.h"
 #include "core/prompter.h"
 #include "windows/deck_import_dialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QTimer>
+#include <algorithm>
+#include <thread>
 
 namespace ql {
 
@@ -36,6 +41,7 @@ void MainWindow::import_anki_deck_file(const QString& path) {
         m_.prompter->message(QStringLiteral("First select a language."));
         return;
     }
+    if (busy_with_deck_import()) return;
     QString error;
     std::optional<AnkiDeck> deck;
     {
@@ -52,15 +58,37 @@ void MainWindow::import_anki_deck_file(const QString& path) {
                                  .arg(QFileInfo(path).fileName()));
         return;
     }
-    DeckImportDialog preview(*deck, m_.languages_folder, language, m_.target_language, m_.prompter, this);
-    if (preview.exec() != QDialog::Accepted) return;
-    const auto plan = plan_deck_import(
-        *deck, preview.pairs(), {m_.languages_folder, language, m_.target_language, preview.list_name()}, &error);
+    auto* preview = new DeckImportDialog(std::move(*deck), m_, language, m_.target_language, m_.prompter, this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    connect(preview, &QDialog::accepted, this, [this, preview, language] { start_deck_import(*preview, language); });
+    preview->open();
+}
+
+bool MainWindow::busy_with_deck_import() {
+    if (!findChild<DeckImportJob*>()) return false;
+    m_.prompter->message(
+        QStringLiteral("An Anki deck is being imported. Please wait until it is done, then try again."));
+    return true;
+}
+
+void MainWindow::start_deck_import(const DeckImportDialog& preview, const QString& language) {
+    QString error;
+    auto plan = plan_deck_import(preview.deck(), preview.pairs(),
+                                 {m_.languages_folder, language, m_.target_language, preview.list_name()}, &error);
     if (!plan) {
         m_.prompter->message(error);
         return;
     }
-    const DeckImportOutcome r = import_deck_with_progress(*deck, *plan, this);
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    auto* job = new DeckImportJob(preview.deck(), std::move(*plan), threads);
+    open_deck_import_progress(*job, this);
+    connect(job, &DeckImportJob::finished, this,
+            [this, language](const DeckImportOutcome& r) { show_deck_imported(r, language); });
+    // The work starts once the bar is on screen.
+    QTimer::singleShot(0, job, &DeckImportJob::start);
+}
+
+void MainWindow::show_deck_imported(const DeckImportOutcome& r, const QString& language) {
     m_.prompter->message(r.message);
     if (!r.ok) return;
     // The new list shows among the others, chosen, as a click on it would show it.

@@ -115,6 +115,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = dropped_file(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
+    // A list written meanwhile would take the sound numbers the running deck import has handed out.
+    if (busy_with_deck_import()) return;
     if (path.endsWith(QStringLiteral(".apkg"), Qt::CaseInsensitive)) import_anki_deck_file(path);
     else import_word_list_file(path);
 }

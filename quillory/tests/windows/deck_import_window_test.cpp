@@ -1,28 +1,25 @@
 // Anki decks from the main window: a dropped deck's preview with its field choice, the import with its
-// progress bar, and the export menu item.
-#include "core/app_state.h"
+// progress bar and Cancel, and the export menu item.
+#include "support/window_test.h"
 #include "core/anki/anki_package.h"
 #include "support/anki_deck_maker.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
-#include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/event_loop.h"
 #include "windows/deck_import_dialog.h"
 #include "windows/main_window.h"
-#include "windows/window_openers.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QDropEvent>
-#include <QLabel>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
-#include <QProgressDialog>
+#include <QProgressBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 using namespace ql;
@@ -30,22 +27,14 @@ using namespace ql::testing;
 
 namespace {
 
-class DeckFromMain : public ::testing::Test {
+class DeckFromMain : public WindowTest {
 protected:
     void SetUp() override {
         t.write_lines("languages/spanish/master_spanish.txt", {"casa|house|00412"});
         t.write_lines("languages/spanish/animals.txt", {"casa|house|00412"});
         t.write("languages/spanish/highest_num.dat", " 70010 \r\n");
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.pump = &pump;
-        m.audio = &audio;
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input("ann");
-        w->start_up();
+        w = start_main_window();
     }
-    void TearDown() override { w.reset(); }
 
     // 24 Basic notes, each with a clip, and 2 of a type that holds the translation first.
     void write_deck(const QString& relative) {
@@ -64,12 +53,30 @@ protected:
         write_apkg(t.path(relative), d);
     }
 
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakePump pump;
-    FakeAudio audio{&pump};
-    WindowOpeners openers;
+    void drop(const QString& relative) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(t.path(relative))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &enter);
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &dropped);
+    }
+
+    // Every file and folder of the data tree with the files' bytes.
+    std::map<QString, QByteArray> snapshot() const {
+        std::map<QString, QByteArray> out;
+        QDirIterator it(t.path("languages"), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString p = it.next();
+            QFile f(p);
+            out[p] = it.fileInfo().isDir() ? QByteArray("<folder>") : (f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
+        }
+        return out;
+    }
+
+    DeckImportDialog* preview() const { return w->findChild<DeckImportDialog*>(); }
+
     std::unique_ptr<MainWindow> w;
 };
 
@@ -77,48 +84,42 @@ protected:
 
 TEST_F(DeckFromMain, ADroppedDeckIsPreviewedWithItsFieldsThenImported) {
     write_deck("in/Spanish words.apkg");
-    bool previewed = false, progress_seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<DeckImportDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(d);
-        previewed = true;
-        auto* types = d->findChild<QComboBox*>("note_type_box");
-        auto* word = d->findChild<QComboBox*>("word_column_box");
-        auto* translation = d->findChild<QComboBox*>("translation_column_box");
-        auto* table = d->findChild<QTableWidget*>("preview_table");
-        EXPECT_EQ(types->count(), 2);
-        EXPECT_EQ(word->currentText(), "Front");
-        EXPECT_EQ(translation->currentText(), "Back");
-        EXPECT_EQ(table->rowCount(), DeckImportDialog::kPreviewRows);
-        EXPECT_EQ(table->item(0, 0)->text(), "palabra 0");
-        EXPECT_EQ(table->item(0, 2)->text(), "yes");
-        EXPECT_EQ(d->findChild<QLabel*>("count_label")->text(),
-                  "26 word pairs will be imported into a new list of spanish, 24 with a recording. The first 20 are "
-                  "shown.");
-        EXPECT_EQ(d->findChild<QLabel*>("skipped_label")->text(), "1 note will be skipped: 1 with an empty field.");
-        // The second type's word is its second field.
-        types->setCurrentIndex(1);
-        EXPECT_EQ(word->currentText(), "English");
-        word->setCurrentIndex(1);
-        translation->setCurrentIndex(0);
-        EXPECT_EQ(d->findChild<QLabel*>("skipped_label")->text(),
-                  "1 note will be skipped: 1 with an empty field. 1 sound named by a note is missing from the deck; "
-                  "that word comes without it.");
-        EXPECT_EQ(d->findChild<QLineEdit*>("list_name_edit")->text(), "Spanish_words");
-        QTimer::singleShot(0, [&] {
-            progress_seen = QApplication::activeModalWidget() &&
-                            QApplication::activeModalWidget()->objectName() == "deck_import_progress";
-        });
-        d->accept();
-    });
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(t.path("in/Spanish words.apkg"))});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.get(), &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.get(), &drop);
-    EXPECT_TRUE(previewed);
-    EXPECT_TRUE(progress_seen);
+    drop("in/Spanish words.apkg");
+    DeckImportDialog* d = preview();
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+    auto* types = child<QComboBox>(d, "note_type_box");
+    auto* word = child<QComboBox>(d, "word_column_box");
+    auto* translation = child<QComboBox>(d, "translation_column_box");
+    auto* table = child<QTableWidget>(d, "preview_table");
+    EXPECT_EQ(types->count(), 2);
+    EXPECT_EQ(word->currentText(), "Front");
+    EXPECT_EQ(translation->currentText(), "Back");
+    EXPECT_EQ(table->rowCount(), DeckImportDialog::kPreviewRows);
+    EXPECT_EQ(table->item(0, 0)->text(), "palabra 0");
+    EXPECT_EQ(table->item(0, 2)->text(), "yes");
+    EXPECT_EQ(text_of(d, "count_label"),
+              "26 word pairs will be imported into a new list of spanish, 24 with a recording. The first 20 are shown.");
+    EXPECT_EQ(text_of(d, "skipped_label"), "1 note will be skipped: 1 with an empty field.");
+    // The second type's word is its second field.
+    types->setCurrentIndex(1);
+    EXPECT_EQ(word->currentText(), "English");
+    word->setCurrentIndex(1);
+    translation->setCurrentIndex(0);
+    EXPECT_EQ(text_of(d, "skipped_label"),
+              "1 note will be skipped: 1 with an empty field. 1 sound named by a note is missing from the deck; "
+              "that word comes without it.");
+    EXPECT_EQ(child<QLineEdit>(d, "list_name_edit")->text(), "Spanish_words");
+
+    click(d, "ok_button");
+    auto* progress = w->findChild<QDialog*>("deck_import_progress");
+    ASSERT_TRUE(progress);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(child<QProgressBar>(progress, "progress_bar")->maximum(), 24);
+    EXPECT_TRUE(prompter.messages().isEmpty());  // the import goes on behind the bar
+
+    ASSERT_TRUE(run_until([&] { return !prompter.messages().isEmpty(); }));
     EXPECT_EQ(prompter.messages().value(0),
               "26 word pairs were imported into the new list Spanish_words, with 24 new recordings. 1 sound named by a "
               "note is missing from the deck; that word came without it.");
@@ -128,6 +129,33 @@ TEST_F(DeckFromMain, ADroppedDeckIsPreviewedWithItsFieldsThenImported) {
     EXPECT_EQ(lines.value(25), "sol|sun|70035");
     EXPECT_TRUE(t.exists("languages/spanish/70/70033.mp3"));
     EXPECT_EQ(w->findChild<QListWidget*>("lists_list")->currentItem()->text(), "Spanish_words");
+    delete_closed_windows();
+    EXPECT_EQ(w->findChild<QDialog*>("deck_import_progress"), nullptr);
+    EXPECT_EQ(preview(), nullptr);
+}
+
+TEST_F(DeckFromMain, CancelLeavesEveryFileAsItWasAndNoImportStartsMeanwhile) {
+    write_deck("in/deck.apkg");
+    const auto before = snapshot();
+    drop("in/deck.apkg");
+    ASSERT_TRUE(preview());
+    click(preview(), "ok_button");
+    auto* progress = w->findChild<QDialog*>("deck_import_progress");
+    ASSERT_TRUE(progress);
+    // A second file dropped while the first is under way would take the same sound numbers.
+    drop("in/deck.apkg");
+    EXPECT_EQ(prompter.messages(),
+              QStringList{"An Anki deck is being imported. Please wait until it is done, then try again."});
+    click(progress, "cancel_button");
+    EXPECT_EQ(text_of(progress, "progress_label"), "Cancelling...");
+    EXPECT_TRUE(progress->isVisible());  // until the job has unwound
+
+    ASSERT_TRUE(run_until([&] { return prompter.messages().size() == 2; }));
+    EXPECT_EQ(prompter.messages().value(1),
+              "The import was cancelled. Nothing was imported: the files of the language are as they were.");
+    EXPECT_EQ(snapshot(), before);
+    delete_closed_windows();
+    EXPECT_EQ(w->findChild<QDialog*>("deck_import_progress"), nullptr);
 }
 
 TEST_F(DeckFromMain, ExportWritesTheChosenListAsADeck) {
