@@ -26,8 +26,8 @@ const QString kDeckFilter = QStringLiteral("Anki decks (*.apkg)");
 }  // namespace
 
 void MainWindow::on_import_anki_deck() {
-    if (m_.current_language.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a language."));
+    if (lang_.current_language.isEmpty()) {
+        services_.prompter->message(QStringLiteral("First select a language."));
         return;
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Anki Deck"), QString(),
@@ -36,9 +36,9 @@ void MainWindow::on_import_anki_deck() {
 }
 
 void MainWindow::import_anki_deck_file(const QString& path) {
-    const QString language = m_.current_language;
+    const QString language = lang_.current_language;
     if (language.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(QStringLiteral("First select a language."));
         return;
     }
     if (busy_with_deck_import()) return;
@@ -50,15 +50,15 @@ void MainWindow::import_anki_deck_file(const QString& path) {
         QApplication::restoreOverrideCursor();
     }
     if (!deck) {
-        m_.prompter->message(error);
+        services_.prompter->message(error);
         return;
     }
     if (deck->notes.empty()) {
-        m_.prompter->message(QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.")
+        services_.prompter->message(QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.")
                                  .arg(QFileInfo(path).fileName()));
         return;
     }
-    auto* preview = new DeckImportDialog(std::move(*deck), m_, language, m_.target_language, m_.prompter, this);
+    auto* preview = new DeckImportDialog(std::move(*deck), workspace_, language, lang_.target_language, services_.prompter, this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QDialog::accepted, this, [this, preview, language] { start_deck_import(*preview, language); });
     preview->open();
@@ -66,7 +66,7 @@ void MainWindow::import_anki_deck_file(const QString& path) {
 
 bool MainWindow::busy_with_deck_import() {
     if (!findChild<DeckImportJob*>()) return false;
-    m_.prompter->message(
+    services_.prompter->message(
         QStringLiteral("An Anki deck is being imported. Please wait until it is done, then try again."));
     return true;
 }
@@ -74,9 +74,9 @@ bool MainWindow::busy_with_deck_import() {
 void MainWindow::start_deck_import(const DeckImportDialog& preview, const QString& language) {
     QString error;
     auto plan = plan_deck_import(preview.deck(), preview.pairs(),
-                                 {m_.languages_folder, language, m_.target_language, preview.list_name()}, &error);
+                                 {workspace_.languages_folder, language, lang_.target_language, preview.list_name()}, &error);
     if (!plan) {
-        m_.prompter->message(error);
+        services_.prompter->message(error);
         return;
     }
     const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -89,7 +89,7 @@ void MainWindow::start_deck_import(const DeckImportDialog& preview, const QStrin
 }
 
 void MainWindow::show_deck_imported(const DeckImportOutcome& r, const QString& language) {
-    m_.prompter->message(r.message);
+    services_.prompter->message(r.message);
     if (!r.ok) return;
     // The new list shows among the others, chosen, as a click on it would show it.
     choose_language(language);
@@ -100,12 +100,12 @@ void MainWindow::show_deck_imported(const DeckImportOutcome& r, const QString& l
 void MainWindow::on_export_anki_deck() {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(QStringLiteral("First select a list of words to export."));
         return;
     }
     QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Export as Anki Deck"),
-        QDir::homePath() + u'/' + m_.current_language + u'_' + list + QStringLiteral(".apkg"), kDeckFilter);
+        QDir::homePath() + u'/' + lang_.current_language + u'_' + list + QStringLiteral(".apkg"), kDeckFilter);
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".apkg"), Qt::CaseInsensitive)) path += QStringLiteral(".apkg");
     export_anki_deck_file(path);
@@ -114,14 +114,14 @@ void MainWindow::on_export_anki_deck() {
 void MainWindow::export_anki_deck_file(const QString& path) {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        m_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(QStringLiteral("First select a list of words to export."));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const DeckExportOutcome r =
-        export_anki_deck({m_.languages_folder, m_.current_language, list, m_.target_language}, path);
+        export_anki_deck({workspace_.languages_folder, lang_.current_language, list, lang_.target_language}, path);
     QApplication::restoreOverrideCursor();
-    m_.prompter->message(r.message);
+    services_.prompter->message(r.message);
 }
 
 }  // namespace ql
