@@ -1,0 +1,63 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace ql {
+class AudioEngine;
+class EventPump;
+}  // namespace ql
+
+namespace ql::say_it {
+
+// ---- the reference ----
+// A recording decoded to 16-bit mono samples at 22050 Hz (the rate every sound of the program has);
+// std::nullopt with `error` set when the file is missing or is no MP3 the decoder can read.
+std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QString* error = nullptr);
+
+// How long the learner may speak: the reference and one second more.
+double take_seconds_for(const std::vector<int16_t>& reference, int rate);
+
+// ---- the take ----
+struct Capture {
+    enum class Status { Recorded, NoMicrophone, Failed, TooShort };
+    Status status = Status::Failed;
+    QByteArray take;  // 16-bit little-endian mono at 22050 Hz, as recorded
+    QString message;  // for NoMicrophone and Failed: what to show, with the audio engine's text
+};
+
+// Records `seconds` from the default capture device through the audio engine's recording calls, the
+// same calls a contributor's take makes. `stopped` is asked before every wait; true ends the take
+// early with what was recorded so far. `seconds_left` (optional) hears the time remaining at every
+// poll. Takes nothing stored: the take stays in memory.
+Capture capture_take(AudioEngine& audio, EventPump& pump, double seconds, const std::function<bool()>& stopped,
+                     const std::function<void(double seconds_left)>& seconds_left = {});
+
+inline const QString kNoMicrophoneText = QStringLiteral("No microphone was found");
+
+// What the learner is told instead of a score when the take is not worth comparing, from the take
+// checks every recorded take gets; empty when it is fine. `rate` is the take's.
+QString take_problem(const QByteArray& take, int rate);
+
+// The take as compared, drawn and kept: its silent ends cut as a contributor's takes are cut.
+std::vector<int16_t> trimmed_samples(const QByteArray& take);
+
+// ---- keeping a take ----
+// users/<student>/<language>/takes/<sound number>.mp3 under `user_folder` (which ends in "/").
+QString practice_take_path(const QString& user_folder, const QString& language, const QString& sound_number);
+// Encodes the take as an MP3 (the recordings' format) and writes it through the all-or-nothing file
+// changes, replacing an earlier take of the same word. False, with `error` set for the learner, when the
+// sound number cannot name a file, the encoder fails or the file cannot be written.
+bool keep_take(const QString& user_folder, const QString& language, const QString& sound_number,
+               const std::vector<int16_t>& samples, QString* error);
+
+// ---- hearing ----
+// Plays samples and waits for their end (or until `stopped`). False when the engine could not play
+// them; `error` then holds the message to show.
+bool play_to_end(AudioEngine& audio, EventPump& pump, const std::vector<int16_t>& samples,
+                 const std::function<bool()>& stopped, QString* error = nullptr);
+
+}  // namespace ql::say_it
