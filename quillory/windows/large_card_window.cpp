@@ -1,7 +1,12 @@
 #include "large_card_window.h"
 
+#include "say_it_window.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -39,6 +44,13 @@ LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent) : CardW
     exit->setObjectName(QStringLiteral("exit_btn"));
     exit->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    say_it_ = new QPushButton(QStringLiteral("Say It"), this);
+    say_it_->setObjectName(QStringLiteral("say_it"));
+    say_it_->setAccessibleName(QStringLiteral("Say It"));
+    say_it_->setAccessibleDescription(QStringLiteral("Key S"));
+    say_it_->setAutoDefault(false);
+    connect(say_it_, &QPushButton::clicked, this, &LargeCardWindow::on_say_it);
+    set_top_text(QString());
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(top_word_label_, 3);
@@ -50,7 +62,7 @@ LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent) : CardW
     root->addLayout(mp3);
 
     auto* grid = new QGridLayout;
-    const QList<QList<QPushButton*>> rows{{pause, resume, next, known},
+    const QList<QList<QPushButton*>> rows{{pause, resume, next, known, say_it_},
                                           {repeats, speed, delay_top, delay_bottom},
                                           {top_only, both, interlace, exit}};
     for (int r = 0; r < rows.size(); ++r)
@@ -60,7 +72,7 @@ LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent) : CardW
     root->addLayout(grid);
 
     // Keyboard order follows the screen: drill controls first, then settings, MP3 and Exit.
-    QWidget* order[] = {pause, resume, next, known, repeats, speed, delay_top, delay_bottom,
+    QWidget* order[] = {pause, resume, next, known, say_it_, repeats, speed, delay_top, delay_bottom,
                         top_only, both, interlace, create, all, exit};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     resize(960, 560);
@@ -71,6 +83,42 @@ void LargeCardWindow::open(const RunContext& run, bool /*main_stays_visible*/) {
     // it either way.
     auto* w = new LargeCardWindow(run);
     w->start();
+}
+
+void LargeCardWindow::set_top_text(const QString& text) {
+    CardWindowBase::set_top_text(text);
+    const int i = drill_ ? drill_->shown_entry() : -1;
+    const QString why = i < 0 ? QStringLiteral("Say It practises the word on the card, and no word is shown.")
+                              : SayItWindow::unavailable_reason(m_, m_.shown_sound_numbers.value(i));
+    say_it_->setEnabled(why.isEmpty());
+    say_it_->setToolTip(why);
+}
+
+void LargeCardWindow::on_say_it() {
+    const int i = drill_->shown_entry();
+    if (i < 0 || !SayItWindow::unavailable_reason(m_, m_.shown_sound_numbers.value(i)).isEmpty()) return;
+    const bool was_running = drill_->running();
+    drill_->pause();
+    const QString word = m_.shown_words.value(i), sound = m_.shown_sound_numbers.value(i);
+    guarded([this, word, sound, was_running](Drill&) {
+        QPointer<SayItWindow> panel = SayItWindow::open(m_, word, sound, this);
+        if (!panel || !was_running) return;
+        // The drill goes on, as Resume does, once the panel is closed and the drill has returned.
+        QPointer<LargeCardWindow> self(this);
+        connect(panel, &SayItWindow::closed, this, [self] {
+            QTimer::singleShot(0, self, [self] {
+                if (self && self->isVisible()) self->guarded([](Drill& d) { d.resume(); });
+            });
+        });
+    });
+}
+
+void LargeCardWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_S && event->modifiers() == Qt::NoModifier && say_it_->isEnabled()) {
+        on_say_it();
+        return;
+    }
+    CardWindowBase::keyPressEvent(event);
 }
 
 void LargeCardWindow::set_mp3_text(const QString& text) { compilation_label_->setText(text); }

@@ -17,10 +17,19 @@ public:
 
     void set_mp3_text(const QString& text) override;
     void set_progress(int done, int total) override;
+    void set_top_text(const QString& text) override;
+
+    // "Say It" (key S): pauses the drill, practises the word on screen, and goes on drilling once the
+    // practice panel is closed.
+    void on_say_it();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* compilation_label_;
     QProgressBar* progress_;
+    QPushButton* say_it_;
 };
 
 }  // namespace ql

@@ -2,6 +2,7 @@
 
 #include "core/known_words.h"
 #include "core/main_view.h"
+#include "say_it_window.h"
 #include "core/text_file.h"
 
 #include <QCloseEvent>
@@ -61,7 +62,7 @@ void ReviewWindow::build_controls() {
     summary_ = make_label(this, "summary", 12, true);
     keys_hint_ = make_label(this, "keys_hint", 0, false);
     show_text(keys_hint_, QStringLiteral("Space: Show Answer    Right or 2: I knew it    Left or 1: I forgot    "
-                                         "Escape: close"));
+                                         "S: Say It    Escape: close"));
     progress_->setAccessibleDescription(QStringLiteral("Word under review, of the words due"));
     foreign_word_->setAccessibleDescription(QStringLiteral("Foreign word"));
     translation_->setAccessibleDescription(QStringLiteral("Translation"));
@@ -80,8 +81,10 @@ void ReviewWindow::build_controls() {
     connect(show_answer_, &QPushButton::clicked, this, &ReviewWindow::on_show_answer);
     connect(knew_it_, &QPushButton::clicked, this, &ReviewWindow::on_knew_it);
     connect(forgot_, &QPushButton::clicked, this, &ReviewWindow::on_forgot);
+    say_it_ = make_button(this, "say_it", QStringLiteral("Say It"), QStringLiteral("S"));
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
-    for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_}) b->installEventFilter(this);
+    connect(say_it_, &QPushButton::clicked, this, &ReviewWindow::on_say_it);
+    for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_, say_it_}) b->installEventFilter(this);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(progress_);
@@ -97,12 +100,14 @@ void ReviewWindow::build_controls() {
     root->addLayout(answers);
     root->addWidget(keys_hint_);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(say_it_);
     bottom->addStretch(1);
     bottom->addWidget(close_);
     root->addLayout(bottom);
     setTabOrder(show_answer_, forgot_);
     setTabOrder(forgot_, knew_it_);
-    setTabOrder(knew_it_, close_);
+    setTabOrder(knew_it_, say_it_);
+    setTabOrder(say_it_, close_);
     resize(520, 360);
 }
 
@@ -135,7 +140,7 @@ void ReviewWindow::present() {
         show_text(summary_, QString::number(s.reviewed()) + QStringLiteral(" reviewed, ") + QString::number(s.kept()) +
                                 QStringLiteral(" kept, ") + QString::number(s.forgotten()) +
                                 QStringLiteral(" back to learning"));
-        for (QPushButton* b : {show_answer_, forgot_, knew_it_}) {
+        for (QPushButton* b : {show_answer_, forgot_, knew_it_, say_it_}) {
             b->setEnabled(false);
             b->hide();
         }
@@ -146,6 +151,9 @@ void ReviewWindow::present() {
     show_text(progress_, QString::number(s.position() + 1) + QStringLiteral(" of ") + QString::number(s.total()));
     const auto entry = parse_entry(s.current().entry);
     show_text(foreign_word_, entry ? entry->word : QString());
+    const QString why = SayItWindow::unavailable_reason(m_, entry ? entry->sound_number : QString());
+    say_it_->setEnabled(why.isEmpty());
+    say_it_->setToolTip(why);
     show_answer_->setEnabled(true);
     show_answer_->setFocus();
     if (entry) play(entry->sound_number, lang_.current_language);
@@ -187,8 +195,18 @@ void ReviewWindow::on_forgot() {
     present();
 }
 
+void ReviewWindow::on_say_it() {
+    // Not over the word's own sound: the take would record it.
+    if (closed_ || busy_ > 0 || !session_ || session_->finished() || !say_it_->isEnabled()) return;
+    const auto entry = parse_entry(session_->current().entry);
+    if (entry) SayItWindow::open(m_, entry->word, entry->sound_number, this);
+}
+
 bool ReviewWindow::handle_key(int key) {
     switch (key) {
+    case Qt::Key_S:
+        on_say_it();
+        return true;
     case Qt::Key_Space:
         on_show_answer();
         return true;

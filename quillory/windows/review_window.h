@@ -15,7 +15,7 @@ namespace ql {
 // played, the student recalls the translation, reveals it, and says whether it was known. Kept
 // words wait longer before they come back; forgotten ones go back to the list's unknown words.
 //
-// Keys: Space shows the answer, Right or 2 "I knew it", Left or 1 "I forgot", Escape closes. Every
+// Keys: Space shows the answer, Right or 2 "I knew it", Left or 1 "I forgot", S Say It, Escape closes. Every
 // answer is written when it is given, so closing halfway loses nothing. Sounds wait inside the
 // handlers (delivering events), so the window may be closed under them: it is deleted only once
 // no handler of it is left on the stack.
@@ -34,6 +34,8 @@ public:
     void on_show_answer();
     void on_knew_it();
     void on_forgot();
+    // "Say It" (key S): practises saying the word on screen.
+    void on_say_it();
 
     const ReviewSession& session() const { return *session_; }
 
@@ -68,6 +70,7 @@ private:
     QPushButton* knew_it_ = nullptr;
     QPushButton* forgot_ = nullptr;
     QPushButton* close_ = nullptr;
+    QPushButton* say_it_ = nullptr;
 };
 
 }  // namespace ql

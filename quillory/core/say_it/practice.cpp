@@ -85,6 +85,13 @@ std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QS
     return to_take_rate(std::move(pcm), rate);
 }
 
+QString no_reference_reason(const QString& sound_number, bool recording_exists, bool voice_speaks) {
+    if (sound_number.isEmpty()) return QStringLiteral("Say It needs the word's recording, and this word has no sound number.");
+    if (recording_exists || voice_speaks) return {};
+    return QStringLiteral("Say It needs the word's recording, and this word has none. Turning on the voice for words "
+                          "without a recording lets you practise it against the voice.");
+}
+
 double take_seconds_for(const std::vector<int16_t>& reference, int rate) {
     return (rate > 0 ? double(reference.size()) / rate : 0.0) + 1.0;
 }

@@ -18,6 +18,10 @@ namespace ql::say_it {
 // std::nullopt with `error` set when the file is missing or is no MP3 the decoder can read.
 std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QString* error = nullptr);
 
+// Why a word cannot be practised, for the disabled button's tooltip; empty when it can. A word is
+// practised against its recording, or against the voice when it has none and the voice is on.
+QString no_reference_reason(const QString& sound_number, bool recording_exists, bool voice_speaks);
+
 // How long the learner may speak: the reference and one second more.
 double take_seconds_for(const std::vector<int16_t>& reference, int rate);
 

@@ -1,0 +1,223 @@
+#include "core/app_state.h"
+#include "core/audio_engine.h"
+#include "core/mp3_encode.h"
+#include "core/review_schedule.h"
+#include "core/say_it/practice.h"
+#include "support/data_tree.h"
+#include "support/fake_audio.h"
+#include "support/fake_date_clock.h"
+#include "support/fake_main_view.h"
+#include "support/fake_prompter.h"
+#include "support/fake_pump.h"
+#include "support/speech_synth.h"
+#include "windows/review_window.h"
+#include "windows/say_it_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ql;
+using namespace ql::testing;
+
+namespace {
+
+struct SayItWindowTest : ::testing::Test {
+    SayItWindowTest() : audio(&pump) {
+        tree.attach(m);
+        m.prompter = &prompter;
+        m.pump = &pump;
+        m.audio = &audio;
+        m.main_view = &view;
+        m.date_clock = &clock;
+        m.current_language = QStringLiteral("spanish");
+        m.target_language = QStringLiteral("english");
+    }
+    ~SayItWindowTest() override {
+        for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    template <class T>
+    static T* child(QWidget* w, const char* name) {
+        auto* c = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(c) << name;
+        return c;
+    }
+    static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
+    static bool enabled(QWidget* w, const char* name) { return child<QPushButton>(w, name)->isEnabled(); }
+    // The microphone hears `pcm` after a short silence, as a learner who starts at "Speak".
+    void speak_into_microphone(const std::vector<int16_t>& pcm) {
+        audio.microphone.assign(size_t(0.25 * 22050), 0);
+        audio.microphone.insert(audio.microphone.end(), pcm.begin(), pcm.end());
+    }
+    SayItWord word(const std::vector<int16_t>& reference) {
+        return SayItWord{QStringLiteral("perro"), QStringLiteral("spanish"), QStringLiteral("03002"), m.user_folder, reference};
+    }
+
+    DataTree tree;
+    AppState m;
+    FakePrompter prompter;
+    FakePump pump;
+    FakeAudio audio;
+    FakeMainView view;
+    FakeDateClock clock;
+};
+
+}  // namespace
+
+TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
+    const auto reference = synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1);
+    speak_into_microphone(synthesise(word_asimuo(), 1.15, 190.0));
+    auto* panel = new SayItWindow(audio, pump, &prompter);
+    QPointer<SayItWindow> guard(panel);
+
+    // The countdown as the learner sees it: ready, then the time left to speak, reference + 1 s long.
+    QStringList seen;
+    for (double at : {0.3, 0.7, 1.2, 1.9})
+        pump.after(at, [&] { seen << text(panel, "countdown"); });
+    const double start = pump.now();
+    panel->practise(word(reference));
+    const double take_seconds = double(reference.size()) / 22050 + 1.0;
+    EXPECT_EQ(audio.allocated_samples, int(take_seconds * 22050));
+    ASSERT_EQ(seen.size(), 4);
+    EXPECT_EQ(seen[0], u"Get ready");
+    for (int i = 1; i < 4; ++i) EXPECT_TRUE(seen[i].startsWith(u"Speak: ")) << seen[i].toStdString();
+    EXPECT_GT(seen[1], seen[3]);  // counting down
+    EXPECT_NEAR(pump.now() - start, 0.6 + take_seconds - 1300.0 / 22050, 0.02);
+    EXPECT_EQ(text(panel, "countdown"), QString());
+
+    ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
+    const int score = *panel->comparison()->score;
+    EXPECT_GE(score, 85);
+    EXPECT_EQ(text(panel, "score"), QString::number(score));
+    EXPECT_EQ(text(panel, "verdict"), u"Very close");
+    EXPECT_EQ(text(panel, "say_word"), u"perro");
+    for (const char* l : {"score", "verdict", "say_word"})
+        EXPECT_EQ(child<QLabel>(panel, l)->accessibleName(), text(panel, l)) << l;
+    for (auto* b : panel->findChildren<QPushButton*>()) {
+        EXPECT_EQ(b->accessibleName(), b->text());
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    }
+
+    // Hearing: the recording, the take, then both in turn with a short gap.
+    audio.played.clear();
+    QTest::mouseClick(child<QPushButton>(panel, "hear_reference"), Qt::LeftButton);
+    QTest::keyClick(panel, Qt::Key_T);
+    const double before_both = pump.now();
+    QTest::mouseClick(child<QPushButton>(panel, "hear_both"), Qt::LeftButton);
+    const QString ref_sound = QStringLiteral("pcm:%1").arg(reference.size());
+    ASSERT_EQ(audio.played.size(), 4);
+    EXPECT_EQ(audio.played[0], ref_sound);
+    EXPECT_EQ(audio.played[2], ref_sound);
+    EXPECT_EQ(audio.played[1], audio.played[3]);
+    EXPECT_NE(audio.played[1], ref_sound);
+    EXPECT_NEAR(pump.now() - before_both, double(reference.size()) / 22050 + 0.4 + audio.played[3].mid(4).toDouble() / 22050, 0.03);
+
+    // Nothing was stored until the learner asks.
+    EXPECT_FALSE(tree.exists("users/ann/spanish/takes"));
+    QTest::mouseClick(child<QPushButton>(panel, "keep_take"), Qt::LeftButton);
+    EXPECT_TRUE(tree.exists("users/ann/spanish/takes/03002.mp3"));
+    EXPECT_EQ(text(panel, "kept_take"), "Your take was kept as " + tree.path("users/ann/spanish/takes/03002.mp3"));
+    EXPECT_FALSE(tree.exists("languages/spanish/takes"));
+
+    // Say it again with a different word: a poor take.
+    speak_into_microphone(synthesise(word_efolai(), 1.0, 120.0));
+    QTest::keyClick(panel, Qt::Key_S);
+    ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
+    EXPECT_LT(*panel->comparison()->score, 70);
+    EXPECT_EQ(text(panel, "verdict"), u"Try again");
+    EXPECT_EQ(text(panel, "kept_take"), QString());
+
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(guard);
+    EXPECT_TRUE(prompter.messages().isEmpty());
+}
+
+TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
+    const auto reference = synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1);
+    auto* panel = new SayItWindow(audio, pump, &prompter);
+
+    audio.microphone.assign(size_t(2 * 22050), 0);
+    panel->practise(word(reference));
+    EXPECT_FALSE(panel->comparison());
+    EXPECT_EQ(text(panel, "score"), QString());
+    EXPECT_EQ(text(panel, "verdict"), u"Nothing was heard. Say the word when \"Speak\" shows.");
+    EXPECT_FALSE(enabled(panel, "keep_take"));
+    EXPECT_TRUE(enabled(panel, "say_again"));
+
+    std::vector<int16_t> loud = synthesise(word_asimuo());
+    for (int16_t& s : loud) s = int16_t(std::clamp(s * 8, -32768, 32767));
+    speak_into_microphone(loud);
+    QTest::mouseClick(child<QPushButton>(panel, "say_again"), Qt::LeftButton);
+    EXPECT_EQ(text(panel, "verdict"), u"Your take was too loud and is clipped. Move back from the microphone or turn its "
+                                      "level down, then try again.");
+    EXPECT_EQ(text(panel, "score"), QString());
+    EXPECT_TRUE(enabled(panel, "hear_take"));  // the learner may hear what went wrong
+    EXPECT_FALSE(enabled(panel, "keep_take"));
+
+    audio.fail_alloc = true;
+    QTest::keyClick(panel, Qt::Key_S);
+    EXPECT_EQ(text(panel, "verdict"), "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_MEMORY));
+    EXPECT_EQ(child<QLabel>(panel, "verdict")->accessibleName(), text(panel, "verdict"));
+    EXPECT_FALSE(enabled(panel, "hear_take"));
+    EXPECT_FALSE(enabled(panel, "keep_take"));
+    EXPECT_TRUE(enabled(panel, "hear_reference"));
+    panel->close();
+}
+
+TEST_F(SayItWindowTest, ClosingWhileListeningEndsTheTake) {
+    const auto reference = synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1);
+    speak_into_microphone(synthesise(word_asimuo()));
+    QPointer<SayItWindow> panel = new SayItWindow(audio, pump, &prompter);
+    pump.after(1.0, [&] {
+        EXPECT_TRUE(panel->listening());
+        panel->close();
+    });
+    const double start = pump.now();
+    panel->practise(word(reference));
+    EXPECT_LT(pump.now() - start, 1.1);
+    EXPECT_EQ(audio.samples_freed, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(panel);
+}
+
+TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
+    const QString casa = QStringLiteral("casa|house|00412"), gato = QStringLiteral("gato|cat|00415");
+    const QString known = QStringLiteral("users/ann/spanish/colors-k.txt"), unknown = QStringLiteral("users/ann/spanish/colors-u.txt");
+    tree.write(known, crlf({casa, gato}));
+    tree.write(unknown, crlf({}));
+    for (const QString& e : {casa, gato}) review_after_move(m, tree.path(known), tree.path(unknown), e);
+    clock.advance(1);
+    const auto reference = synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1);
+    tree.write("languages/spanish/00/00412.mp3", encode_mp3(reference));
+
+    QPointer<ReviewWindow> w = ReviewWindow::open(m);
+    auto* say_it = child<QPushButton>(w, "say_it");
+    const bool first_is_casa = child<QLabel>(w, "foreign_word")->text() == u"casa";
+    if (!first_is_casa) {
+        // gato has no recording and the voice is off: nothing to compare with, and the button says why.
+        EXPECT_FALSE(say_it->isEnabled());
+        EXPECT_EQ(say_it->toolTip(), say_it::no_reference_reason("00415", false, false));
+        QTest::keyClick(w, Qt::Key_Space);
+        QTest::keyClick(w, Qt::Key_Right);
+    }
+    ASSERT_EQ(child<QLabel>(w, "foreign_word")->text(), u"casa");
+    EXPECT_TRUE(say_it->isEnabled());
+    EXPECT_EQ(say_it->toolTip(), QString());
+    EXPECT_EQ(say_it->accessibleName(), u"Say It");
+
+    speak_into_microphone(synthesise(word_asimuo(), 0.9, 200.0));
+    QTest::keyClick(w, Qt::Key_S);
+    auto* panel = w->findChild<SayItWindow*>();
+    ASSERT_TRUE(panel);
+    ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
+    EXPECT_GE(*panel->comparison()->score, 70);
+    EXPECT_EQ(text(panel, "say_word"), u"casa");
+    panel->close();
+    // The review goes on where it was.
+    EXPECT_EQ(child<QLabel>(w, "foreign_word")->text(), u"casa");
+    w->close();
+}
