@@ -145,8 +145,6 @@ void SayItWaves::paintEvent(QPaintEvent*) {
             p.setPen(palette().mid().color());
             p.drawLine(1, top, w, top);
         }
-        p.setPen(palette().text().color());
-        p.drawText(6, top + fm.ascent() + 2, L.name);
         if (!L.pcm || L.pcm->empty()) continue;
         // The seconds of this sound drawn at column x: the recording's own, or the take's through the map.
         auto seconds_at = [&](int x) {
@@ -194,6 +192,13 @@ void SayItWaves::paintEvent(QPaintEvent*) {
         }
         p.drawPath(path);
     }
+    // Lane names last, on their own ground, so that a loud wave never hides them.
+    for (int lane = 0; lane < 2; ++lane) {
+        const QRect box(3, 3 + lane * lane_h, fm.horizontalAdvance(lanes[lane].name) + 8, fm.height() + 2);
+        p.fillRect(box, palette().base());
+        p.setPen(palette().text().color());
+        p.drawText(box, Qt::AlignCenter, lanes[lane].name);
+    }
     // The time axis: the recording's seconds.
     const int axis_top = 1 + 2 * lane_h;
     p.setPen(palette().text().color());
@@ -227,10 +232,10 @@ void SayItWindow::build_controls() {
     score_ = make_label(this, "score", 28, true, QStringLiteral("Score out of 100"));
     verdict_ = make_label(this, "verdict", 16, true, QStringLiteral("How close your take is"));
     kept_ = make_label(this, "kept_take", 0, false, QStringLiteral("Where your take was kept"));
+    score_->setMinimumWidth(score_->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 12);
     auto* legend = make_label(this, "legend", 0, false, QStringLiteral("What the drawing shows"));
     show_text(legend, QStringLiteral("Orange: pitch. The score compares your take with one recording of one speaker; "
                                      "it is not a judgement of your pronunciation."));
-    legend->setStyleSheet(QStringLiteral("color: palette(dark)"));
 
     hear_reference_ = make_button(this, "hear_reference", QStringLiteral("Hear the recording"), QStringLiteral("R"));
     hear_take_ = make_button(this, "hear_take", QStringLiteral("Hear my take"), QStringLiteral("T"));
@@ -251,11 +256,8 @@ void SayItWindow::build_controls() {
     root->addWidget(waves_, 1);
     root->addWidget(legend);
     auto* result = new QHBoxLayout;
-    result->addStretch(1);
-    result->addWidget(score_);
-    result->addSpacing(16);
-    result->addWidget(verdict_, 2);
-    result->addStretch(1);
+    result->addWidget(score_, 1);
+    result->addWidget(verdict_, 3);
     root->addLayout(result);
     auto* hear = new QHBoxLayout;
     for (QPushButton* b : {hear_reference_, hear_take_, hear_both_}) hear->addWidget(b);
@@ -376,7 +378,9 @@ void SayItWindow::take_try() {
         const QString problem = take_problem(c.take, kTakeRate);
         take_u_ = analyse(take_, kTakeRate);
         if (!problem.isEmpty()) {
-            waves_->show_take(&take_, &take_u_, nullptr);
+            // No alignment for a take that is not compared: the spoken stretches are laid start to start.
+            unaligned_ = TimeMap::from(Alignment{}, reference_, take_u_);
+            waves_->show_take(&take_, &take_u_, &unaligned_);
             show_problem(problem);
             break;
         }
@@ -392,6 +396,12 @@ void SayItWindow::take_try() {
 
 void SayItWindow::show_problem(const QString& text) {
     show_text(score_, QString());
+    score_->hide();
+    // A sentence, not a verdict: the body's size, across the panel.
+    QFont f = font();
+    f.setBold(true);
+    verdict_->setFont(f);
+    verdict_->setPalette(palette());
     show_text(verdict_, text);
 }
 
@@ -403,6 +413,11 @@ void SayItWindow::show_score(const Comparison& c) {
         return;
     }
     show_text(score_, QString::number(*c.score));
+    score_->show();
+    QFont f = font();
+    f.setPointSize(16);
+    f.setBold(true);
+    verdict_->setFont(f);
     show_text(verdict_, c.verdict);
     QPalette pal = verdict_->palette();
     pal.setColor(QPalette::WindowText, *c.score >= kCloseScore ? QColor(0, 110, 40) : QColor(170, 60, 0));

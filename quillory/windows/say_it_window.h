@@ -108,6 +108,7 @@ private:
     std::vector<int16_t> take_;         // trimmed, as compared and kept
     say_it::Utterance take_u_;
     std::optional<say_it::Comparison> comparison_;
+    say_it::TimeMap unaligned_;         // how a take that was not compared is drawn
     bool listening_ = false;
     bool closed_ = false;
     int busy_ = 0;

@@ -90,6 +90,9 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
 
     ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
     const int score = *panel->comparison()->score;
+    // QL_SCREENSHOT_DIR: where to save a picture of the panel, for looking at it under a real display.
+    const QString shots = qEnvironmentVariable("QL_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) panel->grab().save(shots + "/say_it_close.png");
     EXPECT_GE(score, 85);
     EXPECT_EQ(text(panel, "score"), QString::number(score));
     EXPECT_EQ(text(panel, "verdict"), u"Very close");
@@ -129,6 +132,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     EXPECT_LT(*panel->comparison()->score, 70);
     EXPECT_EQ(text(panel, "verdict"), u"Try again");
     EXPECT_EQ(text(panel, "kept_take"), QString());
+    if (!shots.isEmpty()) panel->grab().save(shots + "/say_it_poor.png");
 
     QTest::keyClick(panel, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -156,6 +160,8 @@ TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
                                       "level down, then try again.");
     EXPECT_EQ(text(panel, "score"), QString());
     EXPECT_TRUE(enabled(panel, "hear_take"));  // the learner may hear what went wrong
+    if (!qEnvironmentVariable("QL_SCREENSHOT_DIR").isEmpty())
+        panel->grab().save(qEnvironmentVariable("QL_SCREENSHOT_DIR") + "/say_it_clipped.png");
     EXPECT_FALSE(enabled(panel, "keep_take"));
 
     audio.fail_alloc = true;
