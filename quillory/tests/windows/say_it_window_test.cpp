@@ -1,3 +1,5 @@
+#include "../core/drill_fixture.h"
+
 #include "core/app_state.h"
 #include "core/audio_engine.h"
 #include "core/mp3_encode.h"
@@ -10,6 +12,7 @@
 #include "support/fake_prompter.h"
 #include "support/fake_pump.h"
 #include "support/speech_synth.h"
+#include "windows/large_card_window.h"
 #include "windows/review_window.h"
 #include "windows/say_it_window.h"
 
@@ -226,4 +229,66 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     // The review goes on where it was.
     EXPECT_EQ(child<QLabel>(w, "foreign_word")->text(), u"casa");
     w->close();
+}
+
+namespace {
+
+// The large flash cards drilling three words with real recordings, on the fake clock.
+class SayItCardTest : public DrillTest {
+protected:
+    SayItCardTest() {
+        load_list(3);
+        for (int i = 0; i < 3; ++i)
+            tree.write("languages/spanish/" + word_sound(i).left(2) + "/" + word_sound(i) + ".mp3",
+                       encode_mp3(synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1)));
+        m.pause_seconds = 0.5f;
+        m.repeat_count = 3;
+        m.bottom_mode = BottomMode::WordOnly;
+    }
+    ~SayItCardTest() override {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(SayItCardTest, SayItPausesTheDrillAndTheDrillGoesOnWhenThePanelCloses) {
+    auto* w = new LargeCardWindow(m);
+    QPointer<LargeCardWindow> guard(w);
+    auto* say_it = w->findChild<QPushButton*>(QStringLiteral("say_it"));
+    ASSERT_TRUE(say_it);
+    // Before the first draw there is no word to say.
+    EXPECT_FALSE(say_it->isEnabled());
+    EXPECT_EQ(say_it->toolTip(), u"Say It practises the word on the card, and no word is shown.");
+
+    audio.microphone = synthesise(word_asimuo(), 1.1, 200.0);
+    audio.microphone.insert(audio.microphone.begin(), size_t(0.2 * 22050), 0);
+    QPointer<SayItWindow> panel;
+    QString word_on_card;
+    int plays_before_say_it = 0;
+    pump.after(0.3, [&] {
+        EXPECT_TRUE(say_it->isEnabled());
+        word_on_card = w->findChild<QLabel*>(QStringLiteral("word_lbl"))->text();
+        plays_before_say_it = int(audio.played.size());
+        QTest::keyClick(w, Qt::Key_S);
+        panel = w->findChild<SayItWindow*>();
+    });
+    w->start();  // returns when the drill has stopped for the panel
+    EXPECT_EQ(m.playback, Playback::Stop);
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("say_word"))->text(), word_on_card);
+    ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
+    EXPECT_GE(*panel->comparison()->score, 70);
+    // While the panel listened the drill played nothing.
+    EXPECT_EQ(int(audio.played.size()), plays_before_say_it);
+
+    // Closing the panel lets the drill go on, as Resume would; the window's close then ends it.
+    pump.after(3.0, [&] { w->close(); });
+    panel->close();
+    for (int i = 0; i < 3 && guard; ++i) QCoreApplication::processEvents();
+    EXPECT_GT(int(audio.played.size()), plays_before_say_it);
+    EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(" | ").toStdString();
 }
