@@ -21,7 +21,46 @@ enum Step : unsigned char { None, Diagonal, TwoReference, TwoTake };
 
 }  // namespace
 
+namespace {
+
+// Words are short, but a phrase of half a minute would need a table of 9 million cells for each warp
+// tried. Longer sounds are compared at a coarser step, averaging neighbouring frames, so that the
+// table stays under this many cells.
+constexpr size_t kMaxCells = size_t(1) << 21;
+
+std::vector<FeatureFrame> coarser(const std::vector<FeatureFrame>& in, int factor) {
+    std::vector<FeatureFrame> out((in.size() + size_t(factor) - 1) / size_t(factor));
+    for (size_t k = 0; k < out.size(); ++k) {
+        FeatureFrame sum{};
+        size_t count = 0;
+        for (size_t i = k * size_t(factor); i < std::min(in.size(), (k + 1) * size_t(factor)); ++i, ++count)
+            for (size_t c = 0; c < sum.size(); ++c) sum[c] += in[i][c];
+        for (size_t c = 0; c < sum.size(); ++c) out[k][c] = sum[c] / float(count);
+    }
+    return out;
+}
+
+Alignment align_frames(const std::vector<FeatureFrame>& reference, const std::vector<FeatureFrame>& take);
+
+}  // namespace
+
 Alignment align(const std::vector<FeatureFrame>& reference, const std::vector<FeatureFrame>& take) {
+    int factor = 1;
+    while ((reference.size() / size_t(factor)) * (take.size() / size_t(factor)) > kMaxCells) ++factor;
+    if (factor == 1) return align_frames(reference, take);
+    Alignment a = align_frames(coarser(reference, factor), coarser(take, factor));
+    // Back to frame numbers: the middle of each averaged group.
+    const int last_ref = int(reference.size()) - 1, last_take = int(take.size()) - 1;
+    for (auto& [i, j] : a.path) {
+        i = std::min(last_ref, i * factor + factor / 2);
+        j = std::min(last_take, j * factor + factor / 2);
+    }
+    return a;
+}
+
+namespace {
+
+Alignment align_frames(const std::vector<FeatureFrame>& reference, const std::vector<FeatureFrame>& take) {
     Alignment out;
     const int n = int(reference.size()), m = int(take.size());
     if (n == 0 || m == 0) return out;
@@ -29,9 +68,9 @@ Alignment align(const std::vector<FeatureFrame>& reference, const std::vector<Fe
     if (n > 2 * m + 1 || m > 2 * n + 1) return out;
 
     const double inf = std::numeric_limits<double>::infinity();
-    std::vector<double> local(size_t(n) * size_t(m));
+    std::vector<float> local(size_t(n) * size_t(m));
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < m; ++j) local[size_t(i) * size_t(m) + size_t(j)] = frame_distance(reference[size_t(i)], take[size_t(j)]);
+        for (int j = 0; j < m; ++j) local[size_t(i) * size_t(m) + size_t(j)] = float(frame_distance(reference[size_t(i)], take[size_t(j)]));
     auto d = [&](int i, int j) { return local[size_t(i) * size_t(m) + size_t(j)]; };
 
     std::vector<double> g(size_t(n) * size_t(m), inf);
@@ -82,6 +121,8 @@ Alignment align(const std::vector<FeatureFrame>& reference, const std::vector<Fe
     std::reverse(out.path.begin(), out.path.end());
     return out;
 }
+
+}  // namespace
 
 TimeMap TimeMap::from(const Alignment& a, const Utterance& reference, const Utterance& take) {
     std::vector<std::pair<double, double>> points;
