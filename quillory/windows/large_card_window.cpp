@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -100,16 +99,11 @@ void LargeCardWindow::on_say_it() {
     const bool was_running = drill_->running();
     drill_->pause();
     const QString word = m_.shown_words.value(i), sound = m_.shown_sound_numbers.value(i);
-    guarded([this, word, sound, was_running](Drill&) {
-        QPointer<SayItWindow> panel = SayItWindow::open(m_, word, sound, this);
-        if (!panel || !was_running) return;
-        // The drill goes on, as Resume does, once the panel is closed and the drill has returned.
-        QPointer<LargeCardWindow> self(this);
-        connect(panel, &SayItWindow::closed, this, [self] {
-            QTimer::singleShot(0, self, [self] {
-                if (self && self->isVisible()) self->guarded([](Drill& d) { d.resume(); });
-            });
-        });
+    SayItWindow* panel = SayItWindow::open(m_, word, sound, this);
+    if (!panel || !was_running) return;
+    // The drill goes on, as Resume does, once the panel is closed.
+    connect(panel, &SayItWindow::closed, this, [this] {
+        if (isVisible()) drill_->resume();
     });
 }
 

@@ -1,5 +1,6 @@
 #include "review_window.h"
 
+#include "core/audio_engine.h"
 #include "core/known_words.h"
 #include "core/main_view.h"
 #include "say_it_window.h"
@@ -197,7 +198,8 @@ void ReviewWindow::on_forgot() {
 
 void ReviewWindow::on_say_it() {
     // Not over the word's own sound: the take would record it.
-    if (closed_ || busy_ > 0 || !session_ || session_->finished() || !say_it_->isEnabled()) return;
+    if (m_.audio && m_.last_channel != 0 && m_.audio->is_playing(m_.last_channel)) return;
+    if (closed_ || !session_ || session_->finished() || !say_it_->isEnabled()) return;
     const auto entry = parse_entry(session_->current().entry);
     if (entry) SayItWindow::open(m_, entry->word, entry->sound_number, this);
 }

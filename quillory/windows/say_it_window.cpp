@@ -2,7 +2,6 @@
 
 #include "core/app_state.h"
 #include "core/audio_engine.h"
-#include "core/event_pump.h"
 #include "core/prompter.h"
 #include "core/recording.h"
 #include "core/say_it/practice.h"
@@ -215,8 +214,13 @@ void SayItWaves::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- panel
 
-SayItWindow::SayItWindow(AudioEngine& audio, EventPump& pump, Prompter* prompter, QWidget* parent)
-    : QWidget(parent), audio_(audio), pump_(pump), prompter_(prompter) {
+SayItWindow::Running::Running(SayItWindow* w) : w(w) { ++w->running_; }
+SayItWindow::Running::~Running() {
+    if (--w->running_ == 0 && w->closed_) w->deleteLater();
+}
+
+SayItWindow::SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter, QWidget* parent)
+    : QWidget(parent), audio_(audio), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("say_it_window"));
     setWindowTitle(QStringLiteral("Say It"));
     setWindowFlag(Qt::Window);
@@ -278,7 +282,7 @@ QString SayItWindow::unavailable_reason(const AppState& m, const QString& sound_
 }
 
 SayItWindow* SayItWindow::open(AppState& m, const QString& word, const QString& sound_number, QWidget* parent) {
-    if (!m.audio || !m.pump || !unavailable_reason(m, sound_number).isEmpty()) return nullptr;
+    if (!m.audio || !m.clock || !unavailable_reason(m, sound_number).isEmpty()) return nullptr;
     SayItWord w{word, m.current_language, sound_number, m.user_folder, {}};
     const QString path = installed_sound_path(m, sound_number, m.current_language);
     if (file_exists(path)) {
@@ -294,25 +298,9 @@ SayItWindow* SayItWindow::open(AppState& m, const QString& word, const QString& 
         if (!pcm) return nullptr;  // the voice's failure was told once already
         w.reference = std::move(*pcm);
     }
-    auto* panel = new SayItWindow(*m.audio, *m.pump, m.prompter, parent);
+    auto* panel = new SayItWindow(*m.audio, *m.clock, m.prompter, parent);
     panel->practise(std::move(w));
     return panel;
-}
-
-template <typename F>
-void SayItWindow::guarded(F&& f) {
-    QPointer<SayItWindow> self(this);
-    ++busy_;
-    f();
-    if (!self) return;
-    --busy_;
-    if (closed_ && busy_ == 0) deleteLater();
-}
-
-bool SayItWindow::wait(double seconds) {
-    const double end = pump_.now() + seconds;
-    while (!closed_ && pump_.now() < end) pump_.wait_for_events(end);
-    return !closed_;
 }
 
 void SayItWindow::practise(SayItWord word) {
@@ -322,15 +310,16 @@ void SayItWindow::practise(SayItWord word) {
     show();
     raise();
     activateWindow();
-    guarded([this] { take_try(); });
+    take_try();
 }
 
 void SayItWindow::on_say_again() {
-    if (listening_ || closed_) return;
-    guarded([this] { take_try(); });
+    if (listening_ || playing_ || closed_) return;
+    take_try();
 }
 
 void SayItWindow::set_buttons(bool idle) {
+    if (closed_) return;
     const bool have_take = idle && !take_.empty();
     hear_reference_->setEnabled(idle);
     hear_take_->setEnabled(have_take);
@@ -340,7 +329,8 @@ void SayItWindow::set_buttons(bool idle) {
     close_->setEnabled(true);
 }
 
-void SayItWindow::take_try() {
+QCoro::Task<> SayItWindow::take_try() {
+    const Running running(this);
     listening_ = true;
     take_.clear();
     take_u_ = Utterance{};
@@ -352,17 +342,18 @@ void SayItWindow::take_try() {
     set_buttons(false);
 
     show_text(countdown_, QStringLiteral("Get ready"));
-    if (!wait(0.6)) return;
+    co_await sleep_for(clock_, 0.6, &token_, WaitEnds::OnStop);
+    if (closed_) co_return;
     const double seconds = take_seconds_for(word_.reference, kTakeRate);
-    int shown_tenths = -1;
-    const Capture c = capture_take(audio_, pump_, seconds, [this] { return closed_; }, [&](double left) {
+    auto shown_tenths = std::make_shared<int>(-1);
+    const Capture c = co_await capture_take(audio_, clock_, token_, seconds, [this, shown_tenths](double left) {
         const int tenths = int(std::ceil(left * 10.0));
-        if (tenths == shown_tenths) return;
-        shown_tenths = tenths;
+        if (tenths == *shown_tenths || closed_) return;
+        *shown_tenths = tenths;
         show_text(countdown_, QStringLiteral("Speak: %1 s").arg(tenths / 10.0, 0, 'f', 1));
     });
     listening_ = false;
-    if (closed_) return;
+    if (closed_) co_return;
     show_text(countdown_, QString());
 
     switch (c.status) {
@@ -424,44 +415,47 @@ void SayItWindow::show_score(const Comparison& c) {
     verdict_->setPalette(pal);
 }
 
-bool SayItWindow::play(const std::vector<int16_t>& pcm) {
-    QString error;
-    if (!play_to_end(audio_, pump_, pcm, [this] { return closed_; }, &error)) {
-        if (prompter_) prompter_->message(error);
-        return false;
+QCoro::Task<bool> SayItWindow::play(std::vector<int16_t> pcm) {
+    const QString error = co_await play_to_end(audio_, clock_, token_, std::move(pcm));
+    if (!error.isEmpty()) {
+        if (prompter_ && !closed_) prompter_->message(error);
+        co_return false;
     }
-    return !closed_;
+    co_return !closed_;
+}
+
+QCoro::Task<> SayItWindow::hear(bool reference, bool take) {
+    const Running running(this);
+    playing_ = true;
+    set_buttons(false);
+    bool go_on = true;
+    if (reference) go_on = co_await play(word_.reference);
+    if (go_on && reference && take) {
+        co_await sleep_for(clock_, 0.4, &token_, WaitEnds::OnStop);
+        go_on = !closed_;
+    }
+    if (go_on && take) co_await play(take_);
+    playing_ = false;
+    set_buttons(true);
 }
 
 void SayItWindow::on_hear_reference() {
-    if (listening_ || closed_) return;
-    guarded([this] {
-        set_buttons(false);
-        play(word_.reference);
-        if (!closed_) set_buttons(true);
-    });
+    if (listening_ || playing_ || closed_) return;
+    hear(true, false);
 }
 
 void SayItWindow::on_hear_take() {
-    if (listening_ || closed_ || take_.empty()) return;
-    guarded([this] {
-        set_buttons(false);
-        play(take_);
-        if (!closed_) set_buttons(true);
-    });
+    if (listening_ || playing_ || closed_ || take_.empty()) return;
+    hear(false, true);
 }
 
 void SayItWindow::on_hear_both() {
-    if (listening_ || closed_ || take_.empty()) return;
-    guarded([this] {
-        set_buttons(false);
-        if (play(word_.reference) && wait(0.4)) play(take_);
-        if (!closed_) set_buttons(true);
-    });
+    if (listening_ || playing_ || closed_ || take_.empty()) return;
+    hear(true, true);
 }
 
 void SayItWindow::on_keep_take() {
-    if (listening_ || closed_ || take_.empty()) return;
+    if (listening_ || playing_ || closed_ || take_.empty()) return;
     QString error;
     if (!keep_take(word_.user_folder, word_.language, word_.sound_number, take_, &error)) {
         if (prompter_)
@@ -504,9 +498,10 @@ void SayItWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!closed_) {
         closed_ = true;
+        token_.set_playback(Playback::Stop);
         emit closed();
     }
-    if (busy_ == 0) deleteLater();
+    if (running_ == 0) deleteLater();
 }
 
 }  // namespace ql

@@ -1,10 +1,14 @@
 #pragma once
+#include "core/clock.h"
 #include "core/say_it/pronunciation.h"
 
 #include <QByteArray>
 #include <QWidget>
 #include <optional>
 #include <vector>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 
 class QLabel;
 class QPushButton;
@@ -12,7 +16,6 @@ class QPushButton;
 namespace ql {
 
 class AudioEngine;
-class EventPump;
 class Prompter;
 struct AppState;
 
@@ -58,16 +61,17 @@ struct SayItWord {
 class SayItWindow : public QWidget {
     Q_OBJECT
 public:
-    SayItWindow(AudioEngine& audio, EventPump& pump, Prompter* prompter, QWidget* parent = nullptr);
+    SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter, QWidget* parent = nullptr);
 
     // Opens the panel for a word of the shown entries: finds its reference (the recording, else the
-    // voice when it is on) and takes the learner's first try. Returns once that try is scored (the
-    // panel stays open); nullptr when the word has no reference. The panel deletes itself when closed.
+    // voice when it is on) and starts the learner's first try, which runs on from the event loop;
+    // nullptr when the word has no reference. The panel deletes itself when closed, once its own try
+    // or sound has ended.
     static SayItWindow* open(AppState& m, const QString& word, const QString& sound_number, QWidget* parent = nullptr);
     // Why `open` would find nothing to compare with, or empty.
     static QString unavailable_reason(const AppState& m, const QString& sound_number);
 
-    // Shows the panel for `word` and takes a try.
+    // Shows the panel for `word` and starts a try.
     void practise(SayItWord word);
 
     // ---- handlers ----
@@ -88,21 +92,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Held by each of the panel's coroutines: a closed panel is deleted once the last has ended.
+    struct Running {
+        explicit Running(SayItWindow* w);
+        ~Running();
+        SayItWindow* w;
+    };
     void build_controls();
-    void take_try();
-    // Waits delivering events; false when the panel was closed meanwhile.
-    bool wait(double seconds);
-    bool play(const std::vector<int16_t>& pcm);
+    QCoro::Task<> take_try();
+    // Plays samples to their end; false when they could not play or the panel was closed meanwhile.
+    QCoro::Task<bool> play(std::vector<int16_t> pcm);
+    QCoro::Task<> hear(bool reference, bool take);
     void show_problem(const QString& text);
     void show_score(const say_it::Comparison& c);
     void set_buttons(bool idle);
-    // Runs a handler that delivers events; the panel is deleted only once no handler is on the stack.
-    template <typename F>
-    void guarded(F&& f);
 
     AudioEngine& audio_;
-    EventPump& pump_;
+    Clock& clock_;
     Prompter* prompter_;
+    // Closing the panel stops its take and its sounds; the sessions' own token is not touched.
+    CancelToken token_;
     SayItWord word_;
     say_it::Utterance reference_;
     std::vector<int16_t> take_;         // trimmed, as compared and kept
@@ -110,8 +119,9 @@ private:
     std::optional<say_it::Comparison> comparison_;
     say_it::TimeMap unaligned_;         // how a take that was not compared is drawn
     bool listening_ = false;
+    bool playing_ = false;
     bool closed_ = false;
-    int busy_ = 0;
+    int running_ = 0;
 
     QLabel* word_label_ = nullptr;
     QLabel* countdown_ = nullptr;

@@ -1,7 +1,6 @@
 #include "practice.h"
 
 #include "core/audio_engine.h"
-#include "core/event_pump.h"
 #include "core/mp3_encode.h"
 #include "core/recording.h"
 #include "core/silence_trim.h"
@@ -96,15 +95,15 @@ double take_seconds_for(const std::vector<int16_t>& reference, int rate) {
     return (rate > 0 ? double(reference.size()) / rate : 0.0) + 1.0;
 }
 
-Capture capture_take(AudioEngine& audio, EventPump& pump, double seconds, const std::function<bool()>& stopped,
-                     const std::function<void(double)>& seconds_left) {
+QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken& token, double seconds,
+                                  std::function<void(double)> seconds_left) {
     Capture out;
     const int n = std::clamp(int(std::floor(seconds * kTakeRate)), 1, 60 * kTakeRate);
     const int sample = audio.sample_alloc(n);
     if (sample == 0) {
         out.status = Capture::Status::NoMicrophone;
         out.message = audio_failure_message(kNoMicrophoneText, audio.get_error());
-        return out;
+        co_return out;
     }
     struct Release {
         AudioEngine& a;
@@ -114,34 +113,32 @@ Capture capture_take(AudioEngine& audio, EventPump& pump, double seconds, const 
     if (!audio.record_start_sample(sample)) {
         out.status = Capture::Status::NoMicrophone;
         out.message = audio_failure_message(kNoMicrophoneText, audio.get_error());
-        return out;
+        co_return out;
     }
     // The same margin as a contributor's take: a late poll must never find the device wrapped round.
     const int stop_at = std::max(1, n - kStopMarginSamples);
     for (;;) {
         const int pos = audio.record_get_position();
         if (seconds_left) seconds_left(std::max(0.0, double(stop_at - pos) / kTakeRate));
-        if (pos >= stop_at) break;
-        if (stopped && stopped()) break;
-        pump.wait_for_events(pump.now() + 0.01);
-        if (stopped && stopped()) break;
+        if (pos >= stop_at || token.stopped()) break;
+        co_await sleep_for(clock, 0.01, &token, WaitEnds::OnStop);
     }
     if (!audio.record_stop()) {
         out.message = audio_failure_message(QStringLiteral("The recording could not be stopped."), audio.get_error());
-        return out;
+        co_return out;
     }
     const int p = std::clamp(audio.record_get_position(), 0, n);
     const qsizetype bytes = qsizetype(p) * 2;
     if (bytes < 4) {
         out.status = Capture::Status::TooShort;
-        return out;
+        co_return out;
     }
     void* p1 = nullptr;
     void* p2 = nullptr;
     unsigned l1 = 0, l2 = 0;
     if (!audio.sample_lock(sample, 0, int(bytes), &p1, &l1, &p2, &l2) || !p1) {
         out.message = audio_failure_message(QStringLiteral("The recording could not be read."), audio.get_error());
-        return out;
+        co_return out;
     }
     out.take = QByteArray(bytes, '\0');
     const qsizetype first = std::min<qsizetype>(bytes, l1);
@@ -149,7 +146,7 @@ Capture capture_take(AudioEngine& audio, EventPump& pump, double seconds, const 
     if (first < bytes && p2) std::memcpy(out.take.data() + first, p2, size_t(std::min<qsizetype>(bytes - first, l2)));
     audio.sample_unlock(sample, p1, p2, l1, l2);
     out.status = Capture::Status::Recorded;
-    return out;
+    co_return out;
 }
 
 namespace {
@@ -208,25 +205,15 @@ bool keep_take(const QString& user_folder, const QString& language, const QStrin
     return true;
 }
 
-bool play_to_end(AudioEngine& audio, EventPump& pump, const std::vector<int16_t>& samples,
-                 const std::function<bool()>& stopped, QString* error) {
-    if (samples.empty()) return true;
+QCoro::Task<QString> play_to_end(AudioEngine& audio, Clock& clock, CancelToken& token, std::vector<int16_t> samples) {
+    if (samples.empty()) co_return QString();
     const int sample = audio.sample_load_pcm(samples.data(), int(samples.size()));
-    if (sample == 0) {
-        if (error)
-            *error = audio_failure_message(QStringLiteral("An error occured opening the sound file."), audio.get_error());
-        return false;
-    }
+    if (sample == 0)
+        co_return audio_failure_message(QStringLiteral("An error occured opening the sound file."), audio.get_error());
     const int channel = audio.play_sound(sample);
-    if (channel == 0) {
-        if (error) *error = audio_failure_message(QStringLiteral("An error occured playing the sample!"), audio.get_error());
-        return false;
-    }
-    while (audio.is_playing(channel)) {
-        if (stopped && stopped()) break;
-        pump.wait_for_events(pump.now() + 0.01);
-    }
-    return true;
+    if (channel == 0) co_return audio_failure_message(QStringLiteral("An error occured playing the sample!"), audio.get_error());
+    co_await audio.sound_end(channel, clock, token);
+    co_return QString();
 }
 
 }  // namespace ql::say_it

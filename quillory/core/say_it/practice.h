@@ -1,14 +1,18 @@
 #pragma once
+#include "core/clock.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
+#ifndef Q_MOC_RUN  // moc cannot parse the coroutine headers
+#include <qcoro/qcorotask.h>
+#endif
 
 namespace ql {
 class AudioEngine;
-class EventPump;
 }  // namespace ql
 
 namespace ql::say_it {
@@ -34,11 +38,11 @@ struct Capture {
 };
 
 // Records `seconds` from the default capture device through the audio engine's recording calls, the
-// same calls a contributor's take makes. `stopped` is asked before every wait; true ends the take
-// early with what was recorded so far. `seconds_left` (optional) hears the time remaining at every
-// poll. Takes nothing stored: the take stays in memory.
-Capture capture_take(AudioEngine& audio, EventPump& pump, double seconds, const std::function<bool()>& stopped,
-                     const std::function<void(double seconds_left)>& seconds_left = {});
+// same calls a contributor's take makes. Stop or Quit on `token` ends the take early with what was
+// recorded so far. `seconds_left` (optional) hears the time remaining at every poll. Stores nothing:
+// the take stays in memory.
+QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken& token, double seconds,
+                                  std::function<void(double seconds_left)> seconds_left = {});
 
 inline const QString kNoMicrophoneText = QStringLiteral("No microphone was found");
 
@@ -59,9 +63,8 @@ bool keep_take(const QString& user_folder, const QString& language, const QStrin
                const std::vector<int16_t>& samples, QString* error);
 
 // ---- hearing ----
-// Plays samples and waits for their end (or until `stopped`). False when the engine could not play
-// them; `error` then holds the message to show.
-bool play_to_end(AudioEngine& audio, EventPump& pump, const std::vector<int16_t>& samples,
-                 const std::function<bool()>& stopped, QString* error = nullptr);
+// Plays samples and resumes at their end (or once `token` is stopped). An empty text when they
+// played, else the message to show.
+QCoro::Task<QString> play_to_end(AudioEngine& audio, Clock& clock, CancelToken& token, std::vector<int16_t> samples);
 
 }  // namespace ql::say_it

@@ -5,7 +5,7 @@
 #include "core/text_file.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
 #include "support/speech_synth.h"
 
 #include <QDir>
@@ -148,13 +148,14 @@ TEST(SayIt, ScoreAnchorsAndWords) {
 }
 
 TEST(SayIt, CaptureRecordsThroughTheEngineAndReportsAMissingMicrophone) {
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio(&pump);
+    CancelToken token;
     const auto word = synthesise(word_asimuo(), 1.0, 130.0, 0.2, 0.0);
     audio.microphone.assign(word.begin(), word.end());
 
     std::vector<double> left;
-    const Capture c = capture_take(audio, pump, 1.5, [] { return false; }, [&](double s) { left.push_back(s); });
+    const Capture c = pump.run(capture_take(audio, pump, token, 1.5, [&](double s) { left.push_back(s); }));
     ASSERT_EQ(c.status, Capture::Status::Recorded);
     EXPECT_EQ(audio.allocated_samples, int(1.5 * kRate));
     EXPECT_EQ(audio.samples_freed, 1);
@@ -168,20 +169,21 @@ TEST(SayIt, CaptureRecordsThroughTheEngineAndReportsAMissingMicrophone) {
     EXPECT_EQ(left.back(), 0.0);
 
     // Stopped half-way: what was recorded up to then.
-    const double start = pump.now();
-    const Capture early = capture_take(audio, pump, 1.5, [&] { return pump.now() - start >= 0.5; });
+    pump.after(0.5, [&] { token.set_playback(Playback::Stop); });
+    const Capture early = pump.run(capture_take(audio, pump, token, 1.5));
     ASSERT_EQ(early.status, Capture::Status::Recorded);
     EXPECT_NEAR(double(early.take.size() / 2) / kRate, 0.5, 0.02);
+    token.set_playback(Playback::Running);
 
     audio.fail_alloc = true;
-    const Capture none = capture_take(audio, pump, 1.5, [] { return false; });
+    const Capture none = pump.run(capture_take(audio, pump, token, 1.5));
     EXPECT_EQ(none.status, Capture::Status::NoMicrophone);
     EXPECT_EQ(none.message, "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_MEMORY));
     EXPECT_TRUE(none.take.isEmpty());
 
     audio.fail_alloc = false;
     audio.fail_record_start = true;
-    const Capture no_start = capture_take(audio, pump, 1.5, [] { return false; });
+    const Capture no_start = pump.run(capture_take(audio, pump, token, 1.5));
     EXPECT_EQ(no_start.status, Capture::Status::NoMicrophone);
     EXPECT_EQ(no_start.message, "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_RECORD));
     EXPECT_EQ(audio.samples_freed, 3);  // every allocated sample is released, failed takes too
@@ -267,18 +269,18 @@ TEST(SayIt, RecordingsDecodeAndBrokenOnesSaySo) {
 }
 
 TEST(SayIt, PlayToEndWaitsForTheSoundAndReportsFailures) {
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio(&pump);
+    CancelToken token;
     const std::vector<int16_t> half_second(kRate / 2, 100);
     const double start = pump.now();
-    ASSERT_TRUE(play_to_end(audio, pump, half_second, [] { return false; }));
+    EXPECT_EQ(pump.run(play_to_end(audio, pump, token, half_second)), QString());
     EXPECT_NEAR(pump.now() - start, 0.5, 0.011);
     EXPECT_EQ(audio.played, QStringList{"pcm:11025"});
 
     audio.fail_play = true;
-    QString error;
-    EXPECT_FALSE(play_to_end(audio, pump, half_second, [] { return false; }, &error));
-    EXPECT_EQ(error, "An error occured playing the sample!\r\n" + fmod_error_text(FMOD_ERR_PLAY));
+    EXPECT_EQ(pump.run(play_to_end(audio, pump, token, half_second)),
+              "An error occured playing the sample!\r\n" + fmod_error_text(FMOD_ERR_PLAY));
 }
 
 TEST(SayIt, ALongPhraseIsComparedAtACoarserStep) {

@@ -10,7 +10,7 @@
 #include "support/fake_date_clock.h"
 #include "support/fake_main_view.h"
 #include "support/fake_prompter.h"
-#include "support/fake_pump.h"
+#include "support/fake_clock.h"
 #include "support/speech_synth.h"
 #include "windows/large_card_window.h"
 #include "windows/review_window.h"
@@ -32,7 +32,7 @@ struct SayItWindowTest : ::testing::Test {
     SayItWindowTest() : audio(&pump) {
         tree.attach(m);
         m.prompter = &prompter;
-        m.pump = &pump;
+        m.clock = &pump;
         m.audio = &audio;
         m.main_view = &view;
         m.date_clock = &clock;
@@ -62,7 +62,7 @@ struct SayItWindowTest : ::testing::Test {
     DataTree tree;
     AppState m;
     FakePrompter prompter;
-    FakePump pump;
+    FakeClock pump;
     FakeAudio audio;
     FakeMainView view;
     FakeDateClock clock;
@@ -82,6 +82,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
         pump.after(at, [&] { seen << text(panel, "countdown"); });
     const double start = pump.now();
     panel->practise(word(reference));
+    pump.run();
     const double take_seconds = double(reference.size()) / 22050 + 1.0;
     EXPECT_EQ(audio.allocated_samples, int(take_seconds * 22050));
     ASSERT_EQ(seen.size(), 4);
@@ -110,9 +111,13 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     // Hearing: the recording, the take, then both in turn with a short gap.
     audio.played.clear();
     QTest::mouseClick(child<QPushButton>(panel, "hear_reference"), Qt::LeftButton);
+    pump.run();
     QTest::keyClick(panel, Qt::Key_T);
+    pump.run();
     const double before_both = pump.now();
     QTest::mouseClick(child<QPushButton>(panel, "hear_both"), Qt::LeftButton);
+    EXPECT_FALSE(enabled(panel, "say_again"));  // nothing else starts while the two play
+    pump.run();
     const QString ref_sound = QStringLiteral("pcm:%1").arg(reference.size());
     ASSERT_EQ(audio.played.size(), 4);
     EXPECT_EQ(audio.played[0], ref_sound);
@@ -131,6 +136,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     // Say it again with a different word: a poor take.
     speak_into_microphone(synthesise(word_efolai(), 1.0, 120.0));
     QTest::keyClick(panel, Qt::Key_S);
+    pump.run();
     ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
     EXPECT_LT(*panel->comparison()->score, 70);
     EXPECT_EQ(text(panel, "verdict"), u"Try again");
@@ -149,6 +155,7 @@ TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
 
     audio.microphone.assign(size_t(2 * 22050), 0);
     panel->practise(word(reference));
+    pump.run();
     EXPECT_FALSE(panel->comparison());
     EXPECT_EQ(text(panel, "score"), QString());
     EXPECT_EQ(text(panel, "verdict"), u"Nothing was heard. Say the word when \"Speak\" shows.");
@@ -159,6 +166,7 @@ TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
     for (int16_t& s : loud) s = int16_t(std::clamp(s * 8, -32768, 32767));
     speak_into_microphone(loud);
     QTest::mouseClick(child<QPushButton>(panel, "say_again"), Qt::LeftButton);
+    pump.run();
     EXPECT_EQ(text(panel, "verdict"), u"Your take was too loud and is clipped. Move back from the microphone or turn its "
                                       "level down, then try again.");
     EXPECT_EQ(text(panel, "score"), QString());
@@ -169,6 +177,7 @@ TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
 
     audio.fail_alloc = true;
     QTest::keyClick(panel, Qt::Key_S);
+    pump.run();
     EXPECT_EQ(text(panel, "verdict"), "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_MEMORY));
     EXPECT_EQ(child<QLabel>(panel, "verdict")->accessibleName(), text(panel, "verdict"));
     EXPECT_FALSE(enabled(panel, "hear_take"));
@@ -187,6 +196,7 @@ TEST_F(SayItWindowTest, ClosingWhileListeningEndsTheTake) {
     });
     const double start = pump.now();
     panel->practise(word(reference));
+    pump.run();
     EXPECT_LT(pump.now() - start, 1.1);
     EXPECT_EQ(audio.samples_freed, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -204,6 +214,7 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     tree.write("languages/spanish/00/00412.mp3", encode_mp3(reference));
 
     QPointer<ReviewWindow> w = ReviewWindow::open(m);
+    pump.run();  // the word's own sound ends first
     auto* say_it = child<QPushButton>(w, "say_it");
     const bool first_is_casa = child<QLabel>(w, "foreign_word")->text() == u"casa";
     if (!first_is_casa) {
@@ -211,7 +222,9 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
         EXPECT_FALSE(say_it->isEnabled());
         EXPECT_EQ(say_it->toolTip(), say_it::no_reference_reason("00415", false, false));
         QTest::keyClick(w, Qt::Key_Space);
+        pump.run();
         QTest::keyClick(w, Qt::Key_Right);
+        pump.run();
     }
     ASSERT_EQ(child<QLabel>(w, "foreign_word")->text(), u"casa");
     EXPECT_TRUE(say_it->isEnabled());
@@ -219,7 +232,12 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     EXPECT_EQ(say_it->accessibleName(), u"Say It");
 
     speak_into_microphone(synthesise(word_asimuo(), 0.9, 200.0));
+    // While the word's own sound is still heard, S waits: the take would record it.
     QTest::keyClick(w, Qt::Key_S);
+    EXPECT_FALSE(w->findChild<SayItWindow*>());
+    pump.advance(1.0);
+    QTest::keyClick(w, Qt::Key_S);
+    pump.run();
     auto* panel = w->findChild<SayItWindow*>();
     ASSERT_TRUE(panel);
     ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
@@ -276,8 +294,10 @@ TEST_F(SayItCardTest, SayItPausesTheDrillAndTheDrillGoesOnWhenThePanelCloses) {
         QTest::keyClick(w, Qt::Key_S);
         panel = w->findChild<SayItWindow*>();
     });
-    w->start();  // returns when the drill has stopped for the panel
-    EXPECT_EQ(m.playback, Playback::Stop);
+    w->start();
+    pump.run();  // the drill stops for the panel, and the panel's take ends
+    EXPECT_EQ(m.cancel.playback(), Playback::Stop);
+    EXPECT_FALSE(w->drill().running());
     ASSERT_TRUE(panel);
     EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("say_word"))->text(), word_on_card);
     ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
@@ -288,7 +308,8 @@ TEST_F(SayItCardTest, SayItPausesTheDrillAndTheDrillGoesOnWhenThePanelCloses) {
     // Closing the panel lets the drill go on, as Resume would; the window's close then ends it.
     pump.after(3.0, [&] { w->close(); });
     panel->close();
-    for (int i = 0; i < 3 && guard; ++i) QCoreApplication::processEvents();
+    EXPECT_TRUE(w->drill().running());
+    pump.run();
     EXPECT_GT(int(audio.played.size()), plays_before_say_it);
     EXPECT_TRUE(prompter.messages().isEmpty()) << prompter.messages().join(" | ").toStdString();
 }
