@@ -1,5 +1,6 @@
 #include "large_card_window.h"
 
+#include "core/spoken_words.h"
 #include "say_it_window.h"
 
 #include <QGridLayout>
@@ -88,18 +89,20 @@ void LargeCardWindow::set_top_text(const QString& text) {
     CardWindowBase::set_top_text(text);
     const int i = drill_ ? drill_->shown_entry() : -1;
     const QString why = i < 0 ? QStringLiteral("Say It practises the word on the card, and no word is shown.")
-                              : SayItWindow::unavailable_reason(m_, m_.shown_sound_numbers.value(i));
+                              : say_it::unavailable_reason(m_, m_.current_language, m_.shown_sound_numbers.value(i),
+                                                           voice_wanted(m_));
     say_it_->setEnabled(why.isEmpty());
     say_it_->setToolTip(why);
 }
 
 void LargeCardWindow::on_say_it() {
     const int i = drill_->shown_entry();
-    if (i < 0 || !SayItWindow::unavailable_reason(m_, m_.shown_sound_numbers.value(i)).isEmpty()) return;
+    if (i < 0 || !say_it_->isEnabled()) return;
     const bool was_running = drill_->running();
     drill_->pause();
     const QString word = m_.shown_words.value(i), sound = m_.shown_sound_numbers.value(i);
-    SayItWindow* panel = SayItWindow::open(m_, word, sound, this);
+    SayItWindow* panel = SayItWindow::open(m_, m_, m_.current_language, word, sound,
+                                           [this, sound] { return spoken_samples(m_, sound, m_.current_language); }, this);
     if (!panel || !was_running) return;
     // The drill goes on, as Resume does, once the panel is closed.
     connect(panel, &SayItWindow::closed, this, [this] {

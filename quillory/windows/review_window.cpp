@@ -3,6 +3,7 @@
 #include "core/audio_engine.h"
 #include "core/known_words.h"
 #include "core/main_view.h"
+#include "core/spoken_words.h"
 #include "say_it_window.h"
 #include "core/text_file.h"
 
@@ -152,7 +153,8 @@ void ReviewWindow::present() {
     show_text(progress_, QString::number(s.position() + 1) + QStringLiteral(" of ") + QString::number(s.total()));
     const auto entry = parse_entry(s.current().entry);
     show_text(foreign_word_, entry ? entry->word : QString());
-    const QString why = SayItWindow::unavailable_reason(m_, entry ? entry->sound_number : QString());
+    const QString why = say_it::unavailable_reason(m_, m_.current_language, entry ? entry->sound_number : QString(),
+                                                   voice_wanted(m_));
     say_it_->setEnabled(why.isEmpty());
     say_it_->setToolTip(why);
     show_answer_->setEnabled(true);
@@ -201,7 +203,10 @@ void ReviewWindow::on_say_it() {
     if (m_.audio && m_.last_channel != 0 && m_.audio->is_playing(m_.last_channel)) return;
     if (closed_ || !session_ || session_->finished() || !say_it_->isEnabled()) return;
     const auto entry = parse_entry(session_->current().entry);
-    if (entry) SayItWindow::open(m_, entry->word, entry->sound_number, this);
+    if (!entry) return;
+    const QString sound = entry->sound_number;
+    SayItWindow::open(m_, m_, m_.current_language, entry->word, sound,
+                      [this, sound] { return spoken_samples(m_, sound, m_.current_language); }, this);
 }
 
 bool ReviewWindow::handle_key(int key) {

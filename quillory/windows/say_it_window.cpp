@@ -1,12 +1,12 @@
 #include "say_it_window.h"
 
-#include "core/app_state.h"
 #include "core/audio_engine.h"
 #include "core/prompter.h"
 #include "core/recording.h"
 #include "core/say_it/practice.h"
-#include "core/spoken_words.h"
-#include "core/text_file.h"
+#include "core/services.h"
+#include "core/workspace.h"
+#include "widget_builders.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -33,22 +33,17 @@ void show_text(QLabel* label, const QString& text) {
 }
 
 QLabel* make_label(QWidget* parent, const char* name, int point_size, bool bold, const QString& purpose) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
+    QLabel* l = build::label(parent, name, QString());
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
-    QFont f = l->font();
-    if (point_size > 0) f.setPointSize(point_size);
-    f.setBold(bold);
-    l->setFont(f);
+    build::set_font(l, point_size > 0 ? point_size : l->font().pointSizeF(), bold);
     l->setAccessibleDescription(purpose);
     return l;
 }
 
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& key) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = build::button(parent, name, caption);
     b->setAccessibleName(caption);
     b->setAccessibleDescription(QStringLiteral("Key ") + key);
     b->setAutoDefault(false);
@@ -104,6 +99,88 @@ void SayItWaves::describe() {
     setAccessibleDescription(d);
 }
 
+namespace {
+
+// Where the recording's seconds [t0, t1] are drawn: `w` columns from x = 1, two lanes above an axis.
+struct WaveFrame {
+    double t0 = 0, t1 = 0;
+    int w = 0, lane_h = 0;
+    int x_of(double t) const { return 1 + int((t - t0) / (t1 - t0) * w); }
+    double seconds_at(int x) const { return t0 + double(x) / w * (t1 - t0); }
+};
+
+struct Lane {
+    const std::vector<int16_t>* pcm;
+    const Utterance* u;
+    const TimeMap* map;  // null: drawn on its own time scale
+    QString name;
+    QColor colour;
+};
+
+// The wave of a lane, each column from its lowest to its highest sample, scaled to its own peak.
+void draw_wave(QPainter& p, const WaveFrame& f, const Lane& lane, int mid, int half) {
+    auto seconds_at = [&](int x) { return lane.map ? lane.map->take_seconds(f.seconds_at(x)) : f.seconds_at(x); };
+    const long n = long(lane.pcm->size());
+    auto each_column = [&](auto&& take) {
+        for (int x = 0; x < f.w; ++x) {
+            const long a = std::lround(seconds_at(x) * kTakeRate), b = std::lround(seconds_at(x + 1) * kTakeRate);
+            int lo = 0, hi = 0;
+            for (long i = std::max(0L, a); i < std::min(n, std::max(b, a + 1)); ++i) {
+                lo = std::min(lo, int((*lane.pcm)[size_t(i)]));
+                hi = std::max(hi, int((*lane.pcm)[size_t(i)]));
+            }
+            take(x, lo, hi);
+        }
+    };
+    int peak = 1;
+    each_column([&](int, int lo, int hi) { peak = std::max({peak, -lo, hi}); });
+    p.setPen(lane.colour);
+    each_column([&](int x, int lo, int hi) {
+        if (hi > lo) p.drawLine(1 + x, mid - hi * half / peak, 1 + x, mid - lo * half / peak);
+    });
+}
+
+// The pitch contour over the wave, on a log scale from 60 to 400 Hz.
+void draw_pitch(QPainter& p, const WaveFrame& f, const Lane& lane, int top) {
+    auto seconds_at = [&](int x) { return lane.map ? lane.map->take_seconds(f.seconds_at(x)) : f.seconds_at(x); };
+    QPen pen(QColor(215, 100, 0));
+    pen.setWidth(2);
+    p.setPen(pen);
+    QPainterPath path;
+    bool drawing = false;
+    for (int x = 0; x < f.w; x += 2) {
+        const int k = frame_at(*lane.u, seconds_at(x));
+        const double hz = k >= 0 ? lane.u->pitch_hz[size_t(k)] : 0.0;
+        if (hz <= 0) {
+            drawing = false;
+            continue;
+        }
+        const double at = (std::log(hz) - std::log(kLowestDrawnHz)) / (std::log(kHighestDrawnHz) - std::log(kLowestDrawnHz));
+        const QPointF pt(1 + x, top + f.lane_h - 3 - std::clamp(at, 0.0, 1.0) * (f.lane_h - 6));
+        if (drawing)
+            path.lineTo(pt);
+        else
+            path.moveTo(pt);
+        drawing = true;
+    }
+    p.drawPath(path);
+}
+
+// The time axis: the recording's seconds.
+void draw_axis(QPainter& p, const WaveFrame& f, const QFontMetrics& fm, int axis_top) {
+    p.drawLine(1, axis_top, f.w, axis_top);
+    const double step = (f.t1 - f.t0) > 1.5 ? 0.5 : 0.1;
+    for (double t = std::ceil(f.t0 / step) * step; t <= f.t1 + 1e-9; t += step) {
+        const int x = f.x_of(t);
+        p.drawLine(x, axis_top, x, axis_top + 4);
+        const QString label = QString::number(t, 'f', 1) + QStringLiteral(" s");
+        const int half_width = fm.horizontalAdvance(label) / 2;
+        if (x + half_width < f.w && x - half_width > 0) p.drawText(x - half_width, axis_top + 4 + fm.ascent(), label);
+    }
+}
+
+}  // namespace
+
 void SayItWaves::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().base());
@@ -111,105 +188,44 @@ void SayItWaves::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     if (!ref_ || ref_->empty() || !ref_u_) return;
 
-    const int rate = kTakeRate;
-    const double duration = double(ref_->size()) / rate;
-    double t0 = 0.0, t1 = duration;
+    // The recording's spoken stretch with a little room either side, or all of it.
+    WaveFrame f;
+    const double duration = double(ref_->size()) / kTakeRate;
+    f.t1 = duration;
     if (ref_u_->has_speech()) {
-        t0 = std::max(0.0, ref_u_->speech_start_seconds() - 0.15);
-        t1 = std::min(duration, ref_u_->speech_end_seconds() + 0.15);
+        f.t0 = std::max(0.0, ref_u_->speech_start_seconds() - 0.15);
+        f.t1 = std::min(duration, ref_u_->speech_end_seconds() + 0.15);
     }
-    if (t1 <= t0) return;
+    if (f.t1 <= f.t0) return;
     const QFontMetrics fm = fontMetrics();
-    const int axis_h = fm.height() + 6;
-    const int w = width() - 2;
-    const int lane_h = (height() - axis_h) / 2;
-    if (w < 10 || lane_h < 20) return;
-    auto x_of = [&](double t) { return 1 + int((t - t0) / (t1 - t0) * w); };
+    f.w = width() - 2;
+    f.lane_h = (height() - fm.height() - 6) / 2;
+    if (f.w < 10 || f.lane_h < 20) return;
 
-    struct Lane {
-        const std::vector<int16_t>* pcm;
-        const Utterance* u;
-        const TimeMap* map;
-        QString name;
-        QColor colour;
-    };
     const Lane lanes[] = {{ref_, ref_u_, nullptr, QStringLiteral("Recording"), QColor(60, 90, 160)},
                           {take_, take_u_, map_, QStringLiteral("Your take"), QColor(30, 125, 65)}};
     for (int lane = 0; lane < 2; ++lane) {
         const Lane& L = lanes[lane];
-        const int top = 1 + lane * lane_h, mid = top + lane_h / 2, half = lane_h / 2 - 3;
+        const int top = 1 + lane * f.lane_h, mid = top + f.lane_h / 2;
         p.setPen(palette().midlight().color());
-        p.drawLine(1, mid, w, mid);
+        p.drawLine(1, mid, f.w, mid);
         if (lane == 1) {
             p.setPen(palette().mid().color());
-            p.drawLine(1, top, w, top);
+            p.drawLine(1, top, f.w, top);
         }
         if (!L.pcm || L.pcm->empty()) continue;
-        // The seconds of this sound drawn at column x: the recording's own, or the take's through the map.
-        auto seconds_at = [&](int x) {
-            const double r = t0 + double(x) / w * (t1 - t0);
-            return L.map ? L.map->take_seconds(r) : r;
-        };
-        const size_t n = L.pcm->size();
-        int peak = 1;
-        for (int x = 0; x < w; ++x) {
-            const long a = std::lround(seconds_at(x) * rate), b = std::lround(seconds_at(x + 1) * rate);
-            for (long i = std::max(0L, a); i < std::min(long(n), std::max(b, a + 1)); ++i)
-                peak = std::max(peak, std::abs(int((*L.pcm)[size_t(i)])));
-        }
-        p.setPen(L.colour);
-        for (int x = 0; x < w; ++x) {
-            const long a = std::lround(seconds_at(x) * rate), b = std::lround(seconds_at(x + 1) * rate);
-            int lo = 0, hi = 0;
-            for (long i = std::max(0L, a); i < std::min(long(n), std::max(b, a + 1)); ++i) {
-                lo = std::min(lo, int((*L.pcm)[size_t(i)]));
-                hi = std::max(hi, int((*L.pcm)[size_t(i)]));
-            }
-            if (hi > lo) p.drawLine(1 + x, mid - hi * half / peak, 1 + x, mid - lo * half / peak);
-        }
-        // The pitch contour over the wave, on a log scale from 60 to 400 Hz.
-        if (!L.u) continue;
-        QPen pen(QColor(215, 100, 0));
-        pen.setWidth(2);
-        p.setPen(pen);
-        QPainterPath path;
-        bool drawing = false;
-        for (int x = 0; x < w; x += 2) {
-            const int k = frame_at(*L.u, seconds_at(x));
-            const double hz = k >= 0 ? L.u->pitch_hz[size_t(k)] : 0.0;
-            if (hz <= 0) {
-                drawing = false;
-                continue;
-            }
-            const double f = (std::log(hz) - std::log(kLowestDrawnHz)) / (std::log(kHighestDrawnHz) - std::log(kLowestDrawnHz));
-            const QPointF pt(1 + x, top + lane_h - 3 - std::clamp(f, 0.0, 1.0) * (lane_h - 6));
-            if (drawing)
-                path.lineTo(pt);
-            else
-                path.moveTo(pt);
-            drawing = true;
-        }
-        p.drawPath(path);
+        draw_wave(p, f, L, mid, f.lane_h / 2 - 3);
+        if (L.u) draw_pitch(p, f, L, top);
     }
     // Lane names last, on their own ground, so that a loud wave never hides them.
     for (int lane = 0; lane < 2; ++lane) {
-        const QRect box(3, 3 + lane * lane_h, fm.horizontalAdvance(lanes[lane].name) + 8, fm.height() + 2);
+        const QRect box(3, 3 + lane * f.lane_h, fm.horizontalAdvance(lanes[lane].name) + 8, fm.height() + 2);
         p.fillRect(box, palette().base());
         p.setPen(palette().text().color());
         p.drawText(box, Qt::AlignCenter, lanes[lane].name);
     }
-    // The time axis: the recording's seconds.
-    const int axis_top = 1 + 2 * lane_h;
     p.setPen(palette().text().color());
-    p.drawLine(1, axis_top, w, axis_top);
-    const double step = (t1 - t0) > 1.5 ? 0.5 : 0.1;
-    for (double t = std::ceil(t0 / step) * step; t <= t1 + 1e-9; t += step) {
-        const int x = x_of(t);
-        p.drawLine(x, axis_top, x, axis_top + 4);
-        const QString label = QString::number(t, 'f', step < 0.5 ? 1 : 1) + QStringLiteral(" s");
-        if (x + fm.horizontalAdvance(label) / 2 < w && x - fm.horizontalAdvance(label) / 2 > 0)
-            p.drawText(x - fm.horizontalAdvance(label) / 2, axis_top + 4 + fm.ascent(), label);
-    }
+    draw_axis(p, f, fm, 1 + 2 * f.lane_h);
 }
 
 // ---------------------------------------------------------------- panel
@@ -233,13 +249,13 @@ void SayItWindow::build_controls() {
     word_label_ = make_label(this, "say_word", 22, true, QStringLiteral("Word to say"));
     countdown_ = make_label(this, "countdown", 14, true, QStringLiteral("Countdown"));
     waves_ = new SayItWaves(this);
+    auto* legend = make_label(this, "legend", 0, false, QStringLiteral("What the drawing shows"));
+    show_text(legend, QStringLiteral("Orange: pitch. The score compares your take with one recording of one speaker; "
+                                     "it is not a judgement of your pronunciation."));
     score_ = make_label(this, "score", 28, true, QStringLiteral("Score out of 100"));
     verdict_ = make_label(this, "verdict", 16, true, QStringLiteral("How close your take is"));
     kept_ = make_label(this, "kept_take", 0, false, QStringLiteral("Where your take was kept"));
     score_->setMinimumWidth(score_->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 12);
-    auto* legend = make_label(this, "legend", 0, false, QStringLiteral("What the drawing shows"));
-    show_text(legend, QStringLiteral("Orange: pitch. The score compares your take with one recording of one speaker; "
-                                     "it is not a judgement of your pronunciation."));
 
     hear_reference_ = make_button(this, "hear_reference", QStringLiteral("Hear the recording"), QStringLiteral("R"));
     hear_take_ = make_button(this, "hear_take", QStringLiteral("Hear my take"), QStringLiteral("T"));
@@ -255,8 +271,7 @@ void SayItWindow::build_controls() {
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* root = new QVBoxLayout(this);
-    root->addWidget(word_label_);
-    root->addWidget(countdown_);
+    build::add_widgets(root, {word_label_, countdown_});
     root->addWidget(waves_, 1);
     root->addWidget(legend);
     auto* result = new QHBoxLayout;
@@ -264,11 +279,10 @@ void SayItWindow::build_controls() {
     result->addWidget(verdict_, 3);
     root->addLayout(result);
     auto* hear = new QHBoxLayout;
-    for (QPushButton* b : {hear_reference_, hear_take_, hear_both_}) hear->addWidget(b);
+    build::add_widgets(hear, {hear_reference_, hear_take_, hear_both_});
     root->addLayout(hear);
     auto* act = new QHBoxLayout;
-    act->addWidget(say_again_);
-    act->addWidget(keep_take_);
+    build::add_widgets(act, {say_again_, keep_take_});
     act->addStretch(1);
     act->addWidget(close_);
     root->addLayout(act);
@@ -276,34 +290,21 @@ void SayItWindow::build_controls() {
     resize(660, 520);
 }
 
-QString SayItWindow::unavailable_reason(const AppState& m, const QString& sound_number) {
-    const bool recording = !sound_number.isEmpty() && file_exists(installed_sound_path(m, sound_number, m.current_language));
-    return no_reference_reason(sound_number, recording, voice_wanted(m));
-}
-
-SayItWindow* SayItWindow::open(AppState& m, const QString& word, const QString& sound_number, QWidget* parent) {
-    if (!m.audio || !m.clock || !unavailable_reason(m, sound_number).isEmpty()) return nullptr;
-    SayItWord w{word, m.current_language, sound_number, m.user_folder, {}};
-    const QString path = installed_sound_path(m, sound_number, m.current_language);
-    if (file_exists(path)) {
-        QString error;
-        auto pcm = decode_recording(path, &error);
-        if (!pcm) {
-            if (m.prompter) m.prompter->message(error);
-            return nullptr;
-        }
-        w.reference = std::move(*pcm);
-    } else {
-        auto pcm = spoken_samples(m, sound_number, m.current_language);
-        if (!pcm) return nullptr;  // the voice's failure was told once already
-        w.reference = std::move(*pcm);
+SayItWindow* SayItWindow::open(const Services& s, const Workspace& w, const QString& language, const QString& word,
+                               const QString& sound_number, const VoiceSamples& voice, QWidget* parent) {
+    if (!s.audio || !s.clock) return nullptr;
+    QString error;
+    std::optional<PracticeWord> practised = practice_word(w, language, word, sound_number, voice, &error);
+    if (!practised) {
+        if (!error.isEmpty() && s.prompter) s.prompter->message(error);
+        return nullptr;
     }
-    auto* panel = new SayItWindow(*m.audio, *m.clock, m.prompter, parent);
-    panel->practise(std::move(w));
+    auto* panel = new SayItWindow(*s.audio, *s.clock, s.prompter, parent);
+    panel->practise(std::move(*practised));
     return panel;
 }
 
-void SayItWindow::practise(SayItWord word) {
+void SayItWindow::practise(PracticeWord word) {
     word_ = std::move(word);
     reference_ = analyse(word_.reference, kTakeRate);
     show_text(word_label_, word_.word);

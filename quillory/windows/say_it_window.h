@@ -1,5 +1,6 @@
 #pragma once
 #include "core/clock.h"
+#include "core/say_it/practice.h"
 #include "core/say_it/pronunciation.h"
 
 #include <QByteArray>
@@ -17,7 +18,8 @@ namespace ql {
 
 class AudioEngine;
 class Prompter;
-struct AppState;
+struct Services;
+struct Workspace;
 
 // The recording and the learner's take, one above the other on the recording's time scale: the take
 // is laid through the alignment, so the same sound sits at the same place in both. Each carries its
@@ -45,15 +47,6 @@ private:
     const say_it::TimeMap* map_ = nullptr;
 };
 
-// What the panel practises: a word and the sound it is compared with.
-struct SayItWord {
-    QString word;
-    QString language;
-    QString sound_number;
-    QString user_folder;              // where "Keep my take" saves, ending in "/"
-    std::vector<int16_t> reference;   // 16-bit mono at 22050 Hz
-};
-
 // "Say It": the learner hears nothing new, sees a countdown as long as the word plus a second, says
 // the word, and gets the two sounds drawn together with a score and a word for it. Nothing is stored
 // unless the learner keeps the take. Keys: S say it again, R hear the recording, T hear the take,
@@ -63,16 +56,15 @@ class SayItWindow : public QWidget {
 public:
     SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter, QWidget* parent = nullptr);
 
-    // Opens the panel for a word of the shown entries: finds its reference (the recording, else the
-    // voice when it is on) and starts the learner's first try, which runs on from the event loop;
-    // nullptr when the word has no reference. The panel deletes itself when closed, once its own try
-    // or sound has ended.
-    static SayItWindow* open(AppState& m, const QString& word, const QString& sound_number, QWidget* parent = nullptr);
-    // Why `open` would find nothing to compare with, or empty.
-    static QString unavailable_reason(const AppState& m, const QString& sound_number);
+    // Opens the panel for a word a window shows: finds its reference (the recording, else what `voice`
+    // says) and starts the learner's first try, which runs on from the event loop. nullptr without
+    // audio or a clock, or when the word has no reference (a recording that cannot be read is told).
+    // The panel deletes itself when closed, once its own try or sound has ended.
+    static SayItWindow* open(const Services& s, const Workspace& w, const QString& language, const QString& word,
+                             const QString& sound_number, const say_it::VoiceSamples& voice, QWidget* parent = nullptr);
 
     // Shows the panel for `word` and starts a try.
-    void practise(SayItWord word);
+    void practise(say_it::PracticeWord word);
 
     // ---- handlers ----
     void on_say_again();
@@ -112,7 +104,7 @@ private:
     Prompter* prompter_;
     // Closing the panel stops its take and its sounds; the sessions' own token is not touched.
     CancelToken token_;
-    SayItWord word_;
+    say_it::PracticeWord word_;
     say_it::Utterance reference_;
     std::vector<int16_t> take_;         // trimmed, as compared and kept
     say_it::Utterance take_u_;

@@ -1,5 +1,6 @@
 #include "practice.h"
 
+#include "core/app_state.h"
 #include "core/audio_engine.h"
 #include "core/mp3_encode.h"
 #include "core/recording.h"
@@ -91,6 +92,23 @@ QString no_reference_reason(const QString& sound_number, bool recording_exists, 
                           "without a recording lets you practise it against the voice.");
 }
 
+QString unavailable_reason(const Workspace& w, const QString& language, const QString& sound_number, bool voice_speaks) {
+    const bool recording = !sound_number.isEmpty() && file_exists(installed_sound_path(w, sound_number, language));
+    return no_reference_reason(sound_number, recording, voice_speaks);
+}
+
+std::optional<PracticeWord> practice_word(const Workspace& w, const QString& language, const QString& word,
+                                          const QString& sound_number, const VoiceSamples& voice, QString* error) {
+    if (error) error->clear();
+    PracticeWord out{word, language, sound_number, w.user_folder, {}};
+    if (sound_number.isEmpty()) return std::nullopt;
+    const QString path = installed_sound_path(w, sound_number, language);
+    auto pcm = file_exists(path) ? decode_recording(path, error) : voice ? voice() : std::nullopt;
+    if (!pcm) return std::nullopt;
+    out.reference = std::move(*pcm);
+    return out;
+}
+
 double take_seconds_for(const std::vector<int16_t>& reference, int rate) {
     return (rate > 0 ? double(reference.size()) / rate : 0.0) + 1.0;
 }
@@ -99,52 +117,45 @@ QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken&
                                   std::function<void(double)> seconds_left) {
     Capture out;
     const int n = std::clamp(int(std::floor(seconds * kTakeRate)), 1, 60 * kTakeRate);
-    const int sample = audio.sample_alloc(n);
-    if (sample == 0) {
+    const AudioResult<int> made = audio.new_take(n);
+    if (!made) {
         out.status = Capture::Status::NoMicrophone;
-        out.message = audio_failure_message(kNoMicrophoneText, audio.get_error());
+        out.message = audio_failure_message(kNoMicrophoneText, made.error());
         co_return out;
     }
     struct Release {
         AudioEngine& a;
-        int s;
-        ~Release() { a.sample_free(s); }
-    } release{audio, sample};
-    if (!audio.record_start_sample(sample)) {
+        int t;
+        ~Release() { a.free_take(t); }
+    } release{audio, *made};
+    if (const AudioResult<> started = audio.start_recording(*made); !started) {
         out.status = Capture::Status::NoMicrophone;
-        out.message = audio_failure_message(kNoMicrophoneText, audio.get_error());
+        out.message = audio_failure_message(kNoMicrophoneText, started.error());
         co_return out;
     }
     // The same margin as a contributor's take: a late poll must never find the device wrapped round.
     const int stop_at = std::max(1, n - kStopMarginSamples);
     for (;;) {
-        const int pos = audio.record_get_position();
+        const int pos = audio.recorded_samples();
         if (seconds_left) seconds_left(std::max(0.0, double(stop_at - pos) / kTakeRate));
         if (pos >= stop_at || token.stopped()) break;
         co_await sleep_for(clock, 0.01, &token, WaitEnds::OnStop);
     }
-    if (!audio.record_stop()) {
-        out.message = audio_failure_message(QStringLiteral("The recording could not be stopped."), audio.get_error());
+    if (const AudioResult<> stopped = audio.stop_recording(); !stopped) {
+        out.message = audio_failure_message(QStringLiteral("The recording could not be stopped."), stopped.error());
         co_return out;
     }
-    const int p = std::clamp(audio.record_get_position(), 0, n);
-    const qsizetype bytes = qsizetype(p) * 2;
-    if (bytes < 4) {
+    const int p = std::clamp(audio.recorded_samples(), 0, n);
+    if (p < 2) {
         out.status = Capture::Status::TooShort;
         co_return out;
     }
-    void* p1 = nullptr;
-    void* p2 = nullptr;
-    unsigned l1 = 0, l2 = 0;
-    if (!audio.sample_lock(sample, 0, int(bytes), &p1, &l1, &p2, &l2) || !p1) {
-        out.message = audio_failure_message(QStringLiteral("The recording could not be read."), audio.get_error());
+    const AudioResult<std::vector<int16_t>> samples = audio.take_samples(*made, p);
+    if (!samples) {
+        out.message = audio_failure_message(QStringLiteral("The recording could not be read."), samples.error());
         co_return out;
     }
-    out.take = QByteArray(bytes, '\0');
-    const qsizetype first = std::min<qsizetype>(bytes, l1);
-    std::memcpy(out.take.data(), p1, size_t(first));
-    if (first < bytes && p2) std::memcpy(out.take.data() + first, p2, size_t(std::min<qsizetype>(bytes - first, l2)));
-    audio.sample_unlock(sample, p1, p2, l1, l2);
+    out.take = QByteArray(reinterpret_cast<const char*>(samples->data()), qsizetype(samples->size()) * 2);
     out.status = Capture::Status::Recorded;
     co_return out;
 }
@@ -207,12 +218,12 @@ bool keep_take(const QString& user_folder, const QString& language, const QStrin
 
 QCoro::Task<QString> play_to_end(AudioEngine& audio, Clock& clock, CancelToken& token, std::vector<int16_t> samples) {
     if (samples.empty()) co_return QString();
-    const int sample = audio.sample_load_pcm(samples.data(), int(samples.size()));
-    if (sample == 0)
-        co_return audio_failure_message(QStringLiteral("An error occured opening the sound file."), audio.get_error());
-    const int channel = audio.play_sound(sample);
-    if (channel == 0) co_return audio_failure_message(QStringLiteral("An error occured playing the sample!"), audio.get_error());
-    co_await audio.sound_end(channel, clock, token);
+    const AudioResult<int> sound = audio.load_samples(samples);
+    if (!sound)
+        co_return audio_failure_message(QStringLiteral("An error occured opening the sound file."), sound.error());
+    const AudioResult<int> channel = audio.play(*sound);
+    if (!channel) co_return audio_failure_message(QStringLiteral("An error occured playing the sample!"), channel.error());
+    co_await audio.sound_end(*channel, clock, token);
     co_return QString();
 }
 

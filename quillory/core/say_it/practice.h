@@ -13,6 +13,7 @@
 
 namespace ql {
 class AudioEngine;
+struct Workspace;
 }  // namespace ql
 
 namespace ql::say_it {
@@ -25,6 +26,26 @@ std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QS
 // Why a word cannot be practised, for the disabled button's tooltip; empty when it can. A word is
 // practised against its recording, or against the voice when it has none and the voice is on.
 QString no_reference_reason(const QString& sound_number, bool recording_exists, bool voice_speaks);
+// The same for the word of `sound_number` in `language`, looking for its recording.
+QString unavailable_reason(const Workspace& w, const QString& language, const QString& sound_number, bool voice_speaks);
+
+// A word to practise and the sound it is compared with.
+struct PracticeWord {
+    QString word;
+    QString language;
+    QString sound_number;
+    QString user_folder;             // where a kept take goes, ending in "/"
+    std::vector<int16_t> reference;  // 16-bit mono at 22050 Hz
+};
+
+// What the voice says for the word, asked only when it has no recording: std::nullopt when the voice
+// cannot say it (the voice's own code tells a failure).
+using VoiceSamples = std::function<std::optional<std::vector<int16_t>>()>;
+
+// The word with its reference: its recording decoded, else what the voice says. std::nullopt when
+// there is none; `error` then holds what to tell the learner, or stays empty when it was told already.
+std::optional<PracticeWord> practice_word(const Workspace& w, const QString& language, const QString& word,
+                                          const QString& sound_number, const VoiceSamples& voice, QString* error);
 
 // How long the learner may speak: the reference and one second more.
 double take_seconds_for(const std::vector<int16_t>& reference, int rate);

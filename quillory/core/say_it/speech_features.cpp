@@ -65,6 +65,28 @@ void smooth_pitch(std::vector<float>& hz) {
     }
 }
 
+// The spoken stretch, from the first to the last frame near the loudest one, set in `u` from its
+// frame levels; false when there is none. Pitch outside it is noise and is cleared.
+bool mark_speech(Utterance& u) {
+    const size_t frames = u.level_db.size();
+    const float loudest = *std::max_element(u.level_db.begin(), u.level_db.end());
+    if (loudest < kSilenceFloorDb) return false;
+    const float threshold = std::max(kSilenceFloorDb, loudest - kSpeechRangeDb);
+    int first = -1, last = -1;
+    for (size_t k = 0; k < frames; ++k)
+        if (u.level_db[k] >= threshold) {
+            if (first < 0) first = int(k);
+            last = int(k);
+        }
+    if (first < 0 || last - first + 1 < kMinSpeechFrames) return false;
+    u.speech_first = first;
+    u.speech_last = last;
+    for (size_t k = 0; k < frames; ++k)
+        if (int(k) < first || int(k) > last) u.pitch_hz[k] = 0.0f;
+    smooth_pitch(u.pitch_hz);
+    return true;
+}
+
 int window_samples(int rate) { return int(std::lround(0.025 * rate)); }
 int hop_samples(int rate) { return std::max(1, int(std::lround(0.010 * rate))); }
 
@@ -135,27 +157,11 @@ Utterance analyse(const std::vector<int16_t>& pcm, int rate) {
         u.level_db[k] = mean_square > 1e-12 ? float(10.0 * std::log10(mean_square)) : -120.0f;
     }
 
-    // The spoken stretch: from the first to the last frame near the loudest one.
-    const float loudest = *std::max_element(u.level_db.begin(), u.level_db.end());
-    if (loudest < kSilenceFloorDb) return u;
-    const float threshold = std::max(kSilenceFloorDb, loudest - kSpeechRangeDb);
-    int first = -1, last = -1;
-    for (size_t k = 0; k < frames; ++k)
-        if (u.level_db[k] >= threshold) {
-            if (first < 0) first = int(k);
-            last = int(k);
-        }
-    if (first < 0 || last - first + 1 < kMinSpeechFrames) return u;
-    u.speech_first = first;
-    u.speech_last = last;
-    // Unvoiced frames outside the spoken stretch are noise, not pitch.
-    for (size_t k = 0; k < frames; ++k)
-        if (int(k) < first || int(k) > last) u.pitch_hz[k] = 0.0f;
-    smooth_pitch(u.pitch_hz);
+    if (!mark_speech(u)) return u;
 
     // Mean and variance normalisation over the spoken frames.
     for (size_t b = 0; b < banks.size(); ++b) {
-        std::vector<FeatureFrame> spoken(all[b].begin() + first, all[b].begin() + last + 1);
+        std::vector<FeatureFrame> spoken(all[b].begin() + u.speech_first, all[b].begin() + u.speech_last + 1);
         normalise(spoken);
         if (b == 0)
             u.features = std::move(spoken);

@@ -3,6 +3,7 @@
 #include "core/say_it/practice.h"
 #include "core/say_it/pronunciation.h"
 #include "core/text_file.h"
+#include "core/workspace.h"
 #include "support/data_tree.h"
 #include "support/fake_audio.h"
 #include "support/fake_clock.h"
@@ -157,8 +158,8 @@ TEST(SayIt, CaptureRecordsThroughTheEngineAndReportsAMissingMicrophone) {
     std::vector<double> left;
     const Capture c = pump.run(capture_take(audio, pump, token, 1.5, [&](double s) { left.push_back(s); }));
     ASSERT_EQ(c.status, Capture::Status::Recorded);
-    EXPECT_EQ(audio.allocated_samples, int(1.5 * kRate));
-    EXPECT_EQ(audio.samples_freed, 1);
+    EXPECT_EQ(audio.take_length, int(1.5 * kRate));
+    EXPECT_EQ(audio.takes_freed, 1);
     // Polling stops at the same margin as a contributor's take.
     const qsizetype samples = c.take.size() / 2;
     EXPECT_GE(samples, int(1.5 * kRate) - 1300);
@@ -175,18 +176,18 @@ TEST(SayIt, CaptureRecordsThroughTheEngineAndReportsAMissingMicrophone) {
     EXPECT_NEAR(double(early.take.size() / 2) / kRate, 0.5, 0.02);
     token.set_playback(Playback::Running);
 
-    audio.fail_alloc = true;
+    audio.fail_new_take = true;
     const Capture none = pump.run(capture_take(audio, pump, token, 1.5));
     EXPECT_EQ(none.status, Capture::Status::NoMicrophone);
-    EXPECT_EQ(none.message, "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_MEMORY));
+    EXPECT_EQ(none.message, "No microphone was found\r\n" + audio_error_text(AudioError::OutOfMemory));
     EXPECT_TRUE(none.take.isEmpty());
 
-    audio.fail_alloc = false;
+    audio.fail_new_take = false;
     audio.fail_record_start = true;
     const Capture no_start = pump.run(capture_take(audio, pump, token, 1.5));
     EXPECT_EQ(no_start.status, Capture::Status::NoMicrophone);
-    EXPECT_EQ(no_start.message, "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_RECORD));
-    EXPECT_EQ(audio.samples_freed, 3);  // every allocated sample is released, failed takes too
+    EXPECT_EQ(no_start.message, "No microphone was found\r\n" + audio_error_text(AudioError::RecordingUnsupported));
+    EXPECT_EQ(audio.takes_freed, 3);  // every allocated sample is released, failed takes too
 }
 
 TEST(SayIt, TakeProblemsAreWordsNotNumbers) {
@@ -268,6 +269,46 @@ TEST(SayIt, RecordingsDecodeAndBrokenOnesSaySo) {
     EXPECT_TRUE(error.startsWith("The recording " + tree.path("languages/spanish/03/03003.mp3") + " could not be read: "));
 }
 
+TEST(SayIt, AWordIsPractisedAgainstItsRecordingElseTheVoice) {
+    DataTree tree;
+    const Workspace w = with_student(workspace_of(tree.root()), "ann");
+    const auto word = synthesise(word_asimuo(), 1.0, 130.0, 0.1, 0.1);
+    tree.write("languages/spanish/03/03002.mp3", encode_mp3(word));
+    int voice_asked = 0;
+    const std::vector<int16_t> voiced(5000, 7);
+    const VoiceSamples voice = [&]() -> std::optional<std::vector<int16_t>> {
+        ++voice_asked;
+        return voiced;
+    };
+    QString error = "left over";
+
+    const auto recorded = practice_word(w, "spanish", "perro", "03002", voice, &error);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded->reference, *decode_recording(tree.path("languages/spanish/03/03002.mp3")));
+    EXPECT_EQ(recorded->user_folder, tree.path("users/ann/"));
+    EXPECT_EQ(recorded->word, "perro");
+    EXPECT_EQ(voice_asked, 0);  // a recording is never replaced by the voice
+    EXPECT_EQ(unavailable_reason(w, "spanish", "03002", false), QString());
+
+    // No recording: the voice's word, when the voice is on.
+    const auto spoken = practice_word(w, "spanish", "gato", "03009", voice, &error);
+    ASSERT_TRUE(spoken);
+    EXPECT_EQ(spoken->reference, voiced);
+    EXPECT_EQ(unavailable_reason(w, "spanish", "03009", true), QString());
+    EXPECT_EQ(unavailable_reason(w, "spanish", "03009", false), no_reference_reason("03009", false, false));
+    EXPECT_FALSE(practice_word(w, "spanish", "gato", "03009", {}, &error));
+    EXPECT_EQ(error, QString());
+    EXPECT_FALSE(practice_word(w, "spanish", "gato", "", voice, &error));
+    EXPECT_EQ(unavailable_reason(w, "spanish", "", true), no_reference_reason("", false, true));
+
+    // A recording that cannot be read is told, and the voice does not stand in for it.
+    tree.write("languages/spanish/03/03004.mp3", QByteArray(3000, 'x'));
+    EXPECT_FALSE(practice_word(w, "spanish", "casa", "03004", voice, &error));
+    EXPECT_TRUE(error.startsWith("The recording " + tree.path("languages/spanish/03/03004.mp3") + " could not be read: "))
+        << error.toStdString();
+    EXPECT_EQ(voice_asked, 1);
+}
+
 TEST(SayIt, PlayToEndWaitsForTheSoundAndReportsFailures) {
     FakeClock pump;
     FakeAudio audio(&pump);
@@ -280,7 +321,7 @@ TEST(SayIt, PlayToEndWaitsForTheSoundAndReportsFailures) {
 
     audio.fail_play = true;
     EXPECT_EQ(pump.run(play_to_end(audio, pump, token, half_second)),
-              "An error occured playing the sample!\r\n" + fmod_error_text(FMOD_ERR_PLAY));
+              "An error occured playing the sample!\r\n" + audio_error_text(AudioError::PlayFailed));
 }
 
 TEST(SayIt, ALongPhraseIsComparedAtACoarserStep) {

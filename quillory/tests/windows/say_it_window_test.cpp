@@ -1,16 +1,11 @@
-#include "../core/drill_fixture.h"
+#include "support/drill_list.h"
+#include "support/window_test.h"
 
-#include "core/app_state.h"
 #include "core/audio_engine.h"
 #include "core/mp3_encode.h"
 #include "core/review_schedule.h"
 #include "core/say_it/practice.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
 #include "support/fake_date_clock.h"
-#include "support/fake_main_view.h"
-#include "support/fake_prompter.h"
-#include "support/fake_clock.h"
 #include "support/speech_synth.h"
 #include "windows/large_card_window.h"
 #include "windows/review_window.h"
@@ -28,44 +23,28 @@ using namespace ql::testing;
 
 namespace {
 
-struct SayItWindowTest : ::testing::Test {
-    SayItWindowTest() : audio(&pump) {
-        tree.attach(m);
-        m.prompter = &prompter;
-        m.clock = &pump;
-        m.audio = &audio;
-        m.main_view = &view;
-        m.date_clock = &clock;
+struct SayItWindowTest : WindowTest {
+    SayItWindowTest() {
+        t.attach(m);
+        m.date_clock = &dates;
         m.current_language = QStringLiteral("spanish");
         m.target_language = QStringLiteral("english");
     }
-    ~SayItWindowTest() override {
-        for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    static QString text(QWidget* w, const char* name) { return text_of(w, name); }
+    static bool enabled(QWidget* w, const char* name) {
+        auto* b = child<QPushButton>(w, name);
+        return b && b->isEnabled();
     }
-    template <class T>
-    static T* child(QWidget* w, const char* name) {
-        auto* c = w->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_TRUE(c) << name;
-        return c;
-    }
-    static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
-    static bool enabled(QWidget* w, const char* name) { return child<QPushButton>(w, name)->isEnabled(); }
     // The microphone hears `pcm` after a short silence, as a learner who starts at "Speak".
     void speak_into_microphone(const std::vector<int16_t>& pcm) {
         audio.microphone.assign(size_t(0.25 * 22050), 0);
         audio.microphone.insert(audio.microphone.end(), pcm.begin(), pcm.end());
     }
-    SayItWord word(const std::vector<int16_t>& reference) {
-        return SayItWord{QStringLiteral("perro"), QStringLiteral("spanish"), QStringLiteral("03002"), m.user_folder, reference};
+    say_it::PracticeWord word(const std::vector<int16_t>& reference) {
+        return {QStringLiteral("perro"), QStringLiteral("spanish"), QStringLiteral("03002"), m.user_folder, reference};
     }
 
-    DataTree tree;
-    AppState m;
-    FakePrompter prompter;
-    FakeClock pump;
-    FakeAudio audio;
-    FakeMainView view;
-    FakeDateClock clock;
+    FakeDateClock dates;
 };
 
 }  // namespace
@@ -84,7 +63,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     panel->practise(word(reference));
     pump.run();
     const double take_seconds = double(reference.size()) / 22050 + 1.0;
-    EXPECT_EQ(audio.allocated_samples, int(take_seconds * 22050));
+    EXPECT_EQ(audio.take_length, int(take_seconds * 22050));
     ASSERT_EQ(seen.size(), 4);
     EXPECT_EQ(seen[0], u"Get ready");
     for (int i = 1; i < 4; ++i) EXPECT_TRUE(seen[i].startsWith(u"Speak: ")) << seen[i].toStdString();
@@ -127,11 +106,11 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     EXPECT_NEAR(pump.now() - before_both, double(reference.size()) / 22050 + 0.4 + audio.played[3].mid(4).toDouble() / 22050, 0.03);
 
     // Nothing was stored until the learner asks.
-    EXPECT_FALSE(tree.exists("users/ann/spanish/takes"));
+    EXPECT_FALSE(t.exists("users/ann/spanish/takes"));
     QTest::mouseClick(child<QPushButton>(panel, "keep_take"), Qt::LeftButton);
-    EXPECT_TRUE(tree.exists("users/ann/spanish/takes/03002.mp3"));
-    EXPECT_EQ(text(panel, "kept_take"), "Your take was kept as " + tree.path("users/ann/spanish/takes/03002.mp3"));
-    EXPECT_FALSE(tree.exists("languages/spanish/takes"));
+    EXPECT_TRUE(t.exists("users/ann/spanish/takes/03002.mp3"));
+    EXPECT_EQ(text(panel, "kept_take"), "Your take was kept as " + t.path("users/ann/spanish/takes/03002.mp3"));
+    EXPECT_FALSE(t.exists("languages/spanish/takes"));
 
     // Say it again with a different word: a poor take.
     speak_into_microphone(synthesise(word_efolai(), 1.0, 120.0));
@@ -144,7 +123,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     if (!shots.isEmpty()) panel->grab().save(shots + "/say_it_poor.png");
 
     QTest::keyClick(panel, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete_closed_windows();
     EXPECT_FALSE(guard);
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
@@ -175,10 +154,10 @@ TEST_F(SayItWindowTest, BadTakesGetWordsNotNumbers) {
         panel->grab().save(qEnvironmentVariable("QL_SCREENSHOT_DIR") + "/say_it_clipped.png");
     EXPECT_FALSE(enabled(panel, "keep_take"));
 
-    audio.fail_alloc = true;
+    audio.fail_new_take = true;
     QTest::keyClick(panel, Qt::Key_S);
     pump.run();
-    EXPECT_EQ(text(panel, "verdict"), "No microphone was found\r\n" + fmod_error_text(FMOD_ERR_MEMORY));
+    EXPECT_EQ(text(panel, "verdict"), "No microphone was found\r\n" + audio_error_text(AudioError::OutOfMemory));
     EXPECT_EQ(child<QLabel>(panel, "verdict")->accessibleName(), text(panel, "verdict"));
     EXPECT_FALSE(enabled(panel, "hear_take"));
     EXPECT_FALSE(enabled(panel, "keep_take"));
@@ -198,20 +177,21 @@ TEST_F(SayItWindowTest, ClosingWhileListeningEndsTheTake) {
     panel->practise(word(reference));
     pump.run();
     EXPECT_LT(pump.now() - start, 1.1);
-    EXPECT_EQ(audio.samples_freed, 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(audio.takes_freed, 1);
+    delete_closed_windows();
     EXPECT_FALSE(panel);
 }
 
 TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     const QString casa = QStringLiteral("casa|house|00412"), gato = QStringLiteral("gato|cat|00415");
     const QString known = QStringLiteral("users/ann/spanish/colors-k.txt"), unknown = QStringLiteral("users/ann/spanish/colors-u.txt");
-    tree.write(known, crlf({casa, gato}));
-    tree.write(unknown, crlf({}));
-    for (const QString& e : {casa, gato}) review_after_move(m, tree.path(known), tree.path(unknown), e);
-    clock.advance(1);
+    t.write(known, crlf({casa, gato}));
+    t.write(unknown, crlf({}));
+    for (const QString& e : {casa, gato})
+        EXPECT_TRUE(review_after_move(review_today(m.date_clock), t.path(known), t.path(unknown), e, nullptr));
+    dates.advance(1);
     const auto reference = synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1);
-    tree.write("languages/spanish/00/00412.mp3", encode_mp3(reference));
+    t.write("languages/spanish/00/00412.mp3", encode_mp3(reference));
 
     QPointer<ReviewWindow> w = ReviewWindow::open(m);
     pump.run();  // the word's own sound ends first
@@ -252,22 +232,17 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
 namespace {
 
 // The large flash cards drilling three words with real recordings, on the fake clock.
-class SayItCardTest : public DrillTest {
+class SayItCardTest : public WindowTest, protected DrillList {
 protected:
     SayItCardTest() {
-        load_list(3);
+        choose(t, m);
+        load(t, m, 3);
         for (int i = 0; i < 3; ++i)
-            tree.write("languages/spanish/" + word_sound(i).left(2) + "/" + word_sound(i) + ".mp3",
-                       encode_mp3(synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1)));
+            t.write("languages/spanish/" + word_sound(i).left(2) + "/" + word_sound(i) + ".mp3",
+                    encode_mp3(synthesise(word_asimuo(), 1.0, 120.0, 0.1, 0.1)));
         m.pause_seconds = 0.5f;
         m.repeat_count = 3;
         m.bottom_mode = BottomMode::WordOnly;
-    }
-    ~SayItCardTest() override {
-        for (int i = 0; i < 5; ++i) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
     }
 };
 
