@@ -1,4 +1,5 @@
 #include "support/drill_list.h"
+#include "support/event_loop.h"
 #include "support/window_test.h"
 
 #include "core/audio_engine.h"
@@ -123,7 +124,7 @@ TEST_F(SayItWindowTest, AWholeSayItWithACloseTake) {
     if (!shots.isEmpty()) panel->grab().save(shots + "/say_it_poor.png");
 
     QTest::keyClick(panel, Qt::Key_Escape);
-    delete_closed_windows();
+    event_loop_turn();
     EXPECT_FALSE(guard);
     EXPECT_TRUE(prompter.messages().isEmpty());
 }
@@ -178,7 +179,8 @@ TEST_F(SayItWindowTest, ClosingWhileListeningEndsTheTake) {
     pump.run();
     EXPECT_LT(pump.now() - start, 1.1);
     EXPECT_EQ(audio.takes_freed, 1);
-    delete_closed_windows();
+    // The panel goes once its take has ended, at the event loop's next turn.
+    event_loop_turn();
     EXPECT_FALSE(panel);
 }
 
