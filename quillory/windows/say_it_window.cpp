@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -235,8 +236,8 @@ SayItWindow::Running::~Running() {
     if (--w->running_ == 0 && w->closed_) w->deleteLater();
 }
 
-SayItWindow::SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter, QWidget* parent)
-    : QWidget(parent), audio_(audio), clock_(clock), prompter_(prompter) {
+SayItWindow::SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter)
+    : QWidget(nullptr), audio_(audio), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("say_it_window"));
     setWindowTitle(QStringLiteral("Say It"));
     setWindowFlag(Qt::Window);
@@ -291,7 +292,7 @@ void SayItWindow::build_controls() {
 }
 
 SayItWindow* SayItWindow::open(const Services& s, const Workspace& w, const QString& language, const QString& word,
-                               const QString& sound_number, const VoiceSamples& voice, QWidget* parent) {
+                               const QString& sound_number, const VoiceSamples& voice, QWidget* over) {
     if (!s.audio || !s.clock) return nullptr;
     QString error;
     std::optional<PracticeWord> practised = practice_word(w, language, word, sound_number, voice, &error);
@@ -299,7 +300,12 @@ SayItWindow* SayItWindow::open(const Services& s, const Workspace& w, const QStr
         if (!error.isEmpty() && s.prompter) s.prompter->message(error);
         return nullptr;
     }
-    auto* panel = new SayItWindow(*s.audio, *s.clock, s.prompter, parent);
+    auto* panel = new SayItWindow(*s.audio, *s.clock, s.prompter);
+    if (over && over->window()->windowHandle()) {
+        // Placed over the window it was opened from, as a dialog is, without being its child.
+        panel->createWinId();
+        panel->windowHandle()->setTransientParent(over->window()->windowHandle());
+    }
     panel->practise(std::move(*practised));
     return panel;
 }
@@ -347,12 +353,16 @@ QCoro::Task<> SayItWindow::take_try() {
     if (closed_) co_return;
     const double seconds = take_seconds_for(word_.reference, kTakeRate);
     auto shown_tenths = std::make_shared<int>(-1);
-    const Capture c = co_await capture_take(audio_, clock_, token_, seconds, [this, shown_tenths](double left) {
+    // The task is made before it is awaited: GCC 12 mishandles a lambda turned into a std::function
+    // inside a co_await expression (its captures are released wrongly and the heap is corrupted), so
+    // no argument of an awaited call here is such a temporary.
+    QCoro::Task<Capture> capturing = capture_take(audio_, clock_, token_, seconds, [this, shown_tenths](double left) {
         const int tenths = int(std::ceil(left * 10.0));
         if (tenths == *shown_tenths || closed_) return;
         *shown_tenths = tenths;
         show_text(countdown_, QStringLiteral("Speak: %1 s").arg(tenths / 10.0, 0, 'f', 1));
     });
+    const Capture c = co_await capturing;
     listening_ = false;
     if (closed_) co_return;
     show_text(countdown_, QString());
@@ -417,7 +427,8 @@ void SayItWindow::show_score(const Comparison& c) {
 }
 
 QCoro::Task<bool> SayItWindow::play(std::vector<int16_t> pcm) {
-    const QString error = co_await play_to_end(audio_, clock_, token_, std::move(pcm));
+    QCoro::Task<QString> playing = play_to_end(audio_, clock_, token_, std::move(pcm));
+    const QString error = co_await playing;
     if (!error.isEmpty()) {
         if (prompter_ && !closed_) prompter_->message(error);
         co_return false;
@@ -430,12 +441,18 @@ QCoro::Task<> SayItWindow::hear(bool reference, bool take) {
     playing_ = true;
     set_buttons(false);
     bool go_on = true;
-    if (reference) go_on = co_await play(word_.reference);
+    if (reference) {
+        QCoro::Task<bool> playing = play(word_.reference);
+        go_on = co_await playing;
+    }
     if (go_on && reference && take) {
         co_await sleep_for(clock_, 0.4, &token_, WaitEnds::OnStop);
         go_on = !closed_;
     }
-    if (go_on && take) co_await play(take_);
+    if (go_on && take) {
+        QCoro::Task<bool> playing = play(take_);
+        co_await playing;
+    }
     playing_ = false;
     set_buttons(true);
 }

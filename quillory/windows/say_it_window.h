@@ -54,14 +54,16 @@ private:
 class SayItWindow : public QWidget {
     Q_OBJECT
 public:
-    SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter, QWidget* parent = nullptr);
+    // The panel is a window of its own, never a child of the window it is opened over: its take and
+    // its sounds may still be ending when that window goes, and the panel goes only after them.
+    SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter);
 
     // Opens the panel for a word a window shows: finds its reference (the recording, else what `voice`
     // says) and starts the learner's first try, which runs on from the event loop. nullptr without
     // audio or a clock, or when the word has no reference (a recording that cannot be read is told).
-    // The panel deletes itself when closed, once its own try or sound has ended.
+    // The panel shows over `over` and deletes itself when closed, once its own try or sound has ended.
     static SayItWindow* open(const Services& s, const Workspace& w, const QString& language, const QString& word,
-                             const QString& sound_number, const say_it::VoiceSamples& voice, QWidget* parent = nullptr);
+                             const QString& sound_number, const say_it::VoiceSamples& voice, QWidget* over = nullptr);
 
     // Shows the panel for `word` and starts a try.
     void practise(say_it::PracticeWord word);

@@ -216,11 +216,11 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     speak_into_microphone(synthesise(word_asimuo(), 0.9, 200.0));
     // While the word's own sound is still heard, S waits: the take would record it.
     QTest::keyClick(w, Qt::Key_S);
-    EXPECT_FALSE(w->findChild<SayItWindow*>());
+    EXPECT_FALSE(visible_window("say_it_window"));
     pump.advance(1.0);
     QTest::keyClick(w, Qt::Key_S);
     pump.run();
-    auto* panel = w->findChild<SayItWindow*>();
+    auto* panel = qobject_cast<SayItWindow*>(visible_window("say_it_window"));
     ASSERT_TRUE(panel);
     ASSERT_TRUE(panel->comparison() && panel->comparison()->score);
     EXPECT_GE(*panel->comparison()->score, 70);
@@ -228,7 +228,20 @@ TEST_F(SayItWindowTest, ReviewWindowSaysItWithTheWordsRecording) {
     panel->close();
     // The review goes on where it was.
     EXPECT_EQ(child<QLabel>(w, "foreign_word")->text(), u"casa");
+
+    // The review window may go while the panel listens: the panel is no part of it and ends its take.
+    QTest::keyClick(w, Qt::Key_S);
+    QPointer<SayItWindow> again = qobject_cast<SayItWindow*>(visible_window("say_it_window"));
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->listening() || again->isVisible());
     w->close();
+    delete_closed_windows();
+    EXPECT_FALSE(w);
+    pump.run();
+    ASSERT_TRUE(again);
+    ASSERT_TRUE(again->comparison() && again->comparison()->score);
+    EXPECT_GE(*again->comparison()->score, 70);
+    again->close();
 }
 
 namespace {
@@ -269,7 +282,7 @@ TEST_F(SayItCardTest, SayItPausesTheDrillAndTheDrillGoesOnWhenThePanelCloses) {
         word_on_card = w->findChild<QLabel*>(QStringLiteral("word_lbl"))->text();
         plays_before_say_it = int(audio.played.size());
         QTest::keyClick(w, Qt::Key_S);
-        panel = w->findChild<SayItWindow*>();
+        panel = qobject_cast<SayItWindow*>(visible_window("say_it_window"));
     });
     w->start();
     pump.run();  // the drill stops for the panel, and the panel's take ends
