@@ -1,6 +1,5 @@
 #include "large_card_window.h"
 
-#include "core/spoken_words.h"
 #include "say_it_window.h"
 
 #include <QGridLayout>
@@ -12,7 +11,8 @@
 
 namespace ql {
 
-LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent) : CardWindowBase(run, DrillKind::Large, parent) {
+LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent)
+    : CardWindowBase(run, DrillKind::Large, parent), player_(run.player), lang_(run.language), shown_(run.shown) {
     setObjectName(QStringLiteral("qlplay"));
     setWindowTitle(QStringLiteral("Random Word Play"));
     setWindowFlag(Qt::Window);
@@ -89,8 +89,7 @@ void LargeCardWindow::set_top_text(const QString& text) {
     CardWindowBase::set_top_text(text);
     const int i = drill_ ? drill_->shown_entry() : -1;
     const QString why = i < 0 ? QStringLiteral("Say It practises the word on the card, and no word is shown.")
-                              : say_it::unavailable_reason(m_, m_.current_language, m_.shown_sound_numbers.value(i),
-                                                           voice_wanted(m_));
+                              : SayItWindow::unavailable_reason(player_, lang_, shown_.shown_sound_numbers.value(i));
     say_it_->setEnabled(why.isEmpty());
     say_it_->setToolTip(why);
 }
@@ -100,9 +99,8 @@ void LargeCardWindow::on_say_it() {
     if (i < 0 || !say_it_->isEnabled()) return;
     const bool was_running = drill_->running();
     drill_->pause();
-    const QString word = m_.shown_words.value(i), sound = m_.shown_sound_numbers.value(i);
-    SayItWindow* panel = SayItWindow::open(m_, m_, m_.current_language, word, sound,
-                                           [this, sound] { return spoken_samples(m_, sound, m_.current_language); }, this);
+    SayItWindow* panel = SayItWindow::open(player_, {lang_, shown_}, shown_.shown_words.value(i),
+                                           shown_.shown_sound_numbers.value(i), this);
     if (!panel || !was_running) return;
     // The drill goes on, as Resume does, once the panel is closed.
     connect(panel, &SayItWindow::closed, this, [this] {

@@ -27,6 +27,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Say It practises the word on the card, heard through the one player.
+    Player& player_;
+    const LanguageSession& lang_;
+    const ShownWords& shown_;
     QLabel* compilation_label_;
     QProgressBar* progress_;
     QPushButton* say_it_;

@@ -3,7 +3,6 @@
 #include "core/audio_engine.h"
 #include "core/known_words.h"
 #include "core/main_view.h"
-#include "core/spoken_words.h"
 #include "say_it_window.h"
 #include "core/text_file.h"
 
@@ -153,8 +152,7 @@ void ReviewWindow::present() {
     show_text(progress_, QString::number(s.position() + 1) + QStringLiteral(" of ") + QString::number(s.total()));
     const auto entry = parse_entry(s.current().entry);
     show_text(foreign_word_, entry ? entry->word : QString());
-    const QString why = say_it::unavailable_reason(m_, m_.current_language, entry ? entry->sound_number : QString(),
-                                                   voice_wanted(m_));
+    const QString why = SayItWindow::unavailable_reason(player_, lang_, entry ? entry->sound_number : QString());
     say_it_->setEnabled(why.isEmpty());
     say_it_->setToolTip(why);
     show_answer_->setEnabled(true);
@@ -200,13 +198,11 @@ void ReviewWindow::on_forgot() {
 
 void ReviewWindow::on_say_it() {
     // Not over the word's own sound: the take would record it.
-    if (m_.audio && m_.last_channel != 0 && m_.audio->is_playing(m_.last_channel)) return;
+    if (services_.audio && player_.last_channel != 0 && services_.audio->is_playing(player_.last_channel)) return;
     if (closed_ || !session_ || session_->finished() || !say_it_->isEnabled()) return;
     const auto entry = parse_entry(session_->current().entry);
     if (!entry) return;
-    const QString sound = entry->sound_number;
-    SayItWindow::open(m_, m_, m_.current_language, entry->word, sound,
-                      [this, sound] { return spoken_samples(m_, sound, m_.current_language); }, this);
+    SayItWindow::open(player_, {lang_, shown_}, entry->word, entry->sound_number, this);
 }
 
 bool ReviewWindow::handle_key(int key) {

@@ -5,6 +5,7 @@
 #include "core/recording.h"
 #include "core/say_it/practice.h"
 #include "core/services.h"
+#include "core/spoken_words.h"
 #include "core/workspace.h"
 #include "widget_builders.h"
 
@@ -308,6 +309,17 @@ SayItWindow* SayItWindow::open(const Services& s, const Workspace& w, const QStr
     }
     panel->practise(std::move(*practised));
     return panel;
+}
+
+SayItWindow* SayItWindow::open(Player& player, WordsOnShow words, const QString& word, const QString& sound_number,
+                               QWidget* over) {
+    const QString language = words.language.current_language;
+    auto voice = [&player, words, sound_number, language] { return spoken_samples(player, words, sound_number, language); };
+    return open(player.services, player.workspace, language, word, sound_number, voice, over);
+}
+
+QString SayItWindow::unavailable_reason(const Player& player, const LanguageSession& language, const QString& sound_number) {
+    return say_it::unavailable_reason(player.workspace, language.current_language, sound_number, voice_wanted(player));
 }
 
 void SayItWindow::practise(PracticeWord word) {

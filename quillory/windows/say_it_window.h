@@ -1,5 +1,6 @@
 #pragma once
 #include "core/clock.h"
+#include "core/player.h"
 #include "core/say_it/practice.h"
 #include "core/say_it/pronunciation.h"
 
@@ -18,8 +19,6 @@ namespace ql {
 
 class AudioEngine;
 class Prompter;
-struct Services;
-struct Workspace;
 
 // The recording and the learner's take, one above the other on the recording's time scale: the take
 // is laid through the alignment, so the same sound sits at the same place in both. Each carries its
@@ -64,6 +63,12 @@ public:
     // The panel shows over `over` and deletes itself when closed, once its own try or sound has ended.
     static SayItWindow* open(const Services& s, const Workspace& w, const QString& language, const QString& word,
                              const QString& sound_number, const say_it::VoiceSamples& voice, QWidget* over = nullptr);
+
+    // The same for a word a window shows from the player's language: the voice is the player's.
+    static SayItWindow* open(Player& player, WordsOnShow words, const QString& word, const QString& sound_number,
+                             QWidget* over);
+    // Why a word the player's language shows cannot be practised (the disabled button's tooltip), or empty.
+    static QString unavailable_reason(const Player& player, const LanguageSession& language, const QString& sound_number);
 
     // Shows the panel for `word` and starts a try.
     void practise(say_it::PracticeWord word);

@@ -1,6 +1,6 @@
 #include "practice.h"
 
-#include "core/app_state.h"
+#include "core/player.h"
 #include "core/audio_engine.h"
 #include "core/mp3_encode.h"
 #include "core/recording.h"
