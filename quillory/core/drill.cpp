@@ -415,12 +415,15 @@ QCoro::Task<> Drill::auto_mp3() {
     player_.mp3.silence_clips = silence;
 
     compiling_ = true;
-    const auto result = co_await write_word_blocks(player_, {lang_, shown_}, *repeats, silence, [this](int done, int total) {
+    // The task is made before it is awaited: GCC 12 mishandles a std::function temporary built inside
+    // a co_await expression, and the progress callback must live as long as the run.
+    auto blocks = write_word_blocks(player_, {lang_, shown_}, *repeats, silence, [this](int done, int total) {
         if (view_) {
             view_->set_mp3_text(QString::number(done) + QStringLiteral(" words completed"));
             view_->set_progress(done, total);
         }
     });
+    const auto result = co_await std::move(blocks);
     compiling_ = false;
     if (view_) view_->set_progress(0, 0);
     for (const QString& f : result.failed_files)
