@@ -6,11 +6,11 @@
 
 namespace ql {
 
-QByteArray encode_mp3(const std::vector<int16_t>& pcm) {
+QByteArray encode_mp3(const std::vector<int16_t>& pcm, int rate) {
     std::unique_ptr<lame_global_flags, int (*)(lame_global_flags*)> gf(lame_init(), lame_close);
     if (!gf) return {};
     lame_set_num_channels(gf.get(), 1);
-    lame_set_in_samplerate(gf.get(), 22050);
+    lame_set_in_samplerate(gf.get(), rate);
     lame_set_out_samplerate(gf.get(), 22050);
     lame_set_mode(gf.get(), MONO);
     lame_set_brate(gf.get(), 32);
