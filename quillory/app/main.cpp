@@ -1,5 +1,6 @@
 #include "audio/espeak_voice.h"
 #include "audio/sdl_audio_engine.h"
+#include "core/speech_speed.h"
 #include "core/voice_clips.h"
 #include "core/data_folder.h"
 #include "core/clock.h"
@@ -80,6 +81,9 @@ int main(int argc, char** argv) {
     ql::VoiceClipCache voice_clips;
     services.voice = &voice;
     services.voice_clips = &voice_clips;
+    // Recordings stretched for slower speech, kept beside the voice's clips.
+    ql::SpeedClipCache speed_clips;
+    services.speed_clips = &speed_clips;
     ql::attach_new_recording_player(player, services);
 
     ql::WindowOpeners openers;

@@ -4,6 +4,7 @@
 #include "lrc_captions.h"
 #include "mpeg_frames.h"
 #include "prompter.h"
+#include "speech_speed.h"
 #include "speech_voice.h"
 #include "spoken_words.h"
 #include "text_file.h"
@@ -120,16 +121,26 @@ QCoro::Task<WordBlocksResult> write_word_blocks(Player& m, WordsOnShow on_show, 
     QHash<QString, QString> voices;
     WordBlocksResult result;
     bool voice_failed = false;  // for the entry being written
+    // At a slower speech speed each recording and spoken clip goes in stretched; the silences and
+    // the beep keep their length.
+    const bool slowed = valid_speech_speed(m.speech_speed) != kNaturalSpeed;
     auto recording = [&](const QString& s, const QString& lang, const QString& text) -> std::optional<Clip> {
         if (s.isEmpty()) return std::nullopt;
-        auto clip = read_clip(installed_sound_path(m.workspace, s, lang));
+        std::optional<Clip> clip;
+        if (!slowed) {
+            clip = read_clip(installed_sound_path(m.workspace, s, lang));
+        } else {
+            QFile f(installed_sound_path(m.workspace, s, lang));
+            if (f.open(QIODevice::ReadOnly)) clip = clip_of(compiled_clip_at_speed(m, f.readAll()));
+        }
         if (!clip && voice_wanted(m) && m.services.voice_clips && !text.trimmed().isEmpty()) {
             auto v = voices.find(lang);
             if (v == voices.end()) v = voices.insert(lang, chosen_voice(m, lang));
             // A language without a voice stays silent, as in playing; an engine that fails is told.
             const bool asked = !v->isEmpty() || !m.services.voice->error().isEmpty();
             if (!v->isEmpty())
-                if (auto spoken = spoken_clip_of_text(m, text, lang, *v)) clip = clip_of(std::move(*spoken));
+                if (auto spoken = spoken_clip_of_text(m, text, lang, *v))
+                    clip = clip_of(slowed ? compiled_clip_at_speed(m, *spoken) : std::move(*spoken));
             if (!clip && asked) {
                 voice_failed = true;
                 if (result.left_out_reason.isEmpty()) result.left_out_reason = m.services.voice->error();

@@ -6,6 +6,7 @@
 #include "drill.h"
 #include "lrc_captions.h"
 #include "mp3_compile.h"
+#include "speech_speed.h"
 #include "spoken_words.h"
 #include "text_file.h"
 
@@ -61,10 +62,14 @@ void write_to_compilation(Player& m, WordsOnShow words, const QString& s, const 
         if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(words, s, language)}) && m.services.prompter)
             m.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
     }
-    if (spoken)
-        append_bytes(*spoken, out);
-    else
+    if (spoken) {
+        append_bytes(compiled_clip_at_speed(m, *spoken), out);
+    } else if (valid_speech_speed(m.speech_speed) != kNaturalSpeed) {
+        QFile in(path);
+        if (in.open(QIODevice::ReadOnly)) append_bytes(compiled_clip_at_speed(m, in.readAll()), out);
+    } else {
         append_file_bytes(path, out);
+    }
     for (int i = 0; i < m.mp3.silence_clips; ++i)
         append_file_bytes(m.workspace.working_folder + QStringLiteral("silence.mp3"), out);
 }
@@ -140,6 +145,18 @@ QCoro::Task<> play_file_or_samples(Player& m, QString path, const std::vector<in
         if (played.isEmpty()) co_return;
     }
 
+    // Slower speech plays the stretched samples; a file that does not decode is handed to the
+    // engine as it is, which plays it at its own speed or says what is wrong with it.
+    const int speed = valid_speech_speed(m.speech_speed);
+    std::vector<int16_t> slowed;
+    if (m.services.audio && speed != kNaturalSpeed) {
+        if (pcm)
+            slowed = slowed_samples(*pcm, speed);
+        else if (auto stretched = slowed_samples_of_file(played, speed))
+            slowed = std::move(*stretched);
+        if (!slowed.empty()) pcm = &slowed;
+    }
+
     int channel = 0;
     if (m.services.audio) {
         const AudioResult<int> sound = pcm ? m.services.audio->load_samples(*pcm) : m.services.audio->load_file(played);
@@ -165,13 +182,23 @@ QCoro::Task<> play_file_or_samples(Player& m, QString path, const std::vector<in
         if (m.cancel.stopped()) co_return remove_played_wav(played);
         co_await wait_seconds(m, m.pause_seconds);
     } else {
-        co_await wait_seconds(m, 0.8f);
+        // The fixed wait stands for a word's playing time, which a slower speed stretches too.
+        co_await wait_seconds(m, speed == kNaturalSpeed ? 0.8f : 0.8f * 100.0f / float(speed));
         co_await wait_seconds(m, m.pause_seconds);
     }
     remove_played_wav(played);
 }
 
 }  // namespace
+
+QByteArray compiled_clip_at_speed(const Player& m, const QByteArray& clip) {
+    const int speed = valid_speech_speed(m.speech_speed);
+    if (speed == kNaturalSpeed) return clip;
+    auto slowed = m.services.speed_clips ? m.services.speed_clips->stretched_mp3(clip, speed)
+                                         : stretched_mp3_uncached(clip, speed);
+    // A clip that does not decode goes in as it is, as it would at the natural speed.
+    return slowed ? *slowed : clip;
+}
 
 bool append_file_bytes(const QString& source, const QString& destination) {
     QFile in(source);

@@ -37,6 +37,7 @@ struct PlaybackState {
 
     bool speak_missing_words = false;  // the student's toggle for the voice, off by default
     bool voice_failure_shown = false;  // the voice's failure is told once a run
+    int speech_speed = 100;            // the student's speed, percent of the natural rate; 100 changes nothing
 
     // One generator seeded once: drawing from a re-seeded clock repeats values within a tick.
     std::mt19937 rng{std::random_device{}()};

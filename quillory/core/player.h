@@ -51,6 +51,9 @@ QCoro::Task<> play_sound_file(Player& p, QString path, bool include_new_recordin
 // Plays synthesised samples (16-bit mono, 22050 Hz) with the same pause rules as a file.
 QCoro::Task<> play_spoken_samples(Player& p, std::vector<int16_t> pcm);
 bool append_file_bytes(const QString& source, const QString& destination);
+// A recording or spoken clip as it goes into a compiled file: stretched to the student's speech
+// speed (from the clip cache), or the clip itself at the natural speed.
+QByteArray compiled_clip_at_speed(const Player& p, const QByteArray& clip);
 // Appends bytes held in memory (a synthesised clip), then CR LF, as append_file_bytes does a file.
 bool append_bytes(const QByteArray& clip, const QString& destination);
 // Waits t seconds of the clock, or less once Stop, Quit or a skip is set.

@@ -9,6 +9,7 @@ class MainView;
 class DateClock;
 class SpeechVoice;
 class VoiceClipCache;
+class SpeedClipCache;
 
 // The program's services: owned by the app (or a test), handed to every window and session that
 // needs them. Each may be null: no prompter answers nothing, no clock makes waits return at once,
@@ -22,6 +23,7 @@ struct Services {
     DateClock* date_clock = nullptr;  // the review schedule's calendar
     SpeechVoice* voice = nullptr;     // the voice for words without a recording
     VoiceClipCache* voice_clips = nullptr;  // its clips for compiled files
+    SpeedClipCache* speed_clips = nullptr;  // stretched clips for slower speech; null: none kept
 };
 
 }  // namespace ql

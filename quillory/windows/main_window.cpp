@@ -5,11 +5,15 @@
 #include "core/prompter.h"
 #include "core/review_schedule.h"
 #include "core/search.h"
+#include "core/speech_speed.h"
 #include "core/spoken_words.h"
 #include "core/text_file.h"
+#include "core/todays_review.h"
+#include "todays_review_mp3.h"
 #include "widget_builders.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -153,6 +157,7 @@ MainWindow::MainWindow(const RunContext& run, WindowOpeners& openers, QWidget* p
       lang_(run.language),
       shown_(run.shown),
       player_(run.player),
+      drill_(run.drill),
       openers_(openers) {
     setObjectName(QStringLiteral("qlmain"));
     setWindowTitle(kProgramTitle);
@@ -337,16 +342,19 @@ void MainWindow::build_menus() {
     add(file, "mnu_import_anki", QStringLiteral("Import &Anki Deck..."), QKeySequence(), &MainWindow::on_import_anki_deck);
     add(file, "mnu_export_anki", QStringLiteral("Export as Anki &Deck..."), QKeySequence(), &MainWindow::on_export_anki_deck);
     add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
+    add(file, "mnu_review_mp3", QStringLiteral("Today's &Review as MP3..."), QKeySequence(),
+        [this] { make_todays_review_mp3(player_, lang_, drill_); });
     add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnu_options"));
     if (services_.voice) {
-        // Without a voice engine there is nothing to turn on, and the menus stay as they were.
-        QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-        options->setObjectName(QStringLiteral("mnu_options"));
+        // Without a voice engine there is nothing to turn on.
         speak_missing_action_ = options->addAction(QStringLiteral("Speak words that have no recording"));
         speak_missing_action_->setObjectName(QStringLiteral("mnu_speak_missing"));
         speak_missing_action_->setCheckable(true);
         connect(speak_missing_action_, &QAction::toggled, this, &MainWindow::on_speak_missing_toggled);
     }
+    build_speech_speed_menu(options);
     QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));
     add(instructions, "mnu_instructions_text", QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -357,6 +365,22 @@ void MainWindow::build_menus() {
     add(help, "mnu_troubleshooting", QStringLiteral("&Troubleshooting"), QKeySequence(Qt::CTRL | Qt::Key_T),
         &MainWindow::on_troubleshooting);
     add(help, "mnu_about", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::on_about);
+}
+
+void MainWindow::build_speech_speed_menu(QMenu* options) {
+    QMenu* speed = options->addMenu(QStringLiteral("&Speech Speed"));
+    speed->setObjectName(QStringLiteral("mnu_speech_speed"));
+    auto* speeds = new QActionGroup(speed);
+    speeds->setExclusive(true);
+    for (int percent : speech_speed_choices()) {
+        QAction* a = speed->addAction(QStringLiteral("%1 %").arg(percent));
+        a->setObjectName(QStringLiteral("mnu_speed_%1").arg(percent));
+        a->setCheckable(true);
+        a->setChecked(percent == kNaturalSpeed);
+        speeds->addAction(a);
+        speech_speed_actions_ << a;
+        connect(a, &QAction::triggered, this, [this, percent] { on_speech_speed_chosen(percent); });
+    }
 }
 
 void MainWindow::set_column_colour(const QColor& text) {
@@ -408,6 +432,22 @@ void MainWindow::ask_student_name() {
         const QSignalBlocker quiet(speak_missing_action_);
         speak_missing_action_->setChecked(player_.speak_missing_words);
     }
+    load_student_speech_speed(player_);
+    show_speech_speed();
+}
+
+void MainWindow::show_speech_speed() {
+    for (QAction* a : speech_speed_actions_) {
+        const QSignalBlocker quiet(a);
+        a->setChecked(a->objectName() == QStringLiteral("mnu_speed_%1").arg(player_.speech_speed));
+    }
+}
+
+void MainWindow::on_speech_speed_chosen(int percent) {
+    if (!choose_speech_speed(player_, percent) && services_.prompter)
+        services_.prompter->message(QStringLiteral("The setting could not be saved in ") +
+                                    student_settings_path(workspace_) + QStringLiteral(". It holds until the program ends."));
+    show_speech_speed();
 }
 
 void MainWindow::on_speak_missing_toggled(bool on) {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QAction;
+class QMenu;
 
 namespace ql {
 
@@ -72,6 +73,12 @@ public:
     void exit_program();
     // Options > "Speak words that have no recording": remembered for the student.
     void on_speak_missing_toggled(bool on);
+    // Options > "Speech Speed": remembered for the student.
+    void on_speech_speed_chosen(int percent);
+    void show_speech_speed();
+    // Options > "Speech Speed": remembered for the student.
+    void on_speech_speed_chosen(int percent);
+    void show_speech_speed();
 
     // Defined in main_window_texts.cpp.
     void on_word_search_changed(const QString& text);
@@ -133,6 +140,7 @@ protected:
     LanguageSession& lang_;  // chosen here, read by every window opened from here
     ShownWords& shown_;  // loaded here, drilled by the card windows
     Player& player_;
+    const DrillSettings& drill_;  // the flash cards' repeat count, for the review MP3
     // Which word column is selecting the same row in the other; that one's click handler must not
     // select back.
     ColumnSync column_sync_ = ColumnSync::None;
@@ -178,12 +186,15 @@ private:
     QLayout* buttons_column();
     void connect_controls();
     void build_menus();
+    void build_speech_speed_menu(QMenu* options);
     void set_column_colour(const QColor& text);
     // "Review N due words", enabled when N > 0, over the chosen language's known lists.
     void update_review_button();
 
     bool audio_closed_ = false;
     QAction* speak_missing_action_ = nullptr;  // only when there is a voice
+    QList<QAction*> speech_speed_actions_;     // 100 % down to 50 %
+    QList<QAction*> speech_speed_actions_;     // 100 % down to 50 %
 
 };
 

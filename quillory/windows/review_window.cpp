@@ -5,6 +5,7 @@
 #include "core/main_view.h"
 #include "say_it_window.h"
 #include "core/text_file.h"
+#include "todays_review_mp3.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -49,7 +50,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& capti
 }  // namespace
 
 ReviewWindow::ReviewWindow(const RunContext& run, QWidget* parent)
-    : QWidget(parent), player_(run.player), services_(run.services), lang_(run.language), shown_(run.shown) {
+    : QWidget(parent), player_(run.player), services_(run.services), lang_(run.language), shown_(run.shown), drill_(run.drill) {
     setObjectName(QStringLiteral("review_window"));
     setWindowTitle(QStringLiteral("Review"));
     setWindowFlag(Qt::Window);
@@ -79,13 +80,17 @@ void ReviewWindow::build_controls() {
     forgot_ = make_button(this, "forgot", QStringLiteral("I forgot"), QStringLiteral("Left arrow or 1"));
     knew_it_ = make_button(this, "knew_it", QStringLiteral("I knew it"), QStringLiteral("Right arrow or 2"));
     close_ = make_button(this, "close_review", QStringLiteral("Close"), QStringLiteral("Escape"));
+    review_mp3_ = make_button(this, "review_mp3", QStringLiteral("Today's Review as MP3"), QString());
+    review_mp3_->setAccessibleDescription(
+        QStringLiteral("Saves the words due today as an MP3 with captions; the review itself is not changed"));
+    connect(review_mp3_, &QPushButton::clicked, this, [this] { make_todays_review_mp3(player_, lang_, drill_); });
     connect(show_answer_, &QPushButton::clicked, this, &ReviewWindow::on_show_answer);
     connect(knew_it_, &QPushButton::clicked, this, &ReviewWindow::on_knew_it);
     connect(forgot_, &QPushButton::clicked, this, &ReviewWindow::on_forgot);
     say_it_ = make_button(this, "say_it", QStringLiteral("Say It"), QStringLiteral("S"));
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(say_it_, &QPushButton::clicked, this, &ReviewWindow::on_say_it);
-    for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_, say_it_}) b->installEventFilter(this);
+    for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_, say_it_, review_mp3_}) b->installEventFilter(this);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(progress_);
@@ -102,13 +107,15 @@ void ReviewWindow::build_controls() {
     root->addWidget(keys_hint_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(say_it_);
+    bottom->addWidget(review_mp3_);
     bottom->addStretch(1);
     bottom->addWidget(close_);
     root->addLayout(bottom);
     setTabOrder(show_answer_, forgot_);
     setTabOrder(forgot_, knew_it_);
     setTabOrder(knew_it_, say_it_);
-    setTabOrder(say_it_, close_);
+    setTabOrder(say_it_, review_mp3_);
+    setTabOrder(review_mp3_, close_);
     resize(520, 360);
 }
 
@@ -233,9 +240,9 @@ bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & ~Qt::KeypadModifier) return false;
-    // Space presses the focused Close button as usual; on the other buttons it only shows the
-    // answer, so a second Space cannot count a word as known by accident.
-    if (key->key() == Qt::Key_Space && watched == close_) return false;
+    // Space presses the focused Close or MP3 button as usual; on the answer buttons it only shows
+    // the answer, so a second Space cannot count a word as known by accident.
+    if (key->key() == Qt::Key_Space && (watched == close_ || watched == review_mp3_)) return false;
     return handle_key(key->key());
 }
 

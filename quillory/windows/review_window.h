@@ -57,6 +57,7 @@ private:
     const Services& services_;
     const LanguageSession& lang_;
     ShownWords& shown_;  // the main window's, reloaded after a word moves
+    const DrillSettings& drill_;  // the flash cards' repeat count, for the review MP3
     std::unique_ptr<ReviewSession> session_;
     bool revealed_ = false;
     bool closed_ = false;
@@ -71,6 +72,7 @@ private:
     QPushButton* forgot_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* say_it_ = nullptr;
+    QPushButton* review_mp3_ = nullptr;
 };
 
 }  // namespace ql

@@ -72,7 +72,7 @@ TEST_F(ImportFromMain, FileMenuHoldsImportAndExportBeforeExit) {
     QStringList names;
     for (QAction* a : w->findChild<QMenu*>("mnu_file")->actions()) names << a->text();
     EXPECT_EQ(names, (QStringList{"&Import Word List...", "&Export Word List...", "Import &Anki Deck...",
-                                  "Export as Anki &Deck...", "&Progress...", "E&xit"}));
+                                  "Export as Anki &Deck...", "&Progress...", "Today's &Review as MP3...", "E&xit"}));
     EXPECT_TRUE(w->acceptDrops());
 }
 

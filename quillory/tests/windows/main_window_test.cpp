@@ -142,7 +142,8 @@ TEST_F(MainWindow, EveryControlHasItsNameAndCaption) {
     const std::map<QString, QString> expected = {{"&File", ""},         {"E&xit", "Ctrl+X"},
                                                  {"&Import Word List...", ""}, {"&Export Word List...", ""},
                                                  {"Import &Anki Deck...", ""}, {"Export as Anki &Deck...", ""},
-                                                 {"&Progress...", ""},
+                                                 {"&Progress...", ""},          {"Today's &Review as MP3...", ""},
+                                                 {"&Options", ""},              {"&Speech Speed", ""},
                                                  {"&Instructions", ""},  {"Instructions", "Ctrl+S"},
                                                  {"&Help", ""},          {"Hel&p", ""},
                                                  {"&Troubleshooting", "Ctrl+T"}, {"&About", "Ctrl+A"}};
