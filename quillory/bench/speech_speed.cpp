@@ -11,9 +11,9 @@
 #include "core/review_mp3.h"
 #include "core/speech_speed.h"
 #include "core/text_file.h"
+#include "support/pitch_track.h"
 
 #include <QCoreApplication>
-#include <aubio/aubio.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -42,49 +42,6 @@ std::vector<int16_t> word_like(int seed, double seconds) {
         pcm[size_t(i)] = int16_t(std::lround(std::clamp(v + noise(rng), -32000.0, 32000.0)));
     }
     return pcm;
-}
-
-struct Frame {
-    double t, hz;
-};
-std::vector<Frame> pitch_track(const ql::Pcm& p) {
-    const uint_t hop = 256, window = 1024;
-    aubio_pitch_t* o = new_aubio_pitch("yin", window, hop, uint_t(p.rate));
-    aubio_pitch_set_unit(o, "Hz");
-    aubio_pitch_set_silence(o, -50);
-    fvec_t* in = new_fvec(hop);
-    fvec_t* out = new_fvec(1);
-    std::vector<Frame> found;
-    for (size_t at = 0; at + hop <= p.samples.size(); at += hop) {
-        for (uint_t i = 0; i < hop; ++i) in->data[i] = smpl_t(p.samples[at + i]) / 32768.0f;
-        aubio_pitch_do(o, in, out);
-        if (out->data[0] > 60 && out->data[0] < 600 && aubio_pitch_get_confidence(o) > 0.85f)
-            found.push_back({double(at) / p.rate, double(out->data[0])});
-    }
-    del_fvec(out);
-    del_fvec(in);
-    del_aubio_pitch(o);
-    return found;
-}
-
-// Pitch after / before at the same point of the word: each voiced frame of the stretched clip
-// against the original's frame at its time x speed; the median of those ratios.
-double aligned_pitch_ratio(const ql::Pcm& before, const ql::Pcm& after, double speed) {
-    const auto a = pitch_track(before), b = pitch_track(after);
-    std::vector<double> ratios;
-    for (const Frame& x : b)
-        for (const Frame& y : a)
-            if (std::fabs(y.t - x.t * speed) < 128.0 / before.rate) {
-                ratios.push_back(x.hz / y.hz);
-                break;
-            }
-    return ratios.empty() ? 0.0 : median(ratios);
-}
-
-double median_pitch(const ql::Pcm& p) {
-    std::vector<double> hz;
-    for (const Frame& f : pitch_track(p)) hz.push_back(f.hz);
-    return hz.empty() ? 0.0 : median(hz);
 }
 
 double thread_cpu_ms() {
@@ -123,13 +80,13 @@ int main(int argc, char** argv) {
         std::printf("stretched length / (length / speed), and pitch after / before at the same point of the clip (aubio YIN)\n");
         for (const auto& [name, clip] : {std::pair<const char*, const ql::Pcm&>{"196 Hz tone", tone},
                                          std::pair<const char*, const ql::Pcm&>{"spoken \"buenos dias\"", word}}) {
-            const double before = median_pitch(clip);
+            const double before = ql::testing::median_pitch(clip);
             std::printf("  %-22s %.3f s, pitch %.1f Hz\n", name, clip.seconds(), before);
             for (int percent : {90, 80, 70, 60, 50}) {
                 const ql::Pcm out = ql::stretch_speech(clip, percent / 100.0);
                 std::printf("    %d %%: length %.4f   pitch %.4f\n", percent,
                             double(out.samples.size()) / (double(clip.samples.size()) * 100.0 / percent),
-                            aligned_pitch_ratio(clip, out, percent / 100.0));
+                            ql::testing::aligned_pitch_ratio(clip, out, percent / 100.0));
             }
         }
     }

@@ -21,12 +21,6 @@ using namespace ql::testing;
 
 namespace {
 
-QByteArray test_data(const char* name) {
-    QFile f(QStringLiteral(QL_TEST_DATA "/") + QString::fromLatin1(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 class SlowedPlayback : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,7 +30,7 @@ protected:
         m.prompter = &prompter;
         m.main_view = &view;
         m.current_language = "spanish";
-        recording = test_data("buenos_dias.mp3");
+        recording = test_data_file("buenos_dias.mp3");
         natural_samples = ql::decode_mp3_pcm(recording)->samples.size();
         tree.write("languages/spanish/01/01001.mp3", recording);
         tree.write("languages/spanish/01/01002.mp3", QByteArray("\xff\xfb" "azul", 6));
@@ -103,7 +97,7 @@ TEST_F(SlowedPlayback, SpokenWordsAndDecipheredTakesAreStretchedAndTheTakeIsStil
     EXPECT_NEAR(played_samples(audio.played.value(0)), 44100, 44100 * 0.02);
 
     // Record-and-edit plays a take through its deciphered WAV; the WAV is stretched and then deleted.
-    const QByteArray wav = test_data("palabra.wav");
+    const QByteArray wav = test_data_file("palabra.wav");
     tree.write("languages/spanish/new_str/70/70001.str", "enciphered");
     m.include_new_recordings = true;
     m.decipher_to_wav = [&](AppState&, const QString& str) {

@@ -16,12 +16,6 @@ using namespace ql::testing;
 
 namespace {
 
-QByteArray test_data(const char* name) {
-    QFile f(QStringLiteral(QL_TEST_DATA "/") + QString::fromLatin1(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 const QString kCasa = QStringLiteral("casa|house|00412");
 const QString kNino = QStringLiteral("niño|child|00413");
 const QString kPerro = QStringLiteral("perro|dog|00414");  // due tomorrow
@@ -31,8 +25,8 @@ const QString kLibro = QStringLiteral("libro|book|70001");  // only a new record
 class ReviewMp3Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        word_ = test_data("buenos_dias.mp3");
-        translation_ = test_data("quick_brown_fox.mp3");
+        word_ = test_data_file("buenos_dias.mp3");
+        translation_ = test_data_file("quick_brown_fox.mp3");
         silence_ = encode_mp3(std::vector<int16_t>(4410, 0));
         ASSERT_FALSE(word_.isEmpty() || translation_.isEmpty() || silence_.isEmpty());
         tree.write("languages/spanish/00/00412.mp3", word_);

@@ -59,6 +59,11 @@ QByteArray recording_mp3(const QByteArray& pcm) {
     return encode_mp3(pcm, 22050, {"-t", "-b", "32", "--resample", "22.05"});
 }
 
+QByteArray test_data_file(const QString& name) {
+    QFile f(QStringLiteral(QL_TEST_DATA "/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 Decoded decode_mp3(const QByteArray& mp3) {
     Decoded out;
     mpg123_init();

@@ -17,6 +17,9 @@ QByteArray encode_mp3(const QByteArray& pcm, int rate, const QStringList& lame_a
 // The recordings' format: 22050 Hz mono, 32 kbit/s, no LAME tag frame.
 QByteArray recording_mp3(const QByteArray& pcm);
 
+// The bytes of a file in tests/data.
+QByteArray test_data_file(const QString& name);
+
 struct Decoded {
     qint64 samples = -1;  // per channel; -1 when the decoder failed
     long rate = 0;

@@ -34,18 +34,12 @@ using namespace ql::testing;
 
 namespace {
 
-QByteArray test_data(const char* name) {
-    QFile f(QStringLiteral(QL_TEST_DATA "/") + QString::fromLatin1(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 class SpeedOption : public ::testing::Test {
 protected:
     void SetUp() override {
         t.write_lines("languages/spanish/master_spanish.txt", {"casa|house|00412"});
         t.write_lines("languages/spanish/animals.txt", {"casa|house|00412"});
-        t.write("languages/spanish/00/00412.mp3", test_data("buenos_dias.mp3"));
+        t.write("languages/spanish/00/00412.mp3", test_data_file("buenos_dias.mp3"));
         m.working_folder = t.root();
         m.prompter = &prompter;
         m.pump = &pump;
@@ -102,7 +96,7 @@ TEST_F(SpeedOption, ChosenSpeedSlowsAClickAndIsRememberedForTheStudentOnly) {
     EXPECT_TRUE(QString::fromUtf8(t.read("users/ann/settings.ini")).contains("speed_percent=70"));
     w->on_word_click(0);
     ASSERT_EQ(audio.played.size(), 2);
-    const double natural = double(decode_mp3_pcm(test_data("buenos_dias.mp3"))->samples.size());
+    const double natural = double(decode_mp3_pcm(test_data_file("buenos_dias.mp3"))->samples.size());
     EXPECT_TRUE(audio.played[1].startsWith("pcm:"));
     EXPECT_NEAR(audio.played[1].mid(4).toDouble(), natural / 0.7, natural / 0.7 * 0.02);
     EXPECT_TRUE(prompter.messages().isEmpty());
@@ -147,9 +141,9 @@ struct ReviewMp3Window : ::testing::Test {
         m.target_sound_numbers[412] = QStringLiteral("00900");
         m.repeat_count = 2;
         m.pause_seconds = 0.2f;
-        tree.write("languages/spanish/00/00412.mp3", test_data("buenos_dias.mp3"));
-        tree.write("languages/spanish/00/00413.mp3", test_data("buenos_dias.mp3"));
-        tree.write("languages/english/00/00900.mp3", test_data("quick_brown_fox.mp3"));
+        tree.write("languages/spanish/00/00412.mp3", test_data_file("buenos_dias.mp3"));
+        tree.write("languages/spanish/00/00413.mp3", test_data_file("buenos_dias.mp3"));
+        tree.write("languages/english/00/00900.mp3", test_data_file("quick_brown_fox.mp3"));
         tree.write("silence.mp3", encode_mp3(std::vector<int16_t>(4410, 0)));
         tree.write(known, crlf({QStringLiteral("casa|house|00412"), QStringLiteral("niño|child|00413")}));
         tree.write(unknown, QByteArray());
@@ -186,7 +180,7 @@ TEST_F(ReviewMp3Window, TheReviewWindowsButtonSavesTheMp3AndTheReviewGoesOnUncha
     const QString mp3 = tree.path("users/ann/spanish/review_" + day + ".mp3");
     ASSERT_TRUE(QFile::exists(mp3));
     // Word and pause, translation and pause, twice (the repeat count); niño has no translation.
-    const QByteArray w_ = test_data("buenos_dias.mp3"), t_ = test_data("quick_brown_fox.mp3"),
+    const QByteArray w_ = test_data_file("buenos_dias.mp3"), t_ = test_data_file("quick_brown_fox.mp3"),
                      s_ = tree.read("silence.mp3"), nl = "\r\n";
     const QByteArray casa = w_ + nl + s_ + nl + t_ + nl + s_ + nl;
     const QByteArray nino = w_ + nl + s_ + nl;
