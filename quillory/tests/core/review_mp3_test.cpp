@@ -9,6 +9,7 @@
 #include <QHash>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 
 using namespace ql;
@@ -208,11 +209,19 @@ TEST_F(ReviewMp3Test, NothingDueOrNothingToHearWritesNoFile) {
 }
 
 TEST_F(ReviewMp3Test, AFailedWriteNamesTheFileAndLeavesNeitherFile) {
-    // A folder where the MP3 should go: the replace fails and the caption track must not appear alone.
-    tree.mkdir("users/ann/spanish/review_2026-03-02.mp3");
+    // A full disk: the caption track must not appear without its MP3.
+    struct FullDisk : WriteDevice {
+        ssize_t write(int, const char*, size_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } full;
+    set_write_device(&full);
     const ReviewMp3Outcome out = write_review_mp3(folder(), today, sources);
+    set_write_device(nullptr);
     EXPECT_FALSE(out.written);
     EXPECT_TRUE(out.error.contains("review_2026-03-02")) << qPrintable(out.error);
+    EXPECT_FALSE(tree.exists("users/ann/spanish/review_2026-03-02.mp3"));
     EXPECT_FALSE(tree.exists("users/ann/spanish/review_2026-03-02.lrc"));
     EXPECT_TRUE(review_mp3_message(out).startsWith("Today's review could not be saved.\r\n"));
 }
