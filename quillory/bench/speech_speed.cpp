@@ -44,32 +44,8 @@ std::vector<int16_t> word_like(int seed, double seconds) {
     return pcm;
 }
 
-double thread_cpu_ms() {
-    timespec c{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c);
-    return double(c.tv_sec) * 1e3 + double(c.tv_nsec) / 1e6;
-}
-
-// Wall milliseconds; the thread's CPU milliseconds go to `cpu` (a machine shared with other work
-// stretches the wall time, not the CPU time).
-template <class F>
-double ms(F&& f, double* cpu = nullptr) {
-    const double c0 = thread_cpu_ms();
-    QElapsedTimer t;
-    t.start();
-    f();
-    if (cpu) *cpu = thread_cpu_ms() - c0;
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString root = dir.path() + u'/';
-
-    // ---- 0. what the stretch keeps ----
+// What the stretch keeps: length and pitch of a tone and a spoken word at each speed.
+void print_what_the_stretch_keeps() {
     {
         ql::Pcm tone;
         tone.rate = 22050;
@@ -91,14 +67,17 @@ int main(int argc, char** argv) {
         }
     }
 
-    // ---- 1. one clip ----
+}
+
+// One clip stretched, against decoding it.
+void print_one_clip_figures() {
     const QByteArray clip = ql::encode_mp3(word_like(7, 1.0));
     std::vector<double> decode_ms, stretch_ms;
     size_t stretched_samples = 0;
     for (int i = 0; i < 15; ++i) {
         std::optional<ql::Pcm> pcm;
-        decode_ms.push_back(ms([&] { pcm = ql::decode_mp3_pcm(clip); }));
-        stretch_ms.push_back(ms([&] { stretched_samples = ql::stretch_speech(*pcm, 0.6).samples.size(); }));
+        decode_ms.push_back(time_run([&] { pcm = ql::decode_mp3_pcm(clip); }).wall);
+        stretch_ms.push_back(time_run([&] { stretched_samples = ql::stretch_speech(*pcm, 0.6).samples.size(); }).wall);
     }
     const double d = median(decode_ms), s = median(stretch_ms);
     std::printf("stretching a 1 s clip to 60 %%, median of 15 runs (target: under 20 ms)\n");
@@ -106,7 +85,10 @@ int main(int argc, char** argv) {
     std::printf("  stretch (%zu samples, %.3f s)  %7.2f ms   %.2fx the decode; %.2f of the 20 ms target\n",
                 stretched_samples, double(stretched_samples) / 22050.0, s, s / d, s / 20.0);
 
-    // ---- 2. the review MP3 ----
+}
+
+// Today's review of 200 words at 60 %, with a cold and a warm clip cache; false on a wrong result.
+bool print_review_figures(const QString& root) {
     constexpr int kWords = 200;
     const QString languages = root + QStringLiteral("languages/");
     const QString student = root + QStringLiteral("users/ann/spanish/");
@@ -140,15 +122,17 @@ int main(int argc, char** argv) {
     const QDate day(2026, 6, 1);
 
     ql::ReviewMp3Outcome natural, cold, warm;
-    double natural_cpu = 0, cold_cpu = 0, warm_cpu = 0;
-    const double natural_ms = ms([&] { natural = ql::write_review_mp3(student, day, sources); }, &natural_cpu);
+    const RunTimes natural_t = time_run([&] { natural = ql::write_review_mp3(student, day, sources); });
+    const double natural_ms = natural_t.wall, natural_cpu = natural_t.cpu;
     ql::SpeedClipCache cold_cache(root + QStringLiteral("cache/speed/"));
     sources.cache = &cold_cache;
     sources.speed_percent = 60;
-    const double cold_ms = ms([&] { cold = ql::write_review_mp3(student, day, sources); }, &cold_cpu);
+    const RunTimes cold_t = time_run([&] { cold = ql::write_review_mp3(student, day, sources); });
+    const double cold_ms = cold_t.wall, cold_cpu = cold_t.cpu;
     ql::SpeedClipCache warm_cache(root + QStringLiteral("cache/speed/"));
     sources.cache = &warm_cache;
-    const double warm_ms = ms([&] { warm = ql::write_review_mp3(student, day, sources); }, &warm_cpu);
+    const RunTimes warm_t = time_run([&] { warm = ql::write_review_mp3(student, day, sources); });
+    const double warm_ms = warm_t.wall, warm_cpu = warm_t.cpu;
 
     std::printf("today's review as an MP3, %d due words with recorded translations, repeat 4 (target: cold 60 %% under 10 s)\n",
                 kWords);
@@ -163,7 +147,17 @@ int main(int argc, char** argv) {
                 warm_ms, warm_cpu, warm_cpu / natural_cpu);
     if (!natural.written || !cold.written || !warm.written || cold.words != kWords) {
         std::printf("WRONG RESULT\n");
-        return 1;
+        return false;
     }
-    return 0;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    print_what_the_stretch_keeps();
+    print_one_clip_figures();
+    return print_review_figures(dir.path() + u'/') ? 0 : 1;
 }

@@ -76,9 +76,6 @@ public:
     // Options > "Speech Speed": remembered for the student.
     void on_speech_speed_chosen(int percent);
     void show_speech_speed();
-    // Options > "Speech Speed": remembered for the student.
-    void on_speech_speed_chosen(int percent);
-    void show_speech_speed();
 
     // Defined in main_window_texts.cpp.
     void on_word_search_changed(const QString& text);
@@ -193,7 +190,6 @@ private:
 
     bool audio_closed_ = false;
     QAction* speak_missing_action_ = nullptr;  // only when there is a voice
-    QList<QAction*> speech_speed_actions_;     // 100 % down to 50 %
     QList<QAction*> speech_speed_actions_;     // 100 % down to 50 %
 
 };

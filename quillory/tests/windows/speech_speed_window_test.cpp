@@ -1,17 +1,12 @@
 // Options > Speech Speed, remembered per student, and "Today's Review as MP3" from the review window
 // and the File menu.
-#include "core/app_state.h"
+#include "support/window_test.h"
 #include "core/mp3_encode.h"
 #include "core/review_mp3.h"
 #include "core/review_schedule.h"
 #include "core/speech_speed.h"
 #include "core/text_file.h"
-#include "support/data_tree.h"
-#include "support/fake_audio.h"
 #include "support/fake_date_clock.h"
-#include "support/fake_main_view.h"
-#include "support/fake_prompter.h"
-#include "support/fake_pump.h"
 #include "support/fake_voice.h"
 #include "support/sound_maker.h"
 #include "windows/main_window.h"
@@ -34,25 +29,16 @@ using namespace ql::testing;
 
 namespace {
 
-class SpeedOption : public ::testing::Test {
+class SpeedOption : public WindowTest {
 protected:
-    void SetUp() override {
+    SpeedOption() {
         t.write_lines("languages/spanish/master_spanish.txt", {"casa|house|00412"});
         t.write_lines("languages/spanish/animals.txt", {"casa|house|00412"});
         t.write("languages/spanish/00/00412.mp3", test_data_file("buenos_dias.mp3"));
-        m.working_folder = t.root();
-        m.prompter = &prompter;
-        m.pump = &pump;
-        m.audio = &audio;
         m.voice = &voice;
         m.date_clock = &clock;
     }
-    void open(const QString& student) {
-        w = std::make_unique<MainWindow>(m, openers);
-        w->show();
-        prompter.answer_input(student);
-        w->start_up();
-    }
+    void open(const QString& student) { w = start_main_window(student); }
     QAction* speed(int percent) const {
         return w->findChild<QAction*>(QStringLiteral("mnu_speed_%1").arg(percent));
     }
@@ -62,14 +48,8 @@ protected:
             if (speed(p) && speed(p)->isChecked()) out << p;
         return out;
     }
-    DataTree t;
-    AppState m;
-    FakePrompter prompter;
-    FakePump pump;
-    FakeAudio audio{&pump};
     FakeVoice voice;
     FakeDateClock clock;
-    WindowOpeners openers;
     std::unique_ptr<MainWindow> w;
 };
 
@@ -88,6 +68,7 @@ TEST_F(SpeedOption, ChosenSpeedSlowsAClickAndIsRememberedForTheStudentOnly) {
 
     w->on_list_click(0);
     w->on_word_click(0);
+    pump.run();
     EXPECT_EQ(audio.played, QStringList{t.path("languages/spanish/00/00412.mp3")}) << "the file itself at 100 %";
 
     speed(70)->trigger();
@@ -95,6 +76,7 @@ TEST_F(SpeedOption, ChosenSpeedSlowsAClickAndIsRememberedForTheStudentOnly) {
     EXPECT_EQ(m.speech_speed, 70);
     EXPECT_TRUE(QString::fromUtf8(t.read("users/ann/settings.ini")).contains("speed_percent=70"));
     w->on_word_click(0);
+    pump.run();
     ASSERT_EQ(audio.played.size(), 2);
     const double natural = double(decode_mp3_pcm(test_data_file("buenos_dias.mp3"))->samples.size());
     EXPECT_TRUE(audio.played[1].startsWith("pcm:"));
@@ -129,12 +111,9 @@ TEST_F(SpeedOption, FileMenuSaysWhenNothingIsDue) {
 
 namespace {
 
-struct ReviewMp3Window : ::testing::Test {
+struct ReviewMp3Window : WindowTest {
     ReviewMp3Window() {
-        tree.attach(m);
-        m.prompter = &prompter;
-        m.pump = &pump;
-        m.main_view = &view;
+        t.attach(m);
         m.date_clock = &clock;
         m.current_language = QStringLiteral("spanish");
         m.target_language = QStringLiteral("english");
@@ -148,17 +127,10 @@ struct ReviewMp3Window : ::testing::Test {
         tree.write(known, crlf({QStringLiteral("casa|house|00412"), QStringLiteral("niño|child|00413")}));
         tree.write(unknown, QByteArray());
         for (const QString& e : {QStringLiteral("casa|house|00412"), QStringLiteral("niño|child|00413")})
-            review_after_move(m, tree.path(known), tree.path(unknown), e);
+            EXPECT_TRUE(review_after_move(review_today(m.date_clock), t.path(known), t.path(unknown), e, nullptr));
         clock.advance(1);
     }
-    ~ReviewMp3Window() override {
-        for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    DataTree tree;
-    AppState m;
-    FakePrompter prompter;
-    FakePump pump;
-    FakeMainView view;
+    DataTree& tree = t;
     FakeDateClock clock;
     const QString known = QStringLiteral("users/ann/spanish/colors-k.txt");
     const QString unknown = QStringLiteral("users/ann/spanish/colors-u.txt");
