@@ -1,4 +1,5 @@
 #include "espeak_voice.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <espeak-ng/espeak_ng.h>
@@ -71,16 +72,16 @@ bool EspeakVoice::start() {
         // fails; without that name "No such file or directory" says nothing a user can act on.
         const char* looked_in = nullptr;
         espeak_Info(&looked_in);
-        error_ = QStringLiteral("The speech engine could not start: ") + status_text(status);
+        error_ = Quillory::tr("The speech engine could not start: %1").arg(status_text(status));
         if (looked_in && *looked_in)
-            error_ += QStringLiteral(" (it looked for its data in %1)").arg(QFile::decodeName(looked_in));
+            error_ += Quillory::tr(" (it looked for its data in %1)").arg(QFile::decodeName(looked_in));
         espeak_ng_ClearErrorContext(&context);
         start_failed_ = true;
         return false;
     }
     const espeak_ng_STATUS output = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
     if (output != ENS_OK) {
-        error_ = QStringLiteral("The speech engine could not start: ") + status_text(output);
+        error_ = Quillory::tr("The speech engine could not start: %1").arg(status_text(output));
         espeak_ng_Terminate();
         start_failed_ = true;
         return false;
@@ -129,7 +130,7 @@ bool EspeakVoice::synthesize(const QString& voice, const QString& text, std::vec
         }
         if (status != ENS_OK) {
             voice_set_.clear();
-            error_ = QStringLiteral("The voice \"") + voice + QStringLiteral("\" could not be used: ") + status_text(status);
+            error_ = Quillory::tr("The voice \"%1\" could not be used: %2").arg(voice, status_text(status));
             return false;
         }
         espeak_ng_SetParameter(espeakRATE, kWordsPerMinute, 0);
@@ -141,7 +142,7 @@ bool EspeakVoice::synthesize(const QString& voice, const QString& text, std::vec
     const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                              espeakCHARS_UTF8, nullptr, &collect);
     if (result != EE_OK) {
-        error_ = QStringLiteral("The speech engine could not speak \"") + text + QStringLiteral("\".");
+        error_ = Quillory::tr("The speech engine could not speak \"%1\".").arg(text);
         return false;
     }
     bool sound = false;
@@ -151,7 +152,7 @@ bool EspeakVoice::synthesize(const QString& voice, const QString& text, std::vec
             break;
         }
     if (!sound) {
-        error_ = QStringLiteral("The voice \"") + voice + QStringLiteral("\" said nothing for \"") + text + QStringLiteral("\".");
+        error_ = Quillory::tr("The voice \"%1\" said nothing for \"%2\".").arg(voice, text);
         return false;
     }
     pcm = resample(spoken, rate_, kVoiceSampleRate);

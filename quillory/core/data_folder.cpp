@@ -1,6 +1,7 @@
 #include "core/data_folder.h"
 
 #include "core/help_texts.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -135,7 +136,7 @@ void lay_sample(const QString& folder, const QString& sample, DataFolder* result
     QString failed;
     for (const char* clip : {"silence.mp3", "beep.mp3"}) {
         if (!copy_clip(sample + u'/' + QLatin1String(clip), folder + u'/' + QLatin1String(clip), &failed)) {
-            result->error = QStringLiteral("The sample recordings could not be copied into %1: %2 could not be "
+            result->error = Quillory::tr("The sample recordings could not be copied into %1: %2 could not be "
                                            "written.").arg(folder, failed);
             return;
         }
@@ -145,11 +146,11 @@ void lay_sample(const QString& folder, const QString& sample, DataFolder* result
     // take for the student's own.
     QTemporaryDir partial(folder + QStringLiteral("/languages.partial-XXXXXX"));
     if (!partial.isValid() || !QFile::setPermissions(partial.path(), kFolderMode)) {
-        result->error = QStringLiteral("The sample languages could not be copied into %1: %2").arg(folder, partial.errorString());
+        result->error = Quillory::tr("The sample languages could not be copied into %1: %2").arg(folder, partial.errorString());
         return;
     }
     if (!copy_tree(sample + QStringLiteral("/languages"), partial.path(), &failed)) {
-        result->error = QStringLiteral("The sample languages could not be copied into %1: %2 could not be "
+        result->error = Quillory::tr("The sample languages could not be copied into %1: %2 could not be "
                                        "copied.").arg(folder, failed);
         return;
     }
@@ -158,7 +159,7 @@ void lay_sample(const QString& folder, const QString& sample, DataFolder* result
         return;
     }
     if (!holds_languages(folder))
-        result->error = QStringLiteral("The sample languages could not be moved into place in %1.").arg(folder);
+        result->error = Quillory::tr("The sample languages could not be moved into place in %1.").arg(folder);
 }
 
 }  // namespace
@@ -179,7 +180,7 @@ DataFolder prepare_data_folder(const DataFolderPlaces& places) {
     }
     if (holds_languages(result.folder)) return result;
     if (!QDir().mkpath(result.folder)) {
-        result.error = QStringLiteral("The data folder %1 could not be made; nothing can be kept. Start Quillory "
+        result.error = Quillory::tr("The data folder %1 could not be made; nothing can be kept. Start Quillory "
                                       "with --data and a folder that can be written.").arg(result.folder);
         return result;
     }

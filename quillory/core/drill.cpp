@@ -8,6 +8,7 @@
 #include "prompter.h"
 #include "spoken_words.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <QLocale>
@@ -52,7 +53,7 @@ QString translation_sound_number(const LanguageSession& m, const QString& sound)
 }
 
 void ask_repeat_count(Prompter& prompter, DrillSettings& m) {
-    const auto answer = prompter.input(QStringLiteral(
+    const auto answer = prompter.input(Quillory::tr(
         "How many times should words be repeated before going to the next word? Recommended ranges are from 3 to 30."));
     if (answer) {
         const auto v = number_answer(*answer);
@@ -62,7 +63,7 @@ void ask_repeat_count(Prompter& prompter, DrillSettings& m) {
         }
     }
     m.repeat_count = 3;
-    prompter.message(QStringLiteral("That was too few or too many. It is now set to 3."));
+    prompter.message(Quillory::tr("That was too few or too many. It is now set to 3."));
 }
 
 Drill::Drill(Player& player, DrillSettings& settings, const LanguageSession& language, ShownWords& shown, DrillKind kind,
@@ -112,7 +113,7 @@ QCoro::Task<> Drill::run() {
         leave_word();
         player_.cancel.set_skip(false);
         if (kind_ == DrillKind::Small && player_.missing_sound_count > 7) {
-            player_.services.prompter->message(QStringLiteral("Not enough files had sound files"));
+            player_.services.prompter->message(Quillory::tr("Not enough files had sound files"));
             co_return;
         }
         const int n = shown_.shown_count();
@@ -134,10 +135,9 @@ QCoro::Task<> Drill::run() {
         w.translation_sound = translation_sound_number(lang_, w.sound);
         on_screen_ = w;
 
-        const QString count = QString::number(n);
         if (kind_ == DrillKind::Large) {
-            if (view_) view_->set_num_text(count + QStringLiteral(" words remain on this list"));
-            if (player_.services.main_view) player_.services.main_view->set_word_count_text(count + QStringLiteral(" Words"));
+            if (view_) view_->set_num_text(Quillory::tr("%n words remain on this list", nullptr, n));
+            if (player_.services.main_view) player_.services.main_view->set_word_count_text(Quillory::tr("%n Words", nullptr, n));
             if (view_) {
                 view_->set_word_point_size(word_point_size(w.top, w.bottom));
                 view_->set_top_text(w.top);
@@ -149,12 +149,12 @@ QCoro::Task<> Drill::run() {
                 compiled_recording_ = false;
                 append_word_mark(player_.workspace);
                 compiled_word_ = true;
-                if (view_) view_->set_mp3_text(QString::number(settings_.words_added) + QStringLiteral(" words added"));
+                if (view_) view_->set_mp3_text(Quillory::tr("%n words added", nullptr, settings_.words_added));
             }
         } else if (view_) {
             view_->set_top_text(w.top);
             view_->set_bottom_text(w.bottom);
-            view_->set_num_text(count + QStringLiteral(" words remain on this list"));
+            view_->set_num_text(Quillory::tr("%n words remain on this list", nullptr, n));
         }
 
         if (co_await play_word(w) == Flow::End) co_return;
@@ -183,8 +183,8 @@ QCoro::Task<Drill::Flow> Drill::play_word(Word w) {
             view_->set_bottom_visible(k > settings_.bottom_text_delay);
         }
         if (view_) {
-            view_->set_repeat_text(QString::number(k) + QStringLiteral(" of ") + QString::number(settings_.repeat_count));
-            view_->set_speed_text(QString::number(player_.pause_seconds) + QStringLiteral(" sec"));
+            view_->set_repeat_text(Quillory::tr("%1 of %2").arg(QString::number(k), QString::number(settings_.repeat_count)));
+            view_->set_speed_text(Quillory::tr("%1 sec").arg(QString::number(player_.pause_seconds)));
         }
         co_await wait_seconds(player_, short_wait);
         if (auto f = check(); f != Flow::Go) co_return f;
@@ -211,9 +211,9 @@ QCoro::Task<bool> Drill::wait_for_entries() {
     if (view_) {
         view_->set_top_text(QString());
         view_->set_bottom_text(QString());
-        view_->set_num_text(QStringLiteral("0 words remain on this list"));
+        view_->set_num_text(Quillory::tr("%n words remain on this list", nullptr, 0));
     }
-    if (kind_ == DrillKind::Large && player_.services.main_view) player_.services.main_view->set_word_count_text(QStringLiteral("0 Words"));
+    if (kind_ == DrillKind::Large && player_.services.main_view) player_.services.main_view->set_word_count_text(Quillory::tr("%n Words", nullptr, 0));
     for (;;) {
         if (check() == Flow::End) co_return false;
         player_.cancel.set_skip(false);
@@ -230,13 +230,13 @@ void Drill::leave_word() {
         const QString lrc = caption_path(out_file_path(player_.workspace));
         if (!add_caption(lrc, Caption{compiled_start_, compiled_caption_}) && !caption_failure_reported_) {
             caption_failure_reported_ = true;
-            player_.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+            player_.services.prompter->message(Quillory::tr("Could not write the file %1.").arg(lrc));
         }
     }
     if (player_.mp3.open()) --player_.mp3.words_pending;
     ++settings_.words_added;
     if (player_.mp3.words_pending == 0 && view_)
-        view_->set_mp3_text(QString::number(settings_.words_added) + QStringLiteral(" words added"));
+        view_->set_mp3_text(Quillory::tr("%n words added", nullptr, settings_.words_added));
 }
 
 QCoro::Task<> Drill::play(QString sound, QString language) {
@@ -300,32 +300,32 @@ void Drill::change_repeat() {
 void Drill::change_speed() {
     const bool large = kind_ == DrillKind::Large;
     const QString question =
-        large ? QStringLiteral("How long should the pause between words be (in seconds)?  Use 0.1 for a quick speed and 2 "
+        large ? Quillory::tr("How long should the pause between words be (in seconds)?  Use 0.1 for a quick speed and 2 "
                                "for slow. For phrases, it needs to be 1 or higher.")
-              : QStringLiteral("How long should the pause between words be (in seconds)? Use 0.1 for a quick speed and 2 "
+              : Quillory::tr("How long should the pause between words be (in seconds)? Use 0.1 for a quick speed and 2 "
                                "for slow. For phrases, it needs to be 1 or higher.");
-    const auto answer = player_.services.prompter->input(question, QStringLiteral("Speed Bump"));
+    const auto answer = player_.services.prompter->input(question, Quillory::tr("Speed Bump"));
     const auto v = answer ? number_answer(*answer) : std::nullopt;
     if (v && *v >= 0.01 && *v <= 10.0) {
         player_.pause_seconds = float(*v);
     } else if (large) {
         player_.pause_seconds = 0.2f;
-        player_.services.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .2 second."));
+        player_.services.prompter->message(Quillory::tr("That was less than 0.01 or more than 10. It's been set to .2 second."));
     } else {
         player_.pause_seconds = 0.1f;
-        player_.services.prompter->message(QStringLiteral("That was less than 0.01 or more than 10. It's been set to .1 second."));
+        player_.services.prompter->message(Quillory::tr("That was less than 0.01 or more than 10. It's been set to .1 second."));
     }
     if (large) player_.mp3.silence_clips = silence_clips(player_.pause_seconds);
 }
 
 void Drill::say_bottom() {
-    player_.services.prompter->message(QStringLiteral("This plays just the top word."));
+    player_.services.prompter->message(Quillory::tr("This plays just the top word."));
     settings_.bottom_mode = BottomMode::WordOnly;
 }
 
 void Drill::speak_both() {
     player_.services.prompter->message(
-        QStringLiteral("If both language's sound files are installed, this plays both the top and bottom words."));
+        Quillory::tr("If both language's sound files are installed, this plays both the top and bottom words."));
     settings_.bottom_mode = BottomMode::TranslationFirst;
 }
 
@@ -336,28 +336,28 @@ void Drill::ask_whole_number(const QString& question, int& setting) {
 
 void Drill::interlace() {
     ask_whole_number(kind_ == DrillKind::Large
-                         ? QStringLiteral("How many times should the foreign word be played before the translation is "
+                         ? Quillory::tr("How many times should the foreign word be played before the translation is "
                                           "played?  This works only if both languages are installed.")
-                         : QStringLiteral("How many times should the top word be played before the bottom word is "
+                         : Quillory::tr("How many times should the top word be played before the bottom word is "
                                           "played?   This works only if both languages are installed."),
                      settings_.interlace_every);
     settings_.bottom_mode = BottomMode::Interlace;
 }
 
 void Drill::delay_top() {
-    ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the TOP word's text?  "
+    ask_whole_number(Quillory::tr("How many times should the TOP word play before showing the TOP word's text?  "
                                     "Enter only a number."),
                      settings_.top_text_delay);
 }
 
 void Drill::delay_bottom() {
-    ask_whole_number(QStringLiteral("How many times should the TOP word play before showing the BOTTOM word's text?  "
+    ask_whole_number(Quillory::tr("How many times should the TOP word play before showing the BOTTOM word's text?  "
                                     "Enter only a number."),
                      settings_.bottom_text_delay);
 }
 
 void Drill::create_mp3() {
-    const auto answer = player_.services.prompter->input(QStringLiteral(
+    const auto answer = player_.services.prompter->input(Quillory::tr(
         "This will create an mp3 file for your portable mp3 player. It is not useful unless you have the sound files "
         "for both languages.  The mp3 file this creates will be stored in the quillory folder and called "
         "out_file.mp3.  What you heard before seeing this message is what the mp3 will sound like. You can click "
@@ -380,7 +380,7 @@ void Drill::create_mp3() {
     if (QFile::exists(out)) QFile::remove(out);
     if (QFile::exists(caption_path(out))) QFile::remove(caption_path(out));
     caption_failure_reported_ = false;
-    player_.services.prompter->message(QStringLiteral(
+    player_.services.prompter->message(Quillory::tr(
         "When the recording is completed, the flash cards will resume normal mode and begin playing aloud.  When "
         "this finishes, rename out_file.mp3 if you don't want it deleted the next time you use this function."));
 }
@@ -388,14 +388,14 @@ void Drill::create_mp3() {
 QCoro::Task<> Drill::auto_mp3() {
     if (compiling_) co_return;
     const auto keep = shared_from_this();
-    auto cancelled = [&] { player_.services.prompter->message(QStringLiteral("Action has been cancelled")); };
-    if (!player_.services.prompter->ok_cancel(QStringLiteral(
+    auto cancelled = [&] { player_.services.prompter->message(Quillory::tr("Action has been cancelled")); };
+    if (!player_.services.prompter->ok_cancel(Quillory::tr(
             "This will create MP3 files for the current word list in blocks of 100 words.  The mp3 files will be "
             "stored in the quillory folder and named 100words1.mp3, 100words2.mp3 etc.  If these files already exit "
             "from a previous session, they will be deleted.")))
         co_return cancelled();
     const auto repeats_answer = player_.services.prompter->input(
-        QStringLiteral("How many times should each word be repeated?  I recommend 5.  Type only a number. It may take 5 "
+        Quillory::tr("How many times should each word be repeated?  I recommend 5.  Type only a number. It may take 5 "
                        "minutes for this operation to complete if you select 5 repeats and there are 1000 words on this "
                        "word list.  With a setting of 5, each mp3 file is 4 MB and 15 minuutes long (for word lists, not "
                        "phrases).  There will a message to let you know when it's complete.  You may click cancel to "
@@ -403,7 +403,7 @@ QCoro::Task<> Drill::auto_mp3() {
         QString(), QStringLiteral("5"));
     if (!repeats_answer || repeats_answer->isEmpty()) co_return cancelled();
     const auto silence_answer = player_.services.prompter->input(
-        QStringLiteral("How many seconds of silence should there be between words?  Enter zero \"0\" for no pause "
+        Quillory::tr("How many seconds of silence should there be between words?  Enter zero \"0\" for no pause "
                        "between words (it's fast) or 0.5 for a little bit of a pause."),
         QString(), QStringLiteral("5"));
     if (!silence_answer || silence_answer->isEmpty()) co_return cancelled();
@@ -419,7 +419,7 @@ QCoro::Task<> Drill::auto_mp3() {
     // a co_await expression, and the progress callback must live as long as the run.
     auto blocks = write_word_blocks(player_, {lang_, shown_}, *repeats, silence, [this](int done, int total) {
         if (view_) {
-            view_->set_mp3_text(QString::number(done) + QStringLiteral(" words completed"));
+            view_->set_mp3_text(Quillory::tr("%n words completed", nullptr, done));
             view_->set_progress(done, total);
         }
     });
@@ -427,7 +427,7 @@ QCoro::Task<> Drill::auto_mp3() {
     compiling_ = false;
     if (view_) view_->set_progress(0, 0);
     for (const QString& f : result.failed_files)
-        player_.services.prompter->message(QStringLiteral("Could not write the file ") + f + QStringLiteral("."));
+        player_.services.prompter->message(Quillory::tr("Could not write the file %1.").arg(f));
     player_.services.prompter->message(word_blocks_summary(result));
     if (view_) view_->set_mp3_text(QString());
 }

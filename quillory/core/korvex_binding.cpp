@@ -1,4 +1,5 @@
 #include "core/korvex_binding.h"
+#include "core/ui_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,7 +71,7 @@ bool ensureLoaded(Binding& b, QString* error) {
         // A bare name goes through the system search; a path with a slash is taken as it is, but
         // only when the file is there, so a missing copy beside the executable is no error.
         if (path.contains(QLatin1Char('/')) && !QFileInfo::exists(path)) {
-            failures << QStringLiteral("%1: no such file").arg(path);
+            failures << Quillory::tr("%1: no such file").arg(path);
             continue;
         }
         dlerror();
@@ -83,7 +84,7 @@ bool ensureLoaded(Binding& b, QString* error) {
         dlerror();
         auto fn = reinterpret_cast<BlfFileHex>(dlsym(handle, kSymbol));
         if (fn == nullptr) {
-            failures << QStringLiteral("%1 does not provide %2").arg(path, QLatin1String(kSymbol));
+            failures << Quillory::tr("%1 does not provide %2").arg(path, QLatin1String(kSymbol));
             dlclose(handle);
             continue;
         }
@@ -92,7 +93,7 @@ bool ensureLoaded(Binding& b, QString* error) {
         b.loadedPath = path;
         return true;
     }
-    *error = QStringLiteral("The cipher library %1 could not be used, so recordings cannot be "
+    *error = Quillory::tr("The cipher library %1 could not be used, so recordings cannot be "
                             "enciphered or deciphered (%2).")
                  .arg(QLatin1String(kLibraryName), failures.join(QStringLiteral("; ")));
     return false;

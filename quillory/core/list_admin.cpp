@@ -4,6 +4,7 @@
 #include "language_session.h"
 #include "workspace.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@ namespace {
 
 bool make_folder(Prompter& p, const QString& path) {
     if (QFileInfo(path).isDir() || QDir().mkpath(path)) return true;
-    p.message(QStringLiteral("The folder %1 could not be created.").arg(path));
+    p.message(Quillory::tr("The folder %1 could not be created.").arg(path));
     return false;
 }
 
@@ -40,7 +41,7 @@ void derive_lists(Prompter& p, const Workspace& w, const QString& language, cons
         if (!name.endsWith(QStringLiteral(".txt")) || !QFileInfo(from + name).isFile()) continue;
         const auto lines = read_lines(from + name);
         if (!lines) {
-            p.message(QStringLiteral("Could not read the file %1.").arg(from + name));
+            p.message(Quillory::tr("Could not read the file %1.").arg(from + name));
             continue;
         }
         QString out_name = name;
@@ -71,31 +72,30 @@ QString derived_index_line(const QString& target_line) {
 
 bool add_language(Prompter& p, const Workspace& w) {
     const auto answer = p.input(
-        QStringLiteral("This button is for the user to add their own language to the Quillory program.  It's best to "
-                       "first email me at ") +
-        contact::kEmail + QStringLiteral(" or call me at ") + contact::kPhone +
-        QStringLiteral(" to find out if I already have word lists for the language you want to add.  If you want to "
-                       "begin work on a new language, what do you want to call it?  Use 8 or fewer english letters "
-                       "and numbers, but not spaces."));
+        Quillory::tr("This button is for the user to add their own language to the Quillory program.  It's best to "
+                     "first email me at %1 or call me at %2 to find out if I already have word lists for the language "
+                     "you want to add.  If you want to begin work on a new language, what do you want to call it?  Use "
+                     "8 or fewer english letters and numbers, but not spaces.")
+            .arg(contact::kEmail, contact::kPhone));
     const QString language = answer.value_or(QString()).toLower();
     if (language.isEmpty()) return false;
     // The longest name made from a language is its translation index, "trans_index_<language>_<target>.dat",
     // with a target of one letter at least; its other files ("master_<language>-u.txt",
     // "changes_<language>.dat", "<language>_str_NN.zip") are shorter.
-    if (const QString refusal = path_name_refusal(language, QStringLiteral("language name"), 18); !refusal.isEmpty()) {
+    if (const QString refusal = path_name_refusal(language, Quillory::tr("language name"), 18); !refusal.isEmpty()) {
         p.message(refusal);
         return false;
     }
     const QString folder = w.languages_folder + language;
     if (file_exists(folder)) {
-        p.message(QStringLiteral("That language already exits.  Please choose another name."));
+        p.message(Quillory::tr("That language already exits.  Please choose another name."));
         return false;
     }
     if (!make_folder(p, folder)) return false;
 
     const QString target =
         p
-            .input(QStringLiteral(
+            .input(Quillory::tr(
                 "You need to connect this new language to a 'target' language. The target language will be the "
                 "other language in this language pair that the students already know.  Usually, the target language "
                 "will be english.  If the target language you type below already exists on this computer, you will "
@@ -111,7 +111,7 @@ bool add_language(Prompter& p, const Workspace& w) {
     if (target.isEmpty()) return abandon();
     // Both names go into the translation index's name, "trans_index_<language>_<target>.dat".
     const int index_name_bytes = 17 + int(QFile::encodeName(language).size());
-    if (const QString refusal = path_name_refusal(target, QStringLiteral("target language name"), index_name_bytes);
+    if (const QString refusal = path_name_refusal(target, Quillory::tr("target language name"), index_name_bytes);
         !refusal.isEmpty()) {
         p.message(refusal);
         return abandon();
@@ -120,11 +120,11 @@ bool add_language(Prompter& p, const Workspace& w) {
     const QString target_folder = w.languages_folder + target;
     if (!file_exists(target_folder)) {
         p.message(
-            QStringLiteral("That language folder is not on this computer, but your selection is being recorded."));
+            Quillory::tr("That language folder is not on this computer, but your selection is being recorded."));
         if (make_folder(p, target_folder))
             write_or_report(p, target_folder + QStringLiteral("/trans_") + target + QStringLiteral(".dat"), {language});
     } else {
-        p.message(QStringLiteral(
+        p.message(Quillory::tr(
             "Thank you, that language was found on this computer.  Words lists from that language will now be "
             "formatted to be used in the new language you are adding so that the exiting words/phrases of the "
             "student's native language do not have to be retyped.  After clicking OK below you can select the new "
@@ -138,29 +138,28 @@ bool add_language(Prompter& p, const Workspace& w) {
 
 std::optional<QString> add_word_list(Prompter& p, const Workspace& w, const LanguageSession& lang) {
     if (lang.current_language.isEmpty()) {
-        p.message(QStringLiteral("First select a language."));
+        p.message(Quillory::tr("First select a language."));
         return std::nullopt;
     }
     QString name =
         p
-            .input(QStringLiteral("This creates a new word/phrase list to be added to the currently selected language (") +
-                    lang.current_language +
-                    QStringLiteral(").  If this is not what you want to do, click cancel.  After creating this new "
-                                   "list, you can add words and phrases to it using the 'Record and Edit Selected "
-                                   "List' button. What is the name of the new list?  Use only english characters and "
-                                   "numbers."))
+            .input(Quillory::tr("This creates a new word/phrase list to be added to the currently selected language (%1).  If this "
+                                 "is not what you want to do, click cancel.  After creating this new list, you can add "
+                                 "words and phrases to it using the 'Record and Edit Selected List' button. What is the "
+                                 "name of the new list?  Use only english characters and numbers.")
+                        .arg(lang.current_language))
             .value_or(QString());
     if (name.isEmpty()) return std::nullopt;
     name.replace(u' ', u'_');
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
-    if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty()) {
+    if (const QString refusal = path_name_refusal(name, Quillory::tr("list name"), 6); !refusal.isEmpty()) {
         p.message(refusal);
         return std::nullopt;
     }
     const QString path = w.languages_folder + lang.current_language + u'/' + name + QStringLiteral(".txt");
     if (file_exists(path)) {
         p.message(
-            QStringLiteral("That list already exists for this language.  Please choose another list name."));
+            Quillory::tr("That list already exists for this language.  Please choose another list name."));
         return std::nullopt;
     }
     if (!write_or_report(p, path, {lang.current_language + QStringLiteral(" word or phrase|student's language translation|99999")},

@@ -3,6 +3,7 @@
 #include "core/shown_words.h"
 #include "core/workspace.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <QSet>
@@ -22,9 +23,6 @@ void note(ImportPairs::Skipped& s, int line) {
 
 QString pair_key(const QString& word, const QString& translation) { return word + QChar(0) + translation; }
 
-QString plural(int n, const char* one, const char* many) {
-    return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
-}
 
 }  // namespace
 
@@ -64,30 +62,35 @@ QString skipped_summary(const ImportPairs& p, WordFileFormat format) {
         QStringList at;
         for (int l : s.lines) at << QString::number(l);
         if (s.count > s.lines.size()) at << QStringLiteral("...");
-        reasons << QStringLiteral("%1 %2 (%3 %4)")
+        reasons << Quillory::tr("%1 %2 (%3 %4)")
                        .arg(s.count)
-                       .arg(why, s.lines.size() == 1 && s.count == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+                       .arg(why, s.lines.size() == 1 && s.count == 1 ? Quillory::tr("line") : Quillory::tr("lines"),
                             at.join(QStringLiteral(", ")));
     };
-    add(p.empty_field, QStringLiteral("with an empty field"));
-    add(p.bar_inside, QStringLiteral("with \"|\" inside a field"));
-    add(p.line_break, QStringLiteral("with a line break inside a field"));
-    add(p.repeated, QStringLiteral("repeating a pair above"));
-    add(p.over_limit, QStringLiteral("beyond the %1 pairs one list holds").arg(kMaxListEntries));
-    return (entries ? plural(p.skipped(), "entry", "entries") : plural(p.skipped(), "line", "lines")) +
-           QStringLiteral(" will be skipped: ") + reasons.join(QStringLiteral("; ")) + u'.';
+    add(p.empty_field, Quillory::tr("with an empty field"));
+    add(p.bar_inside, Quillory::tr("with \"|\" inside a field"));
+    add(p.line_break, Quillory::tr("with a line break inside a field"));
+    add(p.repeated, Quillory::tr("repeating a pair above"));
+    add(p.over_limit, Quillory::tr("beyond the %1 pairs one list holds").arg(kMaxListEntries));
+    const int n = p.skipped();
+    const QString sentence =
+        entries ? (n == 1 ? Quillory::tr("%n entry will be skipped: %1.", nullptr, n)
+                          : Quillory::tr("%n entries will be skipped: %1.", nullptr, n))
+                : (n == 1 ? Quillory::tr("%n line will be skipped: %1.", nullptr, n)
+                          : Quillory::tr("%n lines will be skipped: %1.", nullptr, n));
+    return sentence.arg(reasons.join(QStringLiteral("; ")));
 }
 
 QString list_name_refusal(const Workspace& m, const QString& language, QString& name) {
     name.replace(u' ', u'_');
-    if (name.isEmpty()) return QStringLiteral("Please type a name for the new list.");
+    if (name.isEmpty()) return Quillory::tr("Please type a name for the new list.");
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
-    if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty())
+    if (const QString refusal = path_name_refusal(name, Quillory::tr("list name"), 6); !refusal.isEmpty())
         return refusal;
     // The master is a list file too; a list of its name would be written twice over.
     if (file_exists(m.languages_folder + language + u'/' + name + QStringLiteral(".txt")) ||
         name.compare(QStringLiteral("master_") + language, Qt::CaseInsensitive) == 0)
-        return QStringLiteral("That list already exists for this language.  Please choose another list name.");
+        return Quillory::tr("That list already exists for this language.  Please choose another list name.");
     return QString();
 }
 
@@ -95,14 +98,14 @@ ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QSt
                                 const std::vector<WordPair>& pairs) {
     ImportOutcome r;
     if (language.isEmpty()) {
-        r.message = QStringLiteral("First select a language.");
+        r.message = Quillory::tr("First select a language.");
         return r;
     }
     r.message = list_name_refusal(m, language, list_name);
     r.list_name = list_name;
     if (!r.message.isEmpty()) return r;
     if (pairs.empty()) {
-        r.message = QStringLiteral("There are no word pairs to import.");
+        r.message = Quillory::tr("There are no word pairs to import.");
         return r;
     }
     const QString folder = m.languages_folder + language + u'/';
@@ -115,7 +118,7 @@ ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QSt
     if (file_exists(master_path)) {
         QFile f(master_path);
         if (!f.open(QIODevice::ReadOnly)) {
-            r.message = QStringLiteral("Could not read the file %1: %2").arg(master_path, f.errorString());
+            r.message = Quillory::tr("Could not read the file %1: %2").arg(master_path, f.errorString());
             return r;
         }
         master_bytes = f.readAll();
@@ -140,11 +143,11 @@ ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QSt
         bool ok = false;
         next = line ? line->trimmed().toInt(&ok) : -1;
         if (!line) {
-            r.message = QStringLiteral("Could not read the file %1.").arg(counter_path);
+            r.message = Quillory::tr("Could not read the file %1.").arg(counter_path);
             return r;
         }
         if (!ok || next < 0) {
-            r.message = QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds "
+            r.message = Quillory::tr("The file %1 does not hold a sound number. Please correct it so that it holds "
                                        "the next free number, for example 70000.")
                             .arg(counter_path);
             return r;
@@ -159,7 +162,7 @@ ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QSt
         QString sound = known.value(key);
         if (sound.isEmpty()) {
             if (number > kLastSoundNumber) {
-                r.message = QStringLiteral("Only %1 sound numbers up to 99999 are still free in this language, too few "
+                r.message = Quillory::tr("Only %1 sound numbers up to 99999 are still free in this language, too few "
                                            "for the new words of this file. Nothing was imported.")
                                 .arg(std::max(0, kLastSoundNumber - next + 1));
                 return r;
@@ -184,15 +187,18 @@ ImportOutcome import_word_pairs(const Workspace& m, const QString& language, QSt
     changes.rewrite_lines(list_path, list_lines);
     if (r.added > 0) changes.append_lines(master_path, master_added);
     if (!changes.apply(&error)) {
-        r.message = error + QStringLiteral("\r\nNothing was imported: the files of the language are as they were.");
+        r.message = Quillory::tr("%1\r\nNothing was imported: the files of the language are as they were.").arg(error);
         return r;
     }
     r.ok = true;
-    r.message = QStringLiteral("%1 imported into the new list %2.")
-                    .arg(plural(int(pairs.size()), "word pair was", "word pairs were"), list_name);
+    const int imported = int(pairs.size());
+    r.message = (imported == 1 ? Quillory::tr("%n word pair was imported into the new list %1.", nullptr, imported)
+                               : Quillory::tr("%n word pairs were imported into the new list %1.", nullptr, imported))
+                    .arg(list_name);
     if (r.reused > 0)
-        r.message += u' ' + plural(r.reused, "of them was", "of them were") +
-                     QStringLiteral(" already in the language and kept its sound number.");
+        r.message += u' ' + (r.reused == 1
+                                 ? Quillory::tr("%n of them was already in the language and kept its sound number.", nullptr, r.reused)
+                                 : Quillory::tr("%n of them were already in the language and kept its sound number.", nullptr, r.reused));
     return r;
 }
 
@@ -206,7 +212,7 @@ bool export_word_list(const Workspace& m, const QString& language, const QString
     const QString list_path = folder + list + QStringLiteral(".txt");
     const auto lines = read_lines(list_path);
     if (!lines) {
-        if (error) *error = QStringLiteral("Could not read the file %1.").arg(list_path);
+        if (error) *error = Quillory::tr("Could not read the file %1.").arg(list_path);
         return false;
     }
     std::vector<WordPair> pairs;

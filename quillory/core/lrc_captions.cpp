@@ -1,6 +1,7 @@
 #include "lrc_captions.h"
 
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -72,7 +73,7 @@ bool add_caption(const QString& lrc_path, const Caption& caption, QString* error
         auto old = read_lines(lrc_path);
         if (!old) {
             // Rewriting without the lines that could not be read would lose them.
-            if (error) *error = QStringLiteral("Could not read the file %1").arg(lrc_path);
+            if (error) *error = Quillory::tr("Could not read the file %1").arg(lrc_path);
             return false;
         }
         lines = *old;

@@ -8,6 +8,7 @@
 #include "speech_voice.h"
 #include "spoken_words.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <QHash>
@@ -186,13 +187,13 @@ QCoro::Task<WordBlocksResult> write_word_blocks(Player& m, WordsOnShow on_show, 
 }
 
 QString word_blocks_summary(const WordBlocksResult& result) {
-    const QString done = QString::number(result.files_completed) + QStringLiteral(" files have been completed.");
+    const QString done = Quillory::tr("%n files have been completed.", nullptr, result.files_completed);
     if (result.words_left_out == 0) return done;
     const int n = result.words_left_out;
     QString text = done + QStringLiteral("\r\n") +
-                   (n == 1 ? QStringLiteral("1 word was left out: it has no recording and the voice could not speak it.")
-                           : QStringLiteral("%1 words were left out: they have no recording and the voice could not "
-                                            "speak them.").arg(n));
+                   (n == 1 ? Quillory::tr("%n word was left out: it has no recording and the voice could not speak it.", nullptr, n)
+                           : Quillory::tr("%n words were left out: they have no recording and the voice could not "
+                                          "speak them.", nullptr, n));
     if (!result.left_out_reason.isEmpty()) text += QStringLiteral("\r\n") + result.left_out_reason;
     return text;
 }

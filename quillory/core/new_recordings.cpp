@@ -5,6 +5,7 @@
 #include "player.h"
 #include "text_file.h"
 #include "wav_header.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 
@@ -32,8 +33,8 @@ QString with_extension(const QString& path, const QString& ext) {
 }  // namespace
 
 QString CipherOutcome::describe() const {
-    if (!loaded) return QStringLiteral("The cipher library could not be loaded: ") + error;
-    return QStringLiteral("The cipher library reported error %1.").arg(code);
+    if (!loaded) return Quillory::tr("The cipher library could not be loaded: %1").arg(error);
+    return Quillory::tr("The cipher library reported error %1.").arg(code);
 }
 
 CipherOutcome encipher_sound_file(const QString& source, const QString& destination) {

@@ -4,6 +4,7 @@
 #include "prompter.h"
 #include "workspace.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,13 +29,13 @@ bool archive_opens(const QString& archive, qsizetype expected, QString* error) {
     int code = 0;
     zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (!z) {
-        *error = QStringLiteral("The archive %1 cannot be opened: %2").arg(archive, zip_error_text(code));
+        *error = Quillory::tr("The archive %1 cannot be opened: %2").arg(archive, zip_error_text(code));
         return false;
     }
     const zip_int64_t entries = zip_get_num_entries(z, 0);
     zip_discard(z);
     if (entries != expected) {
-        *error = QStringLiteral("The archive %1 is incomplete.").arg(archive);
+        *error = Quillory::tr("The archive %1 is incomplete.").arg(archive);
         return false;
     }
     return true;
@@ -46,13 +47,13 @@ bool copy_archive(const QString& from, const QString& to, QString* error) {
     QFile::remove(part);
     std::error_code ec;
     if (!QFile::copy(from, part)) {
-        *error = QStringLiteral("Could not copy %1 to %2.").arg(from, to);
+        *error = Quillory::tr("Could not copy %1 to %2.").arg(from, to);
         return false;
     }
     std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(to).toStdString(), ec);
     if (ec) {
         QFile::remove(part);
-        *error = QStringLiteral("Could not copy %1 to %2: %3").arg(from, to, QString::fromStdString(ec.message()));
+        *error = Quillory::tr("Could not copy %1 to %2: %3").arg(from, to, QString::fromStdString(ec.message()));
         return false;
     }
     return true;
@@ -79,21 +80,21 @@ bool make_archive(const QString& folder, const QString& archive, const QString& 
     int code = 0;
     zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!z) {
-        *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, zip_error_text(code));
+        *error = Quillory::tr("The archive %1 cannot be written: %2").arg(archive, zip_error_text(code));
         return false;
     }
     for (const QString& name : names) {
         zip_source_t* src = zip_source_file(z, QFile::encodeName(dir + name).constData(), 0, -1);
         if (!src || zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
             if (src) zip_source_free(src);
-            *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
+            *error = Quillory::tr("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
             zip_discard(z);
             return false;
         }
     }
     // The archive takes its name only once it is whole: libzip writes to a temporary file first.
     if (zip_close(z) != 0) {
-        *error = QStringLiteral("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
+        *error = Quillory::tr("The archive %1 cannot be written: %2").arg(archive, QString::fromLocal8Bit(zip_strerror(z)));
         zip_discard(z);
         return false;
     }
@@ -116,8 +117,7 @@ bool zip_new_recordings(const Workspace& w, const QString& language, Prompter* p
         if (packed.isEmpty()) continue;
         const QString name = language + u'_' + kind + u'_' + nn + QStringLiteral(".zip");
         if (prompter)
-            prompter->message(QStringLiteral("Currently the program is working on ") + name +
-                                QStringLiteral(".  Please wait about 5 seconds before clicking 'OK' below."));
+            prompter->message(Quillory::tr("Currently the program is working on %1.  Please wait about 5 seconds before clicking 'OK' below.").arg(name));
         if (!copy_archive(archive, out + name, &error)) {
             if (prompter) prompter->message(error);
             return false;
@@ -130,15 +130,14 @@ void pack_contribution(const Workspace& w, const QString& language, Prompter& p)
     const QString recordings = w.working_folder + QStringLiteral("recordings");
     const QString address = contact::kSubmissionAddress;
     const bool go = p.ok_cancel(
-        QStringLiteral("Use this function AFTER you have finished recording ALL the words and phrases for the ") +
-        language + QStringLiteral(" language.  Clicking 'OK' below will place the recordings in ") +
-        QStringLiteral("the folder called ") + recordings + QStringLiteral(".  Please email all the 'str' zip files to me at ") +
-        address + QStringLiteral(". Do not email ") + QStringLiteral("zip files to ") + contact::kEmail +
-        QStringLiteral(" because my spam filter may block them.  It is best to email the files one at a time in a ") +
-        QStringLiteral("seperate email because they are big files.  ") + QStringLiteral("\r\r") +
-        QStringLiteral("Click 'OK' to run this function or 'Cancel' to go back."));
+        Quillory::tr("Use this function AFTER you have finished recording ALL the words and phrases for the %1 language.  "
+                     "Clicking 'OK' below will place the recordings in the folder called %2.  Please email all the "
+                     "'str' zip files to me at %3. Do not email zip files to %4 because my spam filter may block them.  "
+                     "It is best to email the files one at a time in a seperate email because they are big files.  "
+                     "\r\rClick 'OK' to run this function or 'Cancel' to go back.")
+            .arg(language, recordings, address, contact::kEmail));
     if (!go) {
-        p.message(QStringLiteral("The action has been cancelled."));
+        p.message(Quillory::tr("The action has been cancelled."));
         return;
     }
     QDir().mkpath(recordings + QStringLiteral("/str"));
@@ -154,18 +153,16 @@ void pack_contribution(const Workspace& w, const QString& language, Prompter& p)
         return;
     }
     if (packed.isEmpty()) {
-        p.message(QStringLiteral("The folder %1 holds no files to pack.").arg(folder));
+        p.message(Quillory::tr("The folder %1 holds no files to pack.").arg(folder));
         return;
     }
-    p.message(QStringLiteral("The program is busy.  Please wait 3 seconds before clicking 'OK' below.  "
+    p.message(Quillory::tr("The program is busy.  Please wait 3 seconds before clicking 'OK' below.  "
                              "This message will appear about 10 times before it is finished."));
     if (!copy_archive(archive, recordings + QStringLiteral("/text_") + language + QStringLiteral(".zip"), &error)) {
         p.message(error);
         return;
     }
-    p.message(QStringLiteral("This action is finished.") + QStringLiteral("\r") +
-              QStringLiteral("Please email the files located in the ") + recordings +
-              QStringLiteral(" folder to me at ") + address + QStringLiteral("."));
+    p.message(Quillory::tr("This action is finished.\rPlease email the files located in the %1 folder to me at %2.").arg(recordings, address));
 }
 
 }  // namespace ql

@@ -9,6 +9,7 @@
 #include "speech_speed.h"
 #include "spoken_words.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 
@@ -60,7 +61,7 @@ void write_to_compilation(Player& m, WordsOnShow words, const QString& s, const 
     if (clip && !captioned_by_caller) {
         const QString lrc = caption_path(out);
         if (!add_caption(lrc, Caption{compiled_seconds(out), clip_caption(words, s, language)}) && m.services.prompter)
-            m.services.prompter->message(QStringLiteral("Could not write the file ") + lrc + QStringLiteral("."));
+            m.services.prompter->message(Quillory::tr("Could not write the file %1.").arg(lrc));
     }
     if (spoken) {
         append_bytes(compiled_clip_at_speed(m, *spoken), out);
@@ -103,7 +104,7 @@ QCoro::Task<> play_word_sound(Player& m, WordsOnShow words, QString s, QString l
         m.missing_sound_count = 0;
     else
         ++m.missing_sound_count;
-    if (m.services.main_view && options.show_number) m.services.main_view->set_sound_file_text(QStringLiteral("File # ") + s);
+    if (m.services.main_view && options.show_number) m.services.main_view->set_sound_file_text(Quillory::tr("File # %1").arg(s));
 
     if (compiling)
         co_return write_to_compilation(m, words, s, language, path, spoken_clip_bytes ? &*spoken_clip_bytes : nullptr,
@@ -162,13 +163,13 @@ QCoro::Task<> play_file_or_samples(Player& m, QString path, const std::vector<in
         const AudioResult<int> sound = pcm ? m.services.audio->load_samples(*pcm) : m.services.audio->load_file(played);
         if (!sound) {
             if (m.services.prompter)
-                m.services.prompter->message(audio_failure_message(QStringLiteral("An error occured opening the sound file."),
+                m.services.prompter->message(audio_failure_message(Quillory::tr("An error occured opening the sound file."),
                                                           sound.error()));
         } else {
             const AudioResult<int> playing = m.services.audio->play(*sound);
             if (playing) channel = *playing;
             else if (m.services.prompter)
-                m.services.prompter->message(audio_failure_message(QStringLiteral("An error occured playing the sample!"),
+                m.services.prompter->message(audio_failure_message(Quillory::tr("An error occured playing the sample!"),
                                                           playing.error()));
         }
         // After a failure this is 0, never the channel of an earlier sound that may still play.

@@ -1,6 +1,7 @@
 #include "progress_data.h"
 
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QHash>
 #include <QTimeZone>
@@ -151,8 +152,8 @@ std::vector<ScoreSeries> score_series(const ScoreHistory& history, const QString
 
 QString unreadable_lines_text(int count) {
     if (count <= 0) return QString();
-    return count == 1 ? QStringLiteral("1 line could not be read")
-                      : QStringLiteral("%1 lines could not be read").arg(count);
+    return count == 1 ? Quillory::tr("%n line could not be read", nullptr, count)
+                      : Quillory::tr("%n lines could not be read", nullptr, count);
 }
 
 std::vector<ListProgress> known_words_by_list(const QString& student_language_folder) {

@@ -2,6 +2,7 @@
 
 #include "player.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 namespace ql {
 
@@ -74,19 +75,19 @@ std::optional<QString> get_high(const Workspace& w, const LanguageSession& lang,
     if (!file_exists(path) && !write_lines(path, {QString::number(kFirstNewNumber)}, error)) return std::nullopt;
     const auto line = read_first_line(path);
     if (!line) {
-        set_error(error, QStringLiteral("Could not read the file %1.").arg(path));
+        set_error(error, Quillory::tr("Could not read the file %1.").arg(path));
         return std::nullopt;
     }
     bool ok = false;
     const int number = line->trimmed().toInt(&ok);
     if (!ok || number < 0) {
-        set_error(error, QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds "
+        set_error(error, Quillory::tr("The file %1 does not hold a sound number. Please correct it so that it holds "
                                         "the next free number, for example 70000.")
                              .arg(path));
         return std::nullopt;
     }
     if (number > kLastSoundNumber) {
-        set_error(error, QStringLiteral("All sound numbers up to 99999 have been used in this language, so no new "
+        set_error(error, Quillory::tr("All sound numbers up to 99999 have been used in this language, so no new "
                                         "word or phrase can be added."));
         return std::nullopt;
     }
@@ -98,10 +99,10 @@ std::optional<QString> get_high(const Workspace& w, const LanguageSession& lang,
 QString text_refusal(const QString& word, const QString& translation) {
     const QString both = word + translation;
     if (both.contains(u'|'))
-        return QStringLiteral("The text may not contain the character \"|\", which separates the parts of a list line. "
+        return Quillory::tr("The text may not contain the character \"|\", which separates the parts of a list line. "
                               "Please remove it and try again.");
     if (both.contains(u'\r') || both.contains(u'\n'))
-        return QStringLiteral("The text may not contain line breaks. Please remove them and try again.");
+        return Quillory::tr("The text may not contain line breaks. Please remove them and try again.");
     return QString();
 }
 
@@ -158,7 +159,7 @@ EditResult save_or_delete(const LanguageSession& m, const RecordEditState& rec, 
     EditResult r;
     if (rec.current_sound_number.isEmpty()) {
         r.ok = false;
-        r.messages << QStringLiteral("You have to select a word on one of the lists.");
+        r.messages << Quillory::tr("You have to select a word on one of the lists.");
         return r;
     }
     if (edit == EntryEdit::Replace) {

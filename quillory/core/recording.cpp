@@ -6,6 +6,7 @@
 #include "player.h"
 #include "silence_trim.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,7 @@ void tell(Prompter* prompter, const QString& text) {
 }
 
 void audio_failure(Prompter* prompter, const char* step, AudioError error) {
-    tell(prompter, audio_failure_message(QLatin1String(step), error));
+    tell(prompter, audio_failure_message(Quillory::tr(step), error));
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ QCoro::Task<TakeResult> record_sound(const Services& m, CancelToken& token, QStr
 
     const AudioResult<int> made = audio.new_take(n);
     if (!made) {
-        audio_failure(m.prompter, "Sample Alloc Error:", made.error());
+        audio_failure(m.prompter, QT_TRANSLATE_NOOP("Quillory", "Sample Alloc Error:"), made.error());
         co_return TakeResult::Failed;
     }
     const int take = *made;
@@ -68,7 +69,7 @@ QCoro::Task<TakeResult> record_sound(const Services& m, CancelToken& token, QStr
     } release{audio, take};
 
     if (const AudioResult<> started = audio.start_recording(take); !started) {
-        audio_failure(m.prompter, "Record StartSample Error:", started.error());
+        audio_failure(m.prompter, QT_TRANSLATE_NOOP("Quillory", "Record StartSample Error:"), started.error());
         co_return TakeResult::Failed;
     }
     for (;;) {
@@ -80,7 +81,7 @@ QCoro::Task<TakeResult> record_sound(const Services& m, CancelToken& token, QStr
         if (token.playback() == Playback::Stop) break;
     }
     if (const AudioResult<> stopped = audio.stop_recording(); !stopped) {
-        audio_failure(m.prompter, "Record Stop Error:", stopped.error());
+        audio_failure(m.prompter, QT_TRANSLATE_NOOP("Quillory", "Record Stop Error:"), stopped.error());
         co_return TakeResult::Failed;
     }
 
@@ -91,7 +92,7 @@ QCoro::Task<TakeResult> record_sound(const Services& m, CancelToken& token, QStr
     // The take's bytes as the device gave them; a take shorter than `b` leaves the rest silent.
     const AudioResult<std::vector<int16_t>> samples = audio.take_samples(take, int((b + 1) / 2));
     if (!samples) {
-        audio_failure(m.prompter, "Sample Lock Error:", samples.error());
+        audio_failure(m.prompter, QT_TRANSLATE_NOOP("Quillory", "Sample Lock Error:"), samples.error());
         co_return TakeResult::Failed;
     }
     QByteArray bytes(b, '\0');
@@ -109,7 +110,7 @@ TakeResult store_take(Prompter* prompter, const QString& str_path, QByteArray ta
     {
         QFile f(tmp);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(take) != take.size() || !f.flush()) {
-            tell(prompter, QStringLiteral("Could not write the file %1: %2").arg(tmp, f.errorString()));
+            tell(prompter, Quillory::tr("Could not write the file %1: %2").arg(tmp, f.errorString()));
             f.close();
             QFile::remove(tmp);
             return TakeResult::WriteFailed;
@@ -126,7 +127,7 @@ TakeResult store_take(Prompter* prompter, const QString& str_path, QByteArray ta
     const QString kept = kept_take_path(str_path);
     QFile::remove(kept);
     const QString where = QFile::rename(tmp, kept) ? kept : tmp;
-    tell(prompter, QStringLiteral("The recording could not be stored as %1.\r\n%2\r\n"
+    tell(prompter, Quillory::tr("The recording could not be stored as %1.\r\n%2\r\n"
                            "The recorded sound is kept, not enciphered, in %3.")
                 .arg(str_path, r.describe(), where));
     return TakeResult::CipherFailed;

@@ -1,6 +1,7 @@
 #include "recording_session.h"
 
 #include "prompter.h"
+#include "core/ui_text.h"
 
 namespace ql {
 
@@ -40,7 +41,7 @@ QCoro::Task<> RecordingSession::record_words(RecordingSettings settings) {
     if (s_.silence) s_.silence(true);
     const QString& list = settings.list;
     if (list.isEmpty()) {
-        refuse(QStringLiteral(
+        refuse(Quillory::tr(
             "You have to select a word on one of the lists. If you just added the word and don't see it, you need to "
             "click the refresh button and then look at the bottom of the list."));
         co_return;
@@ -57,7 +58,7 @@ QCoro::Task<> RecordingSession::record_words(RecordingSettings settings) {
     for (;;) {
         row = view_.selected_row(list);
         if (row < 0) {
-            refuse(QStringLiteral("You have to select a word on one of the lists."));
+            refuse(Quillory::tr("You have to select a word on one of the lists."));
             under_way_ = false;
             view_.enable_run_buttons(true);
             co_return;
@@ -72,7 +73,7 @@ QCoro::Task<> RecordingSession::record_words(RecordingSettings settings) {
         const bool long_countdown = first_word || !view_.fast_pause() || settings.single;
         first_word = false;
         if (!co_await count_down(long_countdown)) break;
-        view_.show_prompt(QStringLiteral("Speak"), RecordingPrompt::Speak);
+        view_.show_prompt(Quillory::tr("Speak"), RecordingPrompt::Speak);
         co_await wait(0.13f);
         if (stopping()) break;
 

@@ -3,6 +3,7 @@
 #include "mp3_encode.h"
 #include "mpeg_frames.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -156,19 +157,18 @@ QString play_time_text(double seconds) {
 }
 
 QString review_mp3_message(const ReviewMp3Outcome& o) {
-    if (o.due == 0) return QStringLiteral("No words are due for review today, so no MP3 was made.");
+    if (o.due == 0) return Quillory::tr("No words are due for review today, so no MP3 was made.");
     if (!o.error.isEmpty())
-        return QStringLiteral("Today's review could not be saved.\r\n") + o.error;
+        return Quillory::tr("Today's review could not be saved.\r\n%1").arg(o.error);
     if (o.words == 0)
-        return QStringLiteral("None of the %1 words due today has a sound, so no MP3 was made.").arg(o.due);
-    QString text = QStringLiteral("Today's review is ready: %1 %2, playing %3.")
+        return Quillory::tr("None of the %1 words due today has a sound, so no MP3 was made.").arg(o.due);
+    QString text = Quillory::tr("Today's review is ready: %1 %2, playing %3.")
                        .arg(o.words)
-                       .arg(o.words == 1 ? QStringLiteral("word") : QStringLiteral("words"))
+                       .arg(o.words == 1 ? Quillory::tr("word") : Quillory::tr("words"))
                        .arg(play_time_text(o.seconds));
     if (o.words < o.due)
-        text += QStringLiteral(" %1 of the words due had no sound and were left out.").arg(o.due - o.words);
-    text += QStringLiteral("\r\nIt was saved as ") + QDir::toNativeSeparators(o.mp3_path) +
-            QStringLiteral(", with its captions beside it.");
+        text += Quillory::tr(" %1 of the words due had no sound and were left out.").arg(o.due - o.words);
+    text += Quillory::tr("\r\nIt was saved as %1, with its captions beside it.").arg(QDir::toNativeSeparators(o.mp3_path));
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "shown_words.h"
 #include "test_session.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QFileInfo>
 #include <future>
@@ -177,8 +178,7 @@ bool search_master_list(const QString& master_file, Prompter* prompter, ShownWor
     if (file_exists(master_file)) r = search_master(master_file, field, text);
     if (!r.master_found) {
         if (prompter)
-            prompter->message(QStringLiteral("Required master list file was not found. You need ") +
-                                QFileInfo(master_file).absoluteFilePath());
+            prompter->message(Quillory::tr("Required master list file was not found. You need %1").arg(QFileInfo(master_file).absoluteFilePath()));
         return false;
     }
     m.shown_words.clear();

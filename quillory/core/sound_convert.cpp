@@ -2,6 +2,7 @@
 
 #include "core/mp3_encode.h"
 #include "core/silence_trim.h"
+#include "core/ui_text.h"
 
 #include <FLAC/stream_decoder.h>
 #include <mpg123.h>
@@ -32,7 +33,7 @@ std::optional<DecodedSound> decode_mp3(const QByteArray& bytes, QString* why) {
     std::call_once(init, [] { mpg123_init(); });
     std::unique_ptr<mpg123_handle, void (*)(mpg123_handle*)> h(mpg123_new(nullptr, nullptr), mpg123_delete);
     if (!h) {
-        *why = QStringLiteral("the MP3 decoder cannot be started");
+        *why = Quillory::tr("the MP3 decoder cannot be started");
         return std::nullopt;
     }
     mpg123_param(h.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
@@ -44,7 +45,7 @@ std::optional<DecodedSound> decode_mp3(const QByteArray& bytes, QString* why) {
     for (size_t k = 0; k < nrates; ++k)
         mpg123_format(h.get(), rates[k], MPG123_MONO | MPG123_STEREO, MPG123_ENC_FLOAT_32);
     if (mpg123_open_feed(h.get()) != MPG123_OK) {
-        *why = QStringLiteral("the MP3 decoder cannot be started");
+        *why = Quillory::tr("the MP3 decoder cannot be started");
         return std::nullopt;
     }
     DecodedSound out;
@@ -58,7 +59,7 @@ std::optional<DecodedSound> decode_mp3(const QByteArray& bytes, QString* why) {
             const auto* f = reinterpret_cast<const float*>(chunk.data());
             out.samples.insert(out.samples.end(), f, f + done / sizeof(float));
             if (qint64(out.samples.size()) > kMaxSamples) {
-                *why = QStringLiteral("it is too long for a word's recording");
+                *why = Quillory::tr("it is too long for a word's recording");
                 return std::nullopt;
             }
         }
@@ -67,7 +68,7 @@ std::optional<DecodedSound> decode_mp3(const QByteArray& bytes, QString* why) {
             int channels = 0, encoding = 0;
             mpg123_getformat(h.get(), &rate, &channels, &encoding);
             if (out.rate != 0 && (out.rate != rate || out.channels != channels)) {
-                *why = QStringLiteral("its MP3 frames change rate or channels part-way");
+                *why = Quillory::tr("its MP3 frames change rate or channels part-way");
                 return std::nullopt;
             }
             out.rate = int(rate);
@@ -75,13 +76,13 @@ std::optional<DecodedSound> decode_mp3(const QByteArray& bytes, QString* why) {
         } else if (rc == MPG123_NEED_MORE || rc == MPG123_DONE) {
             break;
         } else if (rc != MPG123_OK) {
-            *why = QStringLiteral("it is not a readable MP3 file (%1)").arg(QString::fromUtf8(mpg123_strerror(h.get())));
+            *why = Quillory::tr("it is not a readable MP3 file (%1)").arg(QString::fromUtf8(mpg123_strerror(h.get())));
             return std::nullopt;
         }
         rc = mpg123_decode(h.get(), nullptr, 0, chunk.data(), chunk.size(), &done);
     }
     if (out.channels == 0 || out.samples.empty()) {
-        *why = QStringLiteral("it holds no MP3 audio");
+        *why = Quillory::tr("it holds no MP3 audio");
         return std::nullopt;
     }
     return out;
@@ -120,7 +121,7 @@ std::optional<DecodedSound> decode_ogg(const QByteArray& bytes, QString* why) {
     OggVorbis_File vf;
     const ov_callbacks callbacks{mem_read, mem_seek, nullptr, mem_tell};
     if (ov_open_callbacks(&mem, &vf, nullptr, 0, callbacks) != 0) {
-        *why = QStringLiteral("it is not a readable Ogg Vorbis file");
+        *why = Quillory::tr("it is not a readable Ogg Vorbis file");
         return std::nullopt;
     }
     DecodedSound out;
@@ -146,7 +147,7 @@ std::optional<DecodedSound> decode_ogg(const QByteArray& bytes, QString* why) {
     }
     ov_clear(&vf);
     if (!ok || out.samples.empty()) {
-        *why = QStringLiteral("its Ogg Vorbis audio is damaged");
+        *why = Quillory::tr("its Ogg Vorbis audio is damaged");
         return std::nullopt;
     }
     return out;
@@ -203,7 +204,7 @@ std::optional<DecodedSound> decode_flac(const QByteArray& bytes, QString* why) {
     FlacState s{&bytes};
     if (!d || FLAC__stream_decoder_init_stream(d.get(), flac_read, nullptr, nullptr, nullptr, nullptr, flac_write,
                                                flac_metadata, flac_error, &s) != FLAC__STREAM_DECODER_INIT_STATUS_OK) {
-        *why = QStringLiteral("the FLAC decoder cannot be started");
+        *why = Quillory::tr("the FLAC decoder cannot be started");
         return std::nullopt;
     }
     const bool ok = FLAC__stream_decoder_process_until_end_of_stream(d.get());
@@ -211,7 +212,7 @@ std::optional<DecodedSound> decode_flac(const QByteArray& bytes, QString* why) {
     // A file cut short decodes without complaint up to the cut; its header says how long it was.
     const bool short_of_header = s.total_frames > 0 && FLAC__uint64(s.out.frames()) < s.total_frames;
     if (!ok || s.failed || s.out.samples.empty() || short_of_header) {
-        *why = QStringLiteral("its FLAC audio is damaged");
+        *why = Quillory::tr("its FLAC audio is damaged");
         return std::nullopt;
     }
     return std::move(s.out);
@@ -250,13 +251,13 @@ std::optional<DecodedSound> decode_wav(const QByteArray& b, QString* why) {
     const bool pcm = format == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
     const bool flt = format == 3 && bits == 32;
     if (data_at < 0 || channels < 1 || channels > 8 || rate < 1000 || rate > 384000 || !(pcm || flt)) {
-        *why = QStringLiteral("it is not a WAV file of a kind that can be read (PCM or float)");
+        *why = Quillory::tr("it is not a WAV file of a kind that can be read (PCM or float)");
         return std::nullopt;
     }
     const int width = bits / 8;
     const qint64 count = data_size / width / channels * channels;
     if (count > kMaxSamples) {
-        *why = QStringLiteral("it is too long for a word's recording");
+        *why = Quillory::tr("it is too long for a word's recording");
         return std::nullopt;
     }
     DecodedSound out;
@@ -291,7 +292,7 @@ std::optional<DecodedSound> decode_sound(const QByteArray& bytes, QString* why) 
     const bool frame_sync = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xff &&
                             (static_cast<unsigned char>(bytes[1]) & 0xe0) == 0xe0;
     if (id3 || frame_sync) return decode_mp3(bytes, why);
-    *why = QStringLiteral("it is not MP3, Ogg Vorbis, FLAC or WAV audio");
+    *why = Quillory::tr("it is not MP3, Ogg Vorbis, FLAC or WAV audio");
     return std::nullopt;
 }
 
@@ -329,7 +330,7 @@ std::optional<QByteArray> convert_to_recording(const QByteArray& clip, QString* 
     if (!sound) return std::nullopt;
     const std::vector<int16_t> pcm = to_mono_pcm(*sound, kRecordingRate);
     if (pcm.size() < 2) {
-        *why = QStringLiteral("it holds no sound");
+        *why = Quillory::tr("it holds no sound");
         return std::nullopt;
     }
     // The trimming rule reads the samples as the little-endian bytes a take is stored in.
@@ -346,7 +347,7 @@ std::optional<QByteArray> convert_to_recording(const QByteArray& clip, QString* 
                           std::uint16_t(static_cast<unsigned char>(take[qsizetype(2 * i + 1)])) << 8);
     QByteArray mp3 = encode_mp3(kept);
     if (mp3.isEmpty()) {
-        *why = QStringLiteral("the MP3 encoder failed");
+        *why = Quillory::tr("the MP3 encoder failed");
         return std::nullopt;
     }
     return mp3;

@@ -5,6 +5,7 @@
 #include "speech_voice.h"
 #include "text_file.h"
 #include "voice_clips.h"
+#include "core/ui_text.h"
 
 #include <QSettings>
 
@@ -48,8 +49,9 @@ void report_failure(Player& m) {
 }  // namespace
 
 QString voice_failure_text(const QString& error) {
-    return QStringLiteral("Words that have no recording cannot be spoken:\r\n") + error +
-           QStringLiteral("\r\nThey stay silent for the rest of this session unless another voice works.");
+    return Quillory::tr("Words that have no recording cannot be spoken:\r\n%1\r\nThey stay silent for the rest of this session "
+                      "unless another voice works.")
+        .arg(error);
 }
 
 QString word_text(const LanguageSession& m, const ShownWords& shown, const QString& s, const QString& language) {

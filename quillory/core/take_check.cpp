@@ -1,4 +1,5 @@
 #include "take_check.h"
+#include "core/ui_text.h"
 
 #include <cmath>
 #include <cstring>
@@ -45,9 +46,9 @@ TakeCheck check_take(const QByteArray& take, int rate) {
     }
 
     if ((c.loudness_lufs && *c.loudness_lufs < TakeLimits::quiet_lufs) || c.peak_dbfs < TakeLimits::quiet_peak_dbfs)
-        c.notes << QStringLiteral("Too quiet");
-    if (c.samples > 0 && c.clipped_share >= TakeLimits::clipped_share) c.notes << QStringLiteral("Clipped");
-    if (c.speech_seconds < TakeLimits::short_speech_seconds) c.notes << QStringLiteral("Very short");
+        c.notes << Quillory::tr("Too quiet");
+    if (c.samples > 0 && c.clipped_share >= TakeLimits::clipped_share) c.notes << Quillory::tr("Clipped");
+    if (c.speech_seconds < TakeLimits::short_speech_seconds) c.notes << Quillory::tr("Very short");
     return c;
 }
 

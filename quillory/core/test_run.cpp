@@ -2,6 +2,7 @@
 
 #include "prompter.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QLocale>
 #include <cmath>
@@ -31,13 +32,13 @@ std::optional<TestNumbers> read_test_numbers(const QString& questions_text, cons
     const auto questions = read_number(questions_text);
     const int whole = questions ? int(std::clamp(std::floor(*questions), -1.0, double(kMaxQuestions) + 1)) : 0;
     if (!questions || whole <= 0)
-        return refuse(QStringLiteral("The number of questions must be a number greater than 0."));
+        return refuse(Quillory::tr("The number of questions must be a number greater than 0."));
     if (whole > kMaxQuestions)
-        return refuse(QStringLiteral("The number of questions must be a number greater than 0 and no more than %1.")
+        return refuse(Quillory::tr("The number of questions must be a number greater than 0 and no more than %1.")
                           .arg(kMaxQuestions));
     const auto seconds = read_number(seconds_text);
     if (!seconds || *seconds <= 0)
-        return refuse(QStringLiteral("The number of seconds per question must be a number greater than 0."));
+        return refuse(Quillory::tr("The number of seconds per question must be a number greater than 0."));
     return TestNumbers{whole, float(*seconds)};
 }
 
@@ -111,7 +112,7 @@ bool TestRun::start(std::optional<TestPlan> plan) {
     if (!plan) return false;
     if (plan->entries.empty()) {
         // Drawing from nothing would ask empty questions for ever.
-        tell(QStringLiteral("There are no words to test on the chosen word list."));
+        tell(Quillory::tr("There are no words to test on the chosen word list."));
         return false;
     }
     plan_ = std::move(*plan);
@@ -159,7 +160,7 @@ std::optional<TestRun::Step> TestRun::draw_question() {
         shown_ = entry(s_.draw(0, n - 1));
         view_.show_question(show_text_ ? shown_.word : QString());
         if (!play_sound_ || (s_.can_sound && s_.can_sound(shown_.sound_number))) return std::nullopt;
-        const bool go_on = s_.prompter && s_.prompter->ok_cancel(QStringLiteral(
+        const bool go_on = s_.prompter && s_.prompter->ok_cancel(Quillory::tr(
                                "Sound file for this word was not found.  Click OK to go to next word or Cancel to stop test."));
         if (quitting() || !active_) return Step::Quit;
         if (go_on) continue;
@@ -226,7 +227,7 @@ void TestRun::judge() {
     if (verdict.right) {
         ++correct_count_;
     } else {
-        shown_pair += QStringLiteral("\nnot ") + answer_;
+        shown_pair += u'\n' + Quillory::tr("not %1").arg(answer_);
         // A known word the student got wrong comes back for review today.
         if (s_.missed) s_.missed(format_entry(shown_.word, shown_.translation, shown_.sound_number));
     }
@@ -238,9 +239,9 @@ void TestRun::finish() {
     active_ = false;
     const qint64 seconds = s_.clock ? qRound64(s_.clock->now() - start_clock_) : 0;
     const int percent = percent_right(correct_count_, asked_count_);
-    view_.show_summary(QStringLiteral("Test finished in ") + elapsed_text(seconds) + u'\n' +
-                       QString::number(correct_count_) + QStringLiteral(" of ") + QString::number(asked_count_) +
-                       QStringLiteral(" correct ") + QString::number(percent) + u'%');
+    view_.show_summary(Quillory::tr("Test finished in %1\n%2 of %3 correct %4%")
+                            .arg(elapsed_text(seconds), QString::number(correct_count_), QString::number(asked_count_),
+                                 QString::number(percent)));
     ResultsLine line;
     line.student = plan_.student;
     line.language = plan_.language;
@@ -254,7 +255,7 @@ void TestRun::finish() {
     reset();
     QString error;
     if (!append_lines(s_.results_file, {format_results_line(line)}, &error))
-        tell(QStringLiteral("The result of this test could not be added to the results file.\n") + error);
+        tell(Quillory::tr("The result of this test could not be added to the results file.\n%1").arg(error));
 }
 
 void TestRun::reset() {

@@ -2,6 +2,7 @@
 
 #include "workspace.h"
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QLocale>
 
@@ -41,7 +42,7 @@ Verdict judge_answer(TestKind kind, const QString& answer, const QString& correc
     const bool found = in(answer + u'\\') || in(answer + u'/') || in(answer + QStringLiteral(" (")) ||
                        in(u' ' + answer) || in(answer + u',') || answer == correct_answer;
     if (!found) return {};
-    return Verdict{true, answer + QStringLiteral(" found in ") + correct_answer};
+    return Verdict{true, Quillory::tr("%1 found in %2").arg(answer, correct_answer)};
 }
 
 int percent_right(int correct_count, int asked_count) {

@@ -1,4 +1,5 @@
 #include "text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +92,7 @@ void set_error(QString* error, const QString& text) {
 QString system_error(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
 
 QString write_error(const QString& path, int code) {
-    return QStringLiteral("Could not write the file %1: %2").arg(path, system_error(code));
+    return Quillory::tr("Could not write the file %1: %2").arg(path, system_error(code));
 }
 
 WriteDevice g_real_device;
@@ -318,7 +319,7 @@ std::optional<std::vector<Step>> parse_journal(const QByteArray& folder, const Q
 }
 
 QString restore_error(const QByteArray& path, int code) {
-    return QStringLiteral("Could not put back the file %1 after a change that was cut short: %2")
+    return Quillory::tr("Could not put back the file %1 after a change that was cut short: %2")
         .arg(QFile::decodeName(path), system_error(code));
 }
 
@@ -927,7 +928,7 @@ bool is_safe_path_name(const QString& name) {
 }
 
 QString unsafe_name_message(const QString& what) {
-    return QStringLiteral("The %1 may not contain \"/\", \"\\\" or control characters, and may not be \".\" or \"..\". Please choose another.")
+    return Quillory::tr("The %1 may not contain \"/\", \"\\\" or control characters, and may not be \".\" or \"..\". Please choose another.")
         .arg(what);
 }
 
@@ -935,7 +936,7 @@ QString path_name_refusal(const QString& name, const QString& what, int extra_by
     if (!is_safe_path_name(name)) return unsafe_name_message(what);
     const int room = kMaxNameBytes - extra_bytes;
     if (QFile::encodeName(name).size() <= room) return QString();
-    return QStringLiteral("The %1 is too long: the files made from it may have names of at most %2 bytes, which leaves "
+    return Quillory::tr("The %1 is too long: the files made from it may have names of at most %2 bytes, which leaves "
                           "%3 bytes for the %1 (a letter outside the English alphabet takes two or more). Please "
                           "choose a shorter one.")
         .arg(what)

@@ -1,4 +1,5 @@
 #include "word_formats.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -157,10 +158,10 @@ CardHeader read_card_header(const QString& text, qsizetype& pos) {
 }
 
 QString meta_column_name(const QString& key) {
-    if (key == u"tags") return QStringLiteral("Tags");
-    if (key == u"deck") return QStringLiteral("Deck");
-    if (key == u"notetype") return QStringLiteral("Note type");
-    return QStringLiteral("Note id");
+    if (key == u"tags") return Quillory::tr("Tags");
+    if (key == u"deck") return Quillory::tr("Deck");
+    if (key == u"notetype") return Quillory::tr("Note type");
+    return Quillory::tr("Note id");
 }
 
 // ---------------------------------------------------------------- HTML
@@ -266,14 +267,14 @@ WordTable parse_kvtml(const QByteArray& bytes) {
         if (it != column_of_id.end()) return *it;
         const int c = int(t.column_names.size());
         column_of_id.insert(id, c);
-        t.column_names << QStringLiteral("Language %1").arg(id);
+        t.column_names << Quillory::tr("Language %1").arg(id);
         t.column_locales << QString();
         return c;
     };
     if (!r.readNextStartElement() || r.name() != u"kvtml") {
-        t.error = r.hasError() ? QString() : QStringLiteral("The file is XML but not a KVTML vocabulary document.");
+        t.error = r.hasError() ? QString() : Quillory::tr("The file is XML but not a KVTML vocabulary document.");
     } else if (!r.attributes().value(QLatin1StringView("version")).startsWith(u"2")) {
-        t.error = QStringLiteral("Only KVTML version 2 documents can be imported; this one is version %1.")
+        t.error = Quillory::tr("Only KVTML version 2 documents can be imported; this one is version %1.")
                       .arg(r.attributes().value(QLatin1StringView("version")).toString());
     } else {
         while (r.readNextStartElement()) {
@@ -325,12 +326,12 @@ WordTable parse_kvtml(const QByteArray& bytes) {
         }
     }
     if (r.hasError())
-        t.error = QStringLiteral("The file is not a well-formed KVTML document: %1 (line %2).")
+        t.error = Quillory::tr("The file is not a well-formed KVTML document: %1 (line %2).")
                       .arg(r.errorString())
                       .arg(r.lineNumber());
-    if (t.error.isEmpty() && t.rows.empty()) t.error = QStringLiteral("The file holds no words.");
+    if (t.error.isEmpty() && t.rows.empty()) t.error = Quillory::tr("The file holds no words.");
     if (t.error.isEmpty() && t.column_names.size() < 2)
-        t.error = QStringLiteral("The document holds words of one language only, so there are no translations to import.");
+        t.error = Quillory::tr("The document holds words of one language only, so there are no translations to import.");
     for (int c = 0; c < int(t.column_names.size()); ++c)
         if (!t.column_locales[c].isEmpty() && t.column_names[c] != t.column_locales[c])
             t.column_names[c] += QStringLiteral(" (%1)").arg(t.column_locales[c]);
@@ -422,7 +423,7 @@ WordTable parse_text(const QString& text, QChar separator, HeaderRow header_row)
     }
     Records rec = split_records(rest, t.separator, header.line_count + 1);
     if (rec.unterminated_line) {
-        t.error = QStringLiteral("The quoted field that starts on line %1 is never closed: a quotation mark is missing, "
+        t.error = Quillory::tr("The quoted field that starts on line %1 is never closed: a quotation mark is missing, "
                                  "so the lines after it cannot be read as words.")
                       .arg(rec.unterminated_line);
         return t;
@@ -453,7 +454,7 @@ WordTable parse_text(const QString& text, QChar separator, HeaderRow header_row)
     for (qsizetype c = 0; c < columns; ++c) {
         if (header.meta.count(int(c))) t.column_names << meta_column_name(header.meta[int(c)]);
         else if (c < named.size() && !named[c].trimmed().isEmpty()) t.column_names << named[c].trimmed();
-        else t.column_names << QStringLiteral("Column %1").arg(c + 1);
+        else t.column_names << Quillory::tr("Column %1").arg(c + 1);
     }
     t.column_locales = QStringList(t.column_names.size(), QString());
     // Propose the first two columns that hold card text rather than the note's bookkeeping.
@@ -465,9 +466,9 @@ WordTable parse_text(const QString& text, QChar separator, HeaderRow header_row)
         t.translation_column = text_columns[1];
     }
     if (t.rows.empty()) {
-        t.error = QStringLiteral("The file holds no words.");
+        t.error = Quillory::tr("The file holds no words.");
     } else if (text_columns.size() < 2) {
-        t.error = QStringLiteral("No line of the file holds a word and its translation side by side, separated by a "
+        t.error = Quillory::tr("No line of the file holds a word and its translation side by side, separated by a "
                                  "tab, a comma or a semicolon.");
     }
     return t;
@@ -606,7 +607,7 @@ WordTable parse_word_file(const QByteArray& bytes, const QString& file_name, QCh
     }
     if (text.contains(QChar(0))) {
         WordTable t;
-        t.error = QStringLiteral("The file is not a text file: it holds binary data.");
+        t.error = Quillory::tr("The file is not a text file: it holds binary data.");
         return t;
     }
     return parse_text(text, separator, header);
@@ -616,7 +617,7 @@ WordTable read_word_file(const QString& path, QChar separator, HeaderRow header)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         WordTable t;
-        t.error = QStringLiteral("The file %1 could not be read: %2").arg(path, f.errorString());
+        t.error = Quillory::tr("The file %1 could not be read: %2").arg(path, f.errorString());
         return t;
     }
     return parse_word_file(f.readAll(), QFileInfo(path).fileName(), separator, header);

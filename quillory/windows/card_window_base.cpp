@@ -1,6 +1,7 @@
 #include "card_window_base.h"
 
 #include "core/main_view.h"
+#include "core/ui_text.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -12,11 +13,11 @@ CardWindowBase::CardWindowBase(const RunContext& run, DrillKind kind, QWidget* p
     : QWidget(parent),
       services_(run.services),
       drill_(std::make_shared<Drill>(run.player, run.drill, run.language, run.shown, kind, this)) {
-    top_word_label_ = make_label("word_lbl", QStringLiteral("Word"));
-    bottom_word_label_ = make_label("word_lbl2", QStringLiteral("Translation"));
-    remaining_label_ = make_label("num_lbl", QStringLiteral("Words remaining"));
-    repeat_label_ = make_label("repeat_lbl", QStringLiteral("Play count"));
-    speed_label_ = make_label("speed_lbl", QStringLiteral("Pause between plays"));
+    top_word_label_ = make_label("word_lbl", Quillory::tr("Word"));
+    bottom_word_label_ = make_label("word_lbl2", Quillory::tr("Translation"));
+    remaining_label_ = make_label("num_lbl", Quillory::tr("Words remaining"));
+    repeat_label_ = make_label("repeat_lbl", Quillory::tr("Play count"));
+    speed_label_ = make_label("speed_lbl", Quillory::tr("Pause between plays"));
     for (QLabel* l : {top_word_label_, bottom_word_label_}) {
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
@@ -55,8 +56,8 @@ QHBoxLayout* CardWindowBase::make_status_row() {
     row->addWidget(repeat_label_);
     row->addWidget(rule());
     row->addWidget(speed_label_);
-    repeat_label_->setMinimumWidth(repeat_label_->fontMetrics().horizontalAdvance(QStringLiteral("60 of 60")));
-    speed_label_->setMinimumWidth(speed_label_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 sec")));
+    repeat_label_->setMinimumWidth(repeat_label_->fontMetrics().horizontalAdvance(Quillory::tr("%1 of %2").arg(QStringLiteral("60"), QStringLiteral("60"))));
+    speed_label_->setMinimumWidth(speed_label_->fontMetrics().horizontalAdvance(Quillory::tr("%1 sec").arg(QStringLiteral("0.00"))));
     return row;
 }
 

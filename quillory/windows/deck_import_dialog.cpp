@@ -4,6 +4,7 @@
 #include "core/prompter.h"
 #include "core/workspace.h"
 #include "windows/widget_builders.h"
+#include "core/ui_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -33,11 +34,11 @@ QLabel* make_label(QWidget* parent, const char* name) {
 QString form_text(AnkiForm form) {
     switch (form) {
     case AnkiForm::Anki2:
-        return QStringLiteral("Anki deck, collection.anki2");
+        return Quillory::tr("Anki deck, collection.anki2");
     case AnkiForm::Anki21:
-        return QStringLiteral("Anki deck, collection.anki21");
+        return Quillory::tr("Anki deck, collection.anki21");
     case AnkiForm::Anki21b:
-        return QStringLiteral("Anki deck, collection.anki21b");
+        return Quillory::tr("Anki deck, collection.anki21b");
     }
     return QString();
 }
@@ -53,7 +54,7 @@ DeckImportDialog::DeckImportDialog(AnkiDeck deck, const Workspace& workspace, co
       target_language_(target_language),
       prompter_(prompter) {
     setObjectName(QStringLiteral("deck_import_dialog"));
-    setWindowTitle(QStringLiteral("Import Anki Deck"));
+    setWindowTitle(Quillory::tr("Import Anki Deck"));
     build_controls();
     arrange_controls();
 
@@ -77,18 +78,18 @@ void DeckImportDialog::build_controls() {
     for (const AnkiNoteType& t : deck_.note_types) {
         int notes = 0;
         for (const AnkiNote& n : deck_.notes) notes += n.type_id == t.id;
-        if (notes > 0) note_type_box_->addItem(QStringLiteral("%1 (%2 notes)").arg(t.name).arg(notes), QVariant(t.id));
+        if (notes > 0) note_type_box_->addItem(Quillory::tr("%1 (%n notes)", nullptr, notes).arg(t.name), QVariant(t.id));
     }
     word_column_box_ = build::named(new QComboBox(this), "word_column_box");
     translation_column_box_ = build::named(new QComboBox(this), "translation_column_box");
 
     preview_table_ = build::named(new QTableWidget(0, 3, this), "preview_table");
-    preview_table_->setAccessibleName(QStringLiteral("First word pairs"));
+    preview_table_->setAccessibleName(Quillory::tr("First word pairs"));
     preview_table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Foreign word (%1)").arg(language_),
-         QStringLiteral("Translation (%1)").arg(target_language_.isEmpty() ? QStringLiteral("student's language")
+        {Quillory::tr("Foreign word (%1)").arg(language_),
+         Quillory::tr("Translation (%1)").arg(target_language_.isEmpty() ? Quillory::tr("student's language")
                                                                            : target_language_),
-         QStringLiteral("Recording")});
+         Quillory::tr("Recording")});
     preview_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     preview_table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     preview_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -109,11 +110,11 @@ void DeckImportDialog::build_controls() {
 
 void DeckImportDialog::arrange_controls() {
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Note type:"), note_type_box_);
-    form->addRow(QStringLiteral("&Foreign word (%1):").arg(language_), word_column_box_);
-    form->addRow(QStringLiteral("&Translation:"), translation_column_box_);
+    form->addRow(Quillory::tr("&Note type:"), note_type_box_);
+    form->addRow(Quillory::tr("&Foreign word (%1):").arg(language_), word_column_box_);
+    form->addRow(Quillory::tr("&Translation:"), translation_column_box_);
     auto* name_form = new QFormLayout;
-    name_form->addRow(QStringLiteral("&Name of the new list:"), list_name_edit_);
+    name_form->addRow(Quillory::tr("&Name of the new list:"), list_name_edit_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(file_label_);
@@ -139,7 +140,7 @@ void DeckImportDialog::show_note_type() {
 }
 
 void DeckImportDialog::refresh() {
-    file_label_->setText(QStringLiteral("File: %1 (%2)").arg(QFileInfo(deck_.path).fileName(), form_text(deck_.form)));
+    file_label_->setText(Quillory::tr("File: %1 (%2)").arg(QFileInfo(deck_.path).fileName(), form_text(deck_.form)));
 
     bool same_field = false;
     for (const AnkiNoteType& t : deck_.note_types) {
@@ -186,23 +187,23 @@ void DeckImportDialog::fill_table(const AnkiMediaReader& media) {
 void DeckImportDialog::show_counts(bool same_field, int with_audio) {
     const int n = int(pairs_.pairs.size());
     if (deck_.notes.empty()) {
-        count_label_->setText(QStringLiteral("The deck holds no notes."));
+        count_label_->setText(Quillory::tr("The deck holds no notes."));
     } else if (same_field) {
-        count_label_->setText(QStringLiteral("Choose two different fields for the word and its translation."));
+        count_label_->setText(Quillory::tr("Choose two different fields for the word and its translation."));
     } else {
-        QString text = QStringLiteral("%1 word %2 will be imported into a new list of %3, %4 with a recording.")
+        QString text = Quillory::tr("%1 word %2 will be imported into a new list of %3, %4 with a recording.")
                            .arg(n)
-                           .arg(n == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"), language_)
+                           .arg(n == 1 ? Quillory::tr("pair") : Quillory::tr("pairs"), language_)
                            .arg(with_audio);
-        if (n > kPreviewRows) text += QStringLiteral(" The first %1 are shown.").arg(kPreviewRows);
+        if (n > kPreviewRows) text += Quillory::tr(" The first %1 are shown.").arg(kPreviewRows);
         count_label_->setText(text);
     }
     QString skipped = deck_skipped_summary(pairs_);
-    if (skipped.isEmpty()) skipped = QStringLiteral("No note will be skipped.");
+    if (skipped.isEmpty()) skipped = Quillory::tr("No note will be skipped.");
     if (missing_media_ > 0)
         skipped += missing_media_ == 1
-                       ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word comes without it.")
-                       : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words come without "
+                       ? Quillory::tr(" 1 sound named by a note is missing from the deck; that word comes without it.")
+                       : Quillory::tr(" %1 sounds named by notes are missing from the deck; those words come without "
                                         "them.")
                              .arg(missing_media_);
     skipped_label_->setText(skipped);
@@ -230,16 +231,16 @@ class DeckImportProgressView : public QDialog {
 public:
     DeckImportProgressView(DeckImportJob& job, QWidget* parent) : QDialog(parent), job_(job) {
         setObjectName(QStringLiteral("deck_import_progress"));
-        setWindowTitle(QStringLiteral("Import Anki Deck"));
+        setWindowTitle(Quillory::tr("Import Anki Deck"));
         setAttribute(Qt::WA_DeleteOnClose);
         job.setParent(this);
         label_ = make_label(this, "progress_label");
-        label_->setText(QStringLiteral("Converting the deck's sounds into recordings..."));
+        label_->setText(Quillory::tr("Converting the deck's sounds into recordings..."));
         bar_ = build::named(new QProgressBar(this), "progress_bar");
         bar_->setRange(0, std::max(1, job.total()));
         bar_->setValue(0);
-        bar_->setAccessibleName(QStringLiteral("Sounds converted"));
-        cancel_ = build::button(this, "cancel_button", QStringLiteral("Cancel"));
+        bar_->setAccessibleName(Quillory::tr("Sounds converted"));
+        cancel_ = build::button(this, "cancel_button", Quillory::tr("Cancel"));
         auto* buttons = new QHBoxLayout;
         buttons->addStretch(1);
         buttons->addWidget(cancel_);
@@ -260,7 +261,7 @@ public:
     void reject() override {
         job_.cancel();
         cancel_->setEnabled(false);
-        label_->setText(QStringLiteral("Cancelling..."));
+        label_->setText(Quillory::tr("Cancelling..."));
         label_->setAccessibleName(label_->text());
     }
 

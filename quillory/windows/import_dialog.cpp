@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "core/workspace.h"
+#include "core/ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,18 +25,18 @@ struct SeparatorChoice {
     QChar sep;
     const char* name;
 };
-const SeparatorChoice kSeparators[] = {{u'\t', "Tab"}, {u',', "Comma"}, {u';', "Semicolon"}};
+const SeparatorChoice kSeparators[] = {{u'\t', QT_TRANSLATE_NOOP("Quillory", "Tab")}, {u',', QT_TRANSLATE_NOOP("Quillory", "Comma")}, {u';', QT_TRANSLATE_NOOP("Quillory", "Semicolon")}};
 
 QString format_text(const WordTable& t) {
     switch (t.format) {
     case WordFileFormat::Kvtml:
-        return QStringLiteral("KVTML vocabulary document");
+        return Quillory::tr("KVTML vocabulary document");
     case WordFileFormat::CardTutor:
-        return QStringLiteral("card tutor export");
+        return Quillory::tr("card tutor export");
     case WordFileFormat::Delimited:
         break;
     }
-    return QStringLiteral("text with one pair per line");
+    return Quillory::tr("text with one pair per line");
 }
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text = QString()) {
@@ -60,15 +61,15 @@ ImportDialog::ImportDialog(const Workspace& workspace, Prompter* prompter, const
       bytes_(bytes),
       table_(std::move(table)) {
     setObjectName(QStringLiteral("import_dialog"));
-    setWindowTitle(QStringLiteral("Import Word List"));
+    setWindowTitle(Quillory::tr("Import Word List"));
 
     file_label_ = make_label(this, "file_label");
-    separator_label_ = make_label(this, "separator_label", QStringLiteral("Fields separated by:"));
+    separator_label_ = make_label(this, "separator_label", Quillory::tr("Fields separated by:"));
     separator_box_ = new QComboBox(this);
     separator_box_->setObjectName(QStringLiteral("separator_box"));
-    for (const auto& s : kSeparators) separator_box_->addItem(QString::fromLatin1(s.name), QVariant(s.sep));
+    for (const auto& s : kSeparators) separator_box_->addItem(Quillory::tr(s.name), QVariant(s.sep));
     separator_label_->setBuddy(separator_box_);
-    header_check_ = new QCheckBox(QStringLiteral("The first line names the columns"), this);
+    header_check_ = new QCheckBox(Quillory::tr("The first line names the columns"), this);
     header_check_->setObjectName(QStringLiteral("header_check"));
 
     word_column_box_ = new QComboBox(this);
@@ -78,7 +79,7 @@ ImportDialog::ImportDialog(const Workspace& workspace, Prompter* prompter, const
 
     preview_table_ = new QTableWidget(0, 2, this);
     preview_table_->setObjectName(QStringLiteral("preview_table"));
-    preview_table_->setAccessibleName(QStringLiteral("First word pairs"));
+    preview_table_->setAccessibleName(Quillory::tr("First word pairs"));
     preview_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     preview_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -104,11 +105,11 @@ ImportDialog::ImportDialog(const Workspace& workspace, Prompter* prompter, const
     separator_row->addStretch(1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Foreign word (%1):").arg(language_), word_column_box_);
-    form->addRow(QStringLiteral("&Translation:"), translation_column_box_);
+    form->addRow(Quillory::tr("&Foreign word (%1):").arg(language_), word_column_box_);
+    form->addRow(Quillory::tr("&Translation:"), translation_column_box_);
 
     auto* name_form = new QFormLayout;
-    name_form->addRow(QStringLiteral("&Name of the new list:"), list_name_edit_);
+    name_form->addRow(Quillory::tr("&Name of the new list:"), list_name_edit_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(file_label_);
@@ -164,10 +165,11 @@ void ImportDialog::fill_columns() {
 }
 
 void ImportDialog::refresh() {
-    QString what = QStringLiteral("File: %1 (%2").arg(file_name_, format_text(table_));
-    if (table_.format == WordFileFormat::Kvtml)
-        what += QStringLiteral(" in %1 languages").arg(table_.column_names.size());
-    file_label_->setText(what + u')');
+    const int languages = int(table_.column_names.size());
+    file_label_->setText((table_.format == WordFileFormat::Kvtml
+                              ? Quillory::tr("File: %1 (%2 in %n languages)", nullptr, languages)
+                              : Quillory::tr("File: %1 (%2)"))
+                             .arg(file_name_, format_text(table_)));
 
     const int word = word_column_box_->currentIndex();
     const int translation = translation_column_box_->currentIndex();
@@ -177,9 +179,9 @@ void ImportDialog::refresh() {
     // says which that is; otherwise after the language the translations are meant to be in.
     QString translation_language = column_language(table_, translation);
     if (translation_language.isEmpty())
-        translation_language = target_language_.isEmpty() ? QStringLiteral("student's language") : target_language_;
-    preview_table_->setHorizontalHeaderLabels({QStringLiteral("Foreign word (%1)").arg(language_),
-                                               QStringLiteral("Translation (%1)").arg(translation_language)});
+        translation_language = target_language_.isEmpty() ? Quillory::tr("student's language") : target_language_;
+    preview_table_->setHorizontalHeaderLabels({Quillory::tr("Foreign word (%1)").arg(language_),
+                                               Quillory::tr("Translation (%1)").arg(translation_language)});
     preview_table_->setRowCount(0);
     const int shown = std::min<int>(kPreviewRows, int(pairs_.pairs.size()));
     preview_table_->setRowCount(shown);
@@ -192,16 +194,16 @@ void ImportDialog::refresh() {
     if (!table_.error.isEmpty()) {
         count_label_->setText(table_.error);
     } else if (word == translation) {
-        count_label_->setText(QStringLiteral("Choose two different columns for the word and its translation."));
+        count_label_->setText(Quillory::tr("Choose two different columns for the word and its translation."));
     } else {
-        QString text = QStringLiteral("%1 word %2 will be imported into a new list of %3.")
-                           .arg(n)
-                           .arg(n == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"), language_);
-        if (n > kPreviewRows) text += QStringLiteral(" The first %1 are shown.").arg(kPreviewRows);
+        QString text = (n == 1 ? Quillory::tr("%n word pair will be imported into a new list of %1.", nullptr, n)
+                                : Quillory::tr("%n word pairs will be imported into a new list of %1.", nullptr, n))
+                           .arg(language_);
+        if (n > kPreviewRows) text += u' ' + Quillory::tr("The first %1 are shown.").arg(kPreviewRows);
         count_label_->setText(text);
     }
     const QString skipped = skipped_summary(pairs_, table_.format);
-    skipped_label_->setText(skipped.isEmpty() ? QStringLiteral("No line will be skipped.") : skipped);
+    skipped_label_->setText(skipped.isEmpty() ? Quillory::tr("No line will be skipped.") : skipped);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(n > 0);
     for (QLabel* l : {file_label_, count_label_, skipped_label_}) l->setAccessibleName(l->text());
 }

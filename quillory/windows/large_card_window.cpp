@@ -1,6 +1,7 @@
 #include "large_card_window.h"
 
 #include "say_it_window.h"
+#include "core/ui_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,40 +15,40 @@ namespace ql {
 LargeCardWindow::LargeCardWindow(const RunContext& run, QWidget* parent)
     : CardWindowBase(run, DrillKind::Large, parent), player_(run.player), lang_(run.language), shown_(run.shown) {
     setObjectName(QStringLiteral("qlplay"));
-    setWindowTitle(QStringLiteral("Random Word Play"));
+    setWindowTitle(Quillory::tr("Random Word Play"));
     setWindowFlag(Qt::Window);
 
-    compilation_label_ = make_label("mp3_label", QStringLiteral("MP3 compilation"));
+    compilation_label_ = make_label("mp3_label", Quillory::tr("MP3 compilation"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("mp3_progress"));
-    progress_->setAccessibleName(QStringLiteral("MP3 compilation progress"));
+    progress_->setAccessibleName(Quillory::tr("MP3 compilation progress"));
     progress_->setVisible(false);
 
     set_word_point_size(48);
     top_word_label_->setMinimumHeight(90);
     bottom_word_label_->setMinimumHeight(90);
 
-    auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
-    auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
-    auto* next = make_button("next_word", QStringLiteral("Skip"), &Drill::next_word);
-    auto* known = make_button("i_know_this_word", QStringLiteral("Mark Word As Known"), &Drill::i_know_this_word);
-    auto* repeats = make_button("change_repeat", QStringLiteral("# Repeats"), &Drill::change_repeat);
-    auto* speed = make_button("change_speed", QStringLiteral("Speed"), &Drill::change_speed);
-    auto* top_only = make_button("say_bottom", QStringLiteral("Say Top Only"), &Drill::say_bottom);
-    auto* both = make_button("speak_both", QStringLiteral("Say Both"), &Drill::speak_both);
-    auto* interlace = make_button("interlace", QStringLiteral("Interlace"), &Drill::interlace);
-    auto* delay_top = make_button("delay_top", QStringLiteral("Delay Showing Top"), &Drill::delay_top);
-    auto* delay_bottom = make_button("delay_bottom", QStringLiteral("Delay Showing Bottom"), &Drill::delay_bottom);
-    auto* create = make_button("create_mp3", QStringLiteral("Create MP3 File Based on Current Settings"), &Drill::create_mp3);
-    auto* all = make_button("auto_mp3", QStringLiteral("Create MP3 files for all words on this list"), &Drill::auto_mp3);
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* pause = make_button("pause", Quillory::tr("Pause"), &Drill::pause);
+    auto* resume = make_button("resume", Quillory::tr("Resume"), &Drill::resume);
+    auto* next = make_button("next_word", Quillory::tr("Skip"), &Drill::next_word);
+    auto* known = make_button("i_know_this_word", Quillory::tr("Mark Word As Known"), &Drill::i_know_this_word);
+    auto* repeats = make_button("change_repeat", Quillory::tr("# Repeats"), &Drill::change_repeat);
+    auto* speed = make_button("change_speed", Quillory::tr("Speed"), &Drill::change_speed);
+    auto* top_only = make_button("say_bottom", Quillory::tr("Say Top Only"), &Drill::say_bottom);
+    auto* both = make_button("speak_both", Quillory::tr("Say Both"), &Drill::speak_both);
+    auto* interlace = make_button("interlace", Quillory::tr("Interlace"), &Drill::interlace);
+    auto* delay_top = make_button("delay_top", Quillory::tr("Delay Showing Top"), &Drill::delay_top);
+    auto* delay_bottom = make_button("delay_bottom", Quillory::tr("Delay Showing Bottom"), &Drill::delay_bottom);
+    auto* create = make_button("create_mp3", Quillory::tr("Create MP3 File Based on Current Settings"), &Drill::create_mp3);
+    auto* all = make_button("auto_mp3", Quillory::tr("Create MP3 files for all words on this list"), &Drill::auto_mp3);
+    auto* exit = new QPushButton(Quillory::tr("Exit"), this);
     exit->setObjectName(QStringLiteral("exit_btn"));
     exit->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    say_it_ = new QPushButton(QStringLiteral("Say It"), this);
+    say_it_ = new QPushButton(Quillory::tr("Say It"), this);
     say_it_->setObjectName(QStringLiteral("say_it"));
-    say_it_->setAccessibleName(QStringLiteral("Say It"));
-    say_it_->setAccessibleDescription(QStringLiteral("Key S"));
+    say_it_->setAccessibleName(Quillory::tr("Say It"));
+    say_it_->setAccessibleDescription(Quillory::tr("Key S"));
     say_it_->setAutoDefault(false);
     connect(say_it_, &QPushButton::clicked, this, &LargeCardWindow::on_say_it);
     set_top_text(QString());
@@ -88,7 +89,7 @@ void LargeCardWindow::open(const RunContext& run, bool /*main_stays_visible*/) {
 void LargeCardWindow::set_top_text(const QString& text) {
     CardWindowBase::set_top_text(text);
     const int i = drill_ ? drill_->shown_entry() : -1;
-    const QString why = i < 0 ? QStringLiteral("Say It practises the word on the card, and no word is shown.")
+    const QString why = i < 0 ? Quillory::tr("Say It practises the word on the card, and no word is shown.")
                               : SayItWindow::unavailable_reason(player_, lang_, shown_.shown_sound_numbers.value(i));
     say_it_->setEnabled(why.isEmpty());
     say_it_->setToolTip(why);

@@ -6,6 +6,7 @@
 #include "core/services.h"
 #include "core/workspace.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,9 +43,9 @@ ListEditorWindow::ListEditorWindow(const RunContext& run, QWidget* parent)
       lang_(run.language) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("edit_list"));
-    setWindowTitle(QStringLiteral("Edit Word List"));
+    setWindowTitle(Quillory::tr("Edit Word List"));
     instructions_label = new QLabel(
-        QStringLiteral(
+        Quillory::tr(
             "This is the advanced view for editing the text of the word/phrase lists. If you don't fully understand "
             "these instructions, it's best to use the previous view.  The format shown below should be like this: "
             "the foreign word or phrase is on the left.  Next is a vertical pipe symbol \"|\". Next is the "
@@ -63,14 +64,14 @@ ListEditorWindow::ListEditorWindow(const RunContext& run, QWidget* parent)
     file_label->setObjectName(QStringLiteral("file_label"));
     text_box = new QPlainTextEdit(this);
     text_box->setObjectName(QStringLiteral("TextBox1"));
-    text_box->setAccessibleName(QStringLiteral("Word list text"));
+    text_box->setAccessibleName(Quillory::tr("Word list text"));
     text_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on to the buttons; list lines never hold tabs.
     text_box->setTabChangesFocus(true);
-    save_and_exit = button(this, "save_and_exit", QStringLiteral("Save Changes and Exit "));
-    exit_without_save = button(this, "exit_without_save", QStringLiteral("Do Not Save Changes and Exit"));
-    start_new_list = button(this, "start_new_list", QStringLiteral("Start New Word List for This Language"));
-    save_and_exit_unicode = button(this, "save_and_exit_unicode", QStringLiteral("Save File as Unicode and Exit"));
+    save_and_exit = button(this, "save_and_exit", Quillory::tr("Save Changes and Exit "));
+    exit_without_save = button(this, "exit_without_save", Quillory::tr("Do Not Save Changes and Exit"));
+    start_new_list = button(this, "start_new_list", Quillory::tr("Start New Word List for This Language"));
+    save_and_exit_unicode = button(this, "save_and_exit_unicode", Quillory::tr("Save File as Unicode and Exit"));
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {save_and_exit, exit_without_save, start_new_list, save_and_exit_unicode}) buttons->addWidget(b);
@@ -93,7 +94,7 @@ bool ListEditorWindow::load() {
         edit_target_file = folder + lang_.current_list + QStringLiteral(".txt");
         const auto text = read_text(edit_target_file);
         if (!text) {
-            services_.prompter->message(QStringLiteral("The file %1 could not be read.").arg(edit_target_file));
+            services_.prompter->message(Quillory::tr("The file %1 could not be read.").arg(edit_target_file));
             return false;
         }
         QString t = *text;
@@ -101,7 +102,7 @@ bool ListEditorWindow::load() {
         text_box->setPlainText(t);
     } else {
         services_.prompter->message(
-            QStringLiteral("A list was not chosen. A blank form will be opened in case you want to start a new list."));
+            Quillory::tr("A list was not chosen. A blank form will be opened in case you want to start a new list."));
         lang_.current_list = QStringLiteral("temporary");
         edit_target_file = folder + QStringLiteral("temporary.txt");
     }
@@ -111,7 +112,7 @@ bool ListEditorWindow::load() {
 }
 
 void ListEditorWindow::show_target() {
-    file_label->setText(QStringLiteral("Language: %1    List Name: %2")
+    file_label->setText(Quillory::tr("Language: %1    List Name: %2")
                             .arg(lang_.current_language, edit_target_file.section(u'/', -1).chopped(4)));
 }
 
@@ -141,17 +142,17 @@ void ListEditorWindow::on_save_and_exit_unicode() { save(true); }
 void ListEditorWindow::on_exit_without_save() { close(); }
 
 void ListEditorWindow::on_start_new_list() {
-    const QString name = services_.prompter->input(QStringLiteral("What should be the name of the new word list?")).value_or(QString());
+    const QString name = services_.prompter->input(Quillory::tr("What should be the name of the new word list?")).value_or(QString());
     if (name.isEmpty()) return;
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
-    const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6);
+    const QString refusal = path_name_refusal(name, Quillory::tr("list name"), 6);
     if (!refusal.isEmpty()) {
         services_.prompter->message(refusal);
         return;
     }
     const QString path = workspace_.languages_folder + lang_.current_language + u'/' + name + QStringLiteral(".txt");
     if (file_exists(path)) {
-        services_.prompter->message(QStringLiteral("That file already exits."));
+        services_.prompter->message(Quillory::tr("That file already exits."));
         return;
     }
     QString error;

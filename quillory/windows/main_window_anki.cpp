@@ -7,6 +7,7 @@
 #include "core/anki/deck_import_job.h"
 #include "core/prompter.h"
 #include "windows/deck_import_dialog.h"
+#include "core/ui_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,24 +22,24 @@ namespace ql {
 
 namespace {
 
-const QString kDeckFilter = QStringLiteral("Anki decks (*.apkg)");
+const QString kDeckFilter = Quillory::tr("Anki decks (*.apkg)");
 
 }  // namespace
 
 void MainWindow::on_import_anki_deck() {
     if (lang_.current_language.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(Quillory::tr("First select a language."));
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Anki Deck"), QString(),
-                                                      kDeckFilter + QStringLiteral(";;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, Quillory::tr("Import Anki Deck"), QString(),
+                                                      kDeckFilter + Quillory::tr(";;All files (*)"));
     if (!path.isEmpty()) import_anki_deck_file(path);
 }
 
 void MainWindow::import_anki_deck_file(const QString& path) {
     const QString language = lang_.current_language;
     if (language.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(Quillory::tr("First select a language."));
         return;
     }
     if (busy_with_deck_import()) return;
@@ -54,7 +55,7 @@ void MainWindow::import_anki_deck_file(const QString& path) {
         return;
     }
     if (deck->notes.empty()) {
-        services_.prompter->message(QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.")
+        services_.prompter->message(Quillory::tr("The Anki deck %1 holds no notes. Nothing was imported.")
                                  .arg(QFileInfo(path).fileName()));
         return;
     }
@@ -67,7 +68,7 @@ void MainWindow::import_anki_deck_file(const QString& path) {
 bool MainWindow::busy_with_deck_import() {
     if (!findChild<DeckImportJob*>()) return false;
     services_.prompter->message(
-        QStringLiteral("An Anki deck is being imported. Please wait until it is done, then try again."));
+        Quillory::tr("An Anki deck is being imported. Please wait until it is done, then try again."));
     return true;
 }
 
@@ -100,11 +101,11 @@ void MainWindow::show_deck_imported(const DeckImportOutcome& r, const QString& l
 void MainWindow::on_export_anki_deck() {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(Quillory::tr("First select a list of words to export."));
         return;
     }
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export as Anki Deck"),
+        this, Quillory::tr("Export as Anki Deck"),
         QDir::homePath() + u'/' + lang_.current_language + u'_' + list + QStringLiteral(".apkg"), kDeckFilter);
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".apkg"), Qt::CaseInsensitive)) path += QStringLiteral(".apkg");
@@ -114,7 +115,7 @@ void MainWindow::on_export_anki_deck() {
 void MainWindow::export_anki_deck_file(const QString& path) {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(Quillory::tr("First select a list of words to export."));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -5,6 +5,7 @@
 #include "core/prompter.h"
 #include "core/text_file.h"
 #include "windows/import_dialog.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -19,9 +20,9 @@ namespace ql {
 
 namespace {
 
-const QString kImportFilter = QStringLiteral("Word lists (*.txt *.tsv *.csv *.kvtml);;All files (*)");
-const QString kTsvFilter = QStringLiteral("Tab-separated text for card tutors (*.txt)");
-const QString kKvtmlFilter = QStringLiteral("KVTML vocabulary document (*.kvtml)");
+QString import_filter() { return Quillory::tr("Word lists (*.txt *.tsv *.csv *.kvtml);;All files (*)"); }
+QString tsv_filter() { return Quillory::tr("Tab-separated text for card tutors (*.txt)"); }
+QString kvtml_filter() { return Quillory::tr("KVTML vocabulary document (*.kvtml)"); }
 
 QString dropped_file(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return QString();
@@ -34,28 +35,28 @@ QString dropped_file(const QMimeData* mime) {
 
 void MainWindow::on_import_word_list() {
     if (lang_.current_language.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(Quillory::tr("First select a language."));
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Word List"), QString(), kImportFilter);
+    const QString path = QFileDialog::getOpenFileName(this, Quillory::tr("Import Word List"), QString(), import_filter());
     if (!path.isEmpty()) import_word_list_file(path);
 }
 
 void MainWindow::import_word_list_file(const QString& path) {
     const QString language = lang_.current_language;
     if (language.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a language."));
+        services_.prompter->message(Quillory::tr("First select a language."));
         return;
     }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        services_.prompter->message(QStringLiteral("The file %1 could not be read: %2").arg(path, f.errorString()));
+        services_.prompter->message(Quillory::tr("The file %1 could not be read: %2").arg(path, f.errorString()));
         return;
     }
     const QByteArray bytes = f.readAll();
     WordTable table = parse_word_file(bytes, QFileInfo(path).fileName());
     if (!table.error.isEmpty()) {
-        services_.prompter->message(QStringLiteral("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
+        services_.prompter->message(Quillory::tr("Nothing was imported from %1.\r\n%2").arg(QFileInfo(path).fileName(), table.error));
         return;
     }
     ImportDialog preview(workspace_, services_.prompter, language, lang_.target_language, path, bytes, std::move(table), this);
@@ -72,16 +73,16 @@ void MainWindow::import_word_list_file(const QString& path) {
 void MainWindow::on_export_word_list() {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(Quillory::tr("First select a list of words to export."));
         return;
     }
-    QString filter = kTsvFilter;
+    QString filter = tsv_filter();
     // Offered beside the user's own files, not among the program's data.
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Word List"),
+    QString path = QFileDialog::getSaveFileName(this, Quillory::tr("Export Word List"),
                                                 QDir::homePath() + u'/' + list + QStringLiteral(".txt"),
-                                                kTsvFilter + QStringLiteral(";;") + kKvtmlFilter, &filter);
+                                                tsv_filter() + QStringLiteral(";;") + kvtml_filter(), &filter);
     if (path.isEmpty()) return;
-    if (filter == kKvtmlFilter && !path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+    if (filter == kvtml_filter() && !path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
         path += QStringLiteral(".kvtml");
     export_word_list_file(path);
 }
@@ -96,7 +97,7 @@ QString MainWindow::exportable_list() const {
 void MainWindow::export_word_list_file(const QString& path) {
     const QString list = exportable_list();
     if (list.isEmpty()) {
-        services_.prompter->message(QStringLiteral("First select a list of words to export."));
+        services_.prompter->message(Quillory::tr("First select a list of words to export."));
         return;
     }
     QString error;
@@ -104,7 +105,7 @@ void MainWindow::export_word_list_file(const QString& path) {
         services_.prompter->message(error);
         return;
     }
-    services_.prompter->message(QStringLiteral("The list %1 was exported to %2.").arg(list, path));
+    services_.prompter->message(Quillory::tr("The list %1 was exported to %2.").arg(list, path));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

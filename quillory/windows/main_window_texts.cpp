@@ -5,6 +5,7 @@
 #include "core/prompter.h"
 #include "core/search.h"
 #include "core/text_views.h"
+#include "core/ui_text.h"
 
 #include <QDateTime>
 
@@ -29,7 +30,7 @@ void MainWindow::on_translation_search_changed(const QString& text) {
 
 void MainWindow::on_print_list() {
     if (shown_.shown_file.isEmpty()) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("You must first select one of the word/phrase lists."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("You must first select one of the word/phrase lists."));
         return;
     }
     open_text(word_list_text(workspace_, shown_, QDateTime::currentDateTime()));
@@ -37,7 +38,7 @@ void MainWindow::on_print_list() {
 
 void MainWindow::open_text(const QString& text) {
     const auto open = openers_.test_results;
-    hide_for(open ? std::function<void()>([open, text] { open(text); }) : nullptr, QStringLiteral("test results window"));
+    hide_for(open ? std::function<void()>([open, text] { open(text); }) : nullptr, Quillory::tr("test results window"));
 }
 
 void MainWindow::on_show_test_results() {
@@ -48,7 +49,7 @@ void MainWindow::on_show_test_results() {
 void MainWindow::on_progress() {
     // The charts only read the student's files, so the main window stays to choose another language.
     if (!openers_.progress) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("The progress window is not available in this version of the program."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("The progress window is not available in this version of the program."));
         return;
     }
     openers_.progress();

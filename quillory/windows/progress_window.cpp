@@ -4,6 +4,7 @@
 #include "core/review_schedule.h"
 #include "core/test_session.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -37,7 +38,7 @@ namespace {
 
 constexpr int kReviewDays = 30;
 constexpr size_t kMostMarkedTests = 200;
-const QString kDetailHint = QStringLiteral("Point at a test to see its list, kind, questions and score.");
+QString detail_hint() { return Quillory::tr("Point at a test to see its list, kind, questions and score."); }
 
 QString us_date(const QDateTime& t) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(t, QStringLiteral("M/d/yyyy h:mm AP"));
@@ -102,25 +103,25 @@ ProgressWindow::ProgressWindow(const Services& services, const Workspace& worksp
     : QWidget(parent), services_(services), workspace_(workspace), language_(language) {
     today = review_today(services_.date_clock);
     setObjectName(QStringLiteral("progress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(Quillory::tr("Progress"));
     ask_image_path = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save as Image"), suggested,
-                                            QStringLiteral("PNG images (*.png)"));
+        return QFileDialog::getSaveFileName(this, Quillory::tr("Save as Image"), suggested,
+                                            Quillory::tr("PNG images (*.png)"));
     };
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("progress_pages"));
-    tabs_->setAccessibleName(QStringLiteral("Progress charts"));
+    tabs_->setAccessibleName(Quillory::tr("Progress charts"));
 
     auto* scores = new QWidget;
     only_language_ = new QCheckBox(scores);
     only_language_->setObjectName(QStringLiteral("only_language"));
-    only_language_->setAccessibleDescription(QStringLiteral("Shows only the tests in the language chosen in the main window"));
+    only_language_->setAccessibleDescription(Quillory::tr("Shows only the tests in the language chosen in the main window"));
     unreadable_label_ = new QLabel(scores);
     unreadable_label_->setObjectName(QStringLiteral("unreadable_lines"));
     detail_label_ = new QLabel(scores);
     detail_label_->setObjectName(QStringLiteral("test_detail"));
-    detail_label_->setAccessibleDescription(QStringLiteral("The test under the mouse pointer"));
+    detail_label_->setAccessibleDescription(Quillory::tr("The test under the mouse pointer"));
     auto* score_bar = new QHBoxLayout;
     score_bar->addWidget(only_language_);
     score_bar->addStretch(1);
@@ -130,23 +131,23 @@ ProgressWindow::ProgressWindow(const Services& services, const Workspace& worksp
     pages_[0] = make_page(scores, "scores");
     score_layout->addWidget(pages_[0].stack, 1);
     score_layout->addWidget(detail_label_);
-    tabs_->addTab(scores, QStringLiteral("&Test Scores"));
+    tabs_->addTab(scores, Quillory::tr("&Test Scores"));
 
     auto* known = new QWidget;
     auto* known_layout = new QVBoxLayout(known);
     pages_[1] = make_page(known, "known_words");
     known_layout->addWidget(pages_[1].stack, 1);
-    tabs_->addTab(known, QStringLiteral("&Known Words"));
+    tabs_->addTab(known, Quillory::tr("&Known Words"));
 
     auto* reviews = new QWidget;
     auto* reviews_layout = new QVBoxLayout(reviews);
     pages_[2] = make_page(reviews, "reviews_ahead");
     reviews_layout->addWidget(pages_[2].stack, 1);
-    tabs_->addTab(reviews, QStringLiteral("&Reviews Ahead"));
+    tabs_->addTab(reviews, Quillory::tr("&Reviews Ahead"));
 
-    save_image_ = new QPushButton(QStringLiteral("Save as Image..."), this);
+    save_image_ = new QPushButton(Quillory::tr("Save as Image..."), this);
     save_image_->setObjectName(QStringLiteral("save_image"));
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(Quillory::tr("Close"), this);
     close_->setObjectName(QStringLiteral("close_progress"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -198,7 +199,7 @@ ProgressWindow::PageWidgets ProgressWindow::make_page(QWidget* holder, const cha
 void ProgressWindow::reload() {
     history_ = read_score_history(results_file_path(workspace_), workspace_.student_name);
     const bool has_language = !language_.current_language.isEmpty();
-    only_language_->setText(has_language ? QStringLiteral("Only ") + language_.current_language : QStringLiteral("Only the chosen language"));
+    only_language_->setText(has_language ? Quillory::tr("Only %1").arg(language_.current_language) : Quillory::tr("Only the chosen language"));
     only_language_->setEnabled(has_language);
     if (!has_language) only_language_->setChecked(false);
     const QString unreadable = unreadable_lines_text(history_.unreadable);
@@ -221,7 +222,7 @@ void ProgressWindow::on_only_language_toggled() {
 }
 
 void ProgressWindow::reset_test_detail() {
-    show_text(detail_label_, kDetailHint);
+    show_text(detail_label_, detail_hint());
     // With no tests drawn there is nothing to point at.
     const PageWidgets& p = pages_[int(Page::Scores)];
     detail_label_->setVisible(p.stack->currentWidget() == p.view);
@@ -257,28 +258,28 @@ QChart* ProgressWindow::build_scores_chart(QString* empty_sentence) {
     const bool only = only_language_->isChecked() && !language_.current_language.isEmpty();
     const auto series = score_series(history_, only ? language_.current_language : QString());
     if (series.empty()) {
-        *empty_sentence = only ? QStringLiteral("There are no test results in %1 yet. Finish a test and its score "
+        *empty_sentence = only ? Quillory::tr("There are no test results in %1 yet. Finish a test and its score "
                                                 "will show here.")
                                      .arg(language_.current_language)
-                               : QStringLiteral("There are no test results yet. Finish a test and its score will "
+                               : Quillory::tr("There are no test results yet. Finish a test and its score will "
                                                 "show here.");
         return nullptr;
     }
-    QChart* chart = new_chart(QStringLiteral("Test scores"));
+    QChart* chart = new_chart(Quillory::tr("Test scores"));
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("M/d/yyyy"));
-    x->setTitleText(QStringLiteral("Date"));
+    x->setTitleText(Quillory::tr("Date"));
     auto* y = new QValueAxis;
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(QStringLiteral("Score (%)"));
+    y->setTitleText(Quillory::tr("Score (%)"));
     y->setTickCount(6);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
     for (const ScoreSeries& s : series) {
         auto* line = new QLineSeries(chart);
-        line->setName(s.language.isEmpty() ? QStringLiteral("(no language)") : s.language);
+        line->setName(s.language.isEmpty() ? Quillory::tr("(no language)") : s.language);
         // Markers on thousands of tests would hide the line and slow every redraw.
         line->setPointsVisible(s.tests.size() <= kMostMarkedTests);
         QList<QPointF> points;
@@ -318,7 +319,7 @@ void ProgressWindow::show_test_detail(int test) {
     const TestRecord& t = history_.tests[size_t(test)];
     QStringList parts{t.word_source};
     if (!t.kind.isEmpty()) parts << t.kind;
-    parts << (t.questions == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(t.questions));
+    parts << (t.questions == 1 ? Quillory::tr("%n question", nullptr, t.questions) : Quillory::tr("%n questions", nullptr, t.questions));
     parts << QString::number(t.percent) + u'%';
     const QString text = parts.join(QStringLiteral(", ")) + QStringLiteral("  (") + t.language + QStringLiteral(", ") +
                          us_date(t.started) + u')';
@@ -328,19 +329,19 @@ void ProgressWindow::show_test_detail(int test) {
 
 QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
     if (language_.current_language.isEmpty()) {
-        *empty_sentence = QStringLiteral("Choose a language in the main window to see the known words of its lists.");
+        *empty_sentence = Quillory::tr("Choose a language in the main window to see the known words of its lists.");
         return nullptr;
     }
     const auto lists = known_words_by_list(workspace_.user_folder + language_.current_language + u'/');
     if (lists.empty()) {
-        *empty_sentence = QStringLiteral("There are no word lists of yours in %1 yet. Click a list in the main "
+        *empty_sentence = Quillory::tr("There are no word lists of yours in %1 yet. Click a list in the main "
                                          "window and double-click the words you know.")
                               .arg(language_.current_language);
         return nullptr;
     }
-    QChart* chart = new_chart(QStringLiteral("Known words in ") + language_.current_language);
-    auto* known = new QBarSet(QStringLiteral("Known"));
-    auto* unknown = new QBarSet(QStringLiteral("Unknown"));
+    QChart* chart = new_chart(Quillory::tr("Known words in %1").arg(language_.current_language));
+    auto* known = new QBarSet(Quillory::tr("Known"));
+    auto* unknown = new QBarSet(Quillory::tr("Unknown"));
     known->setColor(QColor(0, 0, 192));
     unknown->setColor(QColor(200, 200, 215));
     QStringList names;
@@ -361,7 +362,7 @@ QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
     auto* counts = new QValueAxis;
     counts->setRange(0, most);
     counts->setLabelFormat(QStringLiteral("%d"));
-    counts->setTitleText(QStringLiteral("Words"));
+    counts->setTitleText(Quillory::tr("Words"));
     counts->applyNiceNumbers();
     chart->addAxis(lists_axis, Qt::AlignLeft);
     chart->addAxis(counts, Qt::AlignBottom);
@@ -373,23 +374,23 @@ QChart* ProgressWindow::build_known_words_chart(QString* empty_sentence) const {
 QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
     const ReviewDueDates& reader = review_due_dates();
     if (language_.current_language.isEmpty()) {
-        *empty_sentence = QStringLiteral("Choose a language in the main window to see the reviews ahead in it.");
+        *empty_sentence = Quillory::tr("Choose a language in the main window to see the reviews ahead in it.");
         return nullptr;
     }
     const auto dates = reader ? reader(workspace_.user_folder + language_.current_language + u'/', today) : std::nullopt;
     if (!dates) {
-        *empty_sentence = QStringLiteral("There is no review schedule to show yet.");
+        *empty_sentence = Quillory::tr("There is no review schedule to show yet.");
         return nullptr;
     }
     const auto days = due_per_day(*dates, today, kReviewDays);
     int most = 0;
     for (int n : days) most = std::max(most, n);
     if (most == 0) {
-        *empty_sentence = QStringLiteral("No reviews are due in %1 over the next %2 days.").arg(language_.current_language).arg(kReviewDays);
+        *empty_sentence = Quillory::tr("No reviews are due in %1 over the next %2 days.").arg(language_.current_language).arg(kReviewDays);
         return nullptr;
     }
-    QChart* chart = new_chart(QStringLiteral("Reviews ahead in ") + language_.current_language);
-    auto* due = new QBarSet(QStringLiteral("Words due"));
+    QChart* chart = new_chart(Quillory::tr("Reviews ahead in %1").arg(language_.current_language));
+    auto* due = new QBarSet(Quillory::tr("Words due"));
     due->setColor(QColor(0, 0, 192));
     for (int d = 0; d < kReviewDays; ++d) *due << days[size_t(d)];
     auto* series = new QBarSeries(chart);
@@ -404,12 +405,12 @@ QChart* ProgressWindow::build_reviews_chart(QString* empty_sentence) const {
     day_axis->setTickAnchor(0);
     day_axis->setTickInterval(5);
     day_axis->setLabelFormat(QStringLiteral("%d"));
-    day_axis->setTitleText(QStringLiteral("Days from today, %1 (words overdue count today)")
+    day_axis->setTitleText(Quillory::tr("Days from today, %1 (words overdue count today)")
                                .arg(today.toString(QStringLiteral("M/d/yyyy"))));
     auto* counts = new QValueAxis;
     counts->setRange(0, most);
     counts->setLabelFormat(QStringLiteral("%d"));
-    counts->setTitleText(QStringLiteral("Words"));
+    counts->setTitleText(Quillory::tr("Words"));
     counts->applyNiceNumbers();
     chart->addAxis(day_axis, Qt::AlignBottom);
     chart->addAxis(counts, Qt::AlignLeft);
@@ -458,10 +459,10 @@ bool ProgressWindow::save_image(const QString& chosen) {
     const bool absolute = QFileInfo(chosen).isAbsolute();
     const QStringList parts = chosen.split(u'/');
     if (parts.contains(QStringLiteral("..")) || parts.contains(QStringLiteral(".")) || (!absolute && parts.size() > 1))
-        return refuse(unsafe_name_message(QStringLiteral("file name")));
+        return refuse(unsafe_name_message(Quillory::tr("file name")));
     QString name = parts.last();
     if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) name += QStringLiteral(".png");
-    if (const QString refusal = path_name_refusal(name, QStringLiteral("file name")); !refusal.isEmpty())
+    if (const QString refusal = path_name_refusal(name, Quillory::tr("file name")); !refusal.isEmpty())
         return refuse(refusal);
     const QString folder = absolute ? chosen.left(chosen.size() - parts.last().size()) : workspace_.working_folder;
     const QString path = folder + name;
@@ -469,7 +470,7 @@ bool ProgressWindow::save_image(const QString& chosen) {
     // Drawn afresh at the window's size, so the picture does not depend on how the page is laid out.
     QString empty;
     QChart* chart = build_chart(shown_page(), &empty);
-    if (!chart) return refuse(QStringLiteral("There is no chart to save on this page yet."));
+    if (!chart) return refuse(Quillory::tr("There is no chart to save on this page yet."));
     QChartView view;
     view.setChart(chart);
     view.setRenderHint(QPainter::Antialiasing, draw_smooth(chart));
@@ -482,7 +483,7 @@ bool ProgressWindow::save_image(const QString& chosen) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return refuse(QStringLiteral("The image of the chart could not be made."));
+    if (!image.save(&buffer, "PNG")) return refuse(Quillory::tr("The image of the chart could not be made."));
     QString error;
     if (!write_bytes(path, png, &error)) return refuse(error);
     return true;

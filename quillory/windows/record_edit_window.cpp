@@ -8,6 +8,7 @@
 #include "list_editor_window.h"
 #include "take_wave.h"
 #include "widget_builders.h"
+#include "core/ui_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -57,11 +58,11 @@ struct Duration {
     float seconds;
 };
 const Duration kDurations[] = {
-    {"point8", "0.8 second", 0.8f},   {"one", "1 second", 1.0f},        {"one2", "1.2 second", 1.2f},
-    {"one4", "1.4 seconds", 1.4f},    {"one8", "1.8 seconds", 1.8f},    {"two_sec", "2 seconds", 2.0f},
-    {"two4", "2.4 seconds", 2.4f},    {"two7", "2.7 seconds", 2.7f},    {"three_sec", "3 seconds", 3.0f},
-    {"three5", "3.5 seconds", 3.5f},  {"four", "4 seconds", 4.0f},      {"four5", "4.5 seconds", 4.5f},
-    {"five", "5 seconds", 5.0f},
+    {"point8", QT_TRANSLATE_NOOP("Quillory", "0.8 second"), 0.8f},   {"one", QT_TRANSLATE_NOOP("Quillory", "1 second"), 1.0f},        {"one2", QT_TRANSLATE_NOOP("Quillory", "1.2 second"), 1.2f},
+    {"one4", QT_TRANSLATE_NOOP("Quillory", "1.4 seconds"), 1.4f},    {"one8", QT_TRANSLATE_NOOP("Quillory", "1.8 seconds"), 1.8f},    {"two_sec", QT_TRANSLATE_NOOP("Quillory", "2 seconds"), 2.0f},
+    {"two4", QT_TRANSLATE_NOOP("Quillory", "2.4 seconds"), 2.4f},    {"two7", QT_TRANSLATE_NOOP("Quillory", "2.7 seconds"), 2.7f},    {"three_sec", QT_TRANSLATE_NOOP("Quillory", "3 seconds"), 3.0f},
+    {"three5", QT_TRANSLATE_NOOP("Quillory", "3.5 seconds"), 3.5f},  {"four", QT_TRANSLATE_NOOP("Quillory", "4 seconds"), 4.0f},      {"four5", QT_TRANSLATE_NOOP("Quillory", "4.5 seconds"), 4.5f},
+    {"five", QT_TRANSLATE_NOOP("Quillory", "5 seconds"), 5.0f},
 };
 
 }  // namespace
@@ -106,48 +107,48 @@ void RecordEditWindow::build_controls() {
 }
 
 void RecordEditWindow::build_header() {
-    title_label = label(this, "Label5", QStringLiteral("Record and Edit Words"));
+    title_label = label(this, "Label5", Quillory::tr("Record and Edit Words"));
     build::set_font(title_label, 12, true);
     about_label = label(this, "Label6",
-                   QStringLiteral("This part of the program allows the user to add, record, and edit words and phrases "
+                   Quillory::tr("This part of the program allows the user to add, record, and edit words and phrases "
                                   "for any language.  When you finish, click the 'Email Files' button below for "
                                   "instructions on how to email your work to me so that it can be used in other parts "
                                   "of the program and distributed to others.  ") +
-                       QStringLiteral("If you have any trouble, please email me at %1 or call me at %2.")
+                       Quillory::tr("If you have any trouble, please email me at %1 or call me at %2.")
                            .arg(contact::kEmail, contact::kPhone));
     about_label->setWordWrap(true);
-    list_name_caption = label(this, "Label1", QStringLiteral("Word List Name:"));
+    list_name_caption = label(this, "Label1", Quillory::tr("Word List Name:"));
     list_name_label = label(this, "current_list", QString());
-    instructions_text = button(this, "instructions_text", QStringLiteral("Text Editing Instructions"));
-    instructions_record = button(this, "instructions_record", QStringLiteral("Recording Instructions"));
-    license = button(this, "license", QStringLiteral("License"));
-    zip = button(this, "zip", QStringLiteral("Email Files"));
+    instructions_text = button(this, "instructions_text", Quillory::tr("Text Editing Instructions"));
+    instructions_record = button(this, "instructions_record", Quillory::tr("Recording Instructions"));
+    license = button(this, "license", Quillory::tr("License"));
+    zip = button(this, "zip", Quillory::tr("Email Files"));
 }
 
 void RecordEditWindow::build_duration_buttons() {
-    single_caption = label(this, "Label2", QStringLiteral("Record Selected Word"));
-    many_caption = label(this, "Label3", QStringLiteral("Record Multiple Words"));
+    single_caption = label(this, "Label2", Quillory::tr("Record Selected Word"));
+    many_caption = label(this, "Label3", Quillory::tr("Record Multiple Words"));
     for (const Duration& d : kDurations) {
         for (const bool single : {true, false}) {
             const QByteArray name = QByteArray(d.name) + (single ? "_single" : "_many");
-            duration_buttons.push_back({button(this, name.constData(), QString::fromLatin1(d.caption)), d.seconds, single});
+            duration_buttons.push_back({button(this, name.constData(), Quillory::tr(d.caption)), d.seconds, single});
         }
     }
-    unlimited = button(this, "unlimited", QStringLiteral("Start Recording (no time limit)"));
-    stop_auto_record = button(this, "stop_auto_record", QStringLiteral("STOP"));
-    record_speed = button(this, "record_speed", QStringLiteral("Click for fast method"));
+    unlimited = button(this, "unlimited", Quillory::tr("Start Recording (no time limit)"));
+    stop_auto_record = button(this, "stop_auto_record", Quillory::tr("STOP"));
+    record_speed = button(this, "record_speed", Quillory::tr("Click for fast method"));
 }
 
 void RecordEditWindow::build_word_lists() {
-    unrecorded_caption = label(this, "words_without_sound", QStringLiteral("Words Without Sound Files"));
-    recorded_caption = label(this, "words_with_sound", QStringLiteral("Words With Sound Files"));
-    sound_number_label = label(this, "filenum_lbl", QStringLiteral("File: "));
+    unrecorded_caption = label(this, "words_without_sound", Quillory::tr("Words Without Sound Files"));
+    recorded_caption = label(this, "words_with_sound", Quillory::tr("Words With Sound Files"));
+    sound_number_label = label(this, "filenum_lbl", Quillory::tr("File: %1").arg(QString()));
     const QColor list_colour(0xFF, 0xF4, 0xE0);
     const QColor translation_colour(0xE8, 0xFF, 0xE8);
-    unrecorded_words_view = list(this, "span_list_wo", QStringLiteral("Foreign words without sound files"), list_colour);
-    unrecorded_translations_view = list(this, "eng_list_wo", QStringLiteral("Translations of words without sound files"), translation_colour);
-    recorded_words_view = list(this, "span_list_w", QStringLiteral("Foreign words with sound files"), list_colour);
-    recorded_translations_view = list(this, "eng_list_w", QStringLiteral("Translations of words with sound files"), translation_colour);
+    unrecorded_words_view = list(this, "span_list_wo", Quillory::tr("Foreign words without sound files"), list_colour);
+    unrecorded_translations_view = list(this, "eng_list_wo", Quillory::tr("Translations of words without sound files"), translation_colour);
+    recorded_words_view = list(this, "span_list_w", Quillory::tr("Foreign words with sound files"), list_colour);
+    recorded_translations_view = list(this, "eng_list_w", Quillory::tr("Translations of words with sound files"), translation_colour);
 }
 
 // The prompt a take waits for, and whether silence is trimmed from it.
@@ -158,16 +159,16 @@ void RecordEditWindow::build_take_prompt() {
     countdown->setMinimumWidth(160);
     countdown->setAlignment(Qt::AlignCenter);
     // Its name is what it shows ("2", "1", "Speak"), which is what a screen-reader user waits for.
-    countdown->setAccessibleDescription(QStringLiteral("Recording prompt"));
-    keep_silence_box = named(new QCheckBox(QStringLiteral("Do not automaticaly remove silence from beginning and end."), this), "Check1");
+    countdown->setAccessibleDescription(Quillory::tr("Recording prompt"));
+    keep_silence_box = named(new QCheckBox(Quillory::tr("Do not automaticaly remove silence from beginning and end."), this), "Check1");
 }
 
 void RecordEditWindow::build_edit_controls() {
     word_box = named(new QLineEdit(this), "left_word");
-    word_box->setAccessibleName(QStringLiteral("Foreign word or phrase"));
+    word_box->setAccessibleName(Quillory::tr("Foreign word or phrase"));
     build::set_base_colour(word_box, Qt::white);
     translation_box = named(new QLineEdit(this), "right_word");
-    translation_box->setAccessibleName(QStringLiteral("Translation"));
+    translation_box->setAccessibleName(Quillory::tr("Translation"));
     build::set_base_colour(translation_box, QColor(0xC0, 0xC0, 0xC0));
     for (QLineEdit* e : {word_box, translation_box}) {
         e->setMinimumHeight(40);
@@ -175,17 +176,17 @@ void RecordEditWindow::build_edit_controls() {
     }
 
     edit_hint_label = label(this, "Label4",
-                   QStringLiteral("You can change the text in the white box if you are recording the words.  Do not "
+                   Quillory::tr("You can change the text in the white box if you are recording the words.  Do not "
                                   "change the text in the bottom grey box unless you are adding a new word or phrase "
                                   "pair."));
     edit_hint_label->setWordWrap(true);
     edit_hint_label->setMaximumWidth(260);
-    save_text = button(this, "save_text", QStringLiteral("Save the above text changes"));
-    add_word = button(this, "add_word", QStringLiteral("Add the above text as a new word/phrase pair"));
-    delete_word = button(this, "delete_word", QStringLiteral("Delete this word/phrase pair"));
-    refresh_lists = button(this, "refresh_lists", QStringLiteral("Refresh Lists to Show Changes"));
-    exit_button = button(this, "exit_button", QStringLiteral("Exit and Return"));
-    advanced_edit_button = button(this, "Command1", QStringLiteral("Advanced List Editing"));
+    save_text = button(this, "save_text", Quillory::tr("Save the above text changes"));
+    add_word = button(this, "add_word", Quillory::tr("Add the above text as a new word/phrase pair"));
+    delete_word = button(this, "delete_word", Quillory::tr("Delete this word/phrase pair"));
+    refresh_lists = button(this, "refresh_lists", Quillory::tr("Refresh Lists to Show Changes"));
+    exit_button = button(this, "exit_button", Quillory::tr("Exit and Return"));
+    advanced_edit_button = button(this, "Command1", Quillory::tr("Advanced List Editing"));
     take_panel = named(new TakePanel(this), "take_panel");
 }
 
@@ -398,8 +399,8 @@ void RecordEditWindow::create_arrays() {
     ++lists_generation_;
     clear_selections();
     share_width_by_text();
-    recorded_caption->setText(QString::number(groups.with_count()) + QStringLiteral(" Words With Sound Files"));
-    unrecorded_caption->setText(QString::number(groups.without_count()) + QStringLiteral(" Words Without Sound Files"));
+    recorded_caption->setText(Quillory::tr("%n Words With Sound Files", nullptr, groups.with_count()));
+    unrecorded_caption->setText(Quillory::tr("%n Words Without Sound Files", nullptr, groups.without_count()));
 }
 
 void RecordEditWindow::share_width_by_text() {
@@ -418,8 +419,8 @@ void RecordEditWindow::share_width_by_text() {
 
 void RecordEditWindow::create_word() {
     clear_lists();
-    recorded_caption->setText(QStringLiteral("Words With Sound Files"));
-    unrecorded_caption->setText(QStringLiteral("Words Without Sound Files"));
+    recorded_caption->setText(Quillory::tr("Words With Sound Files"));
+    unrecorded_caption->setText(Quillory::tr("Words Without Sound Files"));
     groups = ql::create_word(workspace_, lang_, shown_, *single_entry_);
     const bool with = groups.with_count() > 0;
     if (!with && groups.without_count() == 0) return;
@@ -450,7 +451,7 @@ void RecordEditWindow::show_pair(const QString& group, int row) {
     translation_box->setText(translation);
     edit_.chosen_list = group;
     edit_.current_sound_number = numbers_for(group).value(row);
-    sound_number_label->setText(QStringLiteral("File: ") + edit_.current_sound_number);
+    sound_number_label->setText(Quillory::tr("File: %1").arg(edit_.current_sound_number));
     WordSoundOptions options;
     options.include_new_recordings = true;
     play_word_sound(player_, {lang_, shown_}, edit_.current_sound_number, lang_.current_language, options);
@@ -507,36 +508,29 @@ void RecordEditWindow::closeEvent(QCloseEvent* e) {
 
 void RecordEditWindow::on_instructions_text() {
     services_.prompter->message(
-        QStringLiteral("First correct the spelling of the words on the left before recording.  Try to make the "
-                       "translations one word. Do not modify the english words. ") +
-        QStringLiteral("If two or three translations are needed, seperate each one with a comma (,). Do not use "
-                       "uncommon words.  Just the ") +
-        QStringLiteral("words all people know.  ") +
-        QStringLiteral("If you correct the text of words, the word lists need to be emailed to ") + contact::kEmail +
-        QStringLiteral(" for distribution.  ") +
-        QStringLiteral("Click the 'email' button for more instruction on how to email the corrected lists. "));
+        Quillory::tr("First correct the spelling of the words on the left before recording.  Try to make the "
+                     "translations one word. Do not modify the english words. If two or three translations are "
+                     "needed, seperate each one with a comma (,). Do not use uncommon words.  Just the words all "
+                     "people know.  If you correct the text of words, the word lists need to be emailed to %1 for "
+                     "distribution.  Click the 'email' button for more instruction on how to email the corrected "
+                     "lists. ")
+            .arg(contact::kEmail));
 }
 
 void RecordEditWindow::on_instructions_record() {
     services_.prompter->message(
-        QStringLiteral("Use a noise-free room and make the recordings as loud as possible without distortion.  ") +
-        QStringLiteral("Start speaking ASAP when the program says 'SPEAK'.  It's best to record a few words and then "
-                       "email them to ") +
-        contact::kEmail +
-        QStringLiteral(" for approval of the quality before you do a lot of work that I may not accept for "
-                       "distribution.  ") +
-        QStringLiteral("Speak your normal speed or a little faster. Do not speak slow. For single words, try to use "
-                       "the 0.8, 1, or 1.2 second recording options. ") +
-        QStringLiteral("It's best to place your cursor over ") +
-        QStringLiteral("the stop button before recording multiple words.  The 'multiple' recording method makes "
-                       "recording many words easy.  Do not be afraid ") +
-        QStringLiteral("of making a mistake: you can do the recordings again and it simply erases the first "
-                       "recording.  ") +
-        QStringLiteral("\r\r") +
-        QStringLiteral("When finished with all the recordings click the 'Email Files' button which compresses and "
-                       "combines the sound files for emailing to me.  ") +
-        QStringLiteral("If you're good at computers, it's interesting to take a look at all the files in the Quillory "
-                       "directory to see where all these sound files are stored."));
+        Quillory::tr("Use a noise-free room and make the recordings as loud as possible without distortion.  Start "
+                     "speaking ASAP when the program says 'SPEAK'.  It's best to record a few words and then email "
+                     "them to %1 for approval of the quality before you do a lot of work that I may not accept for "
+                     "distribution.  Speak your normal speed or a little faster. Do not speak slow. For single words, "
+                     "try to use the 0.8, 1, or 1.2 second recording options. It's best to place your cursor over the "
+                     "stop button before recording multiple words.  The 'multiple' recording method makes recording "
+                     "many words easy.  Do not be afraid of making a mistake: you can do the recordings again and it "
+                     "simply erases the first recording.  \r\rWhen finished with all the recordings click the 'Email "
+                     "Files' button which compresses and combines the sound files for emailing to me.  If you're good "
+                     "at computers, it's interesting to take a look at all the files in the Quillory directory to see "
+                     "where all these sound files are stored.")
+            .arg(contact::kEmail));
 }
 
 void RecordEditWindow::on_license() {

@@ -5,6 +5,7 @@
 #include "core/prompter.h"
 #include "core/player.h"
 #include "core/recording.h"
+#include "core/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,15 +48,15 @@ void RecordEditWindow::on_stop_auto_record() { run_.stop(); }
 
 void RecordEditWindow::on_record_speed() {
     if (fast_pause_) {
-        services_.prompter->message(QStringLiteral("This makes the pause between recordings longer (slow). Click again to make "
+        services_.prompter->message(Quillory::tr("This makes the pause between recordings longer (slow). Click again to make "
                                            "it shorter (fast)."));
         fast_pause_ = false;
-        record_speed->setText(QStringLiteral("Click for fast method"));
+        record_speed->setText(Quillory::tr("Click for fast method"));
     } else {
-        services_.prompter->message(QStringLiteral("This makes the pause between recordings shorter (fast). Click again to "
+        services_.prompter->message(Quillory::tr("This makes the pause between recordings shorter (fast). Click again to "
                                            "make it longer (slow)."));
         fast_pause_ = true;
-        record_speed->setText(QStringLiteral("Click for slow method"));
+        record_speed->setText(Quillory::tr("Click for slow method"));
     }
 }
 
@@ -114,7 +115,7 @@ void RecordEditWindow::scroll_to_top(const QString& group, int row) {
 
 void RecordEditWindow::show_sound_number(const QString& number) {
     edit_.current_sound_number = number;
-    sound_number_label->setText(QStringLiteral("File: ") + number);
+    sound_number_label->setText(Quillory::tr("File: %1").arg(number));
 }
 
 void RecordEditWindow::show_prompt(const QString& text, RecordingPrompt colour) {

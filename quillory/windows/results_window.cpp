@@ -3,6 +3,7 @@
 #include "core/main_view.h"
 #include "core/prompter.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -58,11 +59,11 @@ ResultsWindow::ResultsWindow(const Services& services, const Workspace& workspac
     : QWidget(parent), services_(services), workspace_(workspace) {
     default_printer_name = [] { return QPrinterInfo::defaultPrinter().printerName(); };
     setObjectName(QStringLiteral("test_results"));
-    setWindowTitle(QStringLiteral("Test Results"));
+    setWindowTitle(Quillory::tr("Test Results"));
 
     text_box_ = new QPlainTextEdit(this);
     text_box_->setObjectName(QStringLiteral("TextBox1"));
-    text_box_->setAccessibleName(QStringLiteral("Results text"));
+    text_box_->setAccessibleName(Quillory::tr("Results text"));
     // The word list lines its columns up with spaces and tabs.
     text_box_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_box_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -73,11 +74,11 @@ ResultsWindow::ResultsWindow(const Services& services, const Workspace& workspac
     const qreal text_width = line_up_columns(*text_box_, shown);
 
     print_test_results_ = new QPushButton(
-        QStringLiteral("Print Text Directly to Default Printer. May not finish printing until program is exited."), this);
+        Quillory::tr("Print Text Directly to Default Printer. May not finish printing until program is exited."), this);
     print_test_results_->setObjectName(QStringLiteral("print_test_results"));
-    save_and_exit_ = new QPushButton(QStringLiteral("Save to a file"), this);
+    save_and_exit_ = new QPushButton(Quillory::tr("Save to a file"), this);
     save_and_exit_->setObjectName(QStringLiteral("save_and_exit"));
-    exit_without_save_ = new QPushButton(QStringLiteral("Exit"), this);
+    exit_without_save_ = new QPushButton(Quillory::tr("Exit"), this);
     exit_without_save_->setObjectName(QStringLiteral("exit_without_save"));
     connect(print_test_results_, &QPushButton::clicked, this, [this] { on_print_test_results(); });
     connect(save_and_exit_, &QPushButton::clicked, this, [this] { on_save_and_exit(); });
@@ -130,7 +131,7 @@ void ResultsWindow::on_print_test_results() {
         const QString name = default_printer_name ? default_printer_name() : QString();
         if (name.isEmpty()) {
             if (services_.prompter)
-                services_.prompter->message(QStringLiteral("There is no default printer, so the text was not printed. "
+                services_.prompter->message(Quillory::tr("There is no default printer, so the text was not printed. "
                                                     "Set up a default printer, or save the text to a file."));
             return;
         }
@@ -143,16 +144,16 @@ void ResultsWindow::on_print_test_results() {
     // Printing through a painter that is ended here sends the job now rather than at exit.
     doc.print(&printer);
     if (printer.printerState() == QPrinter::Error && services_.prompter)
-        services_.prompter->message(QStringLiteral("The text could not be printed on ") + where + u'.');
+        services_.prompter->message(Quillory::tr("The text could not be printed on %1.").arg(where));
 }
 
 void ResultsWindow::on_save_and_exit() {
-    const auto answer = services_.prompter ? services_.prompter->input(QStringLiteral("What would you like to save this file as?"),
-                                                         QStringLiteral("Save File"), save_name())
+    const auto answer = services_.prompter ? services_.prompter->input(Quillory::tr("What would you like to save this file as?"),
+                                                         Quillory::tr("Save File"), save_name())
                                     : std::nullopt;
     if (answer) save_name() = *answer;
     if (!answer || answer->trimmed().isEmpty()) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("No file name was given, so the text was not saved."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("No file name was given, so the text was not saved."));
         return;
     }
     // A name without a folder belongs in the working folder, the program's current folder.

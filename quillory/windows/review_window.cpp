@@ -6,6 +6,7 @@
 #include "say_it_window.h"
 #include "core/text_file.h"
 #include "todays_review_mp3.h"
+#include "core/ui_text.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -52,7 +53,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& capti
 ReviewWindow::ReviewWindow(const RunContext& run, QWidget* parent)
     : QWidget(parent), player_(run.player), services_(run.services), lang_(run.language), shown_(run.shown), drill_(run.drill) {
     setObjectName(QStringLiteral("review_window"));
-    setWindowTitle(QStringLiteral("Review"));
+    setWindowTitle(Quillory::tr("Review"));
     setWindowFlag(Qt::Window);
     build_controls();
 }
@@ -63,12 +64,12 @@ void ReviewWindow::build_controls() {
     translation_ = make_label(this, "translation", 18, false);
     summary_ = make_label(this, "summary", 12, true);
     keys_hint_ = make_label(this, "keys_hint", 0, false);
-    show_text(keys_hint_, QStringLiteral("Space: Show Answer    Right or 2: I knew it    Left or 1: I forgot    "
+    show_text(keys_hint_, Quillory::tr("Space: Show Answer    Right or 2: I knew it    Left or 1: I forgot    "
                                          "S: Say It    Escape: close"));
-    progress_->setAccessibleDescription(QStringLiteral("Word under review, of the words due"));
-    foreign_word_->setAccessibleDescription(QStringLiteral("Foreign word"));
-    translation_->setAccessibleDescription(QStringLiteral("Translation"));
-    summary_->setAccessibleDescription(QStringLiteral("Result of the review"));
+    progress_->setAccessibleDescription(Quillory::tr("Word under review, of the words due"));
+    foreign_word_->setAccessibleDescription(Quillory::tr("Foreign word"));
+    translation_->setAccessibleDescription(Quillory::tr("Translation"));
+    summary_->setAccessibleDescription(Quillory::tr("Result of the review"));
     foreign_word_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     translation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette p = translation_->palette();
@@ -76,18 +77,18 @@ void ReviewWindow::build_controls() {
     translation_->setPalette(p);
     for (QLabel* l : {foreign_word_, translation_}) l->setMinimumHeight(l->fontMetrics().height() * 2);
 
-    show_answer_ = make_button(this, "show_answer", QStringLiteral("Show Answer"), QStringLiteral("Space"));
-    forgot_ = make_button(this, "forgot", QStringLiteral("I forgot"), QStringLiteral("Left arrow or 1"));
-    knew_it_ = make_button(this, "knew_it", QStringLiteral("I knew it"), QStringLiteral("Right arrow or 2"));
-    close_ = make_button(this, "close_review", QStringLiteral("Close"), QStringLiteral("Escape"));
-    review_mp3_ = make_button(this, "review_mp3", QStringLiteral("Today's Review as MP3"), QString());
+    show_answer_ = make_button(this, "show_answer", Quillory::tr("Show Answer"), Quillory::tr("Space"));
+    forgot_ = make_button(this, "forgot", Quillory::tr("I forgot"), Quillory::tr("Left arrow or 1"));
+    knew_it_ = make_button(this, "knew_it", Quillory::tr("I knew it"), Quillory::tr("Right arrow or 2"));
+    close_ = make_button(this, "close_review", Quillory::tr("Close"), Quillory::tr("Escape"));
+    review_mp3_ = make_button(this, "review_mp3", Quillory::tr("Today's Review as MP3"), QString());
     review_mp3_->setAccessibleDescription(
-        QStringLiteral("Saves the words due today as an MP3 with captions; the review itself is not changed"));
+        Quillory::tr("Saves the words due today as an MP3 with captions; the review itself is not changed"));
     connect(review_mp3_, &QPushButton::clicked, this, [this] { make_todays_review_mp3(player_, lang_, drill_); });
     connect(show_answer_, &QPushButton::clicked, this, &ReviewWindow::on_show_answer);
     connect(knew_it_, &QPushButton::clicked, this, &ReviewWindow::on_knew_it);
     connect(forgot_, &QPushButton::clicked, this, &ReviewWindow::on_forgot);
-    say_it_ = make_button(this, "say_it", QStringLiteral("Say It"), QStringLiteral("S"));
+    say_it_ = make_button(this, "say_it", Quillory::tr("Say It"), QStringLiteral("S"));
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(say_it_, &QPushButton::clicked, this, &ReviewWindow::on_say_it);
     for (QPushButton* b : {show_answer_, forgot_, knew_it_, close_, say_it_, review_mp3_}) b->installEventFilter(this);
@@ -143,11 +144,11 @@ void ReviewWindow::present() {
     knew_it_->setEnabled(false);
     forgot_->setEnabled(false);
     if (s.finished()) {
-        show_text(progress_, QString::number(s.total()) + QStringLiteral(" of ") + QString::number(s.total()));
+        show_text(progress_, Quillory::tr("%1 of %2").arg(QString::number(s.total()), QString::number(s.total())));
         show_text(foreign_word_, QString());
-        show_text(summary_, QString::number(s.reviewed()) + QStringLiteral(" reviewed, ") + QString::number(s.kept()) +
-                                QStringLiteral(" kept, ") + QString::number(s.forgotten()) +
-                                QStringLiteral(" back to learning"));
+        show_text(summary_, Quillory::tr("%1 reviewed, %2 kept, %3 back to learning")
+                                    .arg(QString::number(s.reviewed()), QString::number(s.kept()),
+                                         QString::number(s.forgotten())));
         for (QPushButton* b : {show_answer_, forgot_, knew_it_, say_it_}) {
             b->setEnabled(false);
             b->hide();
@@ -156,7 +157,7 @@ void ReviewWindow::present() {
         close_->setFocus();
         return;
     }
-    show_text(progress_, QString::number(s.position() + 1) + QStringLiteral(" of ") + QString::number(s.total()));
+    show_text(progress_, Quillory::tr("%1 of %2").arg(QString::number(s.position() + 1), QString::number(s.total())));
     const auto entry = parse_entry(s.current().entry);
     show_text(foreign_word_, entry ? entry->word : QString());
     const QString why = SayItWindow::unavailable_reason(player_, lang_, entry ? entry->sound_number : QString());
@@ -260,7 +261,7 @@ void ReviewWindow::closeEvent(QCloseEvent* event) {
             // reloaded the entries the main window shows.
             if (session_ && session_->forgotten() > 0) {
                 if (!shown_.shown_file.isEmpty())
-                    services_.main_view->set_word_count_text(QString::number(shown_.shown_count()) + QStringLiteral(" Words"));
+                    services_.main_view->set_word_count_text(Quillory::tr("%n Words", nullptr, shown_.shown_count()));
                 services_.main_view->refresh_known_list();
             }
             services_.main_view->show_main();

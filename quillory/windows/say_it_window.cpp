@@ -8,6 +8,7 @@
 #include "core/spoken_words.h"
 #include "core/workspace.h"
 #include "widget_builders.h"
+#include "core/ui_text.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -47,7 +48,7 @@ QLabel* make_label(QWidget* parent, const char* name, int point_size, bool bold,
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, const QString& key) {
     QPushButton* b = build::button(parent, name, caption);
     b->setAccessibleName(caption);
-    b->setAccessibleDescription(QStringLiteral("Key ") + key);
+    b->setAccessibleDescription(Quillory::tr("Key %1").arg(key));
     b->setAutoDefault(false);
     return b;
 }
@@ -67,7 +68,7 @@ constexpr double kLowestDrawnHz = 60.0, kHighestDrawnHz = 400.0;
 
 SayItWaves::SayItWaves(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("waves"));
-    setAccessibleName(QStringLiteral("The recording and your take"));
+    setAccessibleName(Quillory::tr("The recording and your take"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     describe();
 }
@@ -92,12 +93,12 @@ void SayItWaves::show_take(const std::vector<int16_t>* pcm, const Utterance* u, 
 
 void SayItWaves::describe() {
     auto spoken = [](const Utterance* u) {
-        return u && u->has_speech() ? QStringLiteral("%1 s").arg(u->speech_end_seconds() - u->speech_start_seconds(), 0, 'f', 2)
-                                    : QStringLiteral("no speech");
+        return u && u->has_speech() ? Quillory::tr("%1 s").arg(u->speech_end_seconds() - u->speech_start_seconds(), 0, 'f', 2)
+                                    : Quillory::tr("no speech");
     };
-    QString d = ref_ ? QStringLiteral("Recording: %1 spoken.").arg(spoken(ref_u_)) : QStringLiteral("No recording.");
-    d += take_ ? QStringLiteral(" Your take: %1 spoken, drawn on the recording's time scale.").arg(spoken(take_u_))
-               : QStringLiteral(" No take yet.");
+    QString d = ref_ ? Quillory::tr("Recording: %1 spoken.").arg(spoken(ref_u_)) : Quillory::tr("No recording.");
+    d += take_ ? Quillory::tr(" Your take: %1 spoken, drawn on the recording's time scale.").arg(spoken(take_u_))
+               : Quillory::tr(" No take yet.");
     setAccessibleDescription(d);
 }
 
@@ -204,8 +205,8 @@ void SayItWaves::paintEvent(QPaintEvent*) {
     f.lane_h = (height() - fm.height() - 6) / 2;
     if (f.w < 10 || f.lane_h < 20) return;
 
-    const Lane lanes[] = {{ref_, ref_u_, nullptr, QStringLiteral("Recording"), QColor(60, 90, 160)},
-                          {take_, take_u_, map_, QStringLiteral("Your take"), QColor(30, 125, 65)}};
+    const Lane lanes[] = {{ref_, ref_u_, nullptr, Quillory::tr("Recording"), QColor(60, 90, 160)},
+                          {take_, take_u_, map_, Quillory::tr("Your take"), QColor(30, 125, 65)}};
     for (int lane = 0; lane < 2; ++lane) {
         const Lane& L = lanes[lane];
         const int top = 1 + lane * f.lane_h, mid = top + f.lane_h / 2;
@@ -240,7 +241,7 @@ SayItWindow::Running::~Running() {
 SayItWindow::SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter)
     : QWidget(nullptr), audio_(audio), clock_(clock), prompter_(prompter) {
     setObjectName(QStringLiteral("say_it_window"));
-    setWindowTitle(QStringLiteral("Say It"));
+    setWindowTitle(Quillory::tr("Say It"));
     setWindowFlag(Qt::Window);
     // The window under the panel waits for it: its drill is paused and its keys must not start another.
     setWindowModality(Qt::ApplicationModal);
@@ -248,23 +249,23 @@ SayItWindow::SayItWindow(AudioEngine& audio, Clock& clock, Prompter* prompter)
 }
 
 void SayItWindow::build_controls() {
-    word_label_ = make_label(this, "say_word", 22, true, QStringLiteral("Word to say"));
-    countdown_ = make_label(this, "countdown", 14, true, QStringLiteral("Countdown"));
+    word_label_ = make_label(this, "say_word", 22, true, Quillory::tr("Word to say"));
+    countdown_ = make_label(this, "countdown", 14, true, Quillory::tr("Countdown"));
     waves_ = new SayItWaves(this);
-    auto* legend = make_label(this, "legend", 0, false, QStringLiteral("What the drawing shows"));
-    show_text(legend, QStringLiteral("Orange: pitch. The score compares your take with one recording of one speaker; "
+    auto* legend = make_label(this, "legend", 0, false, Quillory::tr("What the drawing shows"));
+    show_text(legend, Quillory::tr("Orange: pitch. The score compares your take with one recording of one speaker; "
                                      "it is not a judgement of your pronunciation."));
-    score_ = make_label(this, "score", 28, true, QStringLiteral("Score out of 100"));
-    verdict_ = make_label(this, "verdict", 16, true, QStringLiteral("How close your take is"));
-    kept_ = make_label(this, "kept_take", 0, false, QStringLiteral("Where your take was kept"));
+    score_ = make_label(this, "score", 28, true, Quillory::tr("Score out of 100"));
+    verdict_ = make_label(this, "verdict", 16, true, Quillory::tr("How close your take is"));
+    kept_ = make_label(this, "kept_take", 0, false, Quillory::tr("Where your take was kept"));
     score_->setMinimumWidth(score_->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 12);
 
-    hear_reference_ = make_button(this, "hear_reference", QStringLiteral("Hear the recording"), QStringLiteral("R"));
-    hear_take_ = make_button(this, "hear_take", QStringLiteral("Hear my take"), QStringLiteral("T"));
-    hear_both_ = make_button(this, "hear_both", QStringLiteral("Hear both"), QStringLiteral("B"));
-    say_again_ = make_button(this, "say_again", QStringLiteral("Say it again"), QStringLiteral("S"));
-    keep_take_ = make_button(this, "keep_take", QStringLiteral("Keep my take"), QStringLiteral("K"));
-    close_ = make_button(this, "close_say_it", QStringLiteral("Close"), QStringLiteral("Escape"));
+    hear_reference_ = make_button(this, "hear_reference", Quillory::tr("Hear the recording"), QStringLiteral("R"));
+    hear_take_ = make_button(this, "hear_take", Quillory::tr("Hear my take"), QStringLiteral("T"));
+    hear_both_ = make_button(this, "hear_both", Quillory::tr("Hear both"), QStringLiteral("B"));
+    say_again_ = make_button(this, "say_again", Quillory::tr("Say it again"), QStringLiteral("S"));
+    keep_take_ = make_button(this, "keep_take", Quillory::tr("Keep my take"), QStringLiteral("K"));
+    close_ = make_button(this, "close_say_it", Quillory::tr("Close"), Quillory::tr("Escape"));
     connect(hear_reference_, &QPushButton::clicked, this, &SayItWindow::on_hear_reference);
     connect(hear_take_, &QPushButton::clicked, this, &SayItWindow::on_hear_take);
     connect(hear_both_, &QPushButton::clicked, this, &SayItWindow::on_hear_both);
@@ -360,7 +361,7 @@ QCoro::Task<> SayItWindow::take_try() {
     waves_->show_reference(&word_.reference, &reference_);
     set_buttons(false);
 
-    show_text(countdown_, QStringLiteral("Get ready"));
+    show_text(countdown_, Quillory::tr("Get ready"));
     co_await sleep_for(clock_, 0.6, &token_, WaitEnds::OnStop);
     if (closed_) co_return;
     const double seconds = take_seconds_for(word_.reference, kTakeRate);
@@ -372,7 +373,7 @@ QCoro::Task<> SayItWindow::take_try() {
         const int tenths = int(std::ceil(left * 10.0));
         if (tenths == *shown_tenths || closed_) return;
         *shown_tenths = tenths;
-        show_text(countdown_, QStringLiteral("Speak: %1 s").arg(tenths / 10.0, 0, 'f', 1));
+        show_text(countdown_, Quillory::tr("Speak: %1 s").arg(tenths / 10.0, 0, 'f', 1));
     });
     const Capture c = co_await capturing;
     listening_ = false;
@@ -385,7 +386,7 @@ QCoro::Task<> SayItWindow::take_try() {
         show_problem(c.message);
         break;
     case Capture::Status::TooShort:
-        show_problem(QStringLiteral("Nothing was heard. Say the word when \"Speak\" shows."));
+        show_problem(Quillory::tr("Nothing was heard. Say the word when \"Speak\" shows."));
         break;
     case Capture::Status::Recorded: {
         take_ = trimmed_samples(c.take);
@@ -422,8 +423,8 @@ void SayItWindow::show_problem(const QString& text) {
 void SayItWindow::show_score(const Comparison& c) {
     if (!c.score) {
         show_problem(c.no_score == NoScore::ReferenceSilent
-                         ? QStringLiteral("The recording of this word is silent, so there is nothing to compare with.")
-                         : QStringLiteral("Nothing was heard. Say the word when \"Speak\" shows."));
+                         ? Quillory::tr("The recording of this word is silent, so there is nothing to compare with.")
+                         : Quillory::tr("Nothing was heard. Say the word when \"Speak\" shows."));
         return;
     }
     show_text(score_, QString::number(*c.score));
@@ -494,8 +495,7 @@ void SayItWindow::on_keep_take() {
             show_text(kept_, error);
         return;
     }
-    show_text(kept_, QStringLiteral("Your take was kept as ") +
-                         practice_take_path(word_.user_folder, word_.language, word_.sound_number));
+    show_text(kept_, Quillory::tr("Your take was kept as %1").arg(practice_take_path(word_.user_folder, word_.language, word_.sound_number)));
 }
 
 void SayItWindow::keyPressEvent(QKeyEvent* event) {

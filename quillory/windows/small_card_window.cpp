@@ -1,6 +1,7 @@
 #include "small_card_window.h"
 
 #include "core/prompter.h"
+#include "core/ui_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,15 +19,15 @@ SmallCardWindow::SmallCardWindow(const RunContext& run, QWidget* parent) : CardW
     bold.setBold(true);
     top_word_label_->setFont(bold);
 
-    auto* resume = make_button("resume", QStringLiteral("Resume"), &Drill::resume);
-    auto* pause = make_button("pause", QStringLiteral("Pause"), &Drill::pause);
-    auto* next = make_button("next_word", QStringLiteral("Next"), &Drill::next_word);
-    auto* speed = make_button("change_speed", QStringLiteral("Speed"), &Drill::change_speed);
-    auto* repeats = make_button("change_repeat", QStringLiteral("# Repeats"), &Drill::change_repeat);
-    auto* known = make_button("i_know_this_word", QStringLiteral("Mark Word As Known"), &Drill::i_know_this_word);
-    auto* both = make_button("speak_both", QStringLiteral("Say Both"), &Drill::speak_both);
-    auto* top_only = make_button("say_bottom", QStringLiteral("Top Only"), &Drill::say_bottom);
-    auto* interlace = make_button("interlace", QStringLiteral("Interlace"), &Drill::interlace);
+    auto* resume = make_button("resume", Quillory::tr("Resume"), &Drill::resume);
+    auto* pause = make_button("pause", Quillory::tr("Pause"), &Drill::pause);
+    auto* next = make_button("next_word", Quillory::tr("Next"), &Drill::next_word);
+    auto* speed = make_button("change_speed", Quillory::tr("Speed"), &Drill::change_speed);
+    auto* repeats = make_button("change_repeat", Quillory::tr("# Repeats"), &Drill::change_repeat);
+    auto* known = make_button("i_know_this_word", Quillory::tr("Mark Word As Known"), &Drill::i_know_this_word);
+    auto* both = make_button("speak_both", Quillory::tr("Say Both"), &Drill::speak_both);
+    auto* top_only = make_button("say_bottom", Quillory::tr("Top Only"), &Drill::say_bottom);
+    auto* interlace = make_button("interlace", Quillory::tr("Interlace"), &Drill::interlace);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);

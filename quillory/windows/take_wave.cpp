@@ -1,6 +1,7 @@
 #include "take_wave.h"
 
 #include "core/take_check.h"
+#include "core/ui_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,8 +22,8 @@ constexpr int kMostWordWidth = 160;
 }  // namespace
 
 TakeWave::TakeWave(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Last take"));
-    setAccessibleDescription(QStringLiteral("No take recorded yet"));
+    setAccessibleName(Quillory::tr("Last take"));
+    setAccessibleDescription(Quillory::tr("No take recorded yet"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
@@ -32,7 +33,7 @@ void TakeWave::clear() {
     trimmed_ = false;
     gain_ = 1.0;
     scale_text_.clear();
-    setAccessibleDescription(QStringLiteral("No take recorded yet"));
+    setAccessibleDescription(Quillory::tr("No take recorded yet"));
     update();
 }
 
@@ -60,20 +61,21 @@ void TakeWave::show_take(const QByteArray& take, int rate, std::optional<TrimBou
     for (const auto& [lo, hi] : envelope_) peak = std::max({peak, -int(lo), int(hi)});
     if (peak == 0) {
         gain_ = 1.0;
-        scale_text_ = QStringLiteral("Silent take");
+        scale_text_ = Quillory::tr("Silent take");
     } else {
         gain_ = std::clamp(32768.0 / peak, 1.0, 1000.0);
         const QString dbfs = QString::number(20.0 * std::log10(std::min(peak, 32767) / 32767.0), 'f', 0);
-        const QString peak_text = QStringLiteral("Peak %1 dBFS").arg(dbfs == QStringLiteral("-0") ? QStringLiteral("0") : dbfs);
-        scale_text_ = gain_ < 1.05 ? peak_text + QStringLiteral(", drawn at full scale")
-                                   : peak_text + QStringLiteral(", drawn %1 times larger").arg(gain_, 0, 'f', gain_ < 10 ? 1 : 0);
+        const QString peak = dbfs == QStringLiteral("-0") ? QStringLiteral("0") : dbfs;
+        scale_text_ = gain_ < 1.05 ? Quillory::tr("Peak %1 dBFS, drawn at full scale").arg(peak)
+                                   : Quillory::tr("Peak %1 dBFS, drawn %2 times larger")
+                                         .arg(peak, QString::number(gain_, 'f', gain_ < 10 ? 1 : 0));
     }
     trimmed_ = kept.has_value();
     kept_first_ = trimmed_ ? std::clamp<qsizetype>(kept->start / 2, 0, samples_ - 1) : 0;
     kept_last_ = trimmed_ ? std::clamp<qsizetype>(kept->end / 2, kept_first_, samples_ - 1) : samples_ - 1;
     const double all = double(samples_) / rate, kept_s = double(kept_last_ - kept_first_ + 1) / rate;
-    setAccessibleDescription((trimmed_ ? QStringLiteral("%1 s recorded, %2 s kept").arg(all, 0, 'f', 2).arg(kept_s, 0, 'f', 2)
-                                       : QStringLiteral("%1 s recorded, all kept").arg(all, 0, 'f', 2)) +
+    setAccessibleDescription((trimmed_ ? Quillory::tr("%1 s recorded, %2 s kept").arg(all, 0, 'f', 2).arg(kept_s, 0, 'f', 2)
+                                       : Quillory::tr("%1 s recorded, all kept").arg(all, 0, 'f', 2)) +
                              QStringLiteral("; ") + scale_text_);
     update();
 }
@@ -132,7 +134,7 @@ TakePanel::TakePanel(QWidget* parent) : QWidget(parent) {
     wave->setObjectName(QStringLiteral("take_wave"));
     note = new QLabel(this);
     note->setObjectName(QStringLiteral("take_note"));
-    note->setAccessibleDescription(QStringLiteral("What the check of the last take noticed"));
+    note->setAccessibleDescription(Quillory::tr("What the check of the last take noticed"));
     // One note a line, never broken inside: the label is as wide as its longest line, and a long
     // word is cut short with an ellipsis so that the wave keeps most of the row.
     note->setWordWrap(false);

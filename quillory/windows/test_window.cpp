@@ -6,6 +6,7 @@
 #include "core/spoken_words.h"
 #include "core/text_file.h"
 #include "widget_builders.h"
+#include "core/ui_text.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -83,10 +84,10 @@ TestWindow* TestWindow::open(const RunContext& run) {
 // below does not say otherwise), then arranged.
 void TestWindow::build_controls() {
     setObjectName(QStringLiteral("test"));
-    setWindowTitle(QStringLiteral("Test"));
-    language_name_ = label(this, "language_name", QStringLiteral("Language: ") + lang_.current_language);
-    list_name_ = label(this, "list_name", QStringLiteral("List Name: ") + lang_.current_list);
-    user_name_ = label(this, "user_name", QStringLiteral("Username: ") + workspace_.student_name);
+    setWindowTitle(Quillory::tr("Test"));
+    language_name_ = label(this, "language_name", Quillory::tr("Language: %1").arg(lang_.current_language));
+    list_name_ = label(this, "list_name", Quillory::tr("List Name: %1").arg(lang_.current_list));
+    user_name_ = label(this, "user_name", Quillory::tr("Username: %1").arg(workspace_.student_name));
     build_kind_choice();
     build_word_choice(file_exists(lang_.master_file));
     build_number_boxes();
@@ -100,9 +101,9 @@ void TestWindow::build_controls() {
 }
 
 void TestWindow::build_kind_choice() {
-    multiple_choice_ = named(new QRadioButton(QStringLiteral("Multiple Coice"), this), "multiple_choice");
-    spelling_ = named(new QRadioButton(QStringLiteral("Spelling Only"), this), "spelling");
-    fill_in_blank_ = named(new QRadioButton(QStringLiteral("Fill In The Blank"), this), "fill_in_blank");
+    multiple_choice_ = named(new QRadioButton(Quillory::tr("Multiple Coice"), this), "multiple_choice");
+    spelling_ = named(new QRadioButton(Quillory::tr("Spelling Only"), this), "spelling");
+    fill_in_blank_ = named(new QRadioButton(Quillory::tr("Fill In The Blank"), this), "fill_in_blank");
     auto* kinds = new QButtonGroup(this);
     for (QRadioButton* b : {multiple_choice_, spelling_, fill_in_blank_}) {
         kinds->addButton(b);
@@ -114,14 +115,14 @@ void TestWindow::build_kind_choice() {
 // Which words are asked (the whole language only where it has a master list) and how they are
 // presented.
 void TestWindow::build_word_choice(bool whole_language) {
-    list_choice_caption_ = label(this, "Label3", QStringLiteral("Choose Word List"));
+    list_choice_caption_ = label(this, "Label3", Quillory::tr("Choose Word List"));
     list_choice_ = choice_list(this, "list1", list_choice_caption_);
-    list_choice_->addItems({QStringLiteral("All Words on Selected List"), QStringLiteral("Unkown Words on Selected List")});
-    if (whole_language) list_choice_->addItem(QStringLiteral("All words in selected language"));
-    presentation_caption_ = label(this, "Label2", QStringLiteral("Choose Text or Sound"));
+    list_choice_->addItems({Quillory::tr("All Words on Selected List"), Quillory::tr("Unkown Words on Selected List")});
+    if (whole_language) list_choice_->addItem(Quillory::tr("All words in selected language"));
+    presentation_caption_ = label(this, "Label2", Quillory::tr("Choose Text or Sound"));
     presentation_choice_ = choice_list(this, "List2", presentation_caption_);
-    presentation_choice_->addItems({QStringLiteral("Show the text of the word"), QStringLiteral("Play the sound of the word"),
-                      QStringLiteral("Both")});
+    presentation_choice_->addItems({Quillory::tr("Show the text of the word"), Quillory::tr("Play the sound of the word"),
+                      Quillory::tr("Both")});
     // Three rows at most, all in view: room for them and for the longest row, so that neither list
     // shows a scrollbar it does not need.
     for (QListWidget* l : {list_choice_, presentation_choice_}) {
@@ -134,21 +135,21 @@ void TestWindow::build_word_choice(bool whole_language) {
 }
 
 void TestWindow::build_number_boxes() {
-    question_count_caption_ = label(this, "q_lbl", QStringLiteral("Number of Questions"));
+    question_count_caption_ = label(this, "q_lbl", Quillory::tr("Number of Questions"));
     question_count_box_ = number_box(this, "num_qs", question_count_caption_);
-    seconds_caption_ = label(this, "sec_lbl", QStringLiteral("Time allowed for each question in seconds"));
+    seconds_caption_ = label(this, "sec_lbl", Quillory::tr("Time allowed for each question in seconds"));
     seconds_box_ = number_box(this, "num_secs", seconds_caption_);
 
-    begin_test_ = button(this, "begin_test", QStringLiteral("Begin Test"));
-    stop_ = button(this, "stop", QStringLiteral("Stop Test"));
-    exit_ = button(this, "exit", QStringLiteral("Exit"));
+    begin_test_ = button(this, "begin_test", Quillory::tr("Begin Test"));
+    stop_ = button(this, "stop", Quillory::tr("Stop Test"));
+    exit_ = button(this, "exit", Quillory::tr("Exit"));
     connect(begin_test_, &QPushButton::clicked, this, [this] { on_begin_test(); });
     connect(stop_, &QPushButton::clicked, this, [this] { on_stop(); });
     connect(exit_, &QPushButton::clicked, this, [this] { on_exit(); });
 }
 
 void TestWindow::build_answer_controls() {
-    answer_caption_ = label(this, "answer_lbl", QStringLiteral("Enter Answer:"));
+    answer_caption_ = label(this, "answer_lbl", Quillory::tr("Enter Answer:"));
     answer_box_ = named(new QLineEdit(this), "Text1");
     answer_box_->setAccessibleName(answer_caption_->text());
     answer_caption_->setBuddy(answer_box_);
@@ -157,7 +158,7 @@ void TestWindow::build_answer_controls() {
     for (int i = 0; i < 6; ++i) {
         QPushButton* b = button(this, QStringLiteral("c%1").arg(i + 1).toLatin1().constData(), QString());
         // Announced by its caption, the answer it gives; the position is only a description.
-        b->setAccessibleDescription(QStringLiteral("Choice %1").arg(i + 1));
+        b->setAccessibleDescription(Quillory::tr("Choice %1").arg(i + 1));
         b->setMinimumWidth(180);
         b->setEnabled(false);
         connect(b, &QPushButton::clicked, this, [this, i] { on_choice_clicked(i + 1); });
@@ -169,21 +170,21 @@ void TestWindow::build_answer_controls() {
 // count, the time left and the verdict, not what the label is for.
 void TestWindow::build_question_labels() {
     test_word_ = label(this, "test_word", QString());
-    test_word_->setAccessibleDescription(QStringLiteral("Test word"));
+    test_word_->setAccessibleDescription(Quillory::tr("Test word"));
     build::set_font(test_word_, test_word_->font().pointSizeF() * 2, true);
     test_word_->setAlignment(Qt::AlignCenter);
     test_word_->setMinimumHeight(90);
     test_word_->setWordWrap(true);
     remaining_ = label(this, "remaining", QString());
-    remaining_->setAccessibleDescription(QStringLiteral("Questions asked"));
+    remaining_->setAccessibleDescription(Quillory::tr("Questions asked"));
     time_remaining_ = label(this, "time_remaining", QString());
-    time_remaining_->setAccessibleDescription(QStringLiteral("Time remaining"));
+    time_remaining_->setAccessibleDescription(Quillory::tr("Time remaining"));
     time_remaining_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Room for the full bar, so that the layout does not move while it counts down.
     time_remaining_->setMinimumWidth(time_remaining_->fontMetrics().horizontalAdvance(QString(21, u'=')));
     time_remaining_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     previous_word_ = label(this, "previous_word", QString());
-    previous_word_->setAccessibleDescription(QStringLiteral("Previous word"));
+    previous_word_->setAccessibleDescription(Quillory::tr("Previous word"));
     previous_word_->setAutoFillBackground(true);
     previous_word_->setMinimumHeight(48);
     previous_word_->setWordWrap(true);
@@ -337,7 +338,7 @@ void TestWindow::show_question(const QString& word) {
 }
 
 void TestWindow::show_asked(int asked, int count) {
-    remaining_->setText(QString::number(asked) + QStringLiteral(" of ") + QString::number(count));
+    remaining_->setText(Quillory::tr("%1 of %2").arg(QString::number(asked), QString::number(count)));
 }
 
 void TestWindow::show_choices(const std::array<QString, 6>& choices) {

@@ -3,6 +3,7 @@
 #include "core/player.h"
 #include "core/prompter.h"
 #include "core/todays_review.h"
+#include "core/ui_text.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,7 +13,7 @@ namespace ql {
 void make_todays_review_mp3(Player& player, const LanguageSession& lang, const DrillSettings& drill) {
     Prompter* prompter = player.services.prompter;
     if (lang.current_language.isEmpty()) {
-        if (prompter) prompter->message(QStringLiteral("Choose a language first."));
+        if (prompter) prompter->message(Quillory::tr("Choose a language first."));
         return;
     }
     // A cold clip cache at a slow speed takes a few seconds; no event is delivered meanwhile, so

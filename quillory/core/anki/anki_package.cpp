@@ -1,6 +1,7 @@
 #include "anki_package.h"
 
 #include "core/anki/proto_reader.h"
+#include "core/ui_text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,14 +37,14 @@ QString zip_error_text(int code) {
 std::optional<QByteArray> read_entry(zip_t* z, const QString& name, QString* why) {
     const zip_int64_t index = zip_name_locate(z, name.toUtf8().constData(), 0);
     if (index < 0) {
-        if (why) *why = QStringLiteral("it is not in the package");
+        if (why) *why = Quillory::tr("it is not in the package");
         return std::nullopt;
     }
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(z, zip_uint64_t(index), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) ||
         st.size > zip_uint64_t(kMaxUnpacked)) {
-        if (why) *why = QStringLiteral("its size cannot be read");
+        if (why) *why = Quillory::tr("its size cannot be read");
         return std::nullopt;
     }
     zip_file_t* f = zip_fopen_index(z, zip_uint64_t(index), 0);
@@ -147,7 +148,7 @@ bool read_current_note_types(sqlite3* db, std::vector<AnkiNoteType>& out, QStrin
 
 bool read_collection(QByteArray bytes, AnkiDeck& deck, QString* error) {
     if (bytes.size() < 100 || std::memcmp(bytes.constData(), kSqliteMagic, sizeof kSqliteMagic) != 0) {
-        *error = QStringLiteral("its collection is not an SQLite database");
+        *error = Quillory::tr("its collection is not an SQLite database");
         return false;
     }
     // A collection saved in write-ahead mode says so in bytes 18 and 19; read from memory it has no
@@ -156,27 +157,27 @@ bool read_collection(QByteArray bytes, AnkiDeck& deck, QString* error) {
     if (bytes[19] == 2) bytes[19] = 1;
     Db d;
     if (sqlite3_open_v2(":memory:", &d.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        *error = QStringLiteral("SQLite cannot be started");
+        *error = Quillory::tr("SQLite cannot be started");
         return false;
     }
     sqlite3_create_collation(d.db, "unicase", SQLITE_UTF8, nullptr, unicase_compare);
     // SQLite owns and frees the copy; `bytes` is ours to drop.
     auto* buf = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(bytes.size())));
     if (!buf) {
-        *error = QStringLiteral("the collection does not fit in memory");
+        *error = Quillory::tr("the collection does not fit in memory");
         return false;
     }
     std::memcpy(buf, bytes.constData(), size_t(bytes.size()));
     if (sqlite3_deserialize(d.db, "main", buf, bytes.size(), bytes.size(),
                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) != SQLITE_OK) {
-        *error = QStringLiteral("its collection is not an SQLite database");
+        *error = Quillory::tr("its collection is not an SQLite database");
         return false;
     }
     QString why;
     const bool types_ok = deck.form == AnkiForm::Anki21b ? read_current_note_types(d.db, deck.note_types, &why)
                                                          : read_legacy_note_types(d.db, deck.note_types, &why);
     if (!types_ok) {
-        *error = QStringLiteral("its collection cannot be read (%1)").arg(why);
+        *error = Quillory::tr("its collection cannot be read (%1)").arg(why);
         return false;
     }
     if (!each_row(d.db, "SELECT id, mid, flds FROM notes ORDER BY id", &why, [&](sqlite3_stmt* st) {
@@ -186,7 +187,7 @@ bool read_collection(QByteArray bytes, AnkiDeck& deck, QString* error) {
             n.fields = column_text(st, 2).split(QChar(0x1f));
             deck.notes.push_back(std::move(n));
         })) {
-        *error = QStringLiteral("its notes cannot be read (%1)").arg(why);
+        *error = Quillory::tr("its notes cannot be read (%1)").arg(why);
         return false;
     }
     return true;
@@ -281,13 +282,13 @@ const AnkiNoteType* AnkiDeck::note_type(qint64 id) const {
 std::optional<AnkiDeck> read_anki_package(const QString& path, QString* error) {
     const QString file = QFileInfo(path).fileName();
     auto fail = [&](const QString& why) {
-        if (error) *error = QStringLiteral("The Anki deck %1 cannot be imported: %2.").arg(file, why);
+        if (error) *error = Quillory::tr("The Anki deck %1 cannot be imported: %2.").arg(file, why);
         return std::nullopt;
     };
     int code = 0;
     zip_t* raw = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
     if (!raw) {
-        if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS) return fail(QStringLiteral("it is not a zip archive"));
+        if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS) return fail(Quillory::tr("it is not a zip archive"));
         return fail(zip_error_text(code));
     }
     std::unique_ptr<zip_t, void (*)(zip_t*)> z(raw, [](zip_t* p) { zip_discard(p); });
@@ -305,14 +306,14 @@ std::optional<AnkiDeck> read_anki_package(const QString& path, QString* error) {
         deck.form = AnkiForm::Anki2;
         collection = "collection.anki2";
     } else {
-        return fail(QStringLiteral("the zip archive holds no Anki collection"));
+        return fail(Quillory::tr("the zip archive holds no Anki collection"));
     }
     QString why;
     auto bytes = read_entry(z.get(), QString::fromLatin1(collection), &why);
-    if (!bytes) return fail(QStringLiteral("its collection cannot be read (%1)").arg(why));
+    if (!bytes) return fail(Quillory::tr("its collection cannot be read (%1)").arg(why));
     if (deck.form == AnkiForm::Anki21b) {
         bytes = zstd_decompress(*bytes, kMaxUnpacked);
-        if (!bytes) return fail(QStringLiteral("its collection is not valid zstd-compressed data"));
+        if (!bytes) return fail(Quillory::tr("its collection is not valid zstd-compressed data"));
     }
     if (!read_collection(std::move(*bytes), deck, &why)) return fail(why);
 
@@ -322,7 +323,7 @@ std::optional<AnkiDeck> read_anki_package(const QString& path, QString* error) {
     deck.media_compressed = version >= 3;
     if (has_entry(z.get(), "media")) {
         auto media = read_entry(z.get(), QStringLiteral("media"), &why);
-        if (!media) return fail(QStringLiteral("its media list cannot be read (%1)").arg(why));
+        if (!media) return fail(Quillory::tr("its media list cannot be read (%1)").arg(why));
         // The current form compresses the list and writes it as protocol buffers; older ones write JSON.
         bool ok;
         if (deck.media_compressed || is_zstd(*media)) {
@@ -331,7 +332,7 @@ std::optional<AnkiDeck> read_anki_package(const QString& path, QString* error) {
         } else {
             ok = read_media_json(*media, deck);
         }
-        if (!ok) return fail(QStringLiteral("its media list is damaged"));
+        if (!ok) return fail(Quillory::tr("its media list is damaged"));
     }
     return deck;
 }
@@ -353,19 +354,19 @@ bool AnkiMediaReader::has(const QString& name) const {
 
 std::optional<QByteArray> AnkiMediaReader::read(const QString& name, QString* error) {
     auto fail = [&](const QString& why) {
-        if (error) *error = QStringLiteral("The media file %1 in %2 cannot be read: %3.")
+        if (error) *error = Quillory::tr("The media file %1 in %2 cannot be read: %3.")
                                 .arg(name, QFileInfo(deck_.path).fileName(), why);
         return std::nullopt;
     };
     if (!archive_) return fail(open_error_);
     const auto it = deck_.media.constFind(name);
-    if (it == deck_.media.constEnd()) return fail(QStringLiteral("it is not in the package's media list"));
+    if (it == deck_.media.constEnd()) return fail(Quillory::tr("it is not in the package's media list"));
     QString why;
     auto bytes = read_entry(archive_, *it, &why);
     if (!bytes) return fail(why);
     if (deck_.media_compressed) {
         bytes = zstd_decompress(*bytes, kMaxUnpacked);
-        if (!bytes) return fail(QStringLiteral("it is not valid zstd-compressed data"));
+        if (!bytes) return fail(Quillory::tr("it is not valid zstd-compressed data"));
     }
     return bytes;
 }

@@ -3,6 +3,7 @@
 #include "core/mp3_encode.h"
 #include "core/new_recordings.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -381,28 +382,28 @@ bool write_package(const QString& scratch, const QString& deck_name, const std::
     const QString archive = scratch + QStringLiteral("/deck.apkg");
     if (!write_collection(collection, deck_name, notes, why) ||
         !zip_package(archive, collection, media.names_json(), media.files(), why)) {
-        *why = QStringLiteral("The Anki deck could not be made: %1").arg(*why);
+        *why = Quillory::tr("The Anki deck could not be made: %1").arg(*why);
         return false;
     }
     QFile packed(archive);
     if (!packed.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("The Anki deck could not be made: %1").arg(packed.errorString());
+        *why = Quillory::tr("The Anki deck could not be made: %1").arg(packed.errorString());
         return false;
     }
     return write_bytes(destination, packed.readAll(), why);
 }
 
 QString exported_message(const DeckExportOutcome& r, const QString& list, const QString& destination) {
-    QString message = QStringLiteral("The list %1 was exported to %2 as an Anki deck of %3 with %4.")
-                          .arg(list, destination, QString::number(r.notes) + (r.notes == 1 ? " note" : " notes"),
-                               QString::number(r.sounds) + (r.sounds == 1 ? " recording" : " recordings"));
+    QString message = Quillory::tr("The list %1 was exported to %2 as an Anki deck of %3 with %4.")
+                          .arg(list, destination, (r.notes == 1 ? Quillory::tr("%n note", nullptr, r.notes) : Quillory::tr("%n notes", nullptr, r.notes)),
+                               (r.sounds == 1 ? Quillory::tr("%n recording", nullptr, r.sounds) : Quillory::tr("%n recordings", nullptr, r.sounds)));
     if (r.left_out > 0)
-        message += r.left_out == 1 ? QStringLiteral(" 1 entry without a foreign word was left out.")
-                                   : QStringLiteral(" %1 entries without a foreign word were left out.").arg(r.left_out);
+        message += r.left_out == 1 ? Quillory::tr(" 1 entry without a foreign word was left out.")
+                                   : Quillory::tr(" %1 entries without a foreign word were left out.").arg(r.left_out);
     if (r.unreadable_sounds > 0)
         message += r.unreadable_sounds == 1
-                       ? QStringLiteral(" 1 recording could not be read; its note has no sound.")
-                       : QStringLiteral(" %1 recordings could not be read; their notes have no sound.").arg(r.unreadable_sounds);
+                       ? Quillory::tr(" 1 recording could not be read; its note has no sound.")
+                       : Quillory::tr(" %1 recordings could not be read; their notes have no sound.").arg(r.unreadable_sounds);
     return message;
 }
 
@@ -413,19 +414,19 @@ DeckExportOutcome export_anki_deck(const DeckExportSource& s, const QString& des
     const QString list_path = s.languages_folder + s.language + u'/' + s.list + QStringLiteral(".txt");
     const auto lines = read_lines(list_path);
     if (!lines) {
-        r.message = QStringLiteral("Could not read the file %1.").arg(list_path);
+        r.message = Quillory::tr("Could not read the file %1.").arg(list_path);
         return r;
     }
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        r.message = QStringLiteral("Could not make a temporary folder: %1").arg(scratch.errorString());
+        r.message = Quillory::tr("Could not make a temporary folder: %1").arg(scratch.errorString());
         return r;
     }
     MediaFiles media(scratch.path());
     const std::vector<Note> notes = notes_of(*lines, s, media, r.left_out);
     r.unreadable_sounds = media.unreadable();
     if (notes.empty()) {
-        r.message = QStringLiteral("The list %1 holds no words to export.").arg(s.list);
+        r.message = Quillory::tr("The list %1 holds no words to export.").arg(s.list);
         return r;
     }
     QString why;

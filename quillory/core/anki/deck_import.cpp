@@ -3,6 +3,7 @@
 #include "core/sound_convert.h"
 #include "core/text_file.h"
 #include "core/word_formats.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,6 @@ constexpr int kLastSoundNumber = 99999;
 
 QString pair_key(const QString& word, const QString& translation) { return word + QChar(0) + translation; }
 
-QString plural(int n, const char* one, const char* many) {
-    return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
-}
 
 bool is_sound_number(const QString& s) {
     static const QRegularExpression five(QStringLiteral("^[0-9]{5}$"));
@@ -50,7 +48,7 @@ MasterIndex read_master(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         out.ok = false;
-        out.error = QStringLiteral("Could not read the file %1: %2").arg(path, f.errorString());
+        out.error = Quillory::tr("Could not read the file %1: %2").arg(path, f.errorString());
         return out;
     }
     const QStringList lines = decode_text(f.readAll()).split(u'\n');
@@ -113,24 +111,24 @@ QString deck_skipped_summary(const DeckPairs& p) {
     auto add = [&](int count, const QString& why) {
         if (count > 0) reasons << QString::number(count) + u' ' + why;
     };
-    add(p.empty_field, QStringLiteral("with an empty field"));
-    add(p.bar_inside, QStringLiteral("with \"|\" inside a field"));
-    add(p.repeated, QStringLiteral("repeating a pair above"));
-    add(p.over_limit, QStringLiteral("beyond the %1 pairs one list holds").arg(kListCapacity));
-    add(p.unknown_type, QStringLiteral("of a note type the deck does not describe"));
-    return plural(p.skipped(), "note", "notes") + QStringLiteral(" will be skipped: ") +
+    add(p.empty_field, Quillory::tr("with an empty field"));
+    add(p.bar_inside, Quillory::tr("with \"|\" inside a field"));
+    add(p.repeated, Quillory::tr("repeating a pair above"));
+    add(p.over_limit, Quillory::tr("beyond the %1 pairs one list holds").arg(kListCapacity));
+    add(p.unknown_type, Quillory::tr("of a note type the deck does not describe"));
+    return (p.skipped() == 1 ? Quillory::tr("%n note", nullptr, p.skipped()) : Quillory::tr("%n notes", nullptr, p.skipped())) + Quillory::tr(" will be skipped: ") +
            reasons.join(QStringLiteral("; ")) + u'.';
 }
 
 QString deck_list_name_refusal(const QString& languages_folder, const QString& language, QString& name) {
     name.replace(u' ', u'_');
-    if (name.isEmpty()) return QStringLiteral("Please type a name for the new list.");
+    if (name.isEmpty()) return Quillory::tr("Please type a name for the new list.");
     // A list's name also names the students' "-u.txt" and "-k.txt" files.
-    if (const QString refusal = path_name_refusal(name, QStringLiteral("list name"), 6); !refusal.isEmpty())
+    if (const QString refusal = path_name_refusal(name, Quillory::tr("list name"), 6); !refusal.isEmpty())
         return refusal;
     if (file_exists(languages_folder + language + u'/' + name + QStringLiteral(".txt")) ||
         name.compare(QStringLiteral("master_") + language, Qt::CaseInsensitive) == 0)
-        return QStringLiteral("That list already exists for this language.  Please choose another list name.");
+        return Quillory::tr("That list already exists for this language.  Please choose another list name.");
     return QString();
 }
 
@@ -141,13 +139,13 @@ std::optional<int> read_next_number(const QString& counter_path, QString* error)
     if (!file_exists(counter_path)) return kFirstNewNumber;
     const auto line = read_first_line(counter_path);
     if (!line) {
-        *error = QStringLiteral("Could not read the file %1.").arg(counter_path);
+        *error = Quillory::tr("Could not read the file %1.").arg(counter_path);
         return std::nullopt;
     }
     bool ok = false;
     const int next = line->trimmed().toInt(&ok);
     if (!ok || next < 0) {
-        *error = QStringLiteral("The file %1 does not hold a sound number. Please correct it so that it holds the "
+        *error = Quillory::tr("The file %1 does not hold a sound number. Please correct it so that it holds the "
                                 "next free number, for example 70000.")
                      .arg(counter_path);
         return std::nullopt;
@@ -171,7 +169,7 @@ public:
             QString sound_number = master.by_pair.value(key);
             if (sound_number.isEmpty()) {
                 if (number > kLastSoundNumber) {
-                    *error = QStringLiteral("Only %1 sound numbers up to 99999 are still free in this language, too "
+                    *error = Quillory::tr("Only %1 sound numbers up to 99999 are still free in this language, too "
                                             "few for the new words of this deck. Nothing was imported.")
                                  .arg(std::max(0, kLastSoundNumber - next + 1));
                     return false;
@@ -229,11 +227,11 @@ private:
 // Why a deck cannot be imported as chosen at all, or an empty string.
 QString deck_refusal(const AnkiDeck& deck, const DeckPairs& pairs, const DeckImportTarget& target) {
     const QString deck_name = QFileInfo(deck.path).fileName();
-    if (target.language.isEmpty()) return QStringLiteral("First select a language.");
+    if (target.language.isEmpty()) return Quillory::tr("First select a language.");
     if (deck.notes.empty())
-        return QStringLiteral("The Anki deck %1 holds no notes. Nothing was imported.").arg(deck_name);
+        return Quillory::tr("The Anki deck %1 holds no notes. Nothing was imported.").arg(deck_name);
     if (pairs.pairs.empty())
-        return QStringLiteral("No note of the Anki deck %1 gives a word pair with the fields chosen. "
+        return Quillory::tr("No note of the Anki deck %1 gives a word pair with the fields chosen. "
                               "Nothing was imported.")
             .arg(deck_name);
     return QString();
@@ -280,7 +278,7 @@ std::optional<DeckImportPlan> plan_deck_import(const AnkiDeck& deck, const DeckP
 
 namespace {
 
-const QString kUnchanged = QStringLiteral("Nothing was imported: the files of the language are as they were.");
+const QString kUnchanged = Quillory::tr("Nothing was imported: the files of the language are as they were.");
 
 // Every clip of the plan converted into recording bytes, on `threads` workers. Stops early on a
 // cancel or the first clip that cannot be converted (`failure` then says which and why).
@@ -305,7 +303,7 @@ std::vector<QByteArray> convert_clips(const AnkiDeck& deck, const DeckImportPlan
             if (const auto bytes = media.read(clip.media, &why)) {
                 mp3 = convert_to_recording(*bytes, &why);
                 if (!mp3)
-                    why = QStringLiteral("The media file %1 in %2 cannot be converted: %3.")
+                    why = Quillory::tr("The media file %1 in %2 cannot be converted: %3.")
                               .arg(clip.media, QFileInfo(deck.path).fileName(), why);
             }
             if (!mp3) {
@@ -341,7 +339,7 @@ int write_import(const DeckImportPlan& plan, const std::vector<QByteArray>& conv
             if (!QFileInfo::exists(dir)) {
                 if (!QDir().mkpath(dir)) {
                     remove_made_folders();
-                    *error = QStringLiteral("Could not make the folder %1.").arg(dir);
+                    *error = Quillory::tr("Could not make the folder %1.").arg(dir);
                     return -1;
                 }
                 made_folders << dir;
@@ -361,24 +359,24 @@ int write_import(const DeckImportPlan& plan, const std::vector<QByteArray>& conv
 }
 
 QString imported_message(const DeckImportPlan& plan, const DeckImportOutcome& r) {
-    QString message = QStringLiteral("%1 imported into the new list %2, with %3.")
-                          .arg(plural(r.entries, "word pair was", "word pairs were"), plan.list_name,
-                               plural(r.recordings, "new recording", "new recordings"));
+    QString message = Quillory::tr("%1 imported into the new list %2, with %3.")
+                          .arg((r.entries == 1 ? Quillory::tr("%n word pair was", nullptr, r.entries) : Quillory::tr("%n word pairs were", nullptr, r.entries)), plan.list_name,
+                               (r.recordings == 1 ? Quillory::tr("%n new recording", nullptr, r.recordings) : Quillory::tr("%n new recordings", nullptr, r.recordings)));
     if (plan.reused > 0)
-        message += u' ' + plural(plan.reused, "of them was", "of them were") +
-                   QStringLiteral(" already in the language and kept its sound number.");
+        message += u' ' + (plan.reused == 1 ? Quillory::tr("%n of them was", nullptr, plan.reused) : Quillory::tr("%n of them were", nullptr, plan.reused)) +
+                   Quillory::tr(" already in the language and kept its sound number.");
     if (plan.already_recorded > 0)
-        message += u' ' + plural(plan.already_recorded, "sound was", "sounds were") +
-                   QStringLiteral(" left out because the word already has a recording.");
+        message += u' ' + (plan.already_recorded == 1 ? Quillory::tr("%n sound was", nullptr, plan.already_recorded) : Quillory::tr("%n sounds were", nullptr, plan.already_recorded)) +
+                   Quillory::tr(" left out because the word already has a recording.");
     if (plan.missing_media > 0)
         message += plan.missing_media == 1
-                       ? QStringLiteral(" 1 sound named by a note is missing from the deck; that word came without it.")
-                       : QStringLiteral(" %1 sounds named by notes are missing from the deck; those words came "
+                       ? Quillory::tr(" 1 sound named by a note is missing from the deck; that word came without it.")
+                       : Quillory::tr(" %1 sounds named by notes are missing from the deck; those words came "
                                         "without them.")
                              .arg(plan.missing_media);
     if (plan.translation_sounds_unmatched > 0)
-        message += u' ' + plural(plan.translation_sounds_unmatched, "translation sound was", "translation sounds were") +
-                   QStringLiteral(" left out: the translation is not an entry of the target language.");
+        message += u' ' + (plan.translation_sounds_unmatched == 1 ? Quillory::tr("%n translation sound was", nullptr, plan.translation_sounds_unmatched) : Quillory::tr("%n translation sounds were", nullptr, plan.translation_sounds_unmatched)) +
+                   Quillory::tr(" left out: the translation is not an entry of the target language.");
     return message;
 }
 
@@ -396,7 +394,7 @@ DeckImportOutcome run_deck_import(const AnkiDeck& deck, const DeckImportPlan& pl
     const std::vector<QByteArray> converted = convert_clips(deck, plan, progress, threads, failure);
     if (progress.cancel.load()) {
         r.cancelled = true;
-        r.message = QStringLiteral("The import was cancelled. ") + kUnchanged;
+        r.message = Quillory::tr("The import was cancelled. %1").arg(kUnchanged);
         return r;
     }
     if (!failure.isEmpty()) {

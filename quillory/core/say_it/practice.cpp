@@ -7,6 +7,7 @@
 #include "core/silence_trim.h"
 #include "core/take_check.h"
 #include "core/text_file.h"
+#include "core/ui_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,10 +42,10 @@ std::vector<int16_t> to_take_rate(std::vector<int16_t> in, long rate) {
 
 std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QString* error) {
     auto fail = [&](const QString& why) -> std::optional<std::vector<int16_t>> {
-        if (error) *error = QStringLiteral("The recording %1 could not be read: %2").arg(mp3_path, why);
+        if (error) *error = Quillory::tr("The recording %1 could not be read: %2").arg(mp3_path, why);
         return std::nullopt;
     };
-    if (!QFile::exists(mp3_path)) return fail(QStringLiteral("there is no such file"));
+    if (!QFile::exists(mp3_path)) return fail(Quillory::tr("there is no such file"));
     static const int init = mpg123_init();
     (void)init;
     int err = MPG123_OK;
@@ -81,14 +82,14 @@ std::optional<std::vector<int16_t>> decode_recording(const QString& mp3_path, QS
             break;  // a damaged tail: what was decoded is the word
         }
     }
-    if (pcm.empty()) return fail(QStringLiteral("it holds no sound"));
+    if (pcm.empty()) return fail(Quillory::tr("it holds no sound"));
     return to_take_rate(std::move(pcm), rate);
 }
 
 QString no_reference_reason(const QString& sound_number, bool recording_exists, bool voice_speaks) {
-    if (sound_number.isEmpty()) return QStringLiteral("Say It needs the word's recording, and this word has no sound number.");
+    if (sound_number.isEmpty()) return Quillory::tr("Say It needs the word's recording, and this word has no sound number.");
     if (recording_exists || voice_speaks) return {};
-    return QStringLiteral("Say It needs the word's recording, and this word has none. Turning on the voice for words "
+    return Quillory::tr("Say It needs the word's recording, and this word has none. Turning on the voice for words "
                           "without a recording lets you practise it against the voice.");
 }
 
@@ -120,7 +121,7 @@ QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken&
     const AudioResult<int> made = audio.new_take(n);
     if (!made) {
         out.status = Capture::Status::NoMicrophone;
-        out.message = audio_failure_message(kNoMicrophoneText, made.error());
+        out.message = audio_failure_message(Quillory::tr("No microphone was found"), made.error());
         co_return out;
     }
     struct Release {
@@ -130,7 +131,7 @@ QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken&
     } release{audio, *made};
     if (const AudioResult<> started = audio.start_recording(*made); !started) {
         out.status = Capture::Status::NoMicrophone;
-        out.message = audio_failure_message(kNoMicrophoneText, started.error());
+        out.message = audio_failure_message(Quillory::tr("No microphone was found"), started.error());
         co_return out;
     }
     // The same margin as a contributor's take: a late poll must never find the device wrapped round.
@@ -142,7 +143,7 @@ QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken&
         co_await sleep_for(clock, 0.01, &token, WaitEnds::OnStop);
     }
     if (const AudioResult<> stopped = audio.stop_recording(); !stopped) {
-        out.message = audio_failure_message(QStringLiteral("The recording could not be stopped."), stopped.error());
+        out.message = audio_failure_message(Quillory::tr("The recording could not be stopped."), stopped.error());
         co_return out;
     }
     const int p = std::clamp(audio.recorded_samples(), 0, n);
@@ -152,7 +153,7 @@ QCoro::Task<Capture> capture_take(AudioEngine& audio, Clock& clock, CancelToken&
     }
     const AudioResult<std::vector<int16_t>> samples = audio.take_samples(*made, p);
     if (!samples) {
-        out.message = audio_failure_message(QStringLiteral("The recording could not be read."), samples.error());
+        out.message = audio_failure_message(Quillory::tr("The recording could not be read."), samples.error());
         co_return out;
     }
     out.take = QByteArray(reinterpret_cast<const char*>(samples->data()), qsizetype(samples->size()) * 2);
@@ -166,19 +167,19 @@ constexpr double kNothingHeardDbfs = -40.0;
 
 QString take_problem(const QByteArray& take, int rate) {
     const TakeCheck c = check_take(take, rate);
-    const bool quiet = c.notes.contains(QStringLiteral("Too quiet"));
-    const bool short_speech = c.notes.contains(QStringLiteral("Very short"));
-    if (c.notes.contains(QStringLiteral("Clipped")))
-        return QStringLiteral("Your take was too loud and is clipped. Move back from the microphone or turn its "
+    const bool quiet = c.notes.contains(Quillory::tr("Too quiet"));
+    const bool short_speech = c.notes.contains(Quillory::tr("Very short"));
+    if (c.notes.contains(Quillory::tr("Clipped")))
+        return Quillory::tr("Your take was too loud and is clipped. Move back from the microphone or turn its "
                               "level down, then try again.");
     // Nothing near a voice's level: the learner did not speak (or the microphone is muted).
     if (quiet && short_speech && c.peak_dbfs < kNothingHeardDbfs)
-        return QStringLiteral("Nothing was heard. Say the word when \"Speak\" shows.");
+        return Quillory::tr("Nothing was heard. Say the word when \"Speak\" shows.");
     if (quiet)
-        return QStringLiteral("Your take was too quiet to compare. Speak closer to the microphone or turn its "
+        return Quillory::tr("Your take was too quiet to compare. Speak closer to the microphone or turn its "
                               "level up, then try again.");
     if (short_speech)
-        return QStringLiteral("Your take was too short to compare. Say the whole word when \"Speak\" shows.");
+        return Quillory::tr("Your take was too short to compare. Say the whole word when \"Speak\" shows.");
     return {};
 }
 
@@ -201,18 +202,18 @@ bool keep_take(const QString& user_folder, const QString& language, const QStrin
     };
     // The sound number comes from a list file; it must not lead the file out of the takes folder.
     if (!is_safe_path_name(sound_number) || !is_safe_path_name(language))
-        return fail(QStringLiteral("Your take could not be kept: the word's sound number \"%1\" cannot name a file.")
+        return fail(Quillory::tr("Your take could not be kept: the word's sound number \"%1\" cannot name a file.")
                         .arg(sound_number));
     const QString path = practice_take_path(user_folder, language, sound_number);
     const QString folder = path.left(path.lastIndexOf(u'/'));
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("Your take could not be kept: the folder %1 could not be made.").arg(folder));
+        return fail(Quillory::tr("Your take could not be kept: the folder %1 could not be made.").arg(folder));
     const QByteArray mp3 = encode_mp3(samples);
-    if (mp3.isEmpty()) return fail(QStringLiteral("Your take could not be kept: the MP3 encoder failed."));
+    if (mp3.isEmpty()) return fail(Quillory::tr("Your take could not be kept: the MP3 encoder failed."));
     FileChanges changes;
     changes.rewrite_bytes(path, mp3);
     QString why;
-    if (!changes.apply(&why)) return fail(QStringLiteral("Your take could not be kept.\r\n") + why);
+    if (!changes.apply(&why)) return fail(Quillory::tr("Your take could not be kept.\r\n%1").arg(why));
     return true;
 }
 
@@ -220,9 +221,9 @@ QCoro::Task<QString> play_to_end(AudioEngine& audio, Clock& clock, CancelToken& 
     if (samples.empty()) co_return QString();
     const AudioResult<int> sound = audio.load_samples(samples);
     if (!sound)
-        co_return audio_failure_message(QStringLiteral("An error occured opening the sound file."), sound.error());
+        co_return audio_failure_message(Quillory::tr("An error occured opening the sound file."), sound.error());
     const AudioResult<int> channel = audio.play(*sound);
-    if (!channel) co_return audio_failure_message(QStringLiteral("An error occured playing the sample!"), channel.error());
+    if (!channel) co_return audio_failure_message(Quillory::tr("An error occured playing the sample!"), channel.error());
     co_await audio.sound_end(*channel, clock, token);
     co_return QString();
 }

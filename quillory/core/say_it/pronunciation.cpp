@@ -1,4 +1,5 @@
 #include "pronunciation.h"
+#include "core/ui_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,9 +31,9 @@ int score_from_distance(double d, const Calibration& c) {
 }
 
 QString verdict_for(int score) {
-    if (score >= kVeryCloseScore) return QStringLiteral("Very close");
-    if (score >= kCloseScore) return QStringLiteral("Close");
-    return QStringLiteral("Try again");
+    if (score >= kVeryCloseScore) return Quillory::tr("Very close");
+    if (score >= kCloseScore) return Quillory::tr("Close", "how near the take is");
+    return Quillory::tr("Try again");
 }
 
 Comparison compare(const Utterance& reference, const Utterance& take, const Calibration& c) {
