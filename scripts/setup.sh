@@ -7,7 +7,7 @@ packages=(cmake g++ make pkg-config ccache
   espeak-ng lame sox libmpg123-dev libebur128-dev libespeak-ng-dev libmp3lame-dev zip unzip poppler-utils fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   qcoro-qt6-dev libsamplerate0-dev libvorbis-dev libflac-dev libzstd-dev libsqlite3-dev libqt6sql6-sqlite
-  libsonic-dev libaubio-dev qt6-l10n-tools qt6-tools-dev)
+  libsonic-dev libaubio-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

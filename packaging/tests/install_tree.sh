@@ -26,10 +26,13 @@ check() {
 # Nothing outside the places an install of ours may write: a test program or a build tool that
 # slipped into the install rules shows up here.
 unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v -E \
-  "^($bindir/quillory|$libdir/libkorvex\.so(\.1(\.0\.0)?)?|$libdir/pkgconfig/korvex\.pc|$includedir/korvex\.h|$datadir/applications/$app_id\.desktop|$datadir/icons/hicolor/scalable/apps/$app_id\.svg|$datadir/metainfo/$app_id\.metainfo\.xml|$datadir/quillory/(silence|beep)\.mp3|$datadir/quillory/languages/.*)$" || true)
+  "^($bindir/quillory|$libdir/libkorvex\.so(\.1(\.0\.0)?)?|$libdir/pkgconfig/korvex\.pc|$includedir/korvex\.h|$datadir/applications/$app_id\.desktop|$datadir/icons/hicolor/scalable/apps/$app_id\.svg|$datadir/metainfo/$app_id\.metainfo\.xml|$datadir/quillory/(silence|beep)\.mp3|$datadir/quillory/translations/quillory_(es|de|fr|pt_BR)\.qm|$datadir/quillory/languages/.*)$" || true)
 check "nothing unexpected is installed: $unexpected" '[ -z "$unexpected" ]'
 
 check "the program is installed and executable" '[ -x "$bindir/quillory" ]'
+for lang in es de fr pt_BR; do
+  check "the $lang interface translation is installed" '[ -s "$datadir/quillory/translations/quillory_$lang.qm" ]'
+done
 # The library: the real file, the SONAME link the program loads, and the link developers link with.
 check "libkorvex.so.1 is a link to the versioned library" \
   '[ "$(readlink "$libdir/libkorvex.so.1")" = libkorvex.so.1.0.0 ] && [ -f "$libdir/libkorvex.so.1.0.0" ]'

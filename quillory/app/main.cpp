@@ -2,6 +2,7 @@
 #include "audio/sdl_audio_engine.h"
 #include "core/speech_speed.h"
 #include "core/voice_clips.h"
+#include "core/interface_language.h"
 #include "core/data_folder.h"
 #include "core/clock.h"
 #include "core/new_recordings.h"
@@ -46,6 +47,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(ql::kProgramTitle);
     // Wayland desktops match the window to the installed menu entry, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
+    // The interface speaks the system's language from the first message on; the student's own choice
+    // replaces it once the name is known.
+    ql::InterfaceTranslation translation(ql::translation_folders(QCoreApplication::applicationDirPath()));
+    translation.use(QString());
     ql::QtPrompter prompter;
 
     // Every path of the data tree hangs off one folder: the working folder when it holds languages/,
@@ -84,6 +89,7 @@ int main(int argc, char** argv) {
     // Recordings stretched for slower speech, kept beside the voice's clips.
     ql::SpeedClipCache speed_clips;
     services.speed_clips = &speed_clips;
+    services.interface_translation = &translation;
     ql::attach_new_recording_player(player, services);
 
     ql::WindowOpeners openers;

@@ -10,6 +10,7 @@ class DateClock;
 class SpeechVoice;
 class VoiceClipCache;
 class SpeedClipCache;
+class InterfaceTranslation;
 
 // The program's services: owned by the app (or a test), handed to every window and session that
 // needs them. Each may be null: no prompter answers nothing, no clock makes waits return at once,
@@ -24,6 +25,7 @@ struct Services {
     SpeechVoice* voice = nullptr;     // the voice for words without a recording
     VoiceClipCache* voice_clips = nullptr;  // its clips for compiled files
     SpeedClipCache* speed_clips = nullptr;  // stretched clips for slower speech; null: none kept
+    InterfaceTranslation* interface_translation = nullptr;  // null: no language choice offered
 };
 
 }  // namespace ql

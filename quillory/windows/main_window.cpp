@@ -2,6 +2,7 @@
 
 #include "core/known_words.h"
 #include "core/audio_engine.h"
+#include "core/interface_language.h"
 #include "core/prompter.h"
 #include "core/review_schedule.h"
 #include "core/search.h"
@@ -11,6 +12,7 @@
 #include "core/todays_review.h"
 #include "todays_review_mp3.h"
 #include "widget_builders.h"
+#include "core/ui_text.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,9 +36,9 @@ namespace ql {
 namespace {
 
 const QString kWebSite = QStringLiteral("www.quillory.org");
-const QString kIncreaseFont = QStringLiteral("Increase Font");
-const QString kDecreaseFont = QStringLiteral("Decrease Font");
-const QString kSelectListFirst = QStringLiteral("You must first select a list to start the flash cards.");
+QString increase_font_text() { return Quillory::tr("Increase Font"); }
+QString decrease_font_text() { return Quillory::tr("Decrease Font"); }
+QString select_list_first_text() { return Quillory::tr("You must first select a list to start the flash cards."); }
 
 const QColor kLightOrange(255, 224, 192);
 const QColor kCyan(160, 255, 255);
@@ -198,30 +200,30 @@ void MainWindow::build_controls() {
 }
 
 void MainWindow::build_lists(QWidget* central) {
-    languages_view_ = make_list(central, "lang_list", QStringLiteral("Languages"), QColor(Qt::white));
-    lists_view_ = make_list(central, "lists_list", QStringLiteral("Word lists"), kCyan);
-    known_lists_view_ = make_list(central, "known_lists", QStringLiteral("Known lists"), kLightOrange);
-    words_view_ = make_list(central, "words_list", QStringLiteral("Foreign words"), kLightOrange);
-    translations_view_ = make_list(central, "words_liste", QStringLiteral("Translations"), kLightGreen);
+    languages_view_ = make_list(central, "lang_list", Quillory::tr("Languages"), QColor(Qt::white));
+    lists_view_ = make_list(central, "lists_list", Quillory::tr("Word lists"), kCyan);
+    known_lists_view_ = make_list(central, "known_lists", Quillory::tr("Known lists"), kLightOrange);
+    words_view_ = make_list(central, "words_list", Quillory::tr("Foreign words"), kLightOrange);
+    translations_view_ = make_list(central, "words_liste", Quillory::tr("Translations"), kLightGreen);
     words_view_->setAccessibleDescription(
-        QStringLiteral("Click or press Space to hear a word; double-click or press Enter to move it between your "
+        Quillory::tr("Click or press Space to hear a word; double-click or press Enter to move it between your "
                        "unknown and known words."));
     known_lists_view_->setAccessibleDescription(
-        QStringLiteral("Click to show the known words; double-click or press Enter to start the flash cards on them."));
+        Quillory::tr("Click to show the known words; double-click or press Enter to start the flash cards on them."));
 }
 
 void MainWindow::build_labels(QWidget* central) {
-    languages_caption_ = make_label(central, "Label1", QStringLiteral("Click A Language"));
-    lists_caption_ = make_label(central, "Label3", QStringLiteral("Click Unknown List"));
-    known_lists_caption_ = make_label(central, "Label2", QStringLiteral("Known Lists"));
+    languages_caption_ = make_label(central, "Label1", Quillory::tr("Click A Language"));
+    lists_caption_ = make_label(central, "Label3", Quillory::tr("Click Unknown List"));
+    known_lists_caption_ = make_label(central, "Label2", Quillory::tr("Known Lists"));
     word_count_label_ = make_label(central, "Label8", QString());
     move_hint_label_ = make_label(
         central, "Label4",
-        QStringLiteral("Double-click a word to move it from your unknown to your known list, or vice versa."));
+        Quillory::tr("Double-click a word to move it from your unknown to your known list, or vice versa."));
     move_hint_label_->setWordWrap(true);
-    more_words_label_ = make_label(central, "Label5", QStringLiteral("To obtain more words, go to ") + kWebSite + u'.');
+    more_words_label_ = make_label(central, "Label5", Quillory::tr("To obtain more words, go to %1.").arg(kWebSite));
     sound_file_label_ = make_label(central, "Label6", QString());
-    search_label_ = make_label(central, "Label9", QStringLiteral("<--- Search "));
+    search_label_ = make_label(central, "Label9", Quillory::tr("<--- Search "));
     languages_caption_->setBuddy(languages_view_);
     lists_caption_->setBuddy(lists_view_);
     known_lists_caption_->setBuddy(known_lists_view_);
@@ -230,30 +232,30 @@ void MainWindow::build_labels(QWidget* central) {
 // The search boxes and their pointer stay hidden until a search is asked for.
 void MainWindow::build_search_boxes(QWidget* central) {
     word_search_ = build::named(new QLineEdit(central), "txt_word_search");
-    word_search_->setAccessibleName(QStringLiteral("Search foreign words"));
+    word_search_->setAccessibleName(Quillory::tr("Search foreign words"));
     translation_search_ = build::named(new QLineEdit(central), "txt_word_search2");
-    translation_search_->setAccessibleName(QStringLiteral("Search translations"));
+    translation_search_->setAccessibleName(Quillory::tr("Search translations"));
     word_search_->hide();
     translation_search_->hide();
     search_label_->hide();
 }
 
 void MainWindow::build_buttons(QWidget* central) {
-    flash_cards_ = build::button(central, "flash_cards", QStringLiteral("Large Flash Cards and MP3"));
-    small_flash_ = build::button(central, "small_flash", QStringLiteral("Small Flash Card (Stays On Top)"));
-    record_word_word_ = build::button(central, "record_word_word", QStringLiteral("Record and Edit Selected Word"));
-    record_word_list_ = build::button(central, "record_word_list", QStringLiteral("Record and Edit Selected List"));
-    test_me_ = build::button(central, "test_me", QStringLiteral("Start Student Test"));
+    flash_cards_ = build::button(central, "flash_cards", Quillory::tr("Large Flash Cards and MP3"));
+    small_flash_ = build::button(central, "small_flash", Quillory::tr("Small Flash Card (Stays On Top)"));
+    record_word_word_ = build::button(central, "record_word_word", Quillory::tr("Record and Edit Selected Word"));
+    record_word_list_ = build::button(central, "record_word_list", Quillory::tr("Record and Edit Selected List"));
+    test_me_ = build::button(central, "test_me", Quillory::tr("Start Student Test"));
     review_due_ = build::button(central, "review_due", QString());
-    review_due_->setAccessibleDescription(QStringLiteral("Review the known words that are due"));
+    review_due_->setAccessibleDescription(Quillory::tr("Review the known words that are due"));
     update_review_button();
-    show_test_results_ = build::button(central, "show_test_results", QStringLiteral("Show Test Results"));
-    progress_ = build::button(central, "show_progress", QStringLiteral("Progress"));
-    print_list_ = build::button(central, "print_list", QStringLiteral("Show Selected Word List"));
-    new_language_ = build::button(central, "new_language", QStringLiteral("Add new language"));
-    add_list_ = build::button(central, "add_list", QStringLiteral("Add new word list"));
-    toggle_font_ = build::button(central, "toggle_font", kIncreaseFont);
-    exit_program_ = build::button(central, "exit_program", QStringLiteral("Exit Program"));
+    show_test_results_ = build::button(central, "show_test_results", Quillory::tr("Show Test Results"));
+    progress_ = build::button(central, "show_progress", Quillory::tr("Progress"));
+    print_list_ = build::button(central, "print_list", Quillory::tr("Show Selected Word List"));
+    new_language_ = build::button(central, "new_language", Quillory::tr("Add new language"));
+    add_list_ = build::button(central, "add_list", Quillory::tr("Add new word list"));
+    toggle_font_ = build::button(central, "toggle_font", increase_font_text());
+    exit_program_ = build::button(central, "exit_program", Quillory::tr("Exit Program"));
 }
 
 // The three choosers, each under its caption.
@@ -335,45 +337,46 @@ void MainWindow::build_menus() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(Quillory::tr("&File"));
     file->setObjectName(QStringLiteral("mnu_file"));
-    add(file, "mnu_import_list", QStringLiteral("&Import Word List..."), QKeySequence(), &MainWindow::on_import_word_list);
-    add(file, "mnu_export_list", QStringLiteral("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
-    add(file, "mnu_import_anki", QStringLiteral("Import &Anki Deck..."), QKeySequence(), &MainWindow::on_import_anki_deck);
-    add(file, "mnu_export_anki", QStringLiteral("Export as Anki &Deck..."), QKeySequence(), &MainWindow::on_export_anki_deck);
-    add(file, "mnu_progress", QStringLiteral("&Progress..."), QKeySequence(), &MainWindow::on_progress);
-    add(file, "mnu_review_mp3", QStringLiteral("Today's &Review as MP3..."), QKeySequence(),
+    add(file, "mnu_import_list", Quillory::tr("&Import Word List..."), QKeySequence(), &MainWindow::on_import_word_list);
+    add(file, "mnu_export_list", Quillory::tr("&Export Word List..."), QKeySequence(), &MainWindow::on_export_word_list);
+    add(file, "mnu_import_anki", Quillory::tr("Import &Anki Deck..."), QKeySequence(), &MainWindow::on_import_anki_deck);
+    add(file, "mnu_export_anki", Quillory::tr("Export as Anki &Deck..."), QKeySequence(), &MainWindow::on_export_anki_deck);
+    add(file, "mnu_progress", Quillory::tr("&Progress..."), QKeySequence(), &MainWindow::on_progress);
+    add(file, "mnu_review_mp3", Quillory::tr("Today's &Review as MP3..."), QKeySequence(),
         [this] { make_todays_review_mp3(player_, lang_, drill_); });
-    add(file, "mnu_exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    add(file, "mnu_exit", Quillory::tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exit_program);
+    QMenu* options = menuBar()->addMenu(Quillory::tr("&Options"));
     options->setObjectName(QStringLiteral("mnu_options"));
     if (services_.voice) {
         // Without a voice engine there is nothing to turn on.
-        speak_missing_action_ = options->addAction(QStringLiteral("Speak words that have no recording"));
+        speak_missing_action_ = options->addAction(Quillory::tr("Speak words that have no recording"));
         speak_missing_action_->setObjectName(QStringLiteral("mnu_speak_missing"));
         speak_missing_action_->setCheckable(true);
         connect(speak_missing_action_, &QAction::toggled, this, &MainWindow::on_speak_missing_toggled);
     }
     build_speech_speed_menu(options);
-    QMenu* instructions = menuBar()->addMenu(QStringLiteral("&Instructions"));
+    if (services_.interface_translation) build_interface_language_menu(options);
+    QMenu* instructions = menuBar()->addMenu(Quillory::tr("&Instructions"));
     instructions->setObjectName(QStringLiteral("mnu_instructions"));
-    add(instructions, "mnu_instructions_text", QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    add(instructions, "mnu_instructions_text", Quillory::tr("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_S),
         &MainWindow::on_instructions);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(Quillory::tr("&Help"));
     help->setObjectName(QStringLiteral("mnu_help"));
-    add(help, "mnu_help_text", QStringLiteral("Hel&p"), QKeySequence(), &MainWindow::on_help);
-    add(help, "mnu_troubleshooting", QStringLiteral("&Troubleshooting"), QKeySequence(Qt::CTRL | Qt::Key_T),
+    add(help, "mnu_help_text", Quillory::tr("Hel&p"), QKeySequence(), &MainWindow::on_help);
+    add(help, "mnu_troubleshooting", Quillory::tr("&Troubleshooting"), QKeySequence(Qt::CTRL | Qt::Key_T),
         &MainWindow::on_troubleshooting);
-    add(help, "mnu_about", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::on_about);
+    add(help, "mnu_about", Quillory::tr("&About"), QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::on_about);
 }
 
 void MainWindow::build_speech_speed_menu(QMenu* options) {
-    QMenu* speed = options->addMenu(QStringLiteral("&Speech Speed"));
+    QMenu* speed = options->addMenu(Quillory::tr("&Speech Speed"));
     speed->setObjectName(QStringLiteral("mnu_speech_speed"));
     auto* speeds = new QActionGroup(speed);
     speeds->setExclusive(true);
     for (int percent : speech_speed_choices()) {
-        QAction* a = speed->addAction(QStringLiteral("%1 %").arg(percent));
+        QAction* a = speed->addAction(Quillory::tr("%1 %").arg(percent));
         a->setObjectName(QStringLiteral("mnu_speed_%1").arg(percent));
         a->setCheckable(true);
         a->setChecked(percent == kNaturalSpeed);
@@ -398,7 +401,7 @@ void MainWindow::start_up() {
         const AudioResult<> opened = services_.audio->open();
         if (!opened && services_.prompter)
             services_.prompter->message(audio_failure_message(
-                QStringLiteral("An error occured. Please turn off other programs that may be using sound and start "
+                Quillory::tr("An error occured. Please turn off other programs that may be using sound and start "
                                "this program again. The specific error message is:"),
                 opened.error()));
     }
@@ -415,11 +418,11 @@ void MainWindow::ask_student_name() {
     for (;;) {
         std::optional<QString> answer;
         if (services_.prompter)
-            answer = services_.prompter->input(QStringLiteral("What is your first name?  This is for the program to "
+            answer = services_.prompter->input(Quillory::tr("What is your first name?  This is for the program to "
                                                        "remember which words you have learned."),
-                                        QStringLiteral("Student Name"));
+                                        Quillory::tr("Student Name"));
         name = answer.value_or(QString());
-        const QString refusal = path_name_refusal(name, QStringLiteral("name"));
+        const QString refusal = path_name_refusal(name, Quillory::tr("name"));
         if (refusal.isEmpty()) break;
         services_.prompter->message(refusal);
     }
@@ -434,6 +437,12 @@ void MainWindow::ask_student_name() {
     }
     load_student_speech_speed(player_);
     show_speech_speed();
+    if (services_.interface_translation) {
+        // The student's own choice of language, made on an earlier run, holds from here on.
+        const QString code = load_interface_language(workspace_);
+        services_.interface_translation->use(code);
+        check_interface_language(code);
+    }
 }
 
 void MainWindow::show_speech_speed() {
@@ -445,9 +454,112 @@ void MainWindow::show_speech_speed() {
 
 void MainWindow::on_speech_speed_chosen(int percent) {
     if (!choose_speech_speed(player_, percent) && services_.prompter)
-        services_.prompter->message(QStringLiteral("The setting could not be saved in ") +
-                                    student_settings_path(workspace_) + QStringLiteral(". It holds until the program ends."));
+        services_.prompter->message(Quillory::tr("The setting could not be saved in %1. It holds until the program ends.").arg(student_settings_path(workspace_)));
     show_speech_speed();
+}
+
+void MainWindow::build_interface_language_menu(QMenu* options) {
+    interface_language_menu_ = options->addMenu(Quillory::tr("Interface Language"));
+    interface_language_menu_->setObjectName(QStringLiteral("mnu_interface_language"));
+    auto* group = new QActionGroup(interface_language_menu_);
+    for (const InterfaceLanguage& l : interface_languages()) {
+        QAction* a = interface_language_menu_->addAction(l.code.isEmpty() ? Quillory::tr("System") : l.name);
+        a->setObjectName(QStringLiteral("mnu_language_") + (l.code.isEmpty() ? QStringLiteral("system") : l.code));
+        a->setData(l.code);
+        a->setCheckable(true);
+        a->setChecked(l.code.isEmpty());
+        group->addAction(a);
+        const QString code = l.code;
+        connect(a, &QAction::triggered, this, [this, code] { on_interface_language_chosen(code); });
+    }
+}
+
+void MainWindow::check_interface_language(const QString& code) {
+    if (!interface_language_menu_) return;
+    for (QAction* a : interface_language_menu_->actions()) a->setChecked(a->data().toString() == code);
+}
+
+void MainWindow::on_interface_language_chosen(const QString& code) {
+    if (!services_.interface_translation) return;
+    check_interface_language(code);
+    const bool shown = services_.interface_translation->use(code);
+    if (!services_.prompter) return;
+    if (!shown)
+        services_.prompter->message(Quillory::tr("The translation into %1 could not be found, so the interface stays in English.")
+                                 .arg(code));
+    if (!save_interface_language(workspace_, code))
+        services_.prompter->message(Quillory::tr("The setting could not be saved in %1. It holds until the program ends.")
+                                 .arg(student_settings_path(workspace_)));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    words_view_->setAccessibleDescription(
+        Quillory::tr("Click or press Space to hear a word; double-click or press Enter to move it between your "
+                     "unknown and known words."));
+    known_lists_view_->setAccessibleDescription(
+        Quillory::tr("Click to show the known words; double-click or press Enter to start the flash cards on them."));
+    const std::pair<QListWidget*, QString> lists[] = {
+        {languages_view_, Quillory::tr("Languages")},   {lists_view_, Quillory::tr("Word lists")},
+        {known_lists_view_, Quillory::tr("Known lists")}, {words_view_, Quillory::tr("Foreign words")},
+        {translations_view_, Quillory::tr("Translations")}};
+    for (const auto& [list, name] : lists) list->setAccessibleName(name);
+    const std::pair<QLabel*, QString> labels[] = {
+        {languages_caption_, Quillory::tr("Click A Language")},
+        {lists_caption_, Quillory::tr("Click Unknown List")},
+        {known_lists_caption_, Quillory::tr("Known Lists")},
+        {move_hint_label_, Quillory::tr("Double-click a word to move it from your unknown to your known list, or vice versa.")},
+        {more_words_label_, Quillory::tr("To obtain more words, go to %1.").arg(kWebSite)},
+        {search_label_, Quillory::tr("<--- Search ")}};
+    for (const auto& [label, text] : labels) label->setText(text);
+    word_search_->setAccessibleName(Quillory::tr("Search foreign words"));
+    translation_search_->setAccessibleName(Quillory::tr("Search translations"));
+    const bool font_increased = words_view_->font().pointSizeF() >= 10;  // see on_toggle_font
+    const std::pair<QPushButton*, QString> buttons[] = {
+        {flash_cards_, Quillory::tr("Large Flash Cards and MP3")},
+        {small_flash_, Quillory::tr("Small Flash Card (Stays On Top)")},
+        {record_word_word_, Quillory::tr("Record and Edit Selected Word")},
+        {record_word_list_, Quillory::tr("Record and Edit Selected List")},
+        {test_me_, Quillory::tr("Start Student Test")},
+        {show_test_results_, Quillory::tr("Show Test Results")},
+        {progress_, Quillory::tr("Progress")},
+        {print_list_, Quillory::tr("Show Selected Word List")},
+        {new_language_, Quillory::tr("Add new language")},
+        {add_list_, Quillory::tr("Add new word list")},
+        {exit_program_, Quillory::tr("Exit Program")}};
+    for (const auto& [button, text] : buttons) button->setText(text);
+    review_due_->setAccessibleDescription(Quillory::tr("Review the known words that are due"));
+    update_review_button();
+
+    const std::pair<const char*, QString> menus[] = {
+        {"mnu_file", Quillory::tr("&File")}, {"mnu_options", Quillory::tr("&Options")},
+        {"mnu_instructions", Quillory::tr("&Instructions")}, {"mnu_help", Quillory::tr("&Help")},
+        {"mnu_interface_language", Quillory::tr("Interface Language")},
+        {"mnu_speech_speed", Quillory::tr("&Speech Speed")}};
+    for (const auto& [name, text] : menus)
+        if (auto* menu = findChild<QMenu*>(QString::fromLatin1(name))) menu->setTitle(text);
+    const std::pair<const char*, QString> actions[] = {
+        {"mnu_import_list", Quillory::tr("&Import Word List...")},
+        {"mnu_export_list", Quillory::tr("&Export Word List...")},
+        {"mnu_import_anki", Quillory::tr("Import &Anki Deck...")},
+        {"mnu_export_anki", Quillory::tr("Export as Anki &Deck...")},
+        {"mnu_review_mp3", Quillory::tr("Today's &Review as MP3...")},
+        {"mnu_progress", Quillory::tr("&Progress...")},
+        {"mnu_exit", Quillory::tr("E&xit")},
+        {"mnu_speak_missing", Quillory::tr("Speak words that have no recording")},
+        {"mnu_language_system", Quillory::tr("System")},
+        {"mnu_instructions_text", Quillory::tr("Instructions")},
+        {"mnu_help_text", Quillory::tr("Hel&p")},
+        {"mnu_troubleshooting", Quillory::tr("&Troubleshooting")},
+        {"mnu_about", Quillory::tr("&About")}};
+    for (const auto& [name, text] : actions)
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) action->setText(text);
+    // The button names what a click does next, in the new language too.
+    toggle_font_->setText(font_increased ? decrease_font_text() : increase_font_text());
 }
 
 void MainWindow::on_speak_missing_toggled(bool on) {
@@ -455,8 +567,7 @@ void MainWindow::on_speak_missing_toggled(bool on) {
     // Turned on again, a voice that failed before may be told about again.
     if (on) player_.voice_failure_shown = false;
     if (!save_speak_missing_words(workspace_, on) && services_.prompter)
-        services_.prompter->message(QStringLiteral("The setting could not be saved in ") + student_settings_path(workspace_) +
-                             QStringLiteral(". It holds until the program ends."));
+        services_.prompter->message(Quillory::tr("The setting could not be saved in %1. It holds until the program ends.").arg(student_settings_path(workspace_)));
 }
 
 void MainWindow::list_languages() {
@@ -518,14 +629,14 @@ void MainWindow::show_student_list(const QString& list, bool known) {
     shown_.shown_file = known ? lang_.known_file : lang_.unknown_file;
     const bool complete = create_array_of_words(shown_, shown_.shown_file);
     display_words();
-    word_count_label_->setText(QString::number(shown_.shown_count()) +
-                     (known ? QStringLiteral(" Known Words") : QStringLiteral(" Unknown Words")));
+    word_count_label_->setText(known ? Quillory::tr("%n Known Words", nullptr, shown_.shown_count())
+                                     : Quillory::tr("%n Unknown Words", nullptr, shown_.shown_count()));
     QPalette p = word_count_label_->palette();
     p.setColor(QPalette::WindowText, known ? kKnownCountText : QApplication::palette().color(QPalette::ButtonText));
     word_count_label_->setPalette(p);
     set_column_colour(known ? kKnownColumnText : kUnknownColumnText);
     if (!complete && services_.prompter)
-        services_.prompter->message(QStringLiteral("This list holds more than %1 entries; only the first %1 are shown.")
+        services_.prompter->message(Quillory::tr("This list holds more than %1 entries; only the first %1 are shown.")
                                  .arg(kMaxListEntries));
 }
 
@@ -534,7 +645,7 @@ void MainWindow::on_known_list_double_click(int row) {
     if (openers_.large_flash_cards) {
         openers_.large_flash_cards(true);
     } else if (services_.prompter) {
-        services_.prompter->message(QStringLiteral("The flash cards are not available in this version of the program."));
+        services_.prompter->message(Quillory::tr("The flash cards are not available in this version of the program."));
     }
 }
 
@@ -601,7 +712,7 @@ void MainWindow::on_word_double_click(int /*row*/) {
     select_row(words_view_, r);
     player_.sound_suppression = SoundSuppression::Lifted;
     select_row(translations_view_, words_view_->currentRow());
-    word_count_label_->setText(QString::number(shown_.shown_count()) + QStringLiteral(" Words"));
+    word_count_label_->setText(Quillory::tr("%n Words", nullptr, shown_.shown_count()));
 }
 
 void MainWindow::refresh_known_list() {
@@ -613,7 +724,7 @@ void MainWindow::refresh_known_list() {
 void MainWindow::update_review_button() {
     const int due =
         lang_.current_language.isEmpty() ? 0 : review_due_count(workspace_, lang_, review_today(services_.date_clock), services_.prompter);
-    const QString text = QStringLiteral("Review %1 due words").arg(due);
+    const QString text = Quillory::tr("Review %n due words", nullptr, due);
     review_due_->setText(text);
     review_due_->setAccessibleName(text);
     review_due_->setEnabled(due > 0);
@@ -635,7 +746,7 @@ void MainWindow::show_main() {
 void MainWindow::hide_for(const std::function<void()>& open, const QString& what) {
     if (!open) {
         if (services_.prompter)
-            services_.prompter->message(QStringLiteral("The %1 is not available in this version of the program.").arg(what));
+            services_.prompter->message(Quillory::tr("The %1 is not available in this version of the program.").arg(what));
         return;
     }
     hide();
@@ -644,59 +755,59 @@ void MainWindow::hide_for(const std::function<void()>& open, const QString& what
 
 void MainWindow::on_flash_cards() {
     if (shown_.shown_file.isEmpty()) {
-        if (services_.prompter) services_.prompter->message(kSelectListFirst);
+        if (services_.prompter) services_.prompter->message(select_list_first_text());
         return;
     }
     const auto open = openers_.large_flash_cards;
-    hide_for(open ? std::function<void()>([open] { open(false); }) : nullptr, QStringLiteral("large flash-card window"));
+    hide_for(open ? std::function<void()>([open] { open(false); }) : nullptr, Quillory::tr("large flash-card window"));
 }
 
 void MainWindow::on_small_flash() {
     if (shown_.shown_file.isEmpty()) {
-        if (services_.prompter) services_.prompter->message(kSelectListFirst);
+        if (services_.prompter) services_.prompter->message(select_list_first_text());
         return;
     }
-    hide_for(openers_.small_flash_card, QStringLiteral("small flash card"));
+    hide_for(openers_.small_flash_card, Quillory::tr("small flash card"));
 }
 
 void MainWindow::on_record_word_word() {
     const int row = selected_row(words_view_);
     const int entry = entry_at_row(shown_, row);
     if (row < 0 || entry < 0) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("First select a word to record or edit."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("First select a word to record or edit."));
         return;
     }
-    if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
+    if (!openers_.record_and_edit) return hide_for(nullptr, Quillory::tr("record-and-edit window"));
     const auto open = openers_.record_and_edit;
-    hide_for([open, entry] { open(entry); }, QStringLiteral("record-and-edit window"));
+    hide_for([open, entry] { open(entry); }, Quillory::tr("record-and-edit window"));
 }
 
 void MainWindow::on_record_word_list() {
     if (lang_.list_file.isEmpty()) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("First select a list of words to record or edit."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("First select a list of words to record or edit."));
         return;
     }
-    if (!openers_.record_and_edit) return hide_for(nullptr, QStringLiteral("record-and-edit window"));
+    if (!openers_.record_and_edit) return hide_for(nullptr, Quillory::tr("record-and-edit window"));
     const auto open = openers_.record_and_edit;
-    hide_for([open] { open(std::nullopt); }, QStringLiteral("record-and-edit window"));
+    hide_for([open] { open(std::nullopt); }, Quillory::tr("record-and-edit window"));
 }
 
 void MainWindow::on_test_me() {
     if (lang_.current_list.isEmpty()) {
-        if (services_.prompter) services_.prompter->message(QStringLiteral("You must first select a list to start the test."));
+        if (services_.prompter) services_.prompter->message(Quillory::tr("You must first select a list to start the test."));
         return;
     }
-    hide_for(openers_.student_test, QStringLiteral("student test"));
+    hide_for(openers_.student_test, Quillory::tr("student test"));
 }
 
-void MainWindow::on_review_due() { hide_for(openers_.review, QStringLiteral("review window")); }
+void MainWindow::on_review_due() { hide_for(openers_.review, Quillory::tr("review window")); }
 
 // ---- font and exit ----
 
 void MainWindow::on_toggle_font() {
-    const bool increase = toggle_font_->text() == kIncreaseFont;
+    const bool increase = toggle_font_->text() == increase_font_text();
     for (QListWidget* w : {lists_view_, words_view_, translations_view_}) set_point_size(w, increase ? 10 : 8);
-    toggle_font_->setText(increase ? kDecreaseFont : kIncreaseFont);
+    toggle_font_->setText(increase ? decrease_font_text() : increase_font_text());
 }
 
 void MainWindow::exit_program() {

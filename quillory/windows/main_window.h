@@ -76,6 +76,8 @@ public:
     // Options > "Speech Speed": remembered for the student.
     void on_speech_speed_chosen(int percent);
     void show_speech_speed();
+    // Options > "Interface Language": remembered for the student, shown at once.
+    void on_interface_language_chosen(const QString& code);
 
     // Defined in main_window_texts.cpp.
     void on_word_search_changed(const QString& text);
@@ -108,6 +110,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     // The list the export menu item writes out: the current list when it belongs to the current
@@ -187,10 +190,17 @@ private:
     void set_column_colour(const QColor& text);
     // "Review N due words", enabled when N > 0, over the chosen language's known lists.
     void update_review_button();
+    // Sets the window's fixed texts again after the interface language changed.
+    void retranslate();
+    // Ticks the student's choice in Options > "Interface Language".
+    void check_interface_language(const QString& code);
+    // Options > "Interface Language": System, then each language in its own name.
+    void build_interface_language_menu(QMenu* options);
 
     bool audio_closed_ = false;
     QAction* speak_missing_action_ = nullptr;  // only when there is a voice
     QList<QAction*> speech_speed_actions_;     // 100 % down to 50 %
+    QMenu* interface_language_menu_ = nullptr;  // only when translations are offered
 
 };
 
