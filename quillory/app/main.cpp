@@ -24,6 +24,29 @@
 #include <QDir>
 #include <cstdio>
 
+namespace {
+
+// Every path of the data tree hangs off one folder: the working folder when it holds languages/,
+// so a prepared folder works as it always did; otherwise the student's own data folder.
+ql::DataFolder open_data_folder(const QString& explicit_folder, ql::Prompter& prompter) {
+    ql::DataFolderPlaces places;
+    places.explicit_folder = explicit_folder;
+    places.working_folder = QDir::currentPath();
+    places.xdg_data_home = qEnvironmentVariable("XDG_DATA_HOME");
+    places.home = QDir::homePath();
+    places.sample_folders =
+        ql::installed_sample_folders(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_DIRS"));
+    const ql::DataFolder data = ql::prepare_data_folder(places);
+    if (!data.error.isEmpty()) prompter.message(data.error);
+    // A change cut short by a kill or a crash is rolled back before anything reads the files.
+    if (const QString left = ql::recover_interrupted_changes(data.folder); !left.isEmpty()) prompter.message(left);
+    // Anything opened by a relative name lands in the data folder too.
+    QDir::setCurrent(data.folder);
+    return data;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // Read before the application object exists: --help and --version must answer without a display.
     QStringList arguments;
@@ -53,21 +76,7 @@ int main(int argc, char** argv) {
     translation.use(QString());
     ql::QtPrompter prompter;
 
-    // Every path of the data tree hangs off one folder: the working folder when it holds languages/,
-    // so a prepared folder works as it always did; otherwise the student's own data folder.
-    ql::DataFolderPlaces places;
-    places.explicit_folder = options.data_folder;
-    places.working_folder = QDir::currentPath();
-    places.xdg_data_home = qEnvironmentVariable("XDG_DATA_HOME");
-    places.home = QDir::homePath();
-    places.sample_folders =
-        ql::installed_sample_folders(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_DIRS"));
-    const ql::DataFolder data = ql::prepare_data_folder(places);
-    if (!data.error.isEmpty()) prompter.message(data.error);
-    // A change cut short by a kill or a crash is rolled back before anything reads the files.
-    if (const QString left = ql::recover_interrupted_changes(data.folder); !left.isEmpty()) prompter.message(left);
-    // Anything opened by a relative name lands in the data folder too.
-    QDir::setCurrent(data.folder);
+    const ql::DataFolder data = open_data_folder(options.data_folder, prompter);
 
     // The run's pieces, each owned here for the whole run; windows are handed references to them.
     ql::Services services;
