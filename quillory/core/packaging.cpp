@@ -1,4 +1,5 @@
 #include "packaging.h"
+#include "zip_error.h"
 
 #include "list_admin.h"
 #include "prompter.h"
@@ -15,14 +16,6 @@
 namespace ql {
 
 namespace {
-
-QString zip_error_text(int code) {
-    zip_error_t e;
-    zip_error_init_with_code(&e, code);
-    const QString text = QString::fromLocal8Bit(zip_error_strerror(&e));
-    zip_error_fini(&e);
-    return text;
-}
 
 // Checks that a written archive opens cleanly and holds what was packed.
 bool archive_opens(const QString& archive, qsizetype expected, QString* error) {

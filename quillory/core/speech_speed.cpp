@@ -1,11 +1,10 @@
 #include "speech_speed.h"
 
+#include "cache_file.h"
 #include "mp3_encode.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -243,13 +242,7 @@ std::optional<QByteArray> SpeedClipCache::cached(const QString& path) const {
 }
 
 void SpeedClipCache::store(const QString& path, const QByteArray& mp3) const {
-    // Written beside its final name and renamed into place: a reader never sees half a clip.
-    QDir().mkpath(folder_);
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && out.write(mp3) == mp3.size())
-        out.commit();
-    else
-        out.cancelWriting();
+    store_cache_file(folder_, path, mp3);
 }
 
 std::optional<QByteArray> SpeedClipCache::stretched_mp3(const QByteArray& mp3, int percent) {

@@ -1,12 +1,11 @@
 #include "voice_clips.h"
 
+#include "cache_file.h"
 #include "mp3_encode.h"
 #include "mpeg_frames.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ql {
@@ -53,13 +52,7 @@ std::optional<QByteArray> VoiceClipCache::clip(const QString& language, const QS
     const QByteArray mp3 = encode_mp3(pcm);
     if (mp3.isEmpty()) return std::nullopt;
 
-    // Written beside its final name and renamed into place: a reader never sees half a clip.
-    QDir().mkpath(folder_);
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && out.write(mp3) == mp3.size())
-        out.commit();
-    else
-        out.cancelWriting();
+    store_cache_file(folder_, path, mp3);
     return mp3;
 }
 

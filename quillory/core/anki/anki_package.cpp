@@ -1,4 +1,5 @@
 #include "anki_package.h"
+#include "core/zip_error.h"
 
 #include "core/anki/proto_reader.h"
 #include "core/ui_text.h"
@@ -24,14 +25,6 @@ namespace {
 constexpr qint64 kMaxUnpacked = qint64(2) << 30;
 
 const char kSqliteMagic[] = "SQLite format 3";  // followed by a zero byte
-
-QString zip_error_text(int code) {
-    zip_error_t e;
-    zip_error_init_with_code(&e, code);
-    const QString text = QString::fromLocal8Bit(zip_error_strerror(&e));
-    zip_error_fini(&e);
-    return text;
-}
 
 // One whole entry of the archive; std::nullopt when it is missing or cannot be read.
 std::optional<QByteArray> read_entry(zip_t* z, const QString& name, QString* why) {
